@@ -1,0 +1,12 @@
+#!/bin/sh
+# Installs what is missing, configures, builds and runs every test through CTest.
+# Exits non-zero when anything fails.
+set -eu
+cd "$(dirname "$0")"
+. ./scripts/ensure-packages.sh
+orv_ensure_packages
+
+preset=dev
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"
