@@ -1,17 +1,15 @@
 // The Date record: the one small value every calendar operation passes.
 //
-// Six consecutive signed 32-bit fields and nothing else, so that the record can
-// be handed by pointer to the C interface of the almanor library and read and
-// written in place on both sides.
+// Six consecutive signed 32-bit fields and nothing else. The layout matches
+// the record of the almanor library (platform/almanor/almanor.h) field for
+// field, so the calendar code can hand its contents over unchanged.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
-#ifdef __cplusplus
 namespace orv {
-#endif
 
 struct DateRecord {
   int32_t year;      // astronomical: 1 = AD 1, 0 = 1 BC, -1 = 2 BC
@@ -22,17 +20,26 @@ struct DateRecord {
   int32_t valid;     // exactly 1 when year, month, day name a day that exists
 };
 
-#ifdef __cplusplus
 static_assert(sizeof(DateRecord) == 24, "the record is six 32-bit fields");
 static_assert(std::is_standard_layout_v<DateRecord>);
 static_assert(offsetof(DateRecord, year) == 0 && offsetof(DateRecord, month) == 4 &&
               offsetof(DateRecord, day) == 8 && offsetof(DateRecord, calendar) == 12 &&
               offsetof(DateRecord, jdn) == 16 && offsetof(DateRecord, valid) == 20);
 
-// Calendar codes as they stand in DateRecord::calendar.
+// Calendar codes as they stand in DateRecord::calendar. 'D' means whichever
+// Dee version is in force (calendar/Dee.h).
 inline constexpr int32_t kGregorianCode = 'G';
 inline constexpr int32_t kJulianCode = 'J';
 inline constexpr int32_t kDeeCode = 'D';
+// Astronomical numbering, for DateText only.
+inline constexpr int32_t kAstronomicalCode = 'A';
+
+// Why a date did or did not get a day number. The record's valid field says
+// only yes or no; callers that word a message need to know which no.
+enum class DateStatus {
+  kValid,
+  kNoSuchDate,  // month or day outside the calendar (30 February, month 13, day 0)
+  kOutOfRange,  // the date exists but its day number does not fit in 32 bits
+};
 
 }  // namespace orv
-#endif

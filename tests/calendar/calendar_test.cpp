@@ -1,0 +1,86 @@
+#include "calendar/Calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "calendar/Dee.h"
+
+namespace orv {
+namespace {
+
+// Restores the program's start-up Dee version after each test.
+class CalendarTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetDeeEpoch(kDeeCecilEpoch); }
+};
+
+TEST_F(CalendarTest, CalendarCodeChoosesTheConversion) {
+  struct Case {
+    int32_t calendar, epoch, jdn;
+  };
+  // 2000-01-01 in each calendar: Gregorian, Julian, Dee, Dee-Cecil.
+  const Case cases[] = {{kGregorianCode, kDeeCecilEpoch, 2451545},
+                        {kJulianCode, kDeeCecilEpoch, 2451558},
+                        {kDeeCode, kDeeEpoch, 2451544},
+                        {kDeeCode, kDeeCecilEpoch, 2451545}};
+  for (const Case& c : cases) {
+    SetDeeEpoch(c.epoch);
+    DateRecord date{2000, 1, 1, c.calendar, 0, 0};
+    DateToJDN(date);
+    EXPECT_EQ(date.valid, 1);
+    EXPECT_EQ(date.jdn, c.jdn) << char(c.calendar) << " epoch " << c.epoch;
+
+    DateRecord back{0, 0, 0, c.calendar, c.jdn, 0};
+    JDNToDate(back);
+    EXPECT_EQ(back.year, 2000);
+    EXPECT_EQ(back.month, 1);
+    EXPECT_EQ(back.day, 1);
+    EXPECT_EQ(back.calendar, c.calendar);
+  }
+}
+
+TEST_F(CalendarTest, OnlyTheDeeBranchMarksTheReverseConversionValid) {
+  DateRecord gregorian{0, 0, 0, kGregorianCode, 2451545, 0};
+  JDNToDate(gregorian);
+  EXPECT_EQ(gregorian.valid, 0);
+  DateRecord dee{0, 0, 0, kDeeCode, 2451545, 0};
+  JDNToDate(dee);
+  EXPECT_EQ(dee.valid, 1);
+}
+
+TEST_F(CalendarTest, StatusTellsNoSuchDateFromOutOfRange) {
+  struct Case {
+    DateRecord date;
+    DateStatus status;
+  };
+  const Case cases[] = {
+      {{1900, 2, 29, kGregorianCode, 5, 1}, DateStatus::kNoSuchDate},
+      {{1900, 2, 29, kJulianCode, 5, 1}, DateStatus::kValid},
+      {{33, 2, 29, kDeeCode, 5, 1}, DateStatus::kNoSuchDate},
+      {{2000, 13, 1, kDeeCode, 5, 1}, DateStatus::kNoSuchDate},
+      {{6000000, 1, 1, kGregorianCode, 5, 1}, DateStatus::kOutOfRange},
+      {{-6000000, 1, 1, kJulianCode, 5, 1}, DateStatus::kOutOfRange},
+      {{6000000, 1, 1, kDeeCode, 5, 1}, DateStatus::kOutOfRange},
+      {{INT32_MIN, 1, 1, kDeeCode, 5, 1}, DateStatus::kOutOfRange},
+      {{INT32_MAX, 12, 31, kGregorianCode, 5, 1}, DateStatus::kOutOfRange},
+  };
+  for (const Case& c : cases) {
+    DateRecord date = c.date;
+    EXPECT_EQ(DateToJDNWithStatus(date), c.status) << date.year << " " << char(date.calendar);
+    EXPECT_EQ(date.valid, c.status == DateStatus::kValid ? 1 : 0);
+    if (c.status != DateStatus::kValid) {
+      EXPECT_EQ(date.jdn, 5) << "jdn is left unchanged";
+    }
+  }
+}
+
+TEST_F(CalendarTest, DayOfWeekOfKnownDays) {
+  EXPECT_EQ(DayOfWeek(0), 1);        // -4712-01-01 Julian, a Monday
+  EXPECT_EQ(DayOfWeek(-1), 0);       // Sunday
+  EXPECT_EQ(DayOfWeek(2451545), 6);  // 2000-01-01, Saturday
+  EXPECT_EQ(DayOfWeek(-34802824), 1);
+}
+
+}  // namespace
+}  // namespace orv

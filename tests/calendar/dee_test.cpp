@@ -1,0 +1,202 @@
+#include "calendar/Dee.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "calendar/Calendar.h"
+
+namespace orv {
+namespace {
+
+class DeeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetDeeEpoch(kDeeEpoch); }
+  void TearDown() override { SetDeeEpoch(kDeeCecilEpoch); }
+};
+
+// The Dee calendar's own definition, year by year and month by month; the
+// program's closed form must agree with it on every day.
+DateRecord StepByStepDeeDate(int32_t jdn) {
+  const int64_t days = int64_t{jdn} - DeeEpoch();
+  int64_t year;
+  int64_t rest;
+  if (days >= 0) {
+    year = 33 * (days / 12053) + 1;
+    rest = days % 12053;
+  } else {
+    const int64_t x = -1 - days;
+    year = -32 - 33 * (x / 12053);
+    rest = 12052 - (x % 12053);
+  }
+  for (int32_t k = 1; k <= 33; ++k) {
+    const int64_t length = IsDeeLeapYear(k) ? 366 : 365;
+    if (rest < length) break;
+    ++year;
+    rest -= length;
+  }
+  int32_t month = 1;
+  for (int16_t k = 1; k <= 12; ++k) {
+    const int16_t length = DeeDaysInMonth(k, static_cast<int32_t>(year));
+    if (rest < length) break;
+    ++month;
+    rest -= length;
+  }
+  return {static_cast<int32_t>(year), month, static_cast<int32_t>(rest + 1), kDeeCode, jdn, 1};
+}
+
+TEST_F(DeeTest, LeapYearsFollowTheThirtyThreeYearCycle) {
+  for (int32_t year : {4, 8, 12, 16, 20, 24, 28, 32, 37, 41, 65, -1, -5, -29, -34, -38}) {
+    EXPECT_TRUE(IsDeeLeapYear(year)) << year;
+  }
+  for (int32_t year : {0, 1, 3, 33, 34, 36, 66, -2, -32, -33, -4, INT32_MIN, INT32_MAX}) {
+    EXPECT_FALSE(IsDeeLeapYear(year)) << year;
+  }
+  int leap_years_per_cycle = 0;
+  for (int32_t year = -32; year <= 0; ++year) leap_years_per_cycle += IsDeeLeapYear(year);
+  EXPECT_EQ(leap_years_per_cycle, 8);
+}
+
+TEST_F(DeeTest, MonthLengths) {
+  const int16_t common[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int16_t month = 1; month <= 12; ++month) {
+    EXPECT_EQ(DeeDaysInMonth(month, 1), common[month]) << month;
+  }
+  EXPECT_EQ(DeeDaysInMonth(2, 4), 29);
+  EXPECT_EQ(DeeDaysInMonth(0, 4), 0);
+  EXPECT_EQ(DeeDaysInMonth(13, 4), 0);
+  EXPECT_EQ(DeeDaysInMonth(-1, 4), 0);
+}
+
+TEST_F(DeeTest, KnownDaysWithDeeInForce) {
+  struct Case {
+    int32_t year, month, day, jdn;
+  };
+  const Case cases[] = {{1, 1, 1, 1721425},   {0, 12, 31, 1721424},   {0, 1, 1, 1721060},
+                        {-32, 1, 1, 1709372}, {-33, 12, 31, 1709371}, {33, 12, 31, 1733477},
+                        {34, 1, 1, 1733478},  {2000, 1, 2, 2451545},  {2017, 3, 21, 2457833},
+                        {-1, 2, 29, 1720753}};
+  for (const Case& c : cases) {
+    DateRecord date{c.year, c.month, c.day, kDeeCode, 0, 0};
+    EXPECT_TRUE(DeeDateToJDN(date)) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(date.jdn, c.jdn) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(date.valid, 1);
+
+    DateRecord back{0, 0, 0, kDeeCode, c.jdn, 0};
+    DeeJDNToDate(back);
+    EXPECT_EQ(back.year, c.year) << c.jdn;
+    EXPECT_EQ(back.month, c.month) << c.jdn;
+    EXPECT_EQ(back.day, c.day) << c.jdn;
+  }
+}
+
+TEST_F(DeeTest, LeapDayExistsOnlyInLeapYears) {
+  for (int32_t year : {4, 32, 37, -1}) {
+    DateRecord date{year, 2, 29, kDeeCode, 0, 0};
+    EXPECT_TRUE(DeeDateToJDN(date)) << year;
+  }
+  for (int32_t year : {0, 3, 33, 36}) {
+    DateRecord date{year, 2, 29, kDeeCode, 77, 1};
+    EXPECT_FALSE(DeeDateToJDN(date)) << year;
+    EXPECT_EQ(date.valid, 0);
+    EXPECT_EQ(date.jdn, 77);
+  }
+  // A month that would pass as January if narrowed to 16 bits.
+  DateRecord wrapped{2000, 65537, 1, kDeeCode, 77, 1};
+  EXPECT_FALSE(DeeDateToJDN(wrapped));
+}
+
+TEST_F(DeeTest, SwitchingTheVersionMovesEveryDeeResultByOneDay) {
+  for (int32_t jdn : {-1000000, 0, 1721424, 1721425, 1721426, 2451545, 2457833, 38245309}) {
+    SetDeeEpoch(kDeeEpoch);
+    DateRecord dee{0, 0, 0, kDeeCode, jdn, 0};
+    JDNToDate(dee);
+    SetDeeEpoch(kDeeCecilEpoch);
+    DateRecord dee_cecil{0, 0, 0, kDeeCode, jdn + 1, 0};
+    JDNToDate(dee_cecil);
+    EXPECT_EQ(dee.year, dee_cecil.year) << jdn;
+    EXPECT_EQ(dee.month, dee_cecil.month) << jdn;
+    EXPECT_EQ(dee.day, dee_cecil.day) << jdn;
+
+    DateRecord gregorian{0, 0, 0, kGregorianCode, jdn, 0};
+    JDNToDate(gregorian);
+    SetDeeEpoch(kDeeEpoch);
+    DateRecord gregorian_again{0, 0, 0, kGregorianCode, jdn, 0};
+    JDNToDate(gregorian_again);
+    EXPECT_EQ(gregorian.year, gregorian_again.year);
+    EXPECT_EQ(gregorian.day, gregorian_again.day);
+  }
+  SetDeeEpoch(kDeeCecilEpoch);
+  DateRecord date{0, 0, 0, kDeeCode, 2457833, 0};
+  JDNToDate(date);
+  EXPECT_EQ(date.year, 2017);
+  EXPECT_EQ(date.month, 3);
+  EXPECT_EQ(date.day, 20);
+}
+
+TEST_F(DeeTest, ClosedFormMatchesTheStepByStepDefinition) {
+  // Every day of 40 cycles either side of the epoch, and windows at the ends
+  // of the 32-bit range, for both versions.
+  auto check = [](int64_t from, int64_t to) {
+    for (int64_t jdn = from; jdn <= to; ++jdn) {
+      const DateRecord expected = StepByStepDeeDate(static_cast<int32_t>(jdn));
+      DateRecord actual{0, 0, 0, kDeeCode, static_cast<int32_t>(jdn), 0};
+      DeeJDNToDate(actual);
+      ASSERT_EQ(actual.year, expected.year) << jdn;
+      ASSERT_EQ(actual.month, expected.month) << jdn;
+      ASSERT_EQ(actual.day, expected.day) << jdn;
+      ASSERT_EQ(actual.valid, 1);
+    }
+  };
+  for (int32_t epoch : {kDeeEpoch, kDeeCecilEpoch}) {
+    SetDeeEpoch(epoch);
+    check(int64_t{epoch} - 40 * 12053, int64_t{epoch} + 40 * 12053);
+    check(INT32_MIN, int64_t{INT32_MIN} + 2 * 12053);
+    check(int64_t{INT32_MAX} - 2 * 12053, INT32_MAX);
+  }
+}
+
+DateRecord NeighbourDeeDay(DateRecord date, bool next) {
+  const auto last_day = [](int32_t month, int32_t year) {
+    return int32_t{DeeDaysInMonth(static_cast<int16_t>(month), year)};
+  };
+  if (next) {
+    if (date.day < last_day(date.month, date.year)) {
+      ++date.day;
+    } else if (date.month < 12) {
+      date = {date.year, date.month + 1, 1, kDeeCode, 0, 0};
+    } else {
+      date = {date.year + 1, 1, 1, kDeeCode, 0, 0};
+    }
+    return date;
+  }
+  if (date.day > 1) {
+    --date.day;
+  } else if (date.month > 1) {
+    date = {date.year, date.month - 1, last_day(date.month - 1, date.year), kDeeCode, 0, 0};
+  } else {
+    date = {date.year - 1, 12, 31, kDeeCode, 0, 0};
+  }
+  return date;
+}
+
+TEST_F(DeeTest, FirstAndLastRepresentableDays) {
+  for (int32_t epoch : {kDeeEpoch, kDeeCecilEpoch}) {
+    SetDeeEpoch(epoch);
+    for (int32_t jdn : {INT32_MIN, INT32_MAX}) {
+      DateRecord date{0, 0, 0, kDeeCode, jdn, 0};
+      DeeJDNToDate(date);
+      DateRecord again{date.year, date.month, date.day, kDeeCode, 0, 0};
+      EXPECT_EQ(DeeDateToJDNWithStatus(again), DateStatus::kValid);
+      EXPECT_EQ(again.jdn, jdn);
+      // The next day out is a real Dee date whose number does not fit.
+      DateRecord beyond = NeighbourDeeDay(date, jdn == INT32_MAX);
+      beyond.jdn = 5;
+      EXPECT_EQ(DeeDateToJDNWithStatus(beyond), DateStatus::kOutOfRange) << jdn;
+      EXPECT_EQ(beyond.jdn, 5);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orv
