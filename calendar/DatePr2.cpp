@@ -55,8 +55,14 @@ std::string TimeOfDayText(double day_fraction, bool with_seconds) {
   const int64_t seconds = seconds_of_day % 60;
   const int64_t minutes = (seconds_of_day / 60) % 60;
   const int64_t hours = seconds_of_day / 3600;
-  std::string text = TwoDigits(hours) + ":" + TwoDigits(minutes);
-  if (with_seconds) text += ":" + TwoDigits(seconds);
+  char text[32];
+  if (with_seconds) {
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(hours),
+                  static_cast<long long>(minutes), static_cast<long long>(seconds));
+  } else {
+    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(hours),
+                  static_cast<long long>(minutes));
+  }
   return text;
 }
 

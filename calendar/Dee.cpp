@@ -1,6 +1,5 @@
 #include "calendar/Dee.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace orv {
@@ -8,45 +7,38 @@ namespace {
 
 int32_t dee_epoch = kDeeCecilEpoch;
 
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// Years and days are shifted by 70,000,000 cycles (2.31e9 years) so that every
+// value is non-negative and the divisions below are plain unsigned ones.
+constexpr uint64_t kCycleShift = 70'000'000;
+constexpr uint64_t kYearShift = kYearsInDeeCycle * kCycleShift;
+constexpr uint64_t kDayShift = kDaysInDeeCycle * kCycleShift;
+static_assert(kYearShift > uint64_t{1} << 31 && kDayShift > uint64_t{1} << 32);
 
-// Position of a year in its cycle, [0:32]; year 1 is position 0.
-constexpr int64_t CyclePosition(int64_t year) {
-  const int64_t position = (year - 1) % kYearsInDeeCycle;
-  return position < 0 ? position + kYearsInDeeCycle : position;
+// Days from the start of the shifted year 0 to the start of shifted year y.
+// Within a cycle the leap years are positions 3, 7, ..., 31 (years 4, 8, ...,
+// 32), so the days before position p are 365p + p/4, which for p in [0:33]
+// equals (12053p + 8) / 33; whole cycles add exactly 12,053 days.
+constexpr uint64_t DaysBeforeShiftedYear(uint64_t y) { return (kDaysInDeeCycle * y + 8) / 33; }
+
+constexpr uint64_t ShiftedYear(int32_t year) {
+  return static_cast<uint64_t>(int64_t{year} - 1 + static_cast<int64_t>(kYearShift));
 }
 
 constexpr int16_t kDaysBeforeMonth[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-
-constexpr int64_t kDaysInFourYears = 4 * 365 + 1;  // the fourth year of each four is the leap year
 
 }  // namespace
 
 int32_t DeeEpoch() { return dee_epoch; }
 void SetDeeEpoch(int32_t epoch) { dee_epoch = epoch; }
 
-bool IsDeeLeapYear(int32_t year) { return CyclePosition(year) % 4 == 3; }
+bool IsDeeLeapYear(int32_t year) { return ShiftedYear(year) % kYearsInDeeCycle % 4 == 3; }
 
 int16_t DeeDaysInMonth(int16_t month, int32_t year) {
-  switch (month) {
-    case 2:
-      return IsDeeLeapYear(year) ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return 30;
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-    case 12:
-      return 31;
-    default:
-      return 0;
-  }
+  // A table rather than a switch: random months would mispredict the jump.
+  static constexpr int16_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const auto month_index = static_cast<uint16_t>(month - 1);
+  if (month_index >= 12) return 0;
+  return static_cast<int16_t>(kLengths[month_index] + (month == 2 && IsDeeLeapYear(year)));
 }
 
 DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
@@ -57,11 +49,11 @@ DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
     date.valid = 0;
     return DateStatus::kNoSuchDate;
   }
-  const int64_t cycle = FloorDiv(int64_t{date.year} - 1, kYearsInDeeCycle);
-  const int64_t position = CyclePosition(date.year);  // [0:32]
   const int64_t leap_day = date.month > 2 && IsDeeLeapYear(date.year) ? 1 : 0;
-  const int64_t jdn = int64_t{dee_epoch} + cycle * kDaysInDeeCycle + 365 * position + position / 4 +
-                      kDaysBeforeMonth[date.month] + leap_day + date.day - 1;
+  const int64_t days_before_year =
+      static_cast<int64_t>(DaysBeforeShiftedYear(ShiftedYear(date.year)) - kDayShift);
+  const int64_t jdn = int64_t{dee_epoch} + days_before_year + kDaysBeforeMonth[date.month] +
+                      leap_day + date.day - 1;
   if (jdn < std::numeric_limits<int32_t>::min() || jdn > std::numeric_limits<int32_t>::max()) {
     date.valid = 0;
     return DateStatus::kOutOfRange;
@@ -74,38 +66,28 @@ DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
 bool DeeDateToJDN(DateRecord& date) { return DeeDateToJDNWithStatus(date) == DateStatus::kValid; }
 
 void DeeJDNToDate(DateRecord& date) {
-  // A cycle is eight groups of four years, each ending in its leap year
-  // (8 * 1461 = 11,688 days), then one common year.
-  const int64_t days = int64_t{date.jdn} - dee_epoch;
-  const int64_t cycle = FloorDiv(days, kDaysInDeeCycle);
-  const int64_t day_of_cycle = days - cycle * kDaysInDeeCycle;   // [0:12052]
-  const int64_t group = day_of_cycle / kDaysInFourYears;         // [0:8]
-  const int64_t day_of_group = day_of_cycle % kDaysInFourYears;  // [0:1460]
-  const int64_t year_of_group = group == 8 ? 0 : std::min<int64_t>(day_of_group / 365, 3);
-  const int64_t day_of_year = day_of_group - 365 * year_of_group;  // [0:365]
-  const int64_t year = cycle * kYearsInDeeCycle + 4 * group + year_of_group + 1;
-  const bool leap = year_of_group == 3;
+  const uint64_t days =
+      static_cast<uint64_t>(int64_t{date.jdn} - dee_epoch + static_cast<int64_t>(kDayShift));
+  // The last shifted year that begins on or before this day: the inverse of
+  // DaysBeforeShiftedYear, floor((12053y + 8) / 33) <= days.
+  const uint64_t year = (33 * days + 24) / kDaysInDeeCycle;
+  const uint64_t day_of_year = days - DaysBeforeShiftedYear(year);  // [0:365]
+  const uint64_t leap = year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
 
-  // Months from March repeat a 153-day pattern of five; January and February
-  // come first in the year and are taken apart.
-  int64_t month;
-  int64_t day;
-  const int64_t march_first = 59 + (leap ? 1 : 0);
-  if (day_of_year >= march_first) {
-    const int64_t day_from_march = day_of_year - march_first;         // [0:305]
-    const int64_t month_from_march = (5 * day_from_march + 2) / 153;  // [0:9]
-    day = day_from_march - (153 * month_from_march + 2) / 5 + 1;
-    month = month_from_march + 3;
-  } else if (day_of_year >= 31) {
-    month = 2;
-    day = day_of_year - 30;
-  } else {
-    month = 1;
-    day = day_of_year + 1;
-  }
-  date.year = static_cast<int32_t>(year);
-  date.month = static_cast<int32_t>(month);
-  date.day = static_cast<int32_t>(day);
+  // Counted from 1 March, with January and February as months 13 and 14 of
+  // the year before, the month lengths follow a 153-day pattern of five
+  // months; 2141/65536 is a close enough 5/153 that one multiplication gives
+  // the month in the high half and the day in the low half.
+  const uint64_t march_first = 59 + leap;
+  const uint64_t january_or_february = day_of_year < march_first;
+  // (Unsigned arithmetic wraps, so the sum is exact once all terms are in.)
+  const auto day_from_march = static_cast<uint32_t>(day_of_year + 306 * january_or_february -
+                                                    march_first * (1 - january_or_february));
+  const uint32_t month_and_day = 2141 * day_from_march + 197913;
+  date.month = static_cast<int32_t>((month_and_day >> 16) - 12 * january_or_february);
+  date.day = static_cast<int32_t>((month_and_day & 0xFFFF) / 2141 + 1);
+  date.year =
+      static_cast<int32_t>(static_cast<int64_t>(year) - static_cast<int64_t>(kYearShift) + 1);
   date.valid = 1;
 }
 

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs what is missing, builds Orvantis and starts the desktop program.
+set -eu
+cd "$(dirname "$0")"
+. ./scripts/ensure-packages.sh
+orv_ensure_packages
+
+preset=dev
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+
+program="build/$preset/app/orvantis"
+if [ ! -x "$program" ]; then
+  echo "Orvantis is built (calendar engine, text routines, tests), but it has no window yet:"
+  echo "the main window is the next piece of work. Run ./test.sh to exercise what exists."
+  exit 1
+fi
+exec "$program" "$@"
