@@ -3,13 +3,9 @@
 set -eu
 cd "$(dirname "$0")"
 . ./scripts/ensure-packages.sh
-orv_ensure_packages
+orv_prepare_build dev
 
-preset=dev
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-
-program="build/$preset/app/orvantis"
+program="build/dev/app/orvantis"
 if [ ! -x "$program" ]; then
   echo "Orvantis is built (calendar engine, text routines, tests), but it has no window yet:"
   echo "the main window is the next piece of work. Run ./test.sh to exercise what exists."

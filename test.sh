@@ -4,9 +4,5 @@
 set -eu
 cd "$(dirname "$0")"
 . ./scripts/ensure-packages.sh
-orv_ensure_packages
-
-preset=dev
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-ctest --preset "$preset"
+orv_prepare_build dev
+ctest --preset dev

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages Orvantis needs to build, test and run, but only
 # those that are missing, so a second run costs nothing. Works as root and
-# through sudo. Sourced by ./test.sh and ./run.sh.
+# through sudo. Sourced by ./test.sh and ./run.sh, which also build with it.
 
 orv_required_packages="
   cmake
@@ -42,4 +42,11 @@ orv_ensure_packages() {
   # shellcheck disable=SC2086
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+}
+
+# Installs what is missing, then configures and builds the given CMake preset.
+orv_prepare_build() {
+  orv_ensure_packages
+  cmake --preset "$1"
+  cmake --build --preset "$1"
 }
