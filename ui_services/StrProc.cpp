@@ -10,7 +10,12 @@ namespace {
 
 constexpr QChar kSpace = u' ';
 
-// Leading and trailing spaces only; tabs and other white space stay.
+// Both texts' lengths are below 2^31 characters in practice; positions are
+// handed out as 32-bit like the rest of the program's numbers.
+int32_t ToPosition(qsizetype index) { return static_cast<int32_t>(index + 1); }
+
+}  // namespace
+
 QString TrimSpaces(const QString& text) {
   qsizetype first = 0;
   qsizetype last = text.size();
@@ -19,11 +24,26 @@ QString TrimSpaces(const QString& text) {
   return text.mid(first, last - first);
 }
 
-// Both texts' lengths are below 2^31 characters in practice; positions are
-// handed out as 32-bit like the rest of the program's numbers.
-int32_t ToPosition(qsizetype index) { return static_cast<int32_t>(index + 1); }
-
-}  // namespace
+double LeadingNumber(const QString& text) {
+  qsizetype at = 0;
+  while (at < text.size() && text[at] == kSpace) ++at;
+  double sign = 1.0;
+  if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) {
+    if (text[at] == u'-') sign = -1.0;
+    ++at;
+  }
+  double value = 0.0;
+  const auto is_digit = [&](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
+  for (; at < text.size() && is_digit(at); ++at) value = value * 10.0 + (text[at].unicode() - u'0');
+  if (at < text.size() && text[at] == u'.') {
+    double scale = 0.1;
+    for (++at; at < text.size() && is_digit(at); ++at) {
+      value += scale * (text[at].unicode() - u'0');
+      scale /= 10.0;
+    }
+  }
+  return sign * value;
+}
 
 QString SafeLeft(const QString& text, int32_t count) {
   if (count <= 0) return QString();

@@ -15,6 +15,14 @@
 
 namespace orv {
 
+// The text without its leading and trailing spaces (other white space stays).
+QString TrimSpaces(const QString& text);
+
+// The signed decimal number at the start of the text (after spaces), with an
+// optional fraction after "."; reading stops at the first other character.
+// 0 when there is none: "-500-03-20 JC" gives -500, "1.0" 1, "x" 0.
+double LeadingNumber(const QString& text);
+
 // The first n characters; empty for n <= 0, the whole text for n >= length.
 QString SafeLeft(const QString& text, int32_t count);
 

@@ -1,0 +1,72 @@
+// What the main window shows and copies: the result texts of a day number in
+// the three calendars, the weekday test, the clipboard text, and the texts
+// that follow the Dee version and the calendar lists.
+//
+// Pure functions over plain values (MainInputs.h), like DateInput.h.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "main_window/MainInputs.h"
+
+namespace orv {
+
+// The eight output boxes after Calculate.
+struct ResultTexts {
+  QString txbOutputGC;
+  QString txbOutputJC;
+  QString txbOutputDEE;
+  QString txbOutputGCwithAYN;
+  QString txbOutputJCwithAYN;
+  QString txbOutputDEEwithAYN;
+  QString txbJDN;
+  QString txbDayOfWeek;
+};
+
+// "January 1, 2000 AD": the day in the calendar named by the first letter of
+// calendar, with the era style of cboYearDesADBCetc ("AD"/"BC" or "CE"/"BCE").
+// An empty era list (position 0 or -1) is set to "CE" first.
+QString EraDate(const QString& calendar, int32_t jdn, int& era_position);
+
+// "2000-01-01 CE", "-4712-01-01 JC", "2000-01-02 D": astronomical year, month,
+// day and the calendar's tag; years beyond 9999 in magnitude grouped.
+QString AYNDate(const QString& calendar, int32_t jdn, const QString& dee_designation);
+
+ResultTexts ResultsFor(int32_t jdn, int& era_position, const QString& dee_designation);
+
+// The four lines put on the clipboard: labels padded to 20 characters, the
+// Gregorian and Julian dates to 28 each; the Dee dates are not copied.
+QString CopyResultText(const ResultTexts& results);
+
+// The weekday test of a month-day-year date: whether it falls on weekday
+// (0 Sunday ... 6 Saturday) in the Gregorian and in the Julian calendar.
+struct WeekdayOutcome {
+  bool show_result = false;  // state.lngJDN holds the day to show
+  bool gregorian_bold = false;
+  bool julian_bold = false;
+  UserMessage message;
+};
+WeekdayOutcome WeekdayTest(MainInputs& in, MainState& state, int weekday);
+
+// The tags of the year-month-day text after its calendar list was set to
+// position (cboCalendar_Click): the text in capitals, the other calendars'
+// tags replaced by the chosen one's.
+QString TagsForCalendar(const QString& text, int position, const QString& dee_designation);
+
+// The two Dee versions.
+struct DeeVersion {
+  int32_t epoch;
+  QString name;         // strDeeCalendarName
+  QString designation;  // strDeeCalendarDesignation
+};
+DeeVersion DeeVersionOf(bool dee_cecil);
+
+// optDee_Click / optDeeCecil_Click: the tag in the year-month-day text and the
+// wording of the tag explanation follow the version switched to.
+void SwitchDeeTexts(QString& year_month_day_text, QString& tag_explanation, bool to_dee_cecil);
+
+// The explanation of the Dee tag in force, for lblCE.
+QString DeeTagExplanation(const DeeVersion& version);
+
+}  // namespace orv

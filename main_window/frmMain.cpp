@@ -1,0 +1,379 @@
+// frmMain: the controls, their layout and the start-up of the window.
+#include "main_window/frmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "calendar/DatePr2.h"
+#include "main_window/DateInput.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/QL_common.h"
+
+namespace orv {
+namespace {
+
+// The window's background (red 128, green 0, blue 144); its labels, frames
+// and options share it and write in white so they stay readable on it.
+const QColor kBackColor(128, 0, 144);
+const QColor kLabelColor(255, 255, 255);
+
+template <typename Widget>
+Widget* Make(QWidget* parent, const QString& name, const QRect& twips_rect) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(name);
+  widget->setGeometry(twips_rect);
+  return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
+  auto* label = Make<QLabel>(parent, name, rect);
+  label->setText(text);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& rect) {
+  auto* button = Make<QPushButton>(parent, name, rect);
+  button->setText(text);
+  return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& text,
+                         const QRect& rect) {
+  auto* option = Make<QRadioButton>(parent, name, rect);
+  option->setText(text);
+  return option;
+}
+
+QLineEdit* MakeOutputBox(QWidget* parent, const QString& name, const QRect& rect) {
+  auto* box = Make<QLineEdit>(parent, name, rect);
+  box->setReadOnly(true);
+  return box;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Orvantis"));
+  CreateControls();
+  ConnectHandlers();
+}
+
+void frmMain::CreateControls() {
+  setFixedSize(TwipsSize(10260, 6720));
+
+  // Input date.
+  fraInput = Make<QGroupBox>(this, "fraInput", TwipsRect(120, 60, 7500, 1940));
+  fraInput->setTitle(" Input date ");
+  optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN", "Month day, year",
+                                      TwipsRect(150, 300, 3300, 285));
+  optInputDateWithAYN = MakeOption(fraInput, "optInputDateWithAYN", "Year-month-day (astronomical)",
+                                   TwipsRect(3600, 300, 3700, 285));
+  notation_group = new QButtonGroup(this);
+  notation_group->addButton(optInputDateWithoutAYN);
+  notation_group->addButton(optInputDateWithAYN);
+
+  cboMonthNames = Make<QComboBox>(fraInput, "cboMonthNames", TwipsRect(150, 700, 1500, 330));
+  cboDayNumbers = Make<QComboBox>(fraInput, "cboDayNumbers", TwipsRect(1700, 700, 750, 330));
+  txbYearADBCetc = Make<QLineEdit>(fraInput, "txbYearADBCetc", TwipsRect(2500, 700, 1050, 330));
+  cboYearDesADBCetc =
+      Make<QComboBox>(fraInput, "cboYearDesADBCetc", TwipsRect(3600, 700, 900, 330));
+  cboCalendar[0] = Make<QComboBox>(fraInput, "cboCalendar_0", TwipsRect(4550, 700, 2800, 330));
+  cboCalendar[0]->setMaxVisibleItems(11);
+  txbYearCEJC = Make<QLineEdit>(fraInput, "txbYearCEJC", TwipsRect(150, 700, 3350, 330));
+  cboCalendar[1] = Make<QComboBox>(fraInput, "cboCalendar_1", TwipsRect(3600, 700, 2800, 330));
+  lblCE = MakeLabel(fraInput, "lblCE", QString(), TwipsRect(150, 1080, 7200, 255));
+  cmdToday = MakeButton(fraInput, "cmdToday", "Today", TwipsRect(150, 1440, 1100, 380));
+  cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", TwipsRect(1350, 1440, 1100, 380));
+
+  // Arithmetic.
+  fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", TwipsRect(120, 2100, 7500, 1020));
+  fraPlusMinus->setTitle("Arithmetical");
+  optPlus = MakeOption(fraPlusMinus, "optPlus", "plus", TwipsRect(150, 300, 1000, 285));
+  optMinus = MakeOption(fraPlusMinus, "optMinus", "minus", TwipsRect(150, 620, 1000, 285));
+  plus_minus_group = new QButtonGroup(this);
+  plus_minus_group->addButton(optPlus);
+  plus_minus_group->addButton(optMinus);
+  const char* arith_names[4] = {"years", "months", "weeks", "days"};
+  for (int i = 0; i < 4; ++i) {
+    const int left = 1250 + i * 1400;
+    txbArith[i] = Make<QLineEdit>(fraPlusMinus, QStringLiteral("txbArith_%1").arg(i),
+                                  TwipsRect(left, 430, 700, 330));
+    lblArith[i] = MakeLabel(fraPlusMinus, QStringLiteral("lblArith_%1").arg(i), arith_names[i],
+                            TwipsRect(left + 760, 460, 620, 255));
+  }
+  cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", TwipsRect(6850, 410, 560, 380));
+
+  // Output dates.
+  fraOutput = Make<QGroupBox>(this, "fraOutput", TwipsRect(120, 3220, 7500, 2460));
+  fraOutput->setTitle(" Output dates ");
+  const auto row = [](int index) { return 320 + index * 410; };
+  lblGregorian =
+      MakeLabel(fraOutput, "lblGregorian", "Gregorian:", TwipsRect(150, row(0), 1500, 330));
+  txbOutputGC = MakeOutputBox(fraOutput, "txbOutputGC", TwipsRect(1700, row(0), 3100, 330));
+  txbOutputGCwithAYN =
+      MakeOutputBox(fraOutput, "txbOutputGCwithAYN", TwipsRect(4900, row(0), 2450, 330));
+  lblJulian = MakeLabel(fraOutput, "lblJulian", "Julian:", TwipsRect(150, row(1), 1500, 330));
+  txbOutputJC = MakeOutputBox(fraOutput, "txbOutputJC", TwipsRect(1700, row(1), 3100, 330));
+  txbOutputJCwithAYN =
+      MakeOutputBox(fraOutput, "txbOutputJCwithAYN", TwipsRect(4900, row(1), 2450, 330));
+  lblDee = MakeLabel(fraOutput, "lblDee", "Dee-Cecil:", TwipsRect(150, row(2), 1500, 330));
+  txbOutputDEE = MakeOutputBox(fraOutput, "txbOutputDEE", TwipsRect(1700, row(2), 3100, 330));
+  txbOutputDEEwithAYN =
+      MakeOutputBox(fraOutput, "txbOutputDEEwithAYN", TwipsRect(4900, row(2), 2450, 330));
+  Label2 =
+      MakeLabel(fraOutput, "Label2", "Julian day number:", TwipsRect(150, row(3) + 120, 1550, 330));
+  txbJDN = MakeOutputBox(fraOutput, "txbJDN", TwipsRect(1700, row(3) + 120, 2000, 330));
+  Label1 = MakeLabel(fraOutput, "Label1", "Day of week:", TwipsRect(150, row(4) + 120, 1550, 330));
+  txbDayOfWeek = MakeOutputBox(fraOutput, "txbDayOfWeek", TwipsRect(1700, row(4) + 120, 2000, 330));
+
+  // Dee version.
+  Label3 = MakeLabel(this, "Label3", "Dee Calendar version:", TwipsRect(270, 5820, 2000, 285));
+  optDee =
+      MakeOption(this, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", TwipsRect(2350, 5800, 4000, 285));
+  optDeeCecil = MakeOption(this, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)",
+                           TwipsRect(2350, 6120, 4000, 285));
+  dee_group = new QButtonGroup(this);
+  dee_group->addButton(optDee);
+  dee_group->addButton(optDeeCecil);
+
+  // Side buttons and links. Help and the vernal equinox button exchange
+  // places at start-up (ArrangeSideButtons), Quit moving level with Help.
+  cmdCalculate =
+      MakeButton(this, "cmdCalculate", kCalculateCaption, TwipsRect(7860, 160, 2250, 480));
+  cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard",
+                             TwipsRect(7860, 740, 2250, 480));
+  cmdDateSequence =
+      MakeButton(this, "cmdDateSequence", "Date sequence", TwipsRect(7860, 4180, 2250, 480));
+  cmdHelp = MakeButton(this, "cmdHelp", "Help", TwipsRect(7860, 4760, 1080, 480));
+  cmdQLsoftware =
+      MakeButton(this, "cmdQLsoftware", "QL software", TwipsRect(7860, 5340, 2250, 480));
+  cmdQuit = MakeButton(this, "cmdQuit", "Quit", TwipsRect(9030, 5920, 1080, 480));
+  lblOnlineUserManual = MakeLabel(this, "lblOnlineUserManual", "<u>Online user manual</u>",
+                                  TwipsRect(7860, 6040, 2250, 255));
+  lblOnlineUserManual->setToolTip("Click here for the online user manual at");
+  lblQuillon = MakeLabel(this, "lblQuillon", QString(), TwipsRect(7860, 6340, 2250, 255));
+  lblQL_URL = MakeLabel(this, "lblQL_URL", QString(), TwipsRect(7860, 6620, 2250, 255));
+  for (QLabel* link : {lblOnlineUserManual, lblQuillon, lblQL_URL}) {
+    link->setCursor(Qt::PointingHandCursor);
+  }
+  // The report windows, help and links come with their own pieces of work.
+  for (QPushButton* button : {cmdDateSequence, cmdQLsoftware, cmdHelp}) button->setEnabled(false);
+}
+
+void frmMain::ConnectHandlers() {
+  connect(optInputDateWithoutAYN, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optInputDateWithoutAYN_Click();
+  });
+  connect(optInputDateWithAYN, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optInputDateWithAYN_Click();
+  });
+  connect(optDee, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optDee_Click();
+  });
+  connect(optDeeCecil, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optDeeCecil_Click();
+  });
+  for (int i = 0; i < 2; ++i) {
+    connect(cboCalendar[i], &QComboBox::activated, this, [this, i] { cboCalendar_Click(i); });
+    connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { cmdClear_Click(i); });
+  }
+  connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+  connect(cmdToday, &QPushButton::clicked, this, &frmMain::cmdToday_Click);
+  connect(cmdCopyResult, &QPushButton::clicked, this, &frmMain::cmdCopyResult_Click);
+  connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+
+  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
+  for (QLineEdit* box : txbArith) box->installEventFilter(this);
+
+  // Until the window's periodic upkeep arrives, the controls that depend on
+  // the input follow every change of it.
+  const auto refresh = [this] { RefreshControlStates(); };
+  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) {
+    connect(box, &QLineEdit::textChanged, this, refresh);
+  }
+  for (QLineEdit* box : txbArith) connect(box, &QLineEdit::textChanged, this, refresh);
+  for (QComboBox* list :
+       {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
+    connect(list, &QComboBox::currentIndexChanged, this, refresh);
+  }
+  for (QRadioButton* option : {optInputDateWithoutAYN, optInputDateWithAYN, optPlus, optMinus}) {
+    connect(option, &QRadioButton::toggled, this, refresh);
+  }
+}
+
+void frmMain::Form_Load() {
+  blnStartupCompleted = false;
+  strProgramTextFile = QStringLiteral("orvc.dat");
+
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBackColor);
+  colours.setColor(QPalette::WindowText, kLabelColor);
+  setPalette(colours);
+  // Buttons, boxes and lists keep the platform's own colours.
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (!qobject_cast<QLabel*>(child) && !qobject_cast<QGroupBox*>(child) &&
+        !qobject_cast<QRadioButton*>(child)) {
+      child->setPalette(QGuiApplication::palette());
+    }
+  }
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(9);
+  setFont(font);
+
+  intHelpTop = PixelsToTwips(cmdHelp->y());
+  intQLsoftwareTop = PixelsToTwips(cmdQLsoftware->y());
+  InitMainWindow();
+  InitDateTables();
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int screen_width = screen ? screen->availableGeometry().width() : width();
+  move((screen_width - frameGeometry().width()) / 2, TwipsToPixels(1000));
+  cmdCopyResult->setEnabled(true);
+  ArrangeSideButtons();
+  show();
+  SetUpCopyButton();
+  if (cmdToday->isEnabled() && lngJDN == 0) cmdToday_Click();
+  SetFocusIfAvailable(cmdCalculate);
+  blnStartupCompleted = true;
+  RefreshControlStates();
+}
+
+void frmMain::InitMainWindow() {
+  strTagExplanation[0] =
+      QStringLiteral("'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with ") +
+      "astronomical year numbering";
+  strTagExplanation[1] =
+      QStringLiteral("'JC' = the proleptic Julian Calendar with astronomical year numbering");
+  strTagExplanation[2] =
+      QStringLiteral("'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering");
+  FillLists();
+  InitDateTables();
+  notation_group->setExclusive(false);
+  optInputDateWithoutAYN->setChecked(false);
+  optInputDateWithAYN->setChecked(false);
+  notation_group->setExclusive(true);
+  cboCalendar[0]->setCurrentIndex(0);
+  cboCalendar[1]->setCurrentIndex(0);
+  lngTextBoxCapacityInKB = 63;
+  ClearInputs();
+  optDeeCecil->setChecked(true);
+}
+
+void frmMain::ArrangeSideButtons() {
+  cmdQLsoftware->setText(QStringLiteral("Vernal equinoxes"));
+  cmdQLsoftware->move(cmdQLsoftware->x(), TwipsToPixels(intHelpTop));
+  cmdHelp->move(cmdHelp->x(), TwipsToPixels(intQLsoftwareTop));
+  cmdQuit->move(cmdQuit->x(), cmdHelp->y());
+}
+
+void frmMain::SetUpCopyButton() {
+  cmdCopyResult->setVisible(true);
+  cmdCopyResult->setEnabled(true);
+  cmdCopyResult->setText(QStringLiteral("Copy result to clipboard"));
+  QFont normal = cmdCopyResult->font();
+  normal.setBold(false);
+  cmdCopyResult->setFont(normal);
+  ArrangeSideButtons();
+}
+
+// A provisional rule until the periodic upkeep of the controls arrives:
+// Calculate and the arithmetic follow the completeness of the input, the copy
+// button follows the result on display.
+void frmMain::RefreshControlStates() {
+  MainInputs in = ReadInputs();  // the trimmed year is not written back while typing
+  orv::CheckInputComplete(in, *this);
+  cmdCalculate->setEnabled(InputComplete);
+  optPlus->setEnabled(InputComplete);
+  optMinus->setEnabled(InputComplete);
+  const bool arithmetic = optPlus->isChecked() || optMinus->isChecked();
+  for (QLineEdit* box : txbArith) box->setEnabled(arithmetic);
+  cmdCopyResult->setEnabled(!txbOutputGC->isHidden());
+}
+
+void frmMain::VEOutOfRangeMsg() {
+  ShowMessageBox(
+      Message("Vernal equinoxes are calculated only for years in the range 1 through 4000.",
+              MessageStyle::kInformation, QStringLiteral("Out of range")),
+      this);
+}
+
+void frmMain::cmdQuit_Click() { QCoreApplication::quit(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  cmdQuit_Click();  // Form_Unload: closing the window is Quit
+  event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease &&
+      (watched == txbYearCEJC || watched == txbYearADBCetc)) {
+    DateBox_KeyUp(static_cast<QKeyEvent*>(event)->key());
+  } else if (event->type() == QEvent::FocusOut) {
+    // Leaving a box for another control of this window, not switching windows.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (watched == txbYearCEJC) txbYearCEJC_LostFocus();
+      for (int i = 0; i < 4; ++i) {
+        if (watched == txbArith[i]) txbArith_LostFocus(i);
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+MainInputs frmMain::ReadInputs() const {
+  MainInputs in;
+  in.optInputDateWithoutAYN = optInputDateWithoutAYN->isChecked();
+  in.optInputDateWithAYN = optInputDateWithAYN->isChecked();
+  in.cboMonthNames = cboMonthNames->currentIndex();
+  in.cboDayNumbers = cboDayNumbers->currentIndex();
+  in.txbYearADBCetc = txbYearADBCetc->text();
+  in.cboYearDesADBCetc = cboYearDesADBCetc->currentIndex();
+  in.cboCalendar = {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()};
+  in.txbYearCEJC = txbYearCEJC->text();
+  in.optPlus = optPlus->isChecked();
+  in.optMinus = optMinus->isChecked();
+  in.fraPlusMinusVisible = !fraPlusMinus->isHidden();
+  for (int i = 0; i < 4; ++i) in.txbArith[i] = txbArith[i]->text();
+  return in;
+}
+
+void frmMain::WriteInputs(const MainInputs& in) {
+  const auto set_text = [](QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+  };
+  const auto set_position = [](QComboBox* list, int position) {
+    if (list->currentIndex() != position) list->setCurrentIndex(position);
+  };
+  const auto set_option = [](QButtonGroup* group, QRadioButton* option, bool on) {
+    if (option->isChecked() == on) return;
+    group->setExclusive(false);
+    option->setChecked(on);
+    group->setExclusive(true);
+  };
+  set_option(notation_group, optInputDateWithoutAYN, in.optInputDateWithoutAYN);
+  set_option(notation_group, optInputDateWithAYN, in.optInputDateWithAYN);
+  set_position(cboMonthNames, in.cboMonthNames);
+  set_position(cboDayNumbers, in.cboDayNumbers);
+  set_text(txbYearADBCetc, in.txbYearADBCetc);
+  set_position(cboYearDesADBCetc, in.cboYearDesADBCetc);
+  set_position(cboCalendar[0], in.cboCalendar[0]);
+  set_position(cboCalendar[1], in.cboCalendar[1]);
+  set_text(txbYearCEJC, in.txbYearCEJC);
+  set_option(plus_minus_group, optPlus, in.optPlus);
+  set_option(plus_minus_group, optMinus, in.optMinus);
+  for (int i = 0; i < 4; ++i) set_text(txbArith[i], in.txbArith[i]);
+}
+
+void frmMain::Show(const UserMessage& message) {
+  if (message) ShowMessageBox(*message, this);
+}
+
+}  // namespace orv

@@ -1,0 +1,157 @@
+// The calculator window: the program itself. It reads one date in either
+// notation, converts it into the three calendars and shows the result; other
+// windows read its public state and call its public operations.
+//
+// The window is thin: each handler reads the controls into MainInputs, calls
+// the logic of DateInput.h / DateOutput.h, writes the controls back and shows
+// the message the logic asks for. Handlers carry the names of the controls and
+// events they serve. Its .cpp files are split by concern: frmMain.cpp (layout
+// and start-up), frmMain_input.cpp, frmMain_output.cpp, frmMain_arith.cpp.
+#pragma once
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+
+#include "main_window/MainInputs.h"
+
+namespace orv {
+
+class frmMain : public QWidget, public MainState {
+  Q_OBJECT
+
+ public:
+  explicit frmMain(QWidget* parent = nullptr);
+
+  // Public state read by other windows (the rest is in MainState).
+  bool blnStartupCompleted = false;
+  int32_t lngTextBoxCapacityInKB = 63;
+  QString strProgramTextFile;
+
+  // Public operations other windows use.
+  bool InputDateOK();
+  bool GetJDN(const QString& calendar_name, bool show_message = false);
+  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const;
+  int32_t GetYear() const;
+  void VEOutOfRangeMsg();
+
+  // Start-up and life.
+  void Form_Load();
+  void cmdQuit_Click();
+
+  // Input (Part of the window that reads the date).
+  void CheckInputComplete();
+  bool ValidateInputDate(bool show_message);
+  bool GetInputCalendar(bool fill);
+  void ShowDateAsMDY(const DateRecord& date);
+  void ShowDateAsYMD(const DateRecord& date);
+  static int EraIndex(const QString& era);
+  void optInputDateWithoutAYN_Click();
+  void optInputDateWithAYN_Click();
+  void txbYearCEJC_LostFocus();
+  void DateBox_KeyUp(int key_code);  // txbYearCEJC_KeyUp and txbYearADBCetc_KeyUp
+
+  // Output.
+  void cmdCalculate_Click();
+  void ShowResults();
+  void FillLists();
+  void cboCalendar_Click(int index);
+  void optDee_Click();
+  void optDeeCecil_Click();
+  void ApplyDeeVersion();
+  void ClearInputs();
+  void cmdClear_Click(int index);
+  void cmdToday_Click();
+  void cmdCopyResult_Click();
+  void CopyResultToClipboard();
+
+  // Arithmetic.
+  void txbArith_LostFocus(int index);
+  bool ReadArithValues();
+  void ClearOutput();
+
+  // Controls, named as in the program's documentation.
+  QGroupBox* fraInput;
+  QRadioButton* optInputDateWithoutAYN;
+  QRadioButton* optInputDateWithAYN;
+  QComboBox* cboMonthNames;
+  QComboBox* cboDayNumbers;
+  QLineEdit* txbYearADBCetc;
+  QComboBox* cboYearDesADBCetc;
+  std::array<QComboBox*, 2> cboCalendar;
+  QLineEdit* txbYearCEJC;
+  QLabel* lblCE;
+  QPushButton* cmdToday;
+  std::array<QPushButton*, 2> cmdClear;
+
+  QGroupBox* fraPlusMinus;
+  QRadioButton* optPlus;
+  QRadioButton* optMinus;
+  std::array<QLineEdit*, 4> txbArith;
+  std::array<QLabel*, 4> lblArith;
+
+  QGroupBox* fraOutput;
+  QLabel* lblGregorian;
+  QLabel* lblJulian;
+  QLabel* lblDee;
+  QLabel* Label2;
+  QLabel* Label1;
+  QLineEdit* txbOutputGC;
+  QLineEdit* txbOutputGCwithAYN;
+  QLineEdit* txbOutputJC;
+  QLineEdit* txbOutputJCwithAYN;
+  QLineEdit* txbOutputDEE;
+  QLineEdit* txbOutputDEEwithAYN;
+  QLineEdit* txbJDN;
+  QLineEdit* txbDayOfWeek;
+
+  QLabel* Label3;
+  QRadioButton* optDee;
+  QRadioButton* optDeeCecil;
+
+  QPushButton* cmdCalculate;
+  QPushButton* cmdCopyResult;
+  QPushButton* cmdDateSequence;
+  QPushButton* cmdQLsoftware;
+  QPushButton* cmdHelp;
+  QPushButton* cmdQuit;
+  QLabel* lblOnlineUserManual;
+  QLabel* lblQuillon;
+  QLabel* lblQL_URL;
+
+  // Explanations of the year-month-day tags shown in lblCE: CE, JC, Dee tag.
+  std::array<QString, 3> strTagExplanation;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+  void InitMainWindow();
+  void ArrangeSideButtons();
+  void SetUpCopyButton();
+  void RefreshControlStates();
+
+  MainInputs ReadInputs() const;
+  void WriteInputs(const MainInputs& in);
+  void Show(const UserMessage& message);
+  void SetResultsVisible(bool visible);
+
+  DateRecord OutputDate{};
+  DateRecord TodayRecord{};
+  int intHelpTop = 0;        // design Top of cmdHelp, twips
+  int intQLsoftwareTop = 0;  // design Top of cmdQLsoftware, twips
+  QButtonGroup* notation_group;
+  QButtonGroup* plus_minus_group;
+  QButtonGroup* dee_group;
+};
+
+}  // namespace orv

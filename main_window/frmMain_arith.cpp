@@ -1,0 +1,35 @@
+// frmMain: the date arithmetic boxes and clearing the output.
+#include "main_window/DateInput.h"
+#include "main_window/frmMain.h"
+
+namespace orv {
+
+void frmMain::txbArith_LostFocus(int index) {
+  QString text = txbArith[index]->text();
+  const UserMessage message = ArithBoxLeft(text);
+  txbArith[index]->setText(text);
+  Show(message);
+}
+
+bool frmMain::ReadArithValues() {
+  UserMessage message;
+  const bool ok = orv::ReadArithValues(ReadInputs(), *this, message);
+  Show(message);
+  return ok;
+}
+
+void frmMain::ClearOutput() {
+  for (QLineEdit* box : {txbOutputGC, txbOutputGCwithAYN, txbOutputJC, txbOutputJCwithAYN,
+                         txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek}) {
+    box->clear();
+    box->setVisible(false);
+  }
+  for (QLabel* label : {lblGregorian, lblJulian, lblDee}) {
+    QFont normal = label->font();
+    normal.setBold(false);
+    label->setFont(normal);
+  }
+  RefreshControlStates();
+}
+
+}  // namespace orv

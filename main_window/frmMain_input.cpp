@@ -1,0 +1,114 @@
+// frmMain: reading and checking the typed date.
+#include <QKeyEvent>
+
+#include "main_window/DateInput.h"
+#include "main_window/frmMain.h"
+#include "ui_services/QL_common.h"
+
+namespace orv {
+
+void frmMain::CheckInputComplete() {
+  MainInputs in = ReadInputs();
+  orv::CheckInputComplete(in, *this);
+  WriteInputs(in);
+}
+
+bool frmMain::InputDateOK() {
+  MainInputs in = ReadInputs();
+  UserMessage message;
+  const bool ok = orv::InputDateOK(in, *this, message);
+  WriteInputs(in);
+  Show(message);
+  return ok;
+}
+
+bool frmMain::GetJDN(const QString& calendar_name, bool show_message) {
+  MainInputs in = ReadInputs();
+  UserMessage message;
+  const bool ok = orv::GetJDN(in, *this, calendar_name, show_message, message);
+  WriteInputs(in);
+  Show(message);
+  return ok;
+}
+
+bool frmMain::ValidateInputDate(bool show_message) {
+  UserMessage message;
+  const bool valid = orv::ValidateInputDate(*this, show_message, message);
+  Show(message);
+  return valid;
+}
+
+bool frmMain::GetInputCalendar(bool fill) {
+  if (!fill) return true;
+  MainInputs in = ReadInputs();
+  TodayRecord.calendar = orv::GetInputCalendar(in);
+  WriteInputs(in);
+  return true;
+}
+
+void frmMain::ShowDateAsMDY(const DateRecord& date) {
+  MainInputs in = ReadInputs();
+  orv::ShowDateAsMDY(date, in);
+  WriteInputs(in);
+}
+
+void frmMain::ShowDateAsYMD(const DateRecord& date) {
+  MainInputs in = ReadInputs();
+  orv::ShowDateAsYMD(date, in, strDeeCalendarDesignation);
+  WriteInputs(in);
+}
+
+int32_t frmMain::GetYear() const { return orv::GetYear(ReadInputs(), intInputDateType); }
+
+int frmMain::EraIndex(const QString& era) { return orv::EraIndex(era); }
+
+void frmMain::optInputDateWithoutAYN_Click() {
+  for (QWidget* control :
+       {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+        static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),
+        static_cast<QWidget*>(cboCalendar[0])}) {
+    control->setVisible(true);
+  }
+  txbYearCEJC->setVisible(false);
+  cboCalendar[1]->setVisible(false);
+  QFont bold = optInputDateWithoutAYN->font();
+  bold.setBold(true);
+  optInputDateWithoutAYN->setFont(bold);
+  bold.setBold(false);
+  optInputDateWithAYN->setFont(bold);
+  SetFocusIfAvailable(cmdCalculate);
+}
+
+void frmMain::optInputDateWithAYN_Click() {
+  txbYearCEJC->setVisible(true);
+  cboCalendar[1]->setVisible(true);
+  for (QWidget* control :
+       {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+        static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),
+        static_cast<QWidget*>(cboCalendar[0])}) {
+    control->setVisible(false);
+  }
+  QFont bold = optInputDateWithAYN->font();
+  bold.setBold(true);
+  optInputDateWithAYN->setFont(bold);
+  bold.setBold(false);
+  optInputDateWithoutAYN->setFont(bold);
+  if (cboCalendar[1]->currentIndex() == kNoCalendar) {
+    if (txbYearCEJC->text().contains("CE")) {
+      cboCalendar[1]->setCurrentIndex(kGregorian);
+    } else if (txbYearCEJC->text().contains("JC")) {
+      cboCalendar[1]->setCurrentIndex(kJulian);
+    }
+  }
+  SetFocusIfAvailable(cmdCalculate);
+}
+
+void frmMain::txbYearCEJC_LostFocus() { txbYearCEJC->setText(txbYearCEJC->text().toUpper()); }
+
+void frmMain::DateBox_KeyUp(int key_code) {
+  if ((key_code == Qt::Key_Return || key_code == Qt::Key_Enter) && cmdCalculate->isEnabled()) {
+    cmdCalculate_Click();
+  }
+}
+
+}  // namespace orv

@@ -1,0 +1,206 @@
+// frmMain: calculating and showing the result, the weekday test, Today, the
+// Clear buttons, the Dee version and the clipboard.
+#include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
+#include "calendar/Dee.h"
+#include "main_window/DateInput.h"
+#include "main_window/DateOutput.h"
+#include "main_window/frmMain.h"
+#include "platform/Clipboard.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/QL_common.h"
+#include "ui_services/frmPopUp.h"
+
+namespace orv {
+
+void frmMain::cmdCalculate_Click() {
+  ClearOutput();
+  if (!InputDateOK()) return;
+  if (intInputDateType != kMonthDayYear && intInputDateType != kYearMonthDay) return;
+  const int position = cboCalendar[0]->currentIndex();
+  if ((position >= kGregorian && position <= kDee) || intInputDateType == kYearMonthDay) {
+    QString name = cboCalendar[intInputDateType]->currentText();
+    if (intInputDateType == kYearMonthDay) name = name.mid(10);  // after "Proleptic "
+    if (GetJDN(name, true)) {
+      ShowResults();
+    } else {
+      ClearOutput();
+    }
+    return;
+  }
+
+  MainInputs in = ReadInputs();
+  const WeekdayOutcome outcome = WeekdayTest(in, *this, position - kFirstWeekdayPosition);
+  WriteInputs(in);
+  Show(outcome.message);
+  if (!outcome.show_result) return;
+  ShowResults();
+  QFont font = lblGregorian->font();
+  font.setBold(outcome.gregorian_bold);
+  lblGregorian->setFont(font);
+  font.setBold(outcome.julian_bold);
+  lblJulian->setFont(font);
+}
+
+void frmMain::ShowResults() {
+  int era = cboYearDesADBCetc->currentIndex();
+  const ResultTexts results = ResultsFor(lngJDN, era, strDeeCalendarDesignation);
+  cboYearDesADBCetc->setCurrentIndex(era);
+  const std::pair<QLineEdit*, QString> boxes[] = {
+      {txbOutputGC, results.txbOutputGC},
+      {txbOutputJC, results.txbOutputJC},
+      {txbOutputDEE, results.txbOutputDEE},
+      {txbOutputGCwithAYN, results.txbOutputGCwithAYN},
+      {txbOutputJCwithAYN, results.txbOutputJCwithAYN},
+      {txbOutputDEEwithAYN, results.txbOutputDEEwithAYN},
+      {txbJDN, results.txbJDN},
+      {txbDayOfWeek, results.txbDayOfWeek}};
+  for (const auto& [box, text] : boxes) {
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setVisible(true);
+  }
+  RefreshControlStates();
+}
+
+QString frmMain::AYNDate(const QString& strCalendar, int32_t jdn) const {
+  return orv::AYNDate(strCalendar, jdn, strDeeCalendarDesignation);
+}
+
+void frmMain::FillLists() {
+  cboMonthNames->clear();
+  for (const std::string_view month : MonthNames) {
+    cboMonthNames->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+  }
+  cboDayNumbers->clear();
+  cboDayNumbers->addItem(QString());
+  for (int day = 1; day <= 31; ++day) cboDayNumbers->addItem(QString::number(day));
+  cboYearDesADBCetc->clear();
+  for (const QString& era : kEraItems) cboYearDesADBCetc->addItem(era);
+  cboCalendar[0]->clear();
+  cboCalendar[0]->addItems({QString(), "Gregorian Calendar", "Julian Calendar", QString()});
+  for (int16_t weekday = 0; weekday <= 6; ++weekday) {
+    cboCalendar[0]->addItem(QString::fromStdString(DayOfWeekName(weekday)));
+  }
+  cboCalendar[1]->clear();
+  cboCalendar[1]->addItems({QString(), "Proleptic Gregorian", "Proleptic Julian", QString()});
+  for (QComboBox* list :
+       {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
+    list->setCurrentIndex(0);
+  }
+}
+
+void frmMain::cboCalendar_Click(int index) {
+  if (index != 1) return;
+  txbYearCEJC->setText(TagsForCalendar(txbYearCEJC->text(), cboCalendar[1]->currentIndex(),
+                                       strDeeCalendarDesignation));
+}
+
+void frmMain::optDee_Click() {
+  const DeeVersion dee = DeeVersionOf(false);
+  SetDeeEpoch(dee.epoch);
+  strDeeCalendarDesignation = dee.designation;
+  strDeeCalendarName = dee.name;
+  QString text = txbYearCEJC->text();
+  QString explanation = lblCE->text();
+  SwitchDeeTexts(text, explanation, false);
+  txbYearCEJC->setText(text);
+  lblCE->setText(explanation);
+  ApplyDeeVersion();
+}
+
+void frmMain::optDeeCecil_Click() {
+  const DeeVersion dee_cecil = DeeVersionOf(true);
+  SetDeeEpoch(dee_cecil.epoch);
+  strDeeCalendarDesignation = dee_cecil.designation;
+  strDeeCalendarName = dee_cecil.name;
+  QString text = txbYearCEJC->text();
+  QString explanation = lblCE->text();
+  SwitchDeeTexts(text, explanation, true);
+  txbYearCEJC->setText(text);
+  lblCE->setText(explanation);
+  ApplyDeeVersion();
+}
+
+void frmMain::ApplyDeeVersion() {
+  lblDee->setText(strDeeCalendarName + ":");
+  cboCalendar[0]->setItemText(kDee, strDeeCalendarName + " Calendar");
+  cboCalendar[1]->setItemText(kDee, "Proleptic " + strDeeCalendarName);
+  strTagExplanation[2] =
+      DeeTagExplanation({DeeEpoch(), strDeeCalendarName, strDeeCalendarDesignation});
+  if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted) {
+    cmdCalculate_Click();
+  } else {
+    ClearOutput();
+  }
+}
+
+void frmMain::ClearInputs() {
+  txbYearADBCetc->clear();
+  txbYearCEJC->clear();
+  for (QComboBox* list : {cboMonthNames, cboDayNumbers, cboYearDesADBCetc})
+    list->setCurrentIndex(0);
+  lblCE->clear();
+  ClearOutput();
+  MainInputs in = ReadInputs();
+  in.optPlus = in.optMinus = false;
+  for (QString& box : in.txbArith) box.clear();
+  WriteInputs(in);
+}
+
+void frmMain::cmdClear_Click(int index) {
+  if (index == 1) {
+    MainInputs in = ReadInputs();
+    for (QString& box : in.txbArith) box.clear();
+    in.optPlus = in.optMinus = false;
+    WriteInputs(in);
+  } else {
+    ClearInputs();
+    cboCalendar[0]->setCurrentIndex(0);
+    cboCalendar[1]->setCurrentIndex(0);
+    ClearOutput();
+  }
+  if (isVisible()) cmdToday->setFocus();
+}
+
+void frmMain::cmdToday_Click() {
+  if (!optInputDateWithoutAYN->isChecked() && !optInputDateWithAYN->isChecked()) {
+    optInputDateWithoutAYN->setChecked(true);
+  }
+  if (!GetInputCalendar(true)) return;
+  const int era = cboYearDesADBCetc->currentIndex();
+  if (era <= kNoEra || era == kEraBCE) cboYearDesADBCetc->setCurrentIndex(EraIndex("CE"));
+  if (era == kEraBC) cboYearDesADBCetc->setCurrentIndex(EraIndex("AD"));
+  TodayRecord.jdn = TodayJDN();
+  JDNToDate(TodayRecord);
+  ShowDateAsMDY(TodayRecord);
+  ShowDateAsYMD(TodayRecord);
+  ClearOutput();
+  SetFocusIfAvailable(cmdCalculate);
+}
+
+void frmMain::cmdCopyResult_Click() {
+  CopyResultToClipboard();
+  SetFocusIfAvailable(cmdCalculate);
+}
+
+void frmMain::CopyResultToClipboard() {
+  ResultTexts shown;
+  shown.txbOutputGC = txbOutputGC->text();
+  shown.txbOutputGCwithAYN = txbOutputGCwithAYN->text();
+  shown.txbOutputJC = txbOutputJC->text();
+  shown.txbOutputJCwithAYN = txbOutputJCwithAYN->text();
+  shown.txbJDN = txbJDN->text();
+  shown.txbDayOfWeek = txbDayOfWeek->text();
+  ReplaceClipboardText(CopyResultText(shown));
+
+  // Where the button stands: its place in the window plus the window's outer
+  // corner, in twips.
+  const int top = PixelsToTwips(cmdCopyResult->y() + frameGeometry().top()) + 400;
+  const int left = PixelsToTwips(cmdCopyResult->x() + frameGeometry().left()) + 20;
+  cmdCopyResult->setVisible(false);
+  PopUpWindow().PopUp(QStringLiteral("Result copied to clipboard"), 2920, 300, 2000, top, left);
+  cmdCopyResult->setVisible(true);
+}
+
+}  // namespace orv

@@ -1,0 +1,55 @@
+#include "ui_services/MessageBox.h"
+
+#include <QMessageBox>
+#include <utility>
+
+namespace orv {
+namespace {
+
+MessageBoxHandler& Handler() {
+  static MessageBoxHandler handler;
+  return handler;
+}
+
+QMessageBox::Icon IconFor(MessageStyle style) {
+  switch (style) {
+    case MessageStyle::kStop:
+      return QMessageBox::Critical;
+    case MessageStyle::kExclamation:
+      return QMessageBox::Warning;
+    case MessageStyle::kInformation:
+      return QMessageBox::Information;
+    case MessageStyle::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageAnswer ShowMessageBox(const MessageRequest& request, QWidget* parent) {
+  if (Handler()) return Handler()(request);
+  const bool yes_no = request.buttons == MessageButtons::kYesNo;
+  QMessageBox box(IconFor(request.style), request.title, request.text,
+                  yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+  const int answer = box.exec();
+  if (!yes_no) return MessageAnswer::kOk;
+  return answer == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+
+MessageBoxRecorder::MessageBoxRecorder() {
+  SetMessageBoxHandler([this](const MessageRequest& request) {
+    requests.push_back(request);
+    if (request.buttons == MessageButtons::kOk) return MessageAnswer::kOk;
+    if (answers.empty()) return MessageAnswer::kYes;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHandler(nullptr); }
+
+}  // namespace orv
