@@ -101,13 +101,13 @@ void frmMain::CreateControls() {
   plus_minus_group->addButton(optMinus);
   const char* arith_names[4] = {"years", "months", "weeks", "days"};
   for (int i = 0; i < 4; ++i) {
-    const int left = 1250 + i * 1400;
+    const int left = 1250 + i * 1380;
     txbArith[i] = Make<QLineEdit>(fraPlusMinus, QStringLiteral("txbArith_%1").arg(i),
-                                  TwipsRect(left, 430, 700, 330));
+                                  TwipsRect(left, 430, 620, 330));
     lblArith[i] = MakeLabel(fraPlusMinus, QStringLiteral("lblArith_%1").arg(i), arith_names[i],
-                            TwipsRect(left + 760, 460, 620, 255));
+                            TwipsRect(left + 680, 460, 680, 255));
   }
-  cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", TwipsRect(6850, 410, 560, 380));
+  cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", TwipsRect(6760, 410, 650, 380));
 
   // Output dates.
   fraOutput = Make<QGroupBox>(this, "fraOutput", TwipsRect(120, 3220, 7500, 2460));
