@@ -1,5 +1,6 @@
 // Orvantis, the desktop date calculator.
 #include <QApplication>
+#include <cstdlib>
 
 #include "main_window/frmMain.h"
 
@@ -7,6 +8,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvantis"));
   orv::frmMain main_window;
-  main_window.Form_Load();
+  if (!main_window.Form_Load()) return EXIT_FAILURE;  // its message has been shown
   return QApplication::exec();
 }

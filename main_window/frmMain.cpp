@@ -7,10 +7,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QThread>
 
 #include "calendar/DatePr2.h"
 #include "main_window/DateInput.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/ProgramTexts.h"
 #include "ui_services/QL_common.h"
 
 namespace orv {
@@ -20,6 +22,7 @@ namespace {
 // and options share it and write in white so they stay readable on it.
 const QColor kBackColor(128, 0, 144);
 const QColor kLabelColor(255, 255, 255);
+const QString kProgramAbbreviation = QStringLiteral("ORVC");
 
 template <typename Widget>
 Widget* Make(QWidget* parent, const QString& name, const QRect& twips_rect) {
@@ -62,6 +65,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Orvantis"));
   CreateControls();
   ConnectHandlers();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(500);
+  connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
 
 void frmMain::CreateControls() {
@@ -190,42 +197,23 @@ void frmMain::ConnectHandlers() {
 
   for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
-
-  // Until the window's periodic upkeep arrives, the controls that depend on
-  // the input follow every change of it.
-  const auto refresh = [this] { RefreshControlStates(); };
-  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) {
-    connect(box, &QLineEdit::textChanged, this, refresh);
-  }
-  for (QLineEdit* box : txbArith) connect(box, &QLineEdit::textChanged, this, refresh);
-  for (QComboBox* list :
-       {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
-    connect(list, &QComboBox::currentIndexChanged, this, refresh);
-  }
-  for (QRadioButton* option : {optInputDateWithoutAYN, optInputDateWithAYN, optPlus, optMinus}) {
-    connect(option, &QRadioButton::toggled, this, refresh);
-  }
 }
 
-void frmMain::Form_Load() {
+bool frmMain::Form_Load() {
   blnStartupCompleted = false;
-  strProgramTextFile = QStringLiteral("orvc.dat");
-
-  setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kBackColor);
-  colours.setColor(QPalette::WindowText, kLabelColor);
-  setPalette(colours);
-  // Buttons, boxes and lists keep the platform's own colours.
-  for (QWidget* child : findChildren<QWidget*>()) {
-    if (!qobject_cast<QLabel*>(child) && !qobject_cast<QGroupBox*>(child) &&
-        !qobject_cast<QRadioButton*>(child)) {
-      child->setPalette(QGuiApplication::palette());
-    }
+  strProgramTextFile = kProgramAbbreviation.toLower() + ".dat";  // the window's tag: orvc.dat
+  if (const std::optional<QString> failure = LoadProgramTexts(strProgramTextFile)) {
+    ShowMessageBox(Message(*failure, MessageStyle::kStop, QString()), this);
+    return false;  // the program ends: no window, no settings written
   }
-  QFont font(QStringLiteral("Arial"));
+
+  InitProgramIdentity(ORV_VERSION_MAJOR, ORV_VERSION_MINOR);
+  QFont font = this->font();
   font.setPointSize(9);
   setFont(font);
+  SetControlsBackColor(this, kBackColor);
+  SetControlsForeColor(this, kLabelColor);
+  SetControlsFontName(this, QStringLiteral("Arial"), true, true);
 
   intHelpTop = PixelsToTwips(cmdHelp->y());
   intQLsoftwareTop = PixelsToTwips(cmdQLsoftware->y());
@@ -236,13 +224,16 @@ void frmMain::Form_Load() {
   const int screen_width = screen ? screen->availableGeometry().width() : width();
   move((screen_width - frameGeometry().width()) / 2, TwipsToPixels(1000));
   cmdCopyResult->setEnabled(true);
+  LoadSettings();
   ArrangeSideButtons();
   show();
+  ShowProgramCaption(this);
   SetUpCopyButton();
   if (cmdToday->isEnabled() && lngJDN == 0) cmdToday_Click();
   SetFocusIfAvailable(cmdCalculate);
   blnStartupCompleted = true;
-  RefreshControlStates();
+  Timer1->start();
+  return true;
 }
 
 void frmMain::InitMainWindow() {
@@ -261,9 +252,12 @@ void frmMain::InitMainWindow() {
   notation_group->setExclusive(true);
   cboCalendar[0]->setCurrentIndex(0);
   cboCalendar[1]->setCurrentIndex(0);
+  lblOnlineUserManual->setToolTip(lblOnlineUserManual->toolTip() + u' ' + ProgramText(15));
   lngTextBoxCapacityInKB = 63;
   ClearInputs();
   optDeeCecil->setChecked(true);
+  lblQuillon->setText(QStringLiteral("<u>%1</u>").arg(ProgramText(310).toHtmlEscaped()));
+  lblQL_URL->setText(ProgramText(311));
 }
 
 void frmMain::ArrangeSideButtons() {
@@ -276,25 +270,11 @@ void frmMain::ArrangeSideButtons() {
 void frmMain::SetUpCopyButton() {
   cmdCopyResult->setVisible(true);
   cmdCopyResult->setEnabled(true);
-  cmdCopyResult->setText(QStringLiteral("Copy result to clipboard"));
+  cmdCopyResult->setText(ProgramText(18));
   QFont normal = cmdCopyResult->font();
   normal.setBold(false);
   cmdCopyResult->setFont(normal);
   ArrangeSideButtons();
-}
-
-// A provisional rule until the periodic upkeep of the controls arrives:
-// Calculate and the arithmetic follow the completeness of the input, the copy
-// button follows the result on display.
-void frmMain::RefreshControlStates() {
-  MainInputs in = ReadInputs();  // the trimmed year is not written back while typing
-  orv::CheckInputComplete(in, *this);
-  cmdCalculate->setEnabled(InputComplete);
-  optPlus->setEnabled(InputComplete);
-  optMinus->setEnabled(InputComplete);
-  const bool arithmetic = optPlus->isChecked() || optMinus->isChecked();
-  for (QLineEdit* box : txbArith) box->setEnabled(arithmetic);
-  cmdCopyResult->setEnabled(!txbOutputGC->isHidden());
 }
 
 void frmMain::VEOutOfRangeMsg() {
@@ -304,10 +284,17 @@ void frmMain::VEOutOfRangeMsg() {
       this);
 }
 
-void frmMain::cmdQuit_Click() { QCoreApplication::quit(); }
+void frmMain::cmdQuit_Click() {
+  SaveSettings();
+  // End at once, whatever the writes reported. (Before the program's event
+  // loop runs, as in tests, there is nothing to end.)
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+void frmMain::Form_Unload() { cmdQuit_Click(); }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  cmdQuit_Click();  // Form_Unload: closing the window is Quit
+  Form_Unload();  // closing the window is Quit
   event->accept();
 }
 

@@ -6,7 +6,8 @@
 // the logic of DateInput.h / DateOutput.h, writes the controls back and shows
 // the message the logic asks for. Handlers carry the names of the controls and
 // events they serve. Its .cpp files are split by concern: frmMain.cpp (layout
-// and start-up), frmMain_input.cpp, frmMain_output.cpp, frmMain_arith.cpp.
+// and start-up), frmMain_settings.cpp, frmMain_input.cpp, frmMain_output.cpp,
+// frmMain_arith.cpp, frmMain_timer.cpp.
 #pragma once
 
 #include <QButtonGroup>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -41,9 +43,12 @@ class frmMain : public QWidget, public MainState {
   int32_t GetYear() const;
   void VEOutOfRangeMsg();
 
-  // Start-up and life.
-  void Form_Load();
+  // Start-up and life. Form_Load returns false when the program cannot start
+  // (its text file did not load); the message has been shown.
+  bool Form_Load();
   void cmdQuit_Click();
+  void Form_Unload();
+  void Timer1_Timer();
 
   // Input (Part of the window that reads the date).
   void CheckInputComplete();
@@ -124,6 +129,7 @@ class frmMain : public QWidget, public MainState {
   QLabel* lblOnlineUserManual;
   QLabel* lblQuillon;
   QLabel* lblQL_URL;
+  QTimer* Timer1;
 
   // Explanations of the year-month-day tags shown in lblCE: CE, JC, Dee tag.
   std::array<QString, 3> strTagExplanation;
@@ -136,9 +142,10 @@ class frmMain : public QWidget, public MainState {
   void CreateControls();
   void ConnectHandlers();
   void InitMainWindow();
+  void LoadSettings();
+  void SaveSettings();
   void ArrangeSideButtons();
   void SetUpCopyButton();
-  void RefreshControlStates();
 
   MainInputs ReadInputs() const;
   void WriteInputs(const MainInputs& in);

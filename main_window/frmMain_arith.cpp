@@ -29,7 +29,6 @@ void frmMain::ClearOutput() {
     normal.setBold(false);
     label->setFont(normal);
   }
-  RefreshControlStates();
 }
 
 }  // namespace orv

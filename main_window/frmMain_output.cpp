@@ -60,7 +60,6 @@ void frmMain::ShowResults() {
     box->setCursorPosition(0);
     box->setVisible(true);
   }
-  RefreshControlStates();
 }
 
 QString frmMain::AYNDate(const QString& strCalendar, int32_t jdn) const {

@@ -1,7 +1,9 @@
 // End-to-end paths through the real main window, offscreen, with message
 // boxes recorded instead of shown.
 #include <QApplication>
-#include <QSignalSpy>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -11,6 +13,8 @@
 #include "main_window/frmMain.h"
 #include "platform/Clipboard.h"
 #include "ui_services/MessageBox.h"
+#include "ui_services/ProgramTexts.h"
+#include "ui_services/Registry3.h"
 #include "ui_services/frmPopUp.h"
 
 using namespace orv;
@@ -19,14 +23,33 @@ class frmMainTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<QTemporaryDir> config;  // the user's settings folder, for this test only
   std::unique_ptr<frmMain> window;
   std::unique_ptr<MessageBoxRecorder> messages;
 
+  const QString key = QStringLiteral("Software\\Orvantis Project\\ORVC");
+
+  void Save(const QString& name, const QString& value) {
+    QVERIFY(SetRegistryValue(kHKeyCurrentUser, key, name, value).startsWith("0 "));
+  }
+  QString Saved(const QString& name) {
+    QString value = QStringLiteral("(none)");
+    GetRegistryValue(kHKeyCurrentUser, key, name, value);
+    return value;
+  }
+  // A new window, started as the program starts it.
+  void Start() {
+    window = std::make_unique<frmMain>();
+    QVERIFY(window->Form_Load());
+    window->Timer1->stop();  // tests fire the upkeep themselves
+    window->Timer1_Timer();
+  }
   void ChooseYearMonthDay(const QString& text, int calendar) {
     window->optInputDateWithAYN->click();
     window->cboCalendar[1]->setCurrentIndex(calendar);
     window->txbYearCEJC->clear();
     QTest::keyClicks(window->txbYearCEJC, text);
+    window->Timer1_Timer();
   }
   void ChooseMonthDayYear(int month, int day, const QString& year, int era, int calendar) {
     window->optInputDateWithoutAYN->click();
@@ -35,6 +58,7 @@ class frmMainTest : public QObject {
     window->txbYearADBCetc->setText(year);
     window->cboYearDesADBCetc->setCurrentIndex(era);
     window->cboCalendar[0]->setCurrentIndex(calendar);
+    window->Timer1_Timer();
   }
 
  private slots:
@@ -44,19 +68,26 @@ class frmMainTest : public QObject {
 
   void init() {
     QVERIFY2(QApplication::activeModalWidget() == nullptr, "a modal window is open");
+    config = std::make_unique<QTemporaryDir>();
+    QVERIFY(config->isValid());
+    qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
     messages = std::make_unique<MessageBoxRecorder>();
-    window = std::make_unique<frmMain>();
-    window->Form_Load();
+    // Most tests start at once; the start-up tests prepare settings first.
+    if (!QByteArray(QTest::currentTestFunction()).startsWith("startup")) Start();
   }
 
   void cleanup() {
     window.reset();
     messages.reset();
     SetDeeEpoch(kDeeCecilEpoch);
+    config.reset();
     QVERIFY2(QApplication::activeModalWidget() == nullptr, "a modal window is open");
   }
 
-  void startsWithTodayInBothNotationsAndNoResult() {
+  void startupFirstTimeShowsTodayInBothNotationsAndNoResult() {
+    Start();
+    QCOMPARE(window->windowTitle(), QString("Orvantis 1.06"));
+    QCOMPARE(window->cmdCopyResult->text(), QString("Copy result to clipboard"));
     QVERIFY(window->optInputDateWithoutAYN->isChecked());
     QCOMPARE(window->cboMonthNames->currentText(), QString("March"));
     QCOMPARE(window->cboDayNumbers->currentText(), QString("20"));
@@ -105,10 +136,12 @@ class frmMainTest : public QObject {
   void arithmeticAppliesTheMonthEndRule() {
     ChooseMonthDayYear(1, 31, "2000", kEraAD, kGregorian);
     window->optPlus->click();
+    window->Timer1_Timer();  // the boxes open once plus or minus is chosen
     QTest::keyClicks(window->txbArith[1], "1");
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     QCOMPARE(window->txbOutputGC->text(), QString("February 29, 2000 AD"));
     window->txbArith[1]->setText("99999999999");
+    window->Timer1_Timer();
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     QCOMPARE(messages->requests.back().text,
              QString("Invalid input in the arithmetical function."));
@@ -124,6 +157,7 @@ class frmMainTest : public QObject {
     QVERIFY(!window->lblJulian->font().bold());
 
     window->cboCalendar[0]->setCurrentIndex(kFirstWeekdayPosition);  // Sunday
+    window->Timer1_Timer();
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     QCOMPARE(messages->requests.size(), size_t{1});
     QCOMPARE(
@@ -168,9 +202,11 @@ class frmMainTest : public QObject {
     QTest::mouseClick(window->cmdClear[0], Qt::LeftButton);
     QCOMPARE(window->txbYearADBCetc->text(), QString());
     QCOMPARE(window->cboCalendar[0]->currentIndex(), 0);
+    window->Timer1_Timer();
     QVERIFY(!window->cmdCalculate->isEnabled());
 
     QTest::mouseClick(window->cmdToday, Qt::LeftButton);
+    window->Timer1_Timer();
     QCOMPARE(window->txbYearCEJC->text(), QString("2017-03-20 CE"));
     QCOMPARE(window->cboYearDesADBCetc->currentText(), QString("CE"));
     QVERIFY(window->cmdCalculate->isEnabled());
@@ -179,6 +215,7 @@ class frmMainTest : public QObject {
   void copiedResultReachesTheClipboard() {
     ChooseMonthDayYear(1, 1, "2000", kEraAD, kGregorian);
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+    window->Timer1_Timer();  // the copy button opens once a result is shown
     bool popped_up = false;
     // The confirmation is modal; click it away as soon as it shows.
     QTimer::singleShot(0, [&] {
@@ -197,6 +234,111 @@ class frmMainTest : public QObject {
                 "Julian Calendar:    December 19, 1999 AD        1999-12-19 JC               \r\n"
                 "Julian day number:  2,451,545\r\n"
                 "Day of week:        Saturday\r\n\r\n"));
+  }
+  void startupRestoresYearMonthDayGregorianWithDee() {
+    Save("JDN", "2451545");
+    Save("CalNdx", "-1");
+    Save("Dee", "D");
+    Start();
+    QVERIFY(window->optInputDateWithAYN->isChecked());
+    QVERIFY(window->optDee->isChecked());
+    QCOMPARE(DeeEpoch(), kDeeEpoch);
+    QCOMPARE(window->cboCalendar[1]->currentText(), QString("Proleptic Gregorian"));
+    QCOMPARE(window->txbYearCEJC->text(), QString("2000-01-01 CE"));
+    QCOMPARE(window->txbOutputGCwithAYN->text(), QString("2000-01-01 CE"));
+    QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-02 D"));
+  }
+
+  void startupRestoresMonthDayYearJulian() {
+    Save("JDN", "2451545");
+    Save("CalNdx", "2");
+    Save("Dee", "DC");
+    Start();
+    QVERIFY(window->optInputDateWithoutAYN->isChecked());
+    QCOMPARE(window->cboCalendar[0]->currentText(), QString("Julian Calendar"));
+    QCOMPARE(window->cboMonthNames->currentText(), QString("December"));
+    QCOMPARE(window->cboDayNumbers->currentText(), QString("19"));
+    QCOMPARE(window->txbYearADBCetc->text(), QString("1999"));
+    QCOMPARE(window->txbOutputJC->text(), QString("December 19, 1999 CE"));
+    QCOMPARE(window->txbJDN->text(), QString("2,451,545"));
+  }
+
+  void startupIgnoresAnUnusableDayNumber_data() {
+    QTest::addColumn<QString>("jdn");
+    QTest::newRow("zero") << "0";
+    QTest::newRow("after 99999-12-31") << "38245310";
+    QTest::newRow("before -99999-01-01") << "-34802825";
+    QTest::newRow("not a number") << "abc";
+  }
+  void startupIgnoresAnUnusableDayNumber() {
+    QFETCH(QString, jdn);
+    Save("JDN", jdn);
+    Save("CalNdx", "1");
+    Save("Dee", "D");
+    Start();
+    QCOMPARE(window->lngJDN, 0);
+    QCOMPARE(window->txbYearCEJC->text(), QString("2017-03-20 CE"));  // today
+    QVERIFY(window->optDeeCecil->isChecked());  // the restore ended before the Dee version
+    QVERIFY(window->txbOutputGC->isHidden());
+  }
+
+  void startupWithADayNumberButNoCalendarLeavesTheInputsEmpty() {
+    Save("JDN", "2451545");
+    Start();
+    QCOMPARE(window->lngJDN, 2451545);
+    QCOMPARE(window->txbYearADBCetc->text(), QString());
+    QCOMPARE(window->txbYearCEJC->text(), QString());
+    QVERIFY(window->txbOutputGC->isHidden());
+  }
+
+  void startupWithoutItsTextFileEndsWithAStopMessage() {
+    const QString data = QCoreApplication::applicationDirPath() + "/orvc.dat";
+    QVERIFY(QFile::rename(data, data + ".away"));
+    window = std::make_unique<frmMain>();
+    const bool started = window->Form_Load();
+    QVERIFY(QFile::rename(data + ".away", data));
+    QVERIFY(!started);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QCOMPARE(messages->requests[0], Message("Cannot open file containing program text.\r\n" + data,
+                                            MessageStyle::kStop, QString()));
+    QVERIFY(QDir(config->path()).isEmpty());  // no settings written
+  }
+
+  void quitSavesTheNotationAndCalendar() {
+    ChooseYearMonthDay("2000-01-01 DC", kDee);
+    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+    window->cmdQuit_Click();
+    QCOMPARE(Saved("JDN"), QString("2451545"));
+    QCOMPARE(Saved("CalNdx"), QString("-3"));
+    QCOMPARE(Saved("Dee"), QString("DC"));
+  }
+
+  void closingWithAWeekdayTestSavesTheCalendarOfItsAnswer() {
+    ChooseMonthDayYear(1, 1, "2000", kEraAD, kFirstWeekdayPosition + 5);  // a Friday: Julian
+    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+    QVERIFY(window->lblJulian->font().bold());
+    window->close();  // closing the window is Quit
+    QCOMPARE(Saved("CalNdx"), QString("2"));
+    QCOMPARE(Saved("JDN"), QString("2451558"));
+  }
+
+  void quitWithNoInputSavesZeroes() {
+    QTest::mouseClick(window->cmdClear[0], Qt::LeftButton);
+    window->Timer1_Timer();
+    window->cmdQuit_Click();
+    QCOMPARE(Saved("JDN"), QString("0"));
+    QCOMPARE(Saved("CalNdx"), QString("0"));
+  }
+
+  void quitWithAnUnwritableSettingsFolderStillEnds() {
+    // The configuration folder is a file: nothing can be written below it.
+    QFile blocker(config->filePath("blocked"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
+    window->cmdQuit_Click();
+    QVERIFY(QFileInfo(blocker.fileName()).isFile());
   }
 };
 

@@ -1,0 +1,136 @@
+#include "ui_services/Registry3.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "ui_services/StrProc.h"
+
+namespace orv {
+namespace {
+
+#ifdef Q_OS_WIN
+
+QString NativeKey(uint32_t root, const QString& key_path) {
+  const QString root_name = root == kHKeyCurrentUser ? QStringLiteral("HKEY_CURRENT_USER")
+                                                     : QStringLiteral("HKEY_LOCAL_MACHINE");
+  return root_name + u'\\' + key_path;
+}
+
+#else
+
+// The INI file that stands for the key, or an empty text when the key path
+// names none.
+QString KeyFile(uint32_t root, const QString& key_path) {
+  if (root != kHKeyCurrentUser) return QString();
+  QStringList parts = key_path.split(u'\\', Qt::SkipEmptyParts);
+  if (!parts.isEmpty() &&
+      parts.front().compare(QStringLiteral("Software"), Qt::CaseInsensitive) == 0) {
+    parts.removeFirst();
+  }
+  if (parts.isEmpty()) return QString();
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return folder + u'/' + parts.join(u'/') + QStringLiteral(".ini");
+}
+
+QString SystemMessage(int code) { return QString::fromLocal8Bit(std::strerror(code)).left(100); }
+
+#endif
+
+}  // namespace
+
+#ifdef Q_OS_WIN
+
+QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
+                         const QString& value) {
+  QSettings key(NativeKey(root, key_path), QSettings::NativeFormat);
+  const bool existed = !key.allKeys().isEmpty() || !key.childGroups().isEmpty();
+  key.setValue(name, value);
+  key.sync();
+  if (key.status() != QSettings::NoError) {
+    return QStringLiteral("5 Unable to create (or find) key.  Access is denied.");
+  }
+  return (existed ? QStringLiteral("0 Key already exists.")
+                  : QStringLiteral("0 New key created.")) +
+         QStringLiteral("  The operation completed successfully.");
+}
+
+QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
+                         QString& value) {
+  if (key_path.isEmpty()) return QStringLiteral("1 Key not found or is empty.");
+  QSettings key(NativeKey(root, key_path), QSettings::NativeFormat);
+  if (key.status() != QSettings::NoError) return QStringLiteral("1 Key not found or is empty.");
+  if (name.isEmpty()) return QStringLiteral("2 Name not specified.");
+  QString text = key.value(name).toString();
+  if (text.isEmpty()) return QStringLiteral("3 Name not found.");
+  StripTrailingControls(text);
+  value = text;
+  return QStringLiteral("0 OK");
+}
+
+#else
+
+QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
+                         const QString& value) {
+  const QString file = KeyFile(root, key_path);
+  const auto unable = [](int code) {
+    return QString::number(code) + QStringLiteral(" Unable to create (or find) key.  ") +
+           SystemMessage(code);
+  };
+  if (file.isEmpty()) return unable(EINVAL);
+
+  std::error_code error;
+  std::filesystem::create_directories(QFileInfo(file).absolutePath().toStdString(), error);
+  if (error) return unable(error.value());
+
+  // A file that cannot be read as settings is not ours to keep.
+  const QFileInfo info(file);
+  bool existed = info.exists();
+  if (existed && info.isFile()) {
+    QSettings check(file, QSettings::IniFormat);
+    if (check.status() == QSettings::FormatError) {
+      std::filesystem::remove(file.toStdString(), error);
+      existed = false;
+    }
+  }
+  if (info.exists() && !info.isFile()) return unable(EISDIR);
+
+  // QSettings writes through a temporary file that replaces the old one in a
+  // single rename, so a crash or a full disk leaves the previous file intact.
+  QSettings settings(file, QSettings::IniFormat);
+  settings.setValue(name, value);
+  settings.sync();
+  if (settings.status() != QSettings::NoError) {
+    const QFileInfo folder(QFileInfo(file).absolutePath());
+    return unable(folder.isWritable() ? EIO : EACCES);
+  }
+  const QString status =
+      existed ? QStringLiteral("0 Key already exists.") : QStringLiteral("0 New key created.");
+  return status + QStringLiteral("  ") + SystemMessage(0);
+}
+
+QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
+                         QString& value) {
+  const QString not_found = QStringLiteral("1 Key not found or is empty.");
+  if (key_path.isEmpty()) return not_found;
+  const QString file = KeyFile(root, key_path);
+  const QFileInfo info(file);
+  if (file.isEmpty() || !info.isFile() || !info.isReadable()) return not_found;
+  QSettings settings(file, QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError) return not_found;  // malformed: as if absent
+  if (name.isEmpty()) return QStringLiteral("2 Name not specified.");
+  const QVariant stored = settings.value(name);
+  QString text = stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(u',')
+                                                           : stored.toString();
+  if (text.isEmpty()) return QStringLiteral("3 Name not found.");
+  StripTrailingControls(text);
+  value = text;
+  return QStringLiteral("0 OK");
+}
+
+#endif
+
+}  // namespace orv
