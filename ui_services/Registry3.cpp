@@ -1,8 +1,10 @@
 #include "ui_services/Registry3.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -37,6 +39,25 @@ QString KeyFile(uint32_t root, const QString& key_path) {
 }
 
 QString SystemMessage(int code) { return QString::fromLocal8Bit(std::strerror(code)).left(100); }
+
+// Whether the file reads as settings: UTF-8 text whose lines are blank,
+// comments, [section] headers or name=value pairs. Anything else (a broken
+// or foreign file) counts as no settings at all. Checked here rather than
+// through QSettings, whose shared cache reports a parse error only once.
+bool IsWellFormedIni(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = file.readAll();
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = decoder(bytes);
+  if (decoder.hasError()) return false;
+  for (QStringView line : QStringView(text).split(u'\n')) {
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
+    if (line.startsWith(u'[') ? !line.endsWith(u']') : !line.contains(u'=')) return false;
+  }
+  return true;
+}
 
 #endif
 
@@ -86,17 +107,14 @@ QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& 
   std::filesystem::create_directories(QFileInfo(file).absolutePath().toStdString(), error);
   if (error) return unable(error.value());
 
-  // A file that cannot be read as settings is not ours to keep.
   const QFileInfo info(file);
-  bool existed = info.exists();
-  if (existed && info.isFile()) {
-    QSettings check(file, QSettings::IniFormat);
-    if (check.status() == QSettings::FormatError) {
-      std::filesystem::remove(file.toStdString(), error);
-      existed = false;
-    }
-  }
   if (info.exists() && !info.isFile()) return unable(EISDIR);
+  bool existed = info.exists();
+  // A file that cannot be read as settings is not ours to keep.
+  if (existed && !IsWellFormedIni(file)) {
+    std::filesystem::remove(file.toStdString(), error);
+    existed = false;
+  }
 
   // QSettings writes through a temporary file that replaces the old one in a
   // single rename, so a crash or a full disk leaves the previous file intact.
@@ -118,9 +136,9 @@ QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& 
   if (key_path.isEmpty()) return not_found;
   const QString file = KeyFile(root, key_path);
   const QFileInfo info(file);
-  if (file.isEmpty() || !info.isFile() || !info.isReadable()) return not_found;
+  if (file.isEmpty() || !info.isFile() || !IsWellFormedIni(file)) return not_found;
   QSettings settings(file, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) return not_found;  // malformed: as if absent
+  if (settings.status() != QSettings::NoError) return not_found;
   if (name.isEmpty()) return QStringLiteral("2 Name not specified.");
   const QVariant stored = settings.value(name);
   QString text = stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(u',')

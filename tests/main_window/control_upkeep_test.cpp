@@ -1,0 +1,181 @@
+#include "main_window/ControlUpkeep.h"
+
+#include <gtest/gtest.h>
+
+#include "main_window/MainSettings.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace orv {
+namespace {
+
+const std::array<QString, 3> kExplanations = {
+    "'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with astronomical year "
+    "numbering",
+    "'JC' = the proleptic Julian Calendar with astronomical year numbering",
+    "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering"};
+
+ControlStates MonthDayYearControls(int calendar) {
+  ControlStates c;
+  c.in.optInputDateWithoutAYN = true;
+  c.in.cboMonthNames = 1;
+  c.in.cboDayNumbers = 1;
+  c.in.txbYearADBCetc = "2000";
+  c.in.cboYearDesADBCetc = kEraAD;
+  c.in.cboCalendar[0] = calendar;
+  c.cboMonthNames_visible = true;
+  c.lblArith = {"years", "months", "weeks", "days"};
+  return c;
+}
+
+ControlStates YearMonthDayControls(const QString& text, int calendar) {
+  ControlStates c;
+  c.in.optInputDateWithAYN = true;
+  c.in.txbYearCEJC = text;
+  c.in.cboCalendar[1] = calendar;
+  c.txbYearCEJC_visible = true;
+  c.lblArith = {"years", "months", "weeks", "days"};
+  return c;
+}
+
+TEST(ControlUpkeep, EnablingFollowsTheInput) {
+  MainState state;
+  ControlStates complete = MonthDayYearControls(kGregorian);
+  Timer1Tick(complete, state, kExplanations);
+  EXPECT_TRUE(complete.cmdCalculate_enabled);
+  EXPECT_TRUE(complete.cmdDateSequence_enabled);
+  EXPECT_TRUE(complete.cmdQLsoftware_enabled);
+  EXPECT_TRUE(complete.optPlus_enabled && complete.optMinus_enabled);
+  EXPECT_TRUE(complete.fraPlusMinus_visible);
+  EXPECT_EQ(complete.txbArith_enabled, (std::array<bool, 4>{}));
+  EXPECT_TRUE(complete.cmdClear_visible[0]);
+  EXPECT_FALSE(complete.cmdClear_visible[1]);
+
+  ControlStates incomplete = MonthDayYearControls(kNoCalendar);
+  Timer1Tick(incomplete, state, kExplanations);
+  EXPECT_FALSE(incomplete.cmdCalculate_enabled);
+  EXPECT_FALSE(incomplete.cmdDateSequence_enabled);
+  EXPECT_FALSE(incomplete.optPlus_enabled);
+  EXPECT_EQ(state.intInputDateType, kNoCompleteInput);
+
+  ControlStates weekday = MonthDayYearControls(kFirstWeekdayPosition + 2);
+  Timer1Tick(weekday, state, kExplanations);
+  EXPECT_TRUE(weekday.cmdCalculate_enabled);
+  EXPECT_FALSE(weekday.cmdDateSequence_enabled);
+  EXPECT_FALSE(weekday.cmdQLsoftware_enabled);
+  EXPECT_FALSE(weekday.fraPlusMinus_visible);
+
+  ControlStates shown = MonthDayYearControls(kGregorian);
+  shown.txbOutputGC_visible = true;
+  Timer1Tick(shown, state, kExplanations);
+  EXPECT_TRUE(shown.cmdCopyResult_enabled);
+}
+
+TEST(ControlUpkeep, ArithmeticLabelsFollowTheValueUsed) {
+  struct Case {
+    const char* box;
+    const char* label;
+  };
+  const Case cases[] = {
+      {"1", "day"},      {"01", "day"},   {"1 ", "day"},   {"", "days"},
+      {"2", "days"},     {"0", "days"},   {"1.0", "days"},  // ten: "." groups digits
+      {"1,000", "days"}, {"0,001", "day"}};
+  for (const Case& c : cases) {
+    MainState state;
+    ControlStates controls = MonthDayYearControls(kGregorian);
+    controls.in.optPlus = true;
+    controls.in.txbArith[3] = c.box;
+    controls.lblArith[3] = "day";
+    Timer1Tick(controls, state, kExplanations);
+    EXPECT_TRUE(controls.txbArith_enabled[3]);
+    EXPECT_EQ(controls.lblArith[3], c.label) << c.box;
+    EXPECT_EQ(controls.cmdClear_visible[1], !QString(c.box).isEmpty()) << c.box;
+  }
+}
+
+TEST(ControlUpkeep, TagsAreExplainedUpperCasedAndPickTheirCalendar) {
+  struct Case {
+    const char* text;
+    int calendar_before;
+    const char* designation;
+    int explanation;  // -1: none
+    const char* text_after;
+    int calendar_after;
+  };
+  const Case cases[] = {
+      {"2000-01-01 CE", kNoCalendar, "DC", 0, "2000-01-01 CE", kGregorian},
+      {"2000-01-01 JC", kNoCalendar, "DC", 1, "2000-01-01 JC", kJulian},
+      {"2000-01-01 DC", kNoCalendar, "DC", 2, "2000-01-01 DC", kDee},
+      {"2000-01-01 DC", kNoCalendar, "D", 2, "2000-01-01 DC", kDee},  // plain containment
+      {"2000-01-01 jc", kNoCalendar, "DC", -1, "2000-01-01 JC", kNoCalendar},
+      {"2000-01-01 JC", kGregorian, "DC", 1, "2000-01-01 JC", kGregorian},  // chosen stays
+      {"2000-01-01", kNoCalendar, "DC", -1, "2000-01-01", kNoCalendar},
+  };
+  for (const Case& c : cases) {
+    MainState state;
+    state.strDeeCalendarDesignation = c.designation;
+    std::array<QString, 3> explanations = kExplanations;
+    if (QString(c.designation) == "D") explanations[2] = "'D' = the proleptic Dee Calendar";
+    ControlStates controls = YearMonthDayControls(c.text, c.calendar_before);
+    Timer1Tick(controls, state, explanations);
+    EXPECT_EQ(controls.lblCE_visible, c.explanation >= 0) << c.text;
+    EXPECT_EQ(controls.lblCE, c.explanation >= 0 ? explanations[c.explanation] : QString())
+        << c.text;
+    EXPECT_EQ(controls.in.txbYearCEJC, c.text_after);
+    EXPECT_EQ(controls.in.cboCalendar[1], c.calendar_after) << c.text;
+  }
+  // Small letters: explained from the next firing on, once upper-cased.
+  MainState state;
+  ControlStates controls = YearMonthDayControls("2000-01-01 jc", kNoCalendar);
+  Timer1Tick(controls, state, kExplanations);
+  Timer1Tick(controls, state, kExplanations);
+  EXPECT_EQ(controls.lblCE, kExplanations[1]);
+  EXPECT_EQ(controls.in.cboCalendar[1], kJulian);
+}
+
+TEST(MainSettings, WhatQuitSaves) {
+  struct Case {
+    const char* jdn_box;
+    int16_t type;
+    std::array<int, 2> calendars;
+    bool gregorian_bold, julian_bold;
+    const char* jdn;
+    const char* calendar_index;
+  };
+  const Case cases[] = {
+      {"2,451,545", kMonthDayYear, {kJulian, kNoCalendar}, false, false, "2451545", "2"},
+      {"-1 721 426", kYearMonthDay, {kGregorian, kDee}, false, false, "-1721426", "-3"},
+      {"", kNoCompleteInput, {kGregorian, kDee}, false, false, "0", "0"},
+      {"2.451.558", kMonthDayYear, {kFirstWeekdayPosition + 5, 0}, false, true, "2451558", "2"},
+      {"2'451'545", kMonthDayYear, {kFirstWeekdayPosition + 6, 0}, true, false, "2451545", "1"},
+      {"", kMonthDayYear, {kFirstWeekdayPosition, 0}, false, false, "0", "4"},
+  };
+  for (const Case& c : cases) {
+    const SettingsToSave s =
+        SettingsFor(c.jdn_box, c.type, c.calendars, c.gregorian_bold, c.julian_bold, "D");
+    EXPECT_EQ(s.jdn, c.jdn) << c.jdn_box;
+    EXPECT_EQ(s.calendar_index, c.calendar_index) << c.jdn_box;
+    EXPECT_EQ(s.dee, "D");
+  }
+}
+
+TEST(MainSettings, WhatStartUpRestores) {
+  EXPECT_EQ(RestorableJDN("2451545"), 2451545);
+  EXPECT_EQ(RestorableJDN("-34802824"), -34802824);
+  EXPECT_EQ(RestorableJDN("38245309"), 38245309);
+  EXPECT_EQ(RestorableJDN("38245310"), std::nullopt);
+  EXPECT_EQ(RestorableJDN("-34802825"), std::nullopt);
+  EXPECT_EQ(RestorableJDN("0"), std::nullopt);
+  EXPECT_EQ(RestorableJDN("x"), std::nullopt);
+  EXPECT_EQ(RestorableJDN("2451545.5"), 2451546) << "rounded, halves to even";
+  EXPECT_EQ(CalendarPositionOf("-3"), kDee);
+  EXPECT_EQ(CalendarPositionOf("2"), kJulian);
+  EXPECT_EQ(CalendarPositionOf("4"), kNoCalendar);
+  EXPECT_EQ(CalendarPositionOf("0"), kNoCalendar);
+  EXPECT_EQ(SettingsKeyPath("Software", "Orvantis Project"), "Software\\Orvantis Project\\ORVC");
+}
+
+}  // namespace
+}  // namespace orv

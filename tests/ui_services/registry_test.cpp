@@ -1,0 +1,95 @@
+#include "ui_services/Registry3.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace orv {
+namespace {
+
+const QString kKey = "Software\\Orvantis Test\\ORVC";
+
+// Every test works in a configuration folder of its own, never the user's.
+class RegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(config.isValid());
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  }
+  QString Write(const QString& name, const QString& value, const QString& key = kKey) {
+    return SetRegistryValue(kHKeyCurrentUser, key, name, value);
+  }
+  QString Read(const QString& name, QString& value, const QString& key = kKey) {
+    return GetRegistryValue(kHKeyCurrentUser, key, name, value);
+  }
+  QString IniFile() const { return config.filePath("Orvantis Test/ORVC.ini"); }
+
+  QTemporaryDir config;
+};
+
+TEST_F(RegistryTest, WritesCreateTheKeyOnceAndReadBack) {
+  EXPECT_EQ(Write("JDN", "2451545"), "0 New key created.  Success");
+  EXPECT_EQ(Write("CalNdx", "-1"), "0 Key already exists.  Success");
+  EXPECT_TRUE(QFile::exists(IniFile()));
+  QString value = "unchanged";
+  EXPECT_EQ(Read("JDN", value), "0 OK");
+  EXPECT_EQ(value, "2451545");
+  EXPECT_EQ(Read("CalNdx", value), "0 OK");
+  EXPECT_EQ(value, "-1");
+  EXPECT_EQ(Write("JDN", "1,721,426"), "0 Key already exists.  Success");
+  EXPECT_EQ(Read("JDN", value), "0 OK");
+  EXPECT_EQ(value, "1,721,426");
+}
+
+TEST_F(RegistryTest, ReadStatuses) {
+  QString value = "unchanged";
+  EXPECT_EQ(Read("JDN", value), "1 Key not found or is empty.");
+  EXPECT_EQ(Read("JDN", value, ""), "1 Key not found or is empty.");
+  Write("JDN", "2451545");
+  Write("Empty", "");
+  EXPECT_EQ(Read("", value), "2 Name not specified.");
+  EXPECT_EQ(Read("Never", value), "3 Name not found.");
+  EXPECT_EQ(Read("Empty", value), "3 Name not found.");
+  EXPECT_EQ(value, "unchanged");
+  EXPECT_EQ(GetRegistryValue(0x80000002, kKey, "JDN", value), "1 Key not found or is empty.");
+}
+
+TEST_F(RegistryTest, TrailingControlCharactersAreStripped) {
+  Write("Dee", QString("DC\r\n") + QChar(0));
+  QString value;
+  EXPECT_EQ(Read("Dee", value), "0 OK");
+  EXPECT_EQ(value, "DC");
+}
+
+TEST_F(RegistryTest, AKeyThatCannotBeCreatedIsReportedWithTheSystemsReason) {
+  QFile blocker(config.filePath("Orvantis Test"));  // a file where the folder would be
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  EXPECT_EQ(Write("JDN", "1"), "20 Unable to create (or find) key.  Not a directory");
+  EXPECT_TRUE(Write("JDN", "1", "Software").startsWith("22 Unable to create (or find) key."));
+}
+
+TEST_F(RegistryTest, AMalformedSettingsFileCountsAsAbsent) {
+  ASSERT_EQ(Write("JDN", "2451545"), "0 New key created.  Success");
+  QFile file(IniFile());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("[General\nJDN=2451545\n\x01\x02\xFF garbage");
+  file.close();
+  QString value = "unchanged";
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EXPECT_EQ(Read("JDN", value), "1 Key not found or is empty.");
+  }
+  EXPECT_EQ(value, "unchanged");
+  EXPECT_EQ(Write("Dee", "D"), "0 New key created.  Success") << "a broken file is replaced";
+  EXPECT_EQ(Read("Dee", value), "0 OK");
+  EXPECT_EQ(value, "D");
+  EXPECT_EQ(Read("JDN", value), "3 Name not found.") << "nothing of the broken file survives";
+}
+
+}  // namespace
+}  // namespace orv
