@@ -72,10 +72,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 }
 
 void frmMain::CreateControls() {
-  setFixedSize(TwipsSize(10260, 6720));
+  setFixedSize(TwipsSize(10260, 7140));
 
   // Input date.
-  fraInput = Make<QGroupBox>(this, "fraInput", TwipsRect(120, 60, 7500, 1940));
+  fraInput = Make<QGroupBox>(this, "fraInput", TwipsRect(120, 60, 7500, 2160));
   fraInput->setTitle(" Input date ");
   optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN", "Month day, year",
                                       TwipsRect(150, 300, 3300, 285));
@@ -94,12 +94,14 @@ void frmMain::CreateControls() {
   cboCalendar[0]->setMaxVisibleItems(11);
   txbYearCEJC = Make<QLineEdit>(fraInput, "txbYearCEJC", TwipsRect(150, 700, 3350, 330));
   cboCalendar[1] = Make<QComboBox>(fraInput, "cboCalendar_1", TwipsRect(3600, 700, 2800, 330));
-  lblCE = MakeLabel(fraInput, "lblCE", QString(), TwipsRect(150, 1080, 7200, 255));
-  cmdToday = MakeButton(fraInput, "cmdToday", "Today", TwipsRect(150, 1440, 1100, 380));
-  cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", TwipsRect(1350, 1440, 1100, 380));
+  lblCE = MakeLabel(fraInput, "lblCE", QString(), TwipsRect(150, 1080, 7200, 480));
+  lblCE->setWordWrap(true);
+  lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  cmdToday = MakeButton(fraInput, "cmdToday", "Today", TwipsRect(150, 1640, 1100, 380));
+  cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", TwipsRect(1350, 1640, 1100, 380));
 
   // Arithmetic.
-  fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", TwipsRect(120, 2100, 7500, 1020));
+  fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", TwipsRect(120, 2320, 7500, 1020));
   fraPlusMinus->setTitle("Arithmetical");
   optPlus = MakeOption(fraPlusMinus, "optPlus", "plus", TwipsRect(150, 300, 1000, 285));
   optMinus = MakeOption(fraPlusMinus, "optMinus", "minus", TwipsRect(150, 620, 1000, 285));
@@ -117,7 +119,7 @@ void frmMain::CreateControls() {
   cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", TwipsRect(6760, 410, 650, 380));
 
   // Output dates.
-  fraOutput = Make<QGroupBox>(this, "fraOutput", TwipsRect(120, 3220, 7500, 2460));
+  fraOutput = Make<QGroupBox>(this, "fraOutput", TwipsRect(120, 3440, 7500, 2460));
   fraOutput->setTitle(" Output dates ");
   const auto row = [](int index) { return 320 + index * 410; };
   lblGregorian =
@@ -140,11 +142,11 @@ void frmMain::CreateControls() {
   txbDayOfWeek = MakeOutputBox(fraOutput, "txbDayOfWeek", TwipsRect(1700, row(4) + 120, 2000, 330));
 
   // Dee version.
-  Label3 = MakeLabel(this, "Label3", "Dee Calendar version:", TwipsRect(270, 5820, 2000, 285));
+  Label3 = MakeLabel(this, "Label3", "Dee Calendar version:", TwipsRect(270, 6040, 2000, 285));
   optDee =
-      MakeOption(this, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", TwipsRect(2350, 5800, 4000, 285));
+      MakeOption(this, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", TwipsRect(2350, 6020, 4000, 285));
   optDeeCecil = MakeOption(this, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)",
-                           TwipsRect(2350, 6120, 4000, 285));
+                           TwipsRect(2350, 6340, 4000, 285));
   dee_group = new QButtonGroup(this);
   dee_group->addButton(optDee);
   dee_group->addButton(optDeeCecil);
@@ -156,16 +158,16 @@ void frmMain::CreateControls() {
   cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard",
                              TwipsRect(7860, 740, 2250, 480));
   cmdDateSequence =
-      MakeButton(this, "cmdDateSequence", "Date sequence", TwipsRect(7860, 4180, 2250, 480));
-  cmdHelp = MakeButton(this, "cmdHelp", "Help", TwipsRect(7860, 4760, 1080, 480));
+      MakeButton(this, "cmdDateSequence", "Date sequence", TwipsRect(7860, 4400, 2250, 480));
+  cmdHelp = MakeButton(this, "cmdHelp", "Help", TwipsRect(7860, 4980, 1080, 480));
   cmdQLsoftware =
-      MakeButton(this, "cmdQLsoftware", "QL software", TwipsRect(7860, 5340, 2250, 480));
-  cmdQuit = MakeButton(this, "cmdQuit", "Quit", TwipsRect(9030, 5920, 1080, 480));
+      MakeButton(this, "cmdQLsoftware", "QL software", TwipsRect(7860, 5560, 2250, 480));
+  cmdQuit = MakeButton(this, "cmdQuit", "Quit", TwipsRect(9030, 6140, 1080, 480));
   lblOnlineUserManual = MakeLabel(this, "lblOnlineUserManual", "<u>Online user manual</u>",
-                                  TwipsRect(7860, 6040, 2250, 255));
+                                  TwipsRect(7860, 6200, 2250, 255));
   lblOnlineUserManual->setToolTip("Click here for the online user manual at");
-  lblQuillon = MakeLabel(this, "lblQuillon", QString(), TwipsRect(7860, 6340, 2250, 255));
-  lblQL_URL = MakeLabel(this, "lblQL_URL", QString(), TwipsRect(7860, 6620, 2250, 255));
+  lblQuillon = MakeLabel(this, "lblQuillon", QString(), TwipsRect(7860, 6480, 2250, 255));
+  lblQL_URL = MakeLabel(this, "lblQL_URL", QString(), TwipsRect(7860, 6760, 2250, 255));
   for (QLabel* link : {lblOnlineUserManual, lblQuillon, lblQL_URL}) {
     link->setCursor(Qt::PointingHandCursor);
   }
