@@ -146,6 +146,7 @@ class frmMain : public QWidget, public MainState {
   void SaveSettings();
   void ArrangeSideButtons();
   void SetUpCopyButton();
+  void SwitchDeeVersion(bool dee_cecil);
 
   MainInputs ReadInputs() const;
   void WriteInputs(const MainInputs& in);

@@ -95,27 +95,20 @@ void frmMain::cboCalendar_Click(int index) {
                                        strDeeCalendarDesignation));
 }
 
-void frmMain::optDee_Click() {
-  const DeeVersion dee = DeeVersionOf(false);
-  SetDeeEpoch(dee.epoch);
-  strDeeCalendarDesignation = dee.designation;
-  strDeeCalendarName = dee.name;
-  QString text = txbYearCEJC->text();
-  QString explanation = lblCE->text();
-  SwitchDeeTexts(text, explanation, false);
-  txbYearCEJC->setText(text);
-  lblCE->setText(explanation);
-  ApplyDeeVersion();
-}
+void frmMain::optDee_Click() { SwitchDeeVersion(false); }
 
-void frmMain::optDeeCecil_Click() {
-  const DeeVersion dee_cecil = DeeVersionOf(true);
-  SetDeeEpoch(dee_cecil.epoch);
-  strDeeCalendarDesignation = dee_cecil.designation;
-  strDeeCalendarName = dee_cecil.name;
+void frmMain::optDeeCecil_Click() { SwitchDeeVersion(true); }
+
+// Puts the version in force and renames its tag in the year-month-day text and
+// in the tag explanation.
+void frmMain::SwitchDeeVersion(bool dee_cecil) {
+  const DeeVersion version = DeeVersionOf(dee_cecil);
+  SetDeeEpoch(version.epoch);
+  strDeeCalendarDesignation = version.designation;
+  strDeeCalendarName = version.name;
   QString text = txbYearCEJC->text();
   QString explanation = lblCE->text();
-  SwitchDeeTexts(text, explanation, true);
+  SwitchDeeTexts(text, explanation, dee_cecil);
   txbYearCEJC->setText(text);
   lblCE->setText(explanation);
   ApplyDeeVersion();
