@@ -57,9 +57,6 @@ struct MainState {
   std::array<int32_t, 4> ArithValues{};  // years, months, weeks, days
 };
 
-// A message the logic wants shown (always with one OK button).
-using UserMessage = std::optional<MessageRequest>;
-
 inline MessageRequest Message(const QString& text, MessageStyle style,
                               const QString& title = kCalculateCaption) {
   return MessageRequest{text, style, MessageButtons::kOk, title};

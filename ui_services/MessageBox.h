@@ -8,6 +8,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -26,6 +27,9 @@ struct MessageRequest {
   QString title;
   friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
 };
+
+// A message that logic asks its window to show, if any.
+using UserMessage = std::optional<MessageRequest>;
 
 // Shows the message modally and returns the answer (kOk for an OK box).
 MessageAnswer ShowMessageBox(const MessageRequest& request, QWidget* parent = nullptr);

@@ -45,9 +45,9 @@ TEST(DeltaT, ValuesOfTheModel) {
     double seconds;
   };
   // Values at the anchors of the model's spans, and on its long-term parabola.
-  const Case cases[] = {{0, 10583.6},  {1000, 1574.2}, {1600, 120.0}, {1700, 8.83},
-                        {1800, 13.72}, {1860, 7.62},   {1900, -2.79}, {1920, 21.20},
-                        {1950, 29.07}, {1975, 45.45},  {2000, 63.86}, {2010, 66.7006},
+  const Case cases[] = {{0, 10583.6},   {1000, 1574.2},  {1600, 120.0},    {1700, 8.83},
+                        {1800, 13.72},  {1860, 7.62},    {1900, -2.79},    {1920, 21.20},
+                        {1950, 29.07},  {1975, 45.45},   {2000, 63.86},    {2010, 66.7006},
                         {2100, 202.74}, {3000, 4435.68}, {-1000, 25427.68}};
   for (const Case& c : cases) EXPECT_NEAR(delta_t_seconds(c.year), c.seconds, 0.005) << c.year;
   EXPECT_DOUBLE_EQ(deltat(2000, 1915), 63.86 / 60.0);

@@ -1,0 +1,80 @@
+// The text of the two reports, built from the inputs of one run.
+//
+// A run appends to a text box that keeps the text of earlier runs. The window
+// tells the builder how long the box's text is (counting each line break as
+// CR LF, two characters), whether it holds "CE" (a sign of an earlier run)
+// and how much it may hold; the builder returns the text to append, the
+// message to show afterwards and how many rows it wrote. Nothing here touches
+// a window.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "ui_services/MessageBox.h"
+
+namespace orv {
+
+inline const QString kDoItCaption = QStringLiteral("Do it");
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+// The box as a run finds it.
+struct ReportBox {
+  int64_t length = 0;  // characters, line breaks counted as CR LF
+  bool contains_ce = false;
+  int64_t capacity = 63 * 1024;
+};
+
+struct ReportOutput {
+  QString text;         // to append, lines ended by CR LF
+  UserMessage message;  // to show once the text is appended
+  int rows = 0;
+};
+
+// Reads the number of days or years typed (the text is trimmed in place).
+// 0 with no message: nothing to do (empty or 0). Above 800: too_many.
+struct RunCount {
+  int count = 0;
+  UserMessage message;
+};
+RunCount ReadRunCount(QString& text, const QString& too_many);
+
+// Date sequence: days from first_jdn on, the Gregorian and the Dee date of
+// each, its day number and weekday; days on which both dates begin or cease
+// to agree are marked, and a sentence counts the days that agree.
+struct DateSequenceRun {
+  ReportBox box;
+  int32_t first_jdn = 0;
+  int days = 0;      // 1 to 800
+  bool dee = false;  // the Dee version (tag "D") is in force, not Dee-Cecil
+  QString dee_name;  // "Dee" or "Dee-Cecil"
+  // The year-month-day text of a day number in the calendar "G" or "D".
+  std::function<QString(const QString& calendar, int32_t jdn)> year_month_day;
+};
+ReportOutput BuildDateSequence(const DateSequenceRun& run);
+
+// Vernal equinox table: for each year the March equinox as a Julian date
+// (UT), the Gregorian date and time at London and the Dee date and time at
+// the 'Washington' meridian, the year's place in the 33-year cycle, and a
+// mark where the Dee equinox misses its expected day.
+struct VernalEquinoxRun {
+  ReportBox box;
+  int32_t first_year = 1;
+  int years = 0;                  // 1 to 800
+  double longitude_degrees = 77;  // west of Greenwich
+  QString longitude_label;        // "77d0m W"
+  bool apparent_time = true;      // apparent solar time, else mean
+  bool dee_cecil = true;          // the version in force
+  QString dee_name;
+  QString dee_designation;
+};
+ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run);
+
+// The three header lines of the table.
+QString VernalEquinoxHeader(const QString& dee_name);
+
+// The message shown for a year outside 1 to 4000.
+MessageRequest VernalEquinoxOutOfRangeMessage();
+
+}  // namespace orv
