@@ -11,6 +11,7 @@
 
 #include "calendar/DatePr2.h"
 #include "main_window/DateInput.h"
+#include "reports/ReportBuilders.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/ProgramTexts.h"
 #include "ui_services/QL_common.h"
@@ -171,8 +172,8 @@ void frmMain::CreateControls() {
   for (QLabel* link : {lblOnlineUserManual, lblQuillon, lblQL_URL}) {
     link->setCursor(Qt::PointingHandCursor);
   }
-  // The report windows, help and links come with their own pieces of work.
-  for (QPushButton* button : {cmdDateSequence, cmdQLsoftware, cmdHelp}) button->setEnabled(false);
+  // Help and the links come with their own piece of work.
+  cmdHelp->setEnabled(false);
 }
 
 void frmMain::ConnectHandlers() {
@@ -196,6 +197,8 @@ void frmMain::ConnectHandlers() {
   connect(cmdToday, &QPushButton::clicked, this, &frmMain::cmdToday_Click);
   connect(cmdCopyResult, &QPushButton::clicked, this, &frmMain::cmdCopyResult_Click);
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+  connect(cmdDateSequence, &QPushButton::clicked, this, &frmMain::cmdDateSequence_Click);
+  connect(cmdQLsoftware, &QPushButton::clicked, this, &frmMain::cmdQLsoftware_Click);
 
   for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
@@ -279,12 +282,7 @@ void frmMain::SetUpCopyButton() {
   ArrangeSideButtons();
 }
 
-void frmMain::VEOutOfRangeMsg() {
-  ShowMessageBox(
-      Message("Vernal equinoxes are calculated only for years in the range 1 through 4000.",
-              MessageStyle::kInformation, QStringLiteral("Out of range")),
-      this);
-}
+void frmMain::VEOutOfRangeMsg() { ShowMessageBox(VernalEquinoxOutOfRangeMessage(), this); }
 
 void frmMain::cmdQuit_Click() {
   SaveSettings();

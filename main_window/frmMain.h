@@ -22,10 +22,14 @@
 #include <array>
 
 #include "main_window/MainInputs.h"
+#include "reports/ReportHost.h"
 
 namespace orv {
 
-class frmMain : public QWidget, public MainState {
+class frmDateSequence;
+class frmVernalEquinoxes;
+
+class frmMain : public QWidget, public MainState, public ReportHost {
   Q_OBJECT
 
  public:
@@ -36,12 +40,26 @@ class frmMain : public QWidget, public MainState {
   int32_t lngTextBoxCapacityInKB = 63;
   QString strProgramTextFile;
 
-  // Public operations other windows use.
-  bool InputDateOK();
-  bool GetJDN(const QString& calendar_name, bool show_message = false);
-  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const;
-  int32_t GetYear() const;
-  void VEOutOfRangeMsg();
+  // Public operations other windows use (the reports through ReportHost).
+  bool InputDateOK() override;
+  bool GetJDN(const QString& calendar_name, bool show_message = false) override;
+  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const override;
+  int32_t GetYear() const override;
+  void VEOutOfRangeMsg() override;
+  QString InputCalendarName() const override;
+  int32_t CurrentJDN() const override { return lngJDN; }
+  int32_t TextBoxCapacityInKB() const override { return lngTextBoxCapacityInKB; }
+  QString DeeCalendarName() const override { return strDeeCalendarName; }
+  QString DeeCalendarDesignation() const override { return strDeeCalendarDesignation; }
+  bool DeeSelected() const override { return optDee->isChecked(); }
+  QWidget* HostWindow() override { return this; }
+  QPoint ReportWindowPosition() const override;
+
+  // The report windows, made on first use; hidden, not destroyed, on Close.
+  void cmdDateSequence_Click();
+  void cmdQLsoftware_Click();
+  frmDateSequence* DateSequenceWindow() const { return date_sequence_window; }
+  frmVernalEquinoxes* VernalEquinoxWindow() const { return vernal_equinox_window; }
 
   // Start-up and life. Form_Load returns false when the program cannot start
   // (its text file did not load); the message has been shown.
@@ -160,6 +178,8 @@ class frmMain : public QWidget, public MainState {
   QButtonGroup* notation_group;
   QButtonGroup* plus_minus_group;
   QButtonGroup* dee_group;
+  frmDateSequence* date_sequence_window = nullptr;
+  frmVernalEquinoxes* vernal_equinox_window = nullptr;
 };
 
 }  // namespace orv

@@ -1,0 +1,48 @@
+// frmMain: opening the two report windows.
+#include "main_window/frmMain.h"
+#include "reports/frmDateSequence.h"
+#include "reports/frmVernalEquinoxes.h"
+#include "ui_services/Geometry.h"
+
+namespace orv {
+namespace {
+
+void ShowModeless(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+QString frmMain::InputCalendarName() const {
+  if (intInputDateType != kMonthDayYear && intInputDateType != kYearMonthDay) return QString();
+  const QString name = cboCalendar[intInputDateType]->currentText();
+  return intInputDateType == kYearMonthDay ? name.mid(10) : name;  // after "Proleptic "
+}
+
+QPoint frmMain::ReportWindowPosition() const {
+  const QPoint corner = frameGeometry().topLeft();
+  return {corner.x() + TwipsToPixels(160), corner.y() + fraOutput->y() + TwipsToPixels(300)};
+}
+
+void frmMain::cmdDateSequence_Click() {
+  if (!InputDateOK()) return;
+  if (!GetJDN(InputCalendarName(), true)) return;
+  if (date_sequence_window == nullptr) date_sequence_window = new frmDateSequence(*this, this);
+  ShowModeless(date_sequence_window);
+}
+
+void frmMain::cmdQLsoftware_Click() {
+  if (!InputDateOK()) return;
+  const int32_t year = GetYear();
+  if (vernal_equinox_window == nullptr) vernal_equinox_window = new frmVernalEquinoxes(*this, this);
+  vernal_equinox_window->lngYear = year;
+  if (year < 1 || year > 4000) {
+    VEOutOfRangeMsg();
+    return;
+  }
+  if (GetJDN(InputCalendarName(), true)) ShowModeless(vernal_equinox_window);
+}
+
+}  // namespace orv

@@ -1,0 +1,38 @@
+// What the report windows need from the window that opens them (the main
+// window): its input date and calendar, its conversions and its look. The
+// reports depend on this interface, not on the main window itself.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+namespace orv {
+
+class ReportHost {
+ public:
+  virtual ~ReportHost() = default;
+
+  // Checks the typed date; shows its own message when it refuses.
+  virtual bool InputDateOK() = 0;
+  // Converts the input in the named calendar; the day number is CurrentJDN().
+  virtual bool GetJDN(const QString& calendar_name, bool show_message) = 0;
+  virtual int32_t GetYear() const = 0;
+  virtual QString AYNDate(const QString& calendar, int32_t jdn) const = 0;
+  virtual void VEOutOfRangeMsg() = 0;
+
+  // The name of the input's calendar: "Gregorian ...", "Julian ...", "Dee..."
+  virtual QString InputCalendarName() const = 0;
+  virtual int32_t CurrentJDN() const = 0;
+  virtual int32_t TextBoxCapacityInKB() const = 0;
+  virtual QString DeeCalendarName() const = 0;
+  virtual QString DeeCalendarDesignation() const = 0;
+  virtual bool DeeSelected() const = 0;  // the Dee version, not Dee-Cecil
+
+  // The host window (for colours and icon) and where a report window opens:
+  // its outer top-left corner, in screen pixels.
+  virtual QWidget* HostWindow() = 0;
+  virtual QPoint ReportWindowPosition() const = 0;
+};
+
+}  // namespace orv

@@ -1,0 +1,161 @@
+#include "reports/ReportWindow.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "platform/Clipboard.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/QL_common.h"
+
+namespace orv {
+
+ReportWindow::ReportWindow(ReportHost& host, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window), host(host) {
+  setWindowTitle(caption);
+  cmdDoIt = new QPushButton(kDoItCaption, this);
+  cmdDoIt->setObjectName("cmdDoIt");
+  txbOutput = new QPlainTextEdit(this);
+  txbOutput->setObjectName("txbOutput");
+  txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  cmdCopyToClipboard = new QPushButton(this);
+  cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
+  cmdClear = new QPushButton(QStringLiteral("Clear"), this);
+  cmdClear->setObjectName("cmdClear");
+  cmdClose = new QPushButton(QStringLiteral("Close"), this);
+  cmdClose->setObjectName("cmdClose");
+
+  connect(cmdDoIt, &QPushButton::clicked, this, [this] { cmdDoIt_Click(); });
+  connect(cmdCopyToClipboard, &QPushButton::clicked, this, &ReportWindow::cmdCopyToClipboard_Click);
+  connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+  connect(cmdClose, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
+  txbOutput->viewport()->installEventFilter(this);
+}
+
+void ReportWindow::FinishLoad(QLineEdit* box) {
+  count_box = box;
+  count_box->setMaxLength(3);
+  count_box->installEventFilter(this);
+
+  QWidget* main = host.HostWindow();
+  QFont font = this->font();
+  font.setPointSize(9);
+  setFont(font);
+  SetControlsFontName(this, QStringLiteral("Arial"), true, true);
+  QFont report(QStringLiteral("Courier New"));
+  report.setPointSizeF(8.25);
+  report.setStyleHint(QFont::Monospace);
+  txbOutput->setFont(report);
+  SetControlsBackColor(this, main->palette().color(QPalette::Window));
+  SetControlsForeColor(this, QColor(255, 255, 255));
+  setWindowIcon(main->windowIcon());
+  move(host.ReportWindowPosition());
+  SetCopyCaption(false);
+}
+
+void ReportWindow::SetCopyCaption(bool selected) {
+  cmdCopyToClipboard->setText(selected ? QStringLiteral("Copy selected text to clipboard")
+                                       : QStringLiteral("Copy to clipboard"));
+  cmdCopyToClipboard->resize(TwipsToPixels(selected ? intWideWidth : intNarrowWidth),
+                             cmdCopyToClipboard->height());
+}
+
+QString ReportWindow::OutputText() const {
+  return txbOutput->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+ReportBox ReportWindow::BoxState() const {
+  const QTextDocument* document = txbOutput->document();
+  ReportBox box;
+  // Characters plus one more for each line break (CR LF), without copying.
+  box.length = document->characterCount() - 1 + document->blockCount() - 1;
+  box.contains_ce =
+      !document->find(QStringLiteral("CE"), 0, QTextDocument::FindCaseSensitively).isNull();
+  box.capacity = int64_t{host.TextBoxCapacityInKB()} * 1024;
+  return box;
+}
+
+bool ReportWindow::ClearIfFullAndAgreed() {
+  if (BoxState().length <= BoxState().capacity) return true;
+  const MessageAnswer answer =
+      ShowMessageBox({QStringLiteral("Textbox is full.  Clear it?"), MessageStyle::kNone,
+                      MessageButtons::kYesNo, kDoItCaption},
+                     this);
+  if (answer != MessageAnswer::kYes) return false;
+  txbOutput->clear();
+  return true;
+}
+
+void ReportWindow::AppendOutput(const QString& text) {
+  // One insertion at the end for the whole run: the box's earlier text is
+  // not copied again.
+  QTextCursor cursor(txbOutput->document());
+  cursor.movePosition(QTextCursor::End);
+  QString lines = text;
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  cursor.insertText(lines);
+}
+
+void ReportWindow::ShowMessage(const UserMessage& message) {
+  if (message) ShowMessageBox(*message, this);
+}
+
+void ReportWindow::CaretToEnd() {
+  txbOutput->moveCursor(QTextCursor::End);
+  txbOutput->ensureCursorVisible();
+  count_box->setCursorPosition(count_box->text().size());
+  count_box->setFocus();
+}
+
+void ReportWindow::cmdCopyToClipboard_Click() {
+  if (!txbOutput->document()->isEmpty()) {
+    const QString selected = txbOutput->textCursor().selectedText();
+    QString text = selected.isEmpty() ? OutputText() : selected;
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    ReplaceClipboardText(text);
+    SetCopyCaption(false);
+  }
+  cmdClear->setFocus();
+}
+
+void ReportWindow::cmdClear_Click() {
+  txbOutput->clear();
+  SetCopyCaption(false);
+  count_box->setCursorPosition(count_box->text().size());
+  count_box->setFocus();
+}
+
+void ReportWindow::cmdClose_Click() { hide(); }
+
+void ReportWindow::txbOutput_MouseUp(Qt::MouseButton button) {
+  if (button != Qt::LeftButton || !cmdCopyToClipboard->isEnabled()) return;
+  SetCopyCaption(txbOutput->textCursor().hasSelection());
+}
+
+void ReportWindow::WindowActivated() {
+  cmdCopyToClipboard->setEnabled(true);
+  count_box->setCursorPosition(count_box->text().size());
+  count_box->setFocus();
+}
+
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txbOutput->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // The selection was made by the press and the moves before.
+    txbOutput_MouseUp(static_cast<QMouseEvent*>(event)->button());
+  }
+  if (watched == count_box && event->type() == QEvent::KeyRelease) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdDoIt->isEnabled()) cmdDoIt_Click();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ReportWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) WindowActivated();
+}
+
+}  // namespace orv

@@ -1,0 +1,65 @@
+// What the two report windows share: a text box that accumulates the text of
+// several runs up to a capacity, the Do it, Copy, Clear and Close buttons,
+// copying the whole text or the selection, and their look and placement.
+// Close hides the window; its text stays for the next opening.
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "reports/ReportBuilders.h"
+#include "reports/ReportHost.h"
+
+namespace orv {
+
+class ReportWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  ReportWindow(ReportHost& host, const QString& caption, QWidget* parent);
+
+  QPushButton* cmdDoIt;
+  QPlainTextEdit* txbOutput;
+  QPushButton* cmdCopyToClipboard;
+  QPushButton* cmdClear;
+  QPushButton* cmdClose;
+
+  // Narrow and wide widths of the copy button, twips.
+  int intNarrowWidth = 3000;
+  int intWideWidth = 4000;
+
+  virtual void cmdDoIt_Click() = 0;
+  void cmdCopyToClipboard_Click();
+  virtual void cmdClear_Click();
+  void cmdClose_Click();
+  void txbOutput_MouseUp(Qt::MouseButton button);
+
+  // The box's text with CR LF line breaks, as it is copied.
+  QString OutputText() const;
+
+ protected:
+  // Finishes the set-up once the subclass has made its controls: fonts,
+  // colours, icon, place, the copy button's caption.
+  void FinishLoad(QLineEdit* count_box);
+
+  ReportBox BoxState() const;
+  // Asks to clear a box above capacity: false when the user says No.
+  bool ClearIfFullAndAgreed();
+  void AppendOutput(const QString& text);
+  void ShowMessage(const UserMessage& message);
+  void CaretToEnd();
+  virtual void WindowActivated();
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+  ReportHost& host;
+  QLineEdit* count_box = nullptr;
+
+ private:
+  void SetCopyCaption(bool selected);
+};
+
+}  // namespace orv

@@ -1,0 +1,54 @@
+#include "reports/frmDateSequence.h"
+
+#include "ui_services/Geometry.h"
+
+namespace orv {
+
+frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
+    : ReportWindow(host, QStringLiteral("Date sequence"), parent) {
+  setObjectName(QStringLiteral("frmDateSequence"));
+  setFixedSize(TwipsSize(9300, 7500));
+  lblDates1 = new QLabel(QStringLiteral("Calculate dates for "), this);
+  lblDates1->setObjectName("lblDates1");
+  lblDates1->setGeometry(TwipsRect(240, 300, 1700, 300));
+  txbNumDays = new QLineEdit(QStringLiteral("14"), this);
+  txbNumDays->setObjectName("txbNumDays");
+  txbNumDays->setGeometry(TwipsRect(1950, 260, 600, 340));
+  lblDates2 = new QLabel(QStringLiteral("days from the input date."), this);
+  lblDates2->setObjectName("lblDates2");
+  lblDates2->setGeometry(TwipsRect(2650, 300, 2600, 300));
+  cmdDoIt->setGeometry(TwipsRect(7500, 220, 1500, 420));
+  txbOutput->setGeometry(TwipsRect(240, 840, 8760, 5700));
+  cmdCopyToClipboard->setGeometry(TwipsRect(240, 6780, intNarrowWidth, 420));
+  cmdClear->setGeometry(TwipsRect(5000, 6780, 1500, 420));
+  cmdClose->setGeometry(TwipsRect(7500, 6780, 1500, 420));
+  FinishLoad(txbNumDays);
+}
+
+void frmDateSequence::cmdDoIt_Click() {
+  QString typed = txbNumDays->text();
+  const RunCount count = ReadRunCount(typed, QStringLiteral("Too many days"));
+  txbNumDays->setText(typed);
+  if (count.message) {
+    ShowMessage(count.message);
+    return;
+  }
+  if (count.count == 0 || !ClearIfFullAndAgreed()) return;
+
+  DateSequenceRun run;
+  run.box = BoxState();
+  host.GetJDN(host.InputCalendarName(), false);  // the input as it stands now
+  run.first_jdn = host.CurrentJDN();
+  run.days = count.count;
+  run.dee = host.DeeSelected();
+  run.dee_name = host.DeeCalendarName();
+  run.year_month_day = [this](const QString& calendar, int32_t jdn) {
+    return host.AYNDate(calendar, jdn);
+  };
+  const ReportOutput output = BuildDateSequence(run);
+  AppendOutput(output.text);
+  ShowMessage(output.message);
+  CaretToEnd();
+}
+
+}  // namespace orv

@@ -1,0 +1,123 @@
+#include "reports/frmVernalEquinoxes.h"
+
+#include <QButtonGroup>
+
+#include "reports/SolEq.h"
+#include "ui_services/Geometry.h"
+
+namespace orv {
+
+frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
+    : ReportWindow(host, QStringLiteral("Vernal equinoxes"), parent) {
+  setObjectName(QStringLiteral("frmVernalEquinoxes"));
+  const auto label = [this](const char* name, const QString& text, const QRect& rect) {
+    auto* made = new QLabel(text, this);
+    made->setObjectName(name);
+    made->setGeometry(rect);
+    return made;
+  };
+  lblDates1 = label("lblDates1", "Calculate vernal equinox dates/times for",
+                    TwipsRect(240, 300, 3500, 300));
+  txbNumYears = new QLineEdit(QStringLiteral("12"), this);
+  txbNumYears->setObjectName("txbNumYears");
+  txbNumYears->setGeometry(TwipsRect(3750, 260, 600, 340));
+  lblDates2 =
+      label("lblDates2", "years from the year of the input date.", TwipsRect(4450, 300, 3400, 300));
+  lblWashingtonLongitude =
+      label("lblWashingtonLongitude", "'Washington' longitude:", TwipsRect(240, 820, 2100, 300));
+  cboDegrees = new QComboBox(this);
+  cboDegrees->setObjectName("cboDegrees");
+  cboDegrees->setGeometry(TwipsRect(2350, 780, 800, 340));
+  lblDegrees = label("lblDegrees", "degrees", TwipsRect(3250, 820, 800, 300));
+  cboMinutes = new QComboBox(this);
+  cboMinutes->setObjectName("cboMinutes");
+  cboMinutes->setGeometry(TwipsRect(4100, 780, 800, 340));
+  lblMinutes = label("lblMinutes", "minutes W", TwipsRect(5000, 820, 1100, 300));
+  optMeanST = new QRadioButton(QStringLiteral("Mean solar time"), this);
+  optMeanST->setObjectName("optMeanST");
+  optMeanST->setGeometry(TwipsRect(6200, 700, 2000, 280));
+  optApparentST = new QRadioButton(QStringLiteral("Apparent"), this);
+  optApparentST->setObjectName("optApparentST");
+  optApparentST->setGeometry(TwipsRect(6200, 980, 2000, 280));
+  auto* time_kind = new QButtonGroup(this);
+  time_kind->addButton(optMeanST);
+  time_kind->addButton(optApparentST);
+
+  cmdDoIt->setGeometry(TwipsRect(8700, 220, 1500, 420));
+  txbOutput->setGeometry(TwipsRect(240, 1400, 9960, 5400));
+  cmdCopyToClipboard->setGeometry(TwipsRect(240, 7000, intNarrowWidth, 420));
+  cmdClose->setGeometry(TwipsRect(8700, 7000, 1500, 420));
+  // Clear level with Close, 5000 twips from the left.
+  cmdClear->setGeometry(TwipsRect(5000, 7000, 1500, 420));
+  setFixedSize(TwipsSize(10440, 7000 + 420 + 600));
+
+  InitEquinoxTerms();
+  for (int degrees = 70; degrees <= 79; ++degrees) cboDegrees->addItem(QString::number(degrees));
+  for (int minutes = 0; minutes <= 59; ++minutes) cboMinutes->addItem(QString::number(minutes));
+  cboDegrees->setCurrentText(QStringLiteral("77"));
+  cboMinutes->setCurrentText(QStringLiteral("0"));
+  optApparentST->setChecked(true);
+  const auto focus_do_it = [this] {
+    if (isVisible()) cmdDoIt->setFocus();
+  };
+  connect(cboDegrees, &QComboBox::activated, this, focus_do_it);
+  connect(cboMinutes, &QComboBox::activated, this, focus_do_it);
+  FinishLoad(txbNumYears);
+}
+
+void frmVernalEquinoxes::WriteVEHeader() {
+  if (BoxState().contains_ce) return;
+  txbOutput->setPlainText(
+      QString(VernalEquinoxHeader(host.DeeCalendarName())).replace("\r\n", "\n"));
+  if (cmdDoIt->isEnabled()) cmdDoIt->setFocus();
+}
+
+void frmVernalEquinoxes::WindowActivated() {
+  ReportWindow::WindowActivated();
+  WriteVEHeader();
+  count_box->setFocus();
+}
+
+void frmVernalEquinoxes::cmdClear_Click() {
+  ReportWindow::cmdClear_Click();
+  WriteVEHeader();
+  count_box->setFocus();
+}
+
+void frmVernalEquinoxes::cmdDoIt_Click() {
+  QString typed = txbNumYears->text();
+  const RunCount count = ReadRunCount(typed, QStringLiteral("Too many years"));
+  txbNumYears->setText(typed);
+  if (count.message) {
+    ShowMessage(count.message);
+    return;
+  }
+  if (count.count == 0) return;
+
+  VernalEquinoxRun run;
+  run.longitude_degrees =
+      cboDegrees->currentText().toDouble() + cboMinutes->currentText().toDouble() / 60.0;
+  run.longitude_label = cboDegrees->currentText() + "d" + cboMinutes->currentText() + "m W";
+  if (txbOutput->document()->isEmpty()) {
+    WriteVEHeader();
+  } else if (!ClearIfFullAndAgreed()) {
+    return;
+  } else if (txbOutput->document()->isEmpty()) {
+    WriteVEHeader();  // cleared on the user's word
+  }
+  run.box = BoxState();
+  lngYear = host.GetYear();
+  run.first_year = lngYear;
+  run.years = count.count;
+  run.apparent_time = optApparentST->isChecked();
+  run.dee_cecil = !host.DeeSelected();
+  run.dee_name = host.DeeCalendarName();
+  run.dee_designation = host.DeeCalendarDesignation();
+  const ReportOutput output = BuildVernalEquinoxTable(run);
+  lngYear += output.rows;
+  AppendOutput(output.text);
+  ShowMessage(output.message);
+  CaretToEnd();
+}
+
+}  // namespace orv

@@ -1,0 +1,44 @@
+// The vernal equinox report: from the year of the main window's input on, the
+// instant of the March equinox as a Julian date, as a date and time at London
+// and in the Dee calendar at a chosen meridian west of Greenwich, the year's
+// place in the 33-year cycle, and a count of the years whose Dee equinox
+// misses its expected day.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "reports/ReportWindow.h"
+
+namespace orv {
+
+class frmVernalEquinoxes : public ReportWindow {
+  Q_OBJECT
+
+ public:
+  frmVernalEquinoxes(ReportHost& host, QWidget* parent);
+
+  int32_t lngYear = 0;  // the year of the row being computed
+
+  QLabel* lblDates1;
+  QLineEdit* txbNumYears;
+  QLabel* lblDates2;
+  QLabel* lblWashingtonLongitude;
+  QComboBox* cboDegrees;
+  QLabel* lblDegrees;
+  QComboBox* cboMinutes;
+  QLabel* lblMinutes;
+  QRadioButton* optMeanST;
+  QRadioButton* optApparentST;
+
+  void cmdDoIt_Click() override;
+  void cmdClear_Click() override;
+  void WriteVEHeader();
+
+ protected:
+  void WindowActivated() override;
+};
+
+}  // namespace orv
