@@ -3,8 +3,10 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "platform/Clipboard.h"
 #include "ui_services/Geometry.h"
@@ -52,7 +54,16 @@ void ReportWindow::FinishLoad(QLineEdit* box) {
   SetControlsBackColor(this, main->palette().color(QPalette::Window));
   SetControlsForeColor(this, QColor(255, 255, 255));
   setWindowIcon(main->windowIcon());
-  move(host.ReportWindowPosition());
+  // Over the main window's output, but never hanging off a small screen.
+  QPoint position = host.ReportWindowPosition();
+  if (const QScreen* screen = main->screen()) {
+    const QRect available = screen->availableGeometry();
+    position.setX(std::clamp(position.x(), available.left(),
+                             std::max(available.left(), available.right() - width())));
+    position.setY(std::clamp(position.y(), available.top(),
+                             std::max(available.top(), available.bottom() - height())));
+  }
+  move(position);
   SetCopyCaption(false);
 }
 
