@@ -169,11 +169,12 @@ void frmMain::CreateControls() {
   lblOnlineUserManual->setToolTip("Click here for the online user manual at");
   lblQuillon = MakeLabel(this, "lblQuillon", QString(), TwipsRect(7860, 6480, 2250, 255));
   lblQL_URL = MakeLabel(this, "lblQL_URL", QString(), TwipsRect(7860, 6760, 2250, 255));
-  for (QLabel* link : {lblOnlineUserManual, lblQuillon, lblQL_URL}) {
+  for (QLabel* link : {lblOnlineUserManual, lblQuillon}) {
     link->setCursor(Qt::PointingHandCursor);
+    link->setAlignment(Qt::AlignCenter);
+    link->installEventFilter(this);
   }
-  // Help and the links come with their own piece of work.
-  cmdHelp->setEnabled(false);
+  lblQL_URL->setAlignment(Qt::AlignCenter);
 }
 
 void frmMain::ConnectHandlers() {
@@ -198,6 +199,7 @@ void frmMain::ConnectHandlers() {
   connect(cmdCopyResult, &QPushButton::clicked, this, &frmMain::cmdCopyResult_Click);
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
   connect(cmdDateSequence, &QPushButton::clicked, this, &frmMain::cmdDateSequence_Click);
+  connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
   connect(cmdQLsoftware, &QPushButton::clicked, this, &frmMain::cmdQLsoftware_Click);
 
   for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
@@ -219,6 +221,11 @@ bool frmMain::Form_Load() {
   SetControlsBackColor(this, kBackColor);
   SetControlsForeColor(this, kLabelColor);
   SetControlsFontName(this, QStringLiteral("Arial"), true, true);
+  for (QLabel* link : {lblOnlineUserManual, lblQuillon}) {
+    QPalette cyan = link->palette();
+    cyan.setColor(QPalette::WindowText, QColor(0, 255, 255));
+    link->setPalette(cyan);
+  }
 
   intHelpTop = PixelsToTwips(cmdHelp->y());
   intQLsoftwareTop = PixelsToTwips(cmdQLsoftware->y());
@@ -262,6 +269,8 @@ void frmMain::InitMainWindow() {
   ClearInputs();
   optDeeCecil->setChecked(true);
   lblQuillon->setText(QStringLiteral("<u>%1</u>").arg(ProgramText(310).toHtmlEscaped()));
+  lblQuillon->setToolTip("Click here to visit the web site of " + ProgramText(310) + " at " +
+                         ProgramText(311));
   lblQL_URL->setText(ProgramText(311));
 }
 
@@ -299,8 +308,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyRelease &&
-      (watched == txbYearCEJC || watched == txbYearADBCetc)) {
+  if (event->type() == QEvent::MouseButtonRelease && watched == lblOnlineUserManual) {
+    lblOnlineUserManual_Click();
+  } else if (event->type() == QEvent::MouseButtonRelease && watched == lblQuillon) {
+    lblQuillon_Click();
+  } else if (event->type() == QEvent::KeyRelease &&
+             (watched == txbYearCEJC || watched == txbYearADBCetc)) {
     DateBox_KeyUp(static_cast<QKeyEvent*>(event)->key());
   } else if (event->type() == QEvent::FocusOut) {
     // Leaving a box for another control of this window, not switching windows.

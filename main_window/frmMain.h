@@ -28,6 +28,7 @@ namespace orv {
 
 class frmDateSequence;
 class frmVernalEquinoxes;
+class frmView;
 
 class frmMain : public QWidget, public MainState, public ReportHost {
   Q_OBJECT
@@ -59,6 +60,11 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void cmdDateSequence_Click();
   void cmdQLsoftware_Click();
   frmDateSequence* DateSequenceWindow() const { return date_sequence_window; }
+  // Help in the text viewer, and the two links.
+  void cmdHelp_Click();
+  void lblOnlineUserManual_Click();
+  void lblQuillon_Click();
+  frmView* HelpViewer() const { return help_viewer; }
   frmVernalEquinoxes* VernalEquinoxWindow() const { return vernal_equinox_window; }
 
   // Start-up and life. Form_Load returns false when the program cannot start
@@ -180,6 +186,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QButtonGroup* dee_group;
   frmDateSequence* date_sequence_window = nullptr;
   frmVernalEquinoxes* vernal_equinox_window = nullptr;
+  frmView* help_viewer = nullptr;
 };
 
 }  // namespace orv

@@ -12,10 +12,12 @@
 #include "calendar/Dee.h"
 #include "main_window/frmMain.h"
 #include "platform/Clipboard.h"
+#include "platform/ShellOpen.h"
 #include "ui_services/MessageBox.h"
 #include "ui_services/ProgramTexts.h"
 #include "ui_services/Registry3.h"
 #include "ui_services/frmPopUp.h"
+#include "ui_services/frmView.h"
 
 using namespace orv;
 
@@ -339,6 +341,41 @@ class frmMainTest : public QObject {
     qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
     window->cmdQuit_Click();
     QVERIFY(QFileInfo(blocker.fileName()).isFile());
+  }
+  void helpShowsTheGuideReadOnce() {
+    QTest::mouseClick(window->cmdHelp, Qt::LeftButton);
+    frmView* viewer = window->HelpViewer();
+    QVERIFY(viewer != nullptr && viewer->isVisible());
+    QCOMPARE(viewer->windowTitle(), QString("Orvantis Help"));
+    QVERIFY(viewer->txbText1->toPlainText().startsWith("ORVANTIS - A DATE CALCULATOR"));
+    QVERIFY(viewer->cmdCopyToClipboard->isHidden());
+    QCOMPARE(viewer->txbText1->font().pointSize(), 10);
+    QTest::mouseClick(viewer->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(window->cmdHelp, Qt::LeftButton);
+    QCOMPARE(viewer->files_read, 1);
+    QVERIFY(messages->requests.empty());
+
+    viewer->showMaximized();
+    const QRect maximised = viewer->geometry();
+    QTest::mouseClick(window->cmdHelp, Qt::LeftButton);
+    QCOMPARE(viewer->geometry(), maximised);
+  }
+
+  void linksOpenTheirAddresses() {
+    QStringList opened;
+    SetBrowserOpener([&](const QString& address) {
+      opened << address;
+      return 31;
+    });
+    QTest::mouseClick(window->lblOnlineUserManual, Qt::LeftButton);
+    QTest::mouseClick(window->lblQuillon, Qt::LeftButton);
+    SetBrowserOpener(nullptr);
+    QCOMPARE(opened,
+             (QStringList{"http://www.orvantis.example/manual", "http://www.orvantis.example"}));
+    QCOMPARE(messages->requests.size(), size_t{2});
+    QCOMPARE(messages->requests[0].title, QString("Cannot launch web browser"));
+    QVERIFY(window->lblOnlineUserManual->toolTip().endsWith("at www.orvantis.example/manual"));
+    QCOMPARE(window->lblQuillon->palette().color(QPalette::WindowText), QColor(0, 255, 255));
   }
 };
 

@@ -12,8 +12,13 @@
 #include <QTimer>
 
 #include "ui_services/Geometry.h"
+#include "ui_services/MessageBox.h"
 #include "ui_services/QL_common.h"
 #include "ui_services/frmPopUp.h"
+#include "ui_services/frmView.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace orv;
 
@@ -106,6 +111,90 @@ class WindowServicesTest : public QObject {
     // Centred by the 3000 x 1500 it had before this call.
     QCOMPARE(popup.pos(), QPoint(TwipsToPixels((PixelsToTwips(screen.width()) - 3000) / 2),
                                  TwipsToPixels((PixelsToTwips(screen.height()) - 1500) / 2)));
+  }
+
+  // The viewer, on files of our own.
+  void viewerShowsAFileWholeOrCutsIt() {
+    QCOMPARE(ViewerText(QString(65529, 'x')), QString(65529, 'x'));
+    const QString cut = ViewerText(QString(65530, 'x'));
+    QCOMPARE(cut.size(), 65534);
+    QVERIFY(
+        cut.startsWith("NOTE: This file is too large to display entirely in this textbox.\r\n"));
+    QVERIFY(cut.endsWith("x\r\n\r\nNOTE: Entire contents of file have not been displayed.\r\n"));
+    QCOMPARE(kViewerCutHeader.size(), 168);
+    QCOMPARE(kViewerCutTrailer.size(), 56);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("big.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(70000, 'y'));
+    file.close();
+    frmView viewer;
+    viewer.strFilename = path;
+    viewer.show();
+    QVERIFY(viewer.blnFileDisplayed);
+    QVERIFY(viewer.txbText1->isReadOnly());
+    QVERIFY(viewer.txbText1->toPlainText().startsWith("NOTE: This file is too large"));
+    QCOMPARE(viewer.txbText1->textCursor().position(), 0);
+  }
+
+  void viewerReadsOnceUntilClosedThroughItsFrame() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("help.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("first\n");
+    file.close();
+    frmView viewer;
+    viewer.strFilename = path;
+    viewer.show();
+    QCOMPARE(viewer.files_read, 1);
+    QTest::mouseClick(viewer.cmdClose, Qt::LeftButton);
+    QVERIFY(!viewer.isVisible());
+    viewer.show();
+    QCOMPARE(viewer.files_read, 1);
+    QCOMPARE(viewer.txbText1->toPlainText(), QString("first\n"));
+    viewer.close();  // through the frame: forget the text
+    QVERIFY(!viewer.blnFileDisplayed);
+    viewer.show();
+    QCOMPARE(viewer.files_read, 2);
+  }
+
+  void viewerKeepsItsSmallestSizeAndItsButtonsUnderTheText() {
+    frmView viewer;
+    viewer.strFilename = "/nonexistent";
+    MessageBoxRecorder messages;
+    viewer.resize(50, 50);
+    QCOMPARE(viewer.size(), TwipsSize(8000, 2000));
+    viewer.resize(TwipsSize(12000, 7000));
+    viewer.Form_Resize();
+    QCOMPARE(viewer.txbText1->width(), TwipsToPixels(12000 - 450));
+    QCOMPARE(viewer.cmdClose->geometry().right(), viewer.txbText1->geometry().right());
+    QCOMPARE(viewer.cmdClose->y(), viewer.txbText1->geometry().bottom() + 1 + TwipsToPixels(100));
+  }
+
+  void viewerExplainsAnEmptyOrMissingFile() {
+    QTemporaryDir folder;
+    const QString empty = folder.filePath("empty.txt");
+    QFile file(empty);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    MessageBoxRecorder messages;
+    for (const QString& path : {empty, folder.filePath("missing.txt")}) {
+      frmView viewer;
+      viewer.strFilename = path;
+      viewer.show();
+      QTRY_COMPARE(messages.requests.size(), path == empty ? size_t{1} : size_t{2});
+      QTRY_VERIFY(!viewer.isVisible());
+      QVERIFY(viewer.blnFileDisplayed);
+      QVERIFY(viewer.txbText1->toPlainText().isEmpty());
+      viewer.show();  // the empty viewer, without another attempt
+      QCOMPARE(viewer.files_read, 1);
+    }
+    QCOMPARE(messages.requests[0], ViewerEmptyFileMessage());
+    QCOMPARE(messages.requests[1], ViewerErrorMessage(53, "No such file or directory"));
+    QCOMPARE(messages.requests[1].text, QString("Error 53.  No such file or directory"));
   }
 };
 

@@ -1,0 +1,37 @@
+// frmMain: help in the text viewer, and the two web links.
+#include "main_window/frmMain.h"
+#include "platform/ProgramFolder.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/ProgramTexts.h"
+#include "ui_services/frmView.h"
+#include "ui_services/weblink.h"
+
+namespace orv {
+
+void frmMain::cmdHelp_Click() {
+  if (help_viewer == nullptr) help_viewer = new frmView(this);
+  frmView& viewer = *help_viewer;
+  if (viewer.isMinimized()) viewer.showNormal();
+  if (!viewer.isMaximized() && !viewer.isFullScreen()) {
+    // Over the main window, a little inside it.
+    const QRect main = frameGeometry();
+    viewer.move(main.left() + TwipsToPixels(100), main.top() + TwipsToPixels(380));
+    viewer.resize(main.width() - TwipsToPixels(200), main.height() - TwipsToPixels(480));
+  }
+  viewer.strFilename = ProgramFolder() + u'/' + ProgramText(16);
+  viewer.setWindowTitle(ProgramText(36));
+  viewer.blnCopyToClipboardInvisible = true;
+  viewer.setWindowIcon(windowIcon());
+  QFont text_font = viewer.txbText1->font();
+  text_font.setPointSize(10);
+  viewer.txbText1->setFont(text_font);
+  viewer.show();
+  viewer.raise();
+  viewer.activateWindow();
+}
+
+void frmMain::lblOnlineUserManual_Click() { OpenWebAddress("http://" + ProgramText(15)); }
+
+void frmMain::lblQuillon_Click() { OpenWebAddress("http://" + ProgramText(311)); }
+
+}  // namespace orv

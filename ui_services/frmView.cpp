@@ -1,0 +1,157 @@
+#include "ui_services/frmView.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "platform/Clipboard.h"
+#include "platform/WholeFile.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/ProgramTexts.h"
+
+namespace orv {
+namespace {
+
+constexpr int kMinimumWidth = 8000;   // twips
+constexpr int kMinimumHeight = 2000;  // twips
+
+}  // namespace
+
+QString ViewerText(const QString& file_text) {
+  if (file_text.size() < kViewerLimit) return file_text;
+  const qsizetype kept = kViewerLimit - kViewerCutHeader.size() - kViewerCutTrailer.size();
+  return kViewerCutHeader + file_text.left(kept) + QStringLiteral("\r\n\r\n") + kViewerCutTrailer;
+}
+
+MessageRequest ViewerEmptyFileMessage() {
+  return {ProgramText(17), MessageStyle::kExclamation, MessageButtons::kOk, ProgramText(52)};
+}
+
+MessageRequest ViewerErrorMessage(int error_number, const QString& description) {
+  return {"Error " + QString::number(error_number) + ".  " + description,
+          MessageStyle::kExclamation, MessageButtons::kOk, ProgramText(53)};
+}
+
+frmView::frmView(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmView"));
+  setWindowTitle(QStringLiteral("Viewing"));
+  QFont arial(QStringLiteral("Arial"));
+  setFont(arial);
+  txbText1 = new QPlainTextEdit(this);
+  txbText1->setObjectName(QStringLiteral("txbText1"));
+  txbText1->setGeometry(TwipsRect(105, 105, 11460, 5760));
+  txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont tahoma(QStringLiteral("Tahoma"));
+  tahoma.setPointSizeF(9.75);
+  cmdCopyToClipboard = new QPushButton(QStringLiteral("Copy to clipboard"), this);
+  cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
+  cmdCopyToClipboard->setGeometry(TwipsRect(120, 6000, 2220, 330));
+  cmdCopyToClipboard->setFont(tahoma);
+  cmdClose = new QPushButton(QStringLiteral("Close"), this);
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->setGeometry(TwipsRect(9825, 6000, 1740, 330));
+  cmdClose->setFont(tahoma);
+  setMinimumSize(TwipsSize(kMinimumWidth, kMinimumHeight));
+  resize(TwipsSize(11670, 6585));
+
+  connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+  txbText1->viewport()->installEventFilter(this);
+}
+
+void frmView::Form_Activate() {
+  if (blnFileDisplayed) return;
+  cmdClose->setText(QStringLiteral("Close"));
+  txbText1->clear();
+  SetCopyCaption(false);
+  cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
+  cmdCopyToClipboard->setEnabled(!blnCopyToClipboardInvisible);
+  txbText1->setReadOnly(true);
+  Form_Resize();
+
+  ++files_read;
+  const WholeFile file = ReadWholeFile(strFilename);
+  blnFileDisplayed = true;
+  if (file.outcome != WholeFile::Outcome::kRead) {
+    const MessageRequest message = file.outcome == WholeFile::Outcome::kEmpty
+                                       ? ViewerEmptyFileMessage()
+                                       : ViewerErrorMessage(file.error_number, file.description);
+    // After the window has finished showing, so it can be hidden again.
+    QTimer::singleShot(0, this, [this, message] {
+      ShowMessageBox(message, this);
+      hide();
+    });
+    return;
+  }
+  QString text = ViewerText(file.text);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  txbText1->setPlainText(text);
+  txbText1->moveCursor(QTextCursor::Start);
+}
+
+void frmView::Form_Resize() {
+  if (isMinimized()) return;
+  // The smallest size is kept by the window's minimum size.
+  const int text_width = PixelsToTwips(width()) - 450;
+  const int text_height = PixelsToTwips(height()) - 1200;
+  txbText1->resize(TwipsToPixels(text_width), TwipsToPixels(text_height));
+  const int buttons_top = txbText1->y() + txbText1->height() + TwipsToPixels(100);
+  cmdCopyToClipboard->move(txbText1->x(), buttons_top);
+  cmdClose->move(txbText1->x() + txbText1->width() - cmdClose->width(), buttons_top);
+}
+
+void frmView::SetCopyCaption(bool selected) {
+  cmdCopyToClipboard->setText(selected ? QStringLiteral("Copy selected text to clipboard")
+                                       : QStringLiteral("Copy to clipboard"));
+  cmdCopyToClipboard->resize(TwipsToPixels(selected ? 4425 : 3270), cmdCopyToClipboard->height());
+}
+
+void frmView::txbText1_MouseUp(Qt::MouseButton button) {
+  if (button != Qt::LeftButton || cmdCopyToClipboard->isHidden() ||
+      !cmdCopyToClipboard->isEnabled()) {
+    return;
+  }
+  SetCopyCaption(txbText1->textCursor().hasSelection());
+}
+
+void frmView::cmdCopyToClipboard_Click() {
+  if (!txbText1->document()->isEmpty()) {
+    QString text = txbText1->textCursor().selectedText();
+    if (text.isEmpty()) text = txbText1->toPlainText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(u'\n', QStringLiteral("\r\n"));
+    ReplaceClipboardText(text);
+    SetCopyCaption(false);
+  }
+  cmdClose->setFocus();
+}
+
+void frmView::cmdClose_Click() { hide(); }
+
+void frmView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Form_Activate();
+}
+
+void frmView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmView::closeEvent(QCloseEvent* event) {
+  blnFileDisplayed = false;  // Form_Unload: the next showing reads the file anew
+  event->accept();
+}
+
+bool frmView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    txbText1_MouseUp(static_cast<QMouseEvent*>(event)->button());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace orv
