@@ -105,6 +105,57 @@ WeekdayOutcome WeekdayTest(MainInputs& in, MainState& state, int weekday) {
   return outcome;
 }
 
+Calculation CalculateInput(MainInputs& in, MainState& state) {
+  Calculation calculation;
+  UserMessage message;
+  const bool ok = InputDateOK(in, state, message);
+  if (message) calculation.messages.push_back(*message);
+  if (!ok) return calculation;
+  const int16_t type = state.intInputDateType;
+  if (type != kMonthDayYear && type != kYearMonthDay) return calculation;
+
+  const int position = in.cboCalendar[0];
+  if ((position >= kGregorian && position <= kDee) || type == kYearMonthDay) {
+    QString name = CalendarListItem(type, in.cboCalendar[type], state.strDeeCalendarName);
+    if (type == kYearMonthDay) name = name.mid(10);  // after "Proleptic "
+    message.reset();
+    calculation.show_result = GetJDN(in, state, name, true, message);
+    if (message) calculation.messages.push_back(*message);
+    return calculation;
+  }
+
+  const WeekdayOutcome outcome = WeekdayTest(in, state, position - kFirstWeekdayPosition);
+  if (outcome.message) calculation.messages.push_back(*outcome.message);
+  calculation.show_result = outcome.show_result;
+  calculation.gregorian_bold = outcome.gregorian_bold;
+  calculation.julian_bold = outcome.julian_bold;
+  return calculation;
+}
+
+QString CalendarListItem(int instance, int position, const QString& dee_name) {
+  if (instance == 1) {
+    if (position == kGregorian) return QStringLiteral("Proleptic Gregorian");
+    if (position == kJulian) return QStringLiteral("Proleptic Julian");
+    if (position == kDee) return "Proleptic " + dee_name;
+    return QString();
+  }
+  if (position == kGregorian) return QStringLiteral("Gregorian Calendar");
+  if (position == kJulian) return QStringLiteral("Julian Calendar");
+  if (position == kDee) return dee_name + " Calendar";
+  if (position >= kFirstWeekdayPosition && position < kFirstWeekdayPosition + 7) {
+    return QString::fromStdString(
+        DayOfWeekName(static_cast<int16_t>(position - kFirstWeekdayPosition)));
+  }
+  return QString();
+}
+
+std::array<QString, 3> TagExplanations(const QString& dee_name, const QString& dee_designation) {
+  return {QStringLiteral("'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with ") +
+              "astronomical year numbering",
+          QStringLiteral("'JC' = the proleptic Julian Calendar with astronomical year numbering"),
+          DeeTagExplanation({0, dee_name, dee_designation})};
+}
+
 QString TagsForCalendar(const QString& text, int position, const QString& dee_designation) {
   QString tags = text.toUpper();
   if (position == kGregorian) {

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "main_window/MainInputs.h"
 
@@ -48,6 +50,25 @@ struct WeekdayOutcome {
   UserMessage message;
 };
 WeekdayOutcome WeekdayTest(MainInputs& in, MainState& state, int weekday);
+
+// A whole Calculate: the checks, then the conversion in the input's calendar,
+// or the weekday test when a weekday is chosen. The messages come in the
+// order the window shows them; on success state.lngJDN is the day to show.
+struct Calculation {
+  bool show_result = false;
+  bool gregorian_bold = false;  // the weekday test found its answer here
+  bool julian_bold = false;
+  std::vector<MessageRequest> messages;
+};
+Calculation CalculateInput(MainInputs& in, MainState& state);
+
+// The items of the calendar lists: instance 0 (month-day-year) "Gregorian
+// Calendar", ... and the weekdays from position 4; instance 1 "Proleptic
+// Gregorian", ...
+QString CalendarListItem(int instance, int position, const QString& dee_name);
+
+// The explanations of the tags CE, JC and the Dee tag in force.
+std::array<QString, 3> TagExplanations(const QString& dee_name, const QString& dee_designation);
 
 // The tags of the year-month-day text after its calendar list was set to
 // position (cboCalendar_Click): the text in capitals, the other calendars'

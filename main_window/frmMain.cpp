@@ -11,6 +11,7 @@
 
 #include "calendar/DatePr2.h"
 #include "main_window/DateInput.h"
+#include "main_window/DateOutput.h"
 #include "reports/ReportBuilders.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/ProgramTexts.h"
@@ -249,13 +250,8 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::InitMainWindow() {
-  strTagExplanation[0] =
-      QStringLiteral("'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with ") +
-      "astronomical year numbering";
-  strTagExplanation[1] =
-      QStringLiteral("'JC' = the proleptic Julian Calendar with astronomical year numbering");
-  strTagExplanation[2] =
-      QStringLiteral("'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering");
+  // The Dee explanation is remade for the version in force (ApplyDeeVersion).
+  strTagExplanation = TagExplanations(QStringLiteral("Dee-Cecil"), QStringLiteral("DC"));
   FillLists();
   InitDateTables();
   notation_group->setExclusive(false);

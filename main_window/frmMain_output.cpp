@@ -15,31 +15,22 @@ namespace orv {
 
 void frmMain::cmdCalculate_Click() {
   ClearOutput();
-  if (!InputDateOK()) return;
-  if (intInputDateType != kMonthDayYear && intInputDateType != kYearMonthDay) return;
-  const int position = cboCalendar[0]->currentIndex();
-  if ((position >= kGregorian && position <= kDee) || intInputDateType == kYearMonthDay) {
-    QString name = cboCalendar[intInputDateType]->currentText();
-    if (intInputDateType == kYearMonthDay) name = name.mid(10);  // after "Proleptic "
-    if (GetJDN(name, true)) {
-      ShowResults();
-    } else {
-      ClearOutput();
-    }
+  MainInputs in = ReadInputs();
+  const Calculation calculation = CalculateInput(in, *this);
+  WriteInputs(in);
+  for (const MessageRequest& message : calculation.messages) ShowMessageBox(message, this);
+  if (!calculation.show_result) {
+    ClearOutput();
     return;
   }
-
-  MainInputs in = ReadInputs();
-  const WeekdayOutcome outcome = WeekdayTest(in, *this, position - kFirstWeekdayPosition);
-  WriteInputs(in);
-  Show(outcome.message);
-  if (!outcome.show_result) return;
   ShowResults();
-  QFont font = lblGregorian->font();
-  font.setBold(outcome.gregorian_bold);
-  lblGregorian->setFont(font);
-  font.setBold(outcome.julian_bold);
-  lblJulian->setFont(font);
+  if (calculation.gregorian_bold || calculation.julian_bold) {
+    QFont font = lblGregorian->font();
+    font.setBold(calculation.gregorian_bold);
+    lblGregorian->setFont(font);
+    font.setBold(calculation.julian_bold);
+    lblJulian->setFont(font);
+  }
 }
 
 void frmMain::ShowResults() {
@@ -77,12 +68,16 @@ void frmMain::FillLists() {
   cboYearDesADBCetc->clear();
   for (const QString& era : kEraItems) cboYearDesADBCetc->addItem(era);
   cboCalendar[0]->clear();
-  cboCalendar[0]->addItems({QString(), "Gregorian Calendar", "Julian Calendar", QString()});
-  for (int16_t weekday = 0; weekday <= 6; ++weekday) {
-    cboCalendar[0]->addItem(QString::fromStdString(DayOfWeekName(weekday)));
+  // Position 3, the Dee calendar, is named by ApplyDeeVersion.
+  for (int position = 0; position < kFirstWeekdayPosition + 7; ++position) {
+    cboCalendar[0]->addItem(position == kDee ? QString()
+                                             : CalendarListItem(0, position, QString()));
   }
   cboCalendar[1]->clear();
-  cboCalendar[1]->addItems({QString(), "Proleptic Gregorian", "Proleptic Julian", QString()});
+  for (int position = 0; position <= kDee; ++position) {
+    cboCalendar[1]->addItem(position == kDee ? QString()
+                                             : CalendarListItem(1, position, QString()));
+  }
   for (QComboBox* list :
        {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
     list->setCurrentIndex(0);
@@ -116,8 +111,8 @@ void frmMain::SwitchDeeVersion(bool dee_cecil) {
 
 void frmMain::ApplyDeeVersion() {
   lblDee->setText(strDeeCalendarName + ":");
-  cboCalendar[0]->setItemText(kDee, strDeeCalendarName + " Calendar");
-  cboCalendar[1]->setItemText(kDee, "Proleptic " + strDeeCalendarName);
+  cboCalendar[0]->setItemText(kDee, CalendarListItem(0, kDee, strDeeCalendarName));
+  cboCalendar[1]->setItemText(kDee, CalendarListItem(1, kDee, strDeeCalendarName));
   strTagExplanation[2] =
       DeeTagExplanation({DeeEpoch(), strDeeCalendarName, strDeeCalendarDesignation});
   if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted) {
