@@ -68,6 +68,17 @@ QString CopyResultText(const ResultTexts& results) {
          results.txbDayOfWeek + kCrLf + kCrLf;
 }
 
+QString ResultLines(const ResultTexts& results, const QString& dee_name) {
+  const auto row = [](const QString& label, const QString& era_date, const QString& ymd_date) {
+    return Padded(label, 20) + Padded(era_date, 28) + ymd_date + u'\n';
+  };
+  return row("Gregorian Calendar:", results.txbOutputGC, results.txbOutputGCwithAYN) +
+         row("Julian Calendar:", results.txbOutputJC, results.txbOutputJCwithAYN) +
+         row(dee_name + " Calendar:", results.txbOutputDEE, results.txbOutputDEEwithAYN) +
+         Padded("Julian day number:", 20) + results.txbJDN + u'\n' + Padded("Day of week:", 20) +
+         results.txbDayOfWeek + u'\n';
+}
+
 WeekdayOutcome WeekdayTest(MainInputs& in, MainState& state, int weekday) {
   WeekdayOutcome outcome;
   const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));

@@ -41,6 +41,10 @@ ResultTexts ResultsFor(int32_t jdn, int& era_position, const QString& dee_design
 // Gregorian and Julian dates to 28 each; the Dee dates are not copied.
 QString CopyResultText(const ResultTexts& results);
 
+// The result as five lines ended by line feeds, for reading and scripts: the
+// copied text's layout with the Dee row added and no trailing spaces.
+QString ResultLines(const ResultTexts& results, const QString& dee_name);
+
 // The weekday test of a month-day-year date: whether it falls on weekday
 // (0 Sunday ... 6 Saturday) in the Gregorian and in the Julian calendar.
 struct WeekdayOutcome {
