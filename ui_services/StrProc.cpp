@@ -126,7 +126,11 @@ int16_t SplitText(const QString& text, const QString& delimiter, int32_t start, 
     if (!rest.endsWith(delimiter)) rest += delimiter;
     qsizetype from = 0;
     while (from < rest.size()) {
+      // A delimiter of several characters can overlap the one appended at
+      // the end ("ba" split at "aa" is "baaa"): when none is left, so is no
+      // further piece.
       const qsizetype found = rest.indexOf(delimiter, from);
+      if (found < 0) break;
       if (!store(rest.mid(from, found - from))) break;
       from = found + delimiter.size();
       if (delimiter == u" ") {

@@ -103,6 +103,9 @@ TEST(StrProcSplit, PiecesAtADelimiter) {
   EXPECT_EQ(SplitText("abc", "", 1, pieces, false, 0, 0), 1);
   EXPECT_EQ(pieces, QStringList{"abc"}) << "an empty delimiter splits nothing";
 
+  EXPECT_EQ(SplitText("ba", "aa", 1, pieces, false, 0, 0), 1) << "overlapping delimiters end";
+  EXPECT_EQ(pieces, QStringList{"b"});
+
   const QString many = QString("-").repeated(40000);
   EXPECT_EQ(SplitText(many, "-", 1, pieces, false, 0, 0), 32767) << "the count cannot wrap";
 }

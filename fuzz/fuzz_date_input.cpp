@@ -1,0 +1,81 @@
+// The typed-date checks, GetJDN and the arithmetic, in both notations, with
+// random list positions and boxes. Must hold: no crash; every message is one
+// of the program's own; an accepted date without arithmetic converts back to
+// itself.
+#include <cstdlib>
+
+#include "calendar/Calendar.h"
+#include "calendar/Dee.h"
+#include "fuzz/FuzzInput.h"
+#include "main_window/DateInput.h"
+#include "main_window/DateOutput.h"
+
+namespace {
+
+using namespace orv;
+
+bool IsOwnMessage(const QString& text) {
+  static const QStringList kExact = {
+      "Please select type of input date",
+      "Inconsistent calendar designations in year-month-day date.",
+      "Please specify calendar for year-month-day date.",
+      "The calendar designators 'AD' and 'BC'\r\ncan only be used with month,day,year dates.",
+      "Invalid input date",
+      "Input date is out of permitted range.",
+      "Invalid year value",
+      "Zero and negative years not accepted.\r\nInput the date as year-month-day.",
+      "Year is out of permitted range",
+      "Negative values not permitted in the arithmetical function.",
+      "Invalid input in the arithmetical function."};
+  return kExact.contains(text) || text.startsWith("The input date is invalid.") ||
+         text.startsWith("The input date is a ") || text.startsWith("The input date is not a ");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzInput input(data, size);
+  MainState state;
+  const bool dee_cecil = input.Flag();
+  const DeeVersion version = DeeVersionOf(dee_cecil);
+  SetDeeEpoch(version.epoch);
+  state.strDeeCalendarName = version.name;
+  state.strDeeCalendarDesignation = version.designation;
+
+  MainInputs in;
+  in.optInputDateWithoutAYN = input.Flag();
+  in.optInputDateWithAYN = !in.optInputDateWithoutAYN && input.Flag();
+  in.cboMonthNames = input.Below(13);
+  in.cboDayNumbers = input.Below(32);
+  in.txbYearADBCetc = input.Text(12);
+  in.cboYearDesADBCetc = input.Below(5);
+  in.cboCalendar = {input.Below(11), input.Below(4)};
+  in.txbYearCEJC = input.Text(24);
+  in.optPlus = input.Flag();
+  in.optMinus = !in.optPlus && input.Flag();
+  in.fraPlusMinusVisible = input.Flag();
+  for (QString& box : in.txbArith) box = input.Flag() ? input.Text(12) : QString();
+
+  CheckInputComplete(in, state);
+  const Calculation calculation = CalculateInput(in, state);
+  for (const MessageRequest& message : calculation.messages) {
+    if (!IsOwnMessage(message.text)) std::abort();
+  }
+  const bool arithmetic = in.fraPlusMinusVisible && (in.optPlus || in.optMinus);
+  if (calculation.show_result && !arithmetic && state.intInputDateType >= 0 &&
+      in.cboCalendar[0] < kFirstWeekdayPosition) {
+    DateRecord back{};
+    back.jdn = state.lngJDN;
+    back.calendar = state.InputDate.calendar;
+    JDNToDate(back);
+    if (back.year != state.InputDate.year || back.month != state.InputDate.month ||
+        back.day != state.InputDate.day) {
+      std::abort();
+    }
+  }
+  if (calculation.show_result) {
+    int era = in.cboYearDesADBCetc;
+    ResultsFor(state.lngJDN, era, state.strDeeCalendarDesignation);
+  }
+  return 0;
+}
