@@ -31,7 +31,8 @@ class FuzzInput {
     return text;
   }
   QByteArray Rest() {
-    const QByteArray rest(reinterpret_cast<const char*>(data_ + at_), static_cast<qsizetype>(size_ - at_));
+    const QByteArray rest(reinterpret_cast<const char*>(data_ + at_),
+                          static_cast<qsizetype>(size_ - at_));
     at_ = size_;
     return rest;
   }

@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   QTextStream err(&err_text);
   QStringList arguments{"convert", "-"};
   if (json) arguments << "--json";
-  if (dee) arguments << "--dee" << "D";
+  if (dee)
+    arguments << "--dee"
+              << "D";
   const int status = orv::RunOrvc(arguments, in, out, err);
   out.flush();
   err.flush();

@@ -23,14 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   file.close();
 
-  static const QStringList kStatuses = {"0 OK", "1 Key not found or is empty.", "2 Name not specified.",
-                                        "3 Name not found."};
+  static const QStringList kStatuses = {"0 OK", "1 Key not found or is empty.",
+                                        "2 Name not specified.", "3 Name not found."};
   for (const char* name : {"JDN", "CalNdx", "Dee", "", "General/JDN"}) {
     QString value;
-    if (!kStatuses.contains(orv::GetRegistryValue(orv::kHKeyCurrentUser, key, name, value))) std::abort();
+    if (!kStatuses.contains(orv::GetRegistryValue(orv::kHKeyCurrentUser, key, name, value)))
+      std::abort();
   }
-  if (!orv::SetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", "DC").startsWith("0 ")) std::abort();
+  if (!orv::SetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", "DC").startsWith("0 "))
+    std::abort();
   QString value;
-  if (orv::GetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", value) != "0 OK" || value != "DC") std::abort();
+  if (orv::GetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", value) != "0 OK" || value != "DC")
+    std::abort();
   return 0;
 }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   int32_t in_set = 0;
   const int32_t found = FindFirstOf(text, start, set, in_set);
-  if (found != 0 && (!set.contains(text[found - 1]) || set[in_set - 1] != text[found - 1])) std::abort();
+  if (found != 0 && (!set.contains(text[found - 1]) || set[in_set - 1] != text[found - 1]))
+    std::abort();
   const int32_t not_found = FindFirstNotOf(text, start, set);
   if (not_found < 0 || not_found > text.size()) std::abort();
 
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (digits[i] < u'0' || digits[i] > u'9') std::abort();
   }
   QStringList pieces;
-  const int16_t count = SplitText(text, set.left(2), start, pieces, input.Flag(), input.Below(5), input.Below(3));
+  const int16_t count =
+      SplitText(text, set.left(2), start, pieces, input.Flag(), input.Below(5), input.Below(3));
   if (count < 0 || (count > 0 && pieces.size() != count)) std::abort();
   if (CountOccurrences(text, set, input.Flag()) < 0) std::abort();
   QString leading = text;

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vellum_clear();
   const int32_t result = vellum_load(path.toUtf8().constData(), 0);
   const bool documented = result >= 0 || (result >= -8 && result <= -1) ||
-                          (result <= -501 && result >= -1000) || (result <= -1001 && result >= -1500) ||
+                          (result <= -501 && result >= -1000) ||
+                          (result <= -1001 && result >= -1500) ||
                           (result <= -1501 && result >= -1500 - VELLUM_MAX_LINES);
   if (!documented) std::abort();
   if (orv::ProgramTextLoadMessage(result, path).isEmpty()) std::abort();

@@ -1,5 +1,6 @@
 #include "main_window/MainSettings.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 #include "main_window/MainInputs.h"
@@ -12,6 +13,10 @@ QString SettingsKeyPath(const QString& settings_root, const QString& publisher) 
 }
 
 std::optional<int32_t> RestorableJDN(const QString& saved) {
+  // Only a number as Quit writes it (a fraction is rounded); a value of any
+  // other shape, such as "1e300" or "12abc", is not ours and is ignored.
+  static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+(\\.[0-9]+)? *$"));
+  if (!number.match(saved).hasMatch()) return std::nullopt;
   const double jdn = std::nearbyint(LeadingNumber(saved));  // halves to even
   if (jdn == 0 || jdn < kFirstRestorableJDN || jdn >= kEndOfRestorableJDNs) return std::nullopt;
   return static_cast<int32_t>(jdn);

@@ -170,6 +170,8 @@ TEST(MainSettings, WhatStartUpRestores) {
   EXPECT_EQ(RestorableJDN("0"), std::nullopt);
   EXPECT_EQ(RestorableJDN("x"), std::nullopt);
   EXPECT_EQ(RestorableJDN("2451545.5"), 2451546) << "rounded, halves to even";
+  EXPECT_EQ(RestorableJDN("1e300"), std::nullopt) << "a value of another shape is ignored";
+  EXPECT_EQ(RestorableJDN("12abc"), std::nullopt);
   EXPECT_EQ(CalendarPositionOf("-3"), kDee);
   EXPECT_EQ(CalendarPositionOf("2"), kJulian);
   EXPECT_EQ(CalendarPositionOf("4"), kNoCalendar);

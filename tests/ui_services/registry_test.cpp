@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
@@ -91,5 +96,66 @@ TEST_F(RegistryTest, AMalformedSettingsFileCountsAsAbsent) {
   EXPECT_EQ(Read("JDN", value), "3 Name not found.") << "nothing of the broken file survives";
 }
 
+TEST_F(RegistryTest, AWriterKilledMidWayLeavesReadableSettings) {
+  ASSERT_EQ(Write("JDN", "2451545"), "0 New key created.  Success");
+  for (int attempt = 0; attempt < 6; ++attempt) {
+    QProcess writer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    writer.setProcessEnvironment(environment);
+    writer.start(QStringLiteral(SETTINGS_WRITER_PATH), {});
+    ASSERT_TRUE(writer.waitForStarted());
+    QThread::msleep(150 + 37 * attempt);
+    writer.kill();  // SIGKILL: no chance to finish a write
+    writer.waitForFinished();
+    QString jdn;
+    ASSERT_EQ(Read("JDN", jdn), "0 OK") << "attempt " << attempt;
+    bool number = false;
+    EXPECT_GE(jdn.toLongLong(&number), 2451545);
+    EXPECT_TRUE(number) << jdn.toStdString();
+  }
+  EXPECT_TRUE(Write("CalNdx", "1").startsWith("0 Key already exists."));
+}
+
+TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
+  struct Case {
+    QByteArray contents;
+    const char* status;
+  };
+  const Case cases[] = {
+      {"[General]\nJDN=abc\n", "0 OK"},
+      {"[General]\nJDN=99999999999999999999\n", "0 OK"},
+      {"[General]\nJDN=245", "0 OK"},            // truncated
+      {"[General]\nJDN=", "3 Name not found."},  // truncated before the value
+      {"[Gener", "1 Key not found or is empty."},
+      {QByteArray(3000, '\0'), "1 Key not found or is empty."},
+      {"\xef\xbb\xbf[General]\nJDN=1\n", "0 OK"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Write("Dee", "DC").startsWith("0 "));
+    QFile file(IniFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.contents);
+    file.close();
+    QString value;
+    EXPECT_EQ(Read("JDN", value), c.status) << c.contents.left(30).toStdString();
+    EXPECT_TRUE(Write("JDN", "2451545").startsWith("0 ")) << "a new value can always be saved";
+    EXPECT_EQ(Read("JDN", value), "0 OK");
+    EXPECT_EQ(value, "2451545");
+  }
+  // A folder where the settings file should be: nothing to read, nothing written, no harm.
+  ASSERT_TRUE(QFile::remove(IniFile()));
+  ASSERT_TRUE(QDir().mkpath(IniFile()));
+  QString value;
+  EXPECT_EQ(Read("JDN", value), "1 Key not found or is empty.");
+  EXPECT_TRUE(Write("JDN", "1").startsWith("21 Unable to create (or find) key."));
+}
+
 }  // namespace
 }  // namespace orv
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
