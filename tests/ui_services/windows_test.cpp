@@ -161,6 +161,26 @@ class WindowServicesTest : public QObject {
     QCOMPARE(viewer.files_read, 2);
   }
 
+  void viewerShowsBinaryAndForeignTextWithoutComplaint() {
+    QTemporaryDir folder;
+    MessageBoxRecorder messages;
+    const QByteArray contents[] = {QByteArray("text\0with\0nuls\x01\x02", 18),
+                                   QByteArray("M\xe4rz 1582\n")};  // Latin-1, not UTF-8
+    for (const QByteArray& bytes : contents) {
+      const QString path = folder.filePath("odd.txt");
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(bytes);
+      file.close();
+      frmView viewer;
+      viewer.strFilename = path;
+      viewer.show();
+      QVERIFY(viewer.isVisible());
+      QVERIFY(!viewer.txbText1->toPlainText().isEmpty());
+    }
+    QVERIFY(messages.requests.empty());
+  }
+
   void viewerKeepsItsSmallestSizeAndItsButtonsUnderTheText() {
     frmView viewer;
     viewer.strFilename = "/nonexistent";
