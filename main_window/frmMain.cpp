@@ -170,12 +170,40 @@ void frmMain::CreateControls() {
   lblOnlineUserManual->setToolTip("Click here for the online user manual at");
   lblQuillon = MakeLabel(this, "lblQuillon", QString(), TwipsRect(7860, 6480, 2250, 255));
   lblQL_URL = MakeLabel(this, "lblQL_URL", QString(), TwipsRect(7860, 6760, 2250, 255));
+  SetAccessibleNames();
+  // Tab order as the eye reads: the left column, then the side buttons as
+  // arranged at start-up.
+  setTabOrder(cmdDateSequence, cmdQLsoftware);
+  setTabOrder(cmdQLsoftware, cmdHelp);
+  setTabOrder(cmdHelp, cmdQuit);
   for (QLabel* link : {lblOnlineUserManual, lblQuillon}) {
     link->setCursor(Qt::PointingHandCursor);
     link->setAlignment(Qt::AlignCenter);
     link->installEventFilter(this);
   }
   lblQL_URL->setAlignment(Qt::AlignCenter);
+}
+
+// What a screen reader announces with each box's value: its label's text.
+void frmMain::SetAccessibleNames() {
+  const std::pair<QWidget*, QString> names[] = {
+      {cboMonthNames, "Month"},
+      {cboDayNumbers, "Day"},
+      {txbYearADBCetc, "Year"},
+      {cboYearDesADBCetc, "Era"},
+      {cboCalendar[0], "Calendar"},
+      {txbYearCEJC, "Year-month-day date"},
+      {cboCalendar[1], "Calendar"},
+      {txbOutputGC, lblGregorian->text()},
+      {txbOutputGCwithAYN, lblGregorian->text() + " year-month-day"},
+      {txbOutputJC, lblJulian->text()},
+      {txbOutputJCwithAYN, lblJulian->text() + " year-month-day"},
+      {txbOutputDEE, "Dee calendar:"},
+      {txbOutputDEEwithAYN, "Dee calendar: year-month-day"},
+      {txbJDN, Label2->text()},
+      {txbDayOfWeek, Label1->text()}};
+  for (const auto& [control, name] : names) control->setAccessibleName(name);
+  for (int i = 0; i < 4; ++i) txbArith[i]->setAccessibleName(lblArith[i]->text());
 }
 
 void frmMain::ConnectHandlers() {

@@ -164,6 +164,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
 
  private:
   void CreateControls();
+  void SetAccessibleNames();
   void ConnectHandlers();
   void InitMainWindow();
   void LoadSettings();

@@ -111,6 +111,8 @@ void frmMain::SwitchDeeVersion(bool dee_cecil) {
 
 void frmMain::ApplyDeeVersion() {
   lblDee->setText(strDeeCalendarName + ":");
+  txbOutputDEE->setAccessibleName(lblDee->text());
+  txbOutputDEEwithAYN->setAccessibleName(lblDee->text() + " year-month-day");
   cboCalendar[0]->setItemText(kDee, CalendarListItem(0, kDee, strDeeCalendarName));
   cboCalendar[1]->setItemText(kDee, CalendarListItem(1, kDee, strDeeCalendarName));
   strTagExplanation[2] =

@@ -164,6 +164,14 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void ReportWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    cmdClose_Click();  // as Close does
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void ReportWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) WindowActivated();

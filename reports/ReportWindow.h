@@ -54,6 +54,7 @@ class ReportWindow : public QWidget {
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
   ReportHost& host;
   QLineEdit* count_box = nullptr;

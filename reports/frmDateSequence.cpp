@@ -22,6 +22,8 @@ frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
   cmdCopyToClipboard->setGeometry(TwipsRect(240, 6780, intNarrowWidth, 420));
   cmdClear->setGeometry(TwipsRect(5000, 6780, 1500, 420));
   cmdClose->setGeometry(TwipsRect(7500, 6780, 1500, 420));
+  txbNumDays->setAccessibleName(lblDates1->text() + "... " + lblDates2->text());
+  txbOutput->setAccessibleName(windowTitle());
   FinishLoad(txbNumDays);
 }
 

@@ -62,6 +62,10 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
   };
   connect(cboDegrees, &QComboBox::activated, this, focus_do_it);
   connect(cboMinutes, &QComboBox::activated, this, focus_do_it);
+  txbNumYears->setAccessibleName(lblDates1->text() + " ... " + lblDates2->text());
+  cboDegrees->setAccessibleName(lblWashingtonLongitude->text() + " " + lblDegrees->text());
+  cboMinutes->setAccessibleName(lblMinutes->text());
+  txbOutput->setAccessibleName(windowTitle());
   FinishLoad(txbNumYears);
 }
 

@@ -15,6 +15,10 @@ orv_required_packages="
   fonts-croscore
   fonts-liberation2
   fonts-dejavu-core
+  libqt6svg6
+  desktop-file-utils
+  appstream
+  dpkg-dev
 "
 
 orv_missing_packages() {

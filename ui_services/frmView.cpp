@@ -1,6 +1,7 @@
 #include "ui_services/frmView.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -126,6 +127,14 @@ void frmView::cmdCopyToClipboard_Click() {
 }
 
 void frmView::cmdClose_Click() { hide(); }
+
+void frmView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    cmdClose_Click();  // as Close does
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 void frmView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);

@@ -56,6 +56,7 @@ class frmView : public QWidget {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

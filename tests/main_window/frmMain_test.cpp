@@ -1,9 +1,11 @@
 // End-to-end paths through the real main window, offscreen, with message
 // boxes recorded instead of shown.
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -448,6 +450,26 @@ class frmMainTest : public QObject {
     window.reset();
     Start();
     QVERIFY(window->isVisible());
+  }
+  void everyBoxAndListHasAnAccessibleName() {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      const bool box_or_list =
+          qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control);
+      if (!box_or_list || qobject_cast<QComboBox*>(control->parentWidget())) continue;
+      QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(window->txbJDN->accessibleName(), QString("Julian day number:"));
+    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee-Cecil:"));
+    window->optDee->click();
+    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee:"));
+    QCOMPARE(window->txbArith[3]->accessibleName(), QString("days"));
+  }
+
+  void tabOrderFollowsTheSideColumn() {
+    QCOMPARE(window->cmdDateSequence->nextInFocusChain(), window->cmdQLsoftware);
+    QCOMPARE(window->cmdQLsoftware->nextInFocusChain(), window->cmdHelp);
+    QCOMPARE(window->cmdHelp->nextInFocusChain(), window->cmdQuit);
+    QVERIFY(window->cmdQLsoftware->y() < window->cmdHelp->y());
   }
 };
 

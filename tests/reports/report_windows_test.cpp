@@ -127,7 +127,7 @@ class ReportWindowsTest : public QObject {
     QCOMPARE(ClipboardText(), window->OutputText());
 
     const QString kept = window->OutputText();
-    QTest::mouseClick(window->cmdClose, Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_Escape);  // Escape is Close
     QVERIFY(!window->isVisible());
     QCOMPARE(OpenDateSequence(), window);
     QVERIFY(window->isVisible());

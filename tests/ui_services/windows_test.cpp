@@ -150,7 +150,7 @@ class WindowServicesTest : public QObject {
     viewer.strFilename = path;
     viewer.show();
     QCOMPARE(viewer.files_read, 1);
-    QTest::mouseClick(viewer.cmdClose, Qt::LeftButton);
+    QTest::keyClick(&viewer, Qt::Key_Escape);  // Escape is Close
     QVERIFY(!viewer.isVisible());
     viewer.show();
     QCOMPARE(viewer.files_read, 1);

@@ -1,0 +1,54 @@
+# Installs the build into a temporary prefix and checks what lands there:
+# the file list, the desktop entry and metainfo with their validators, and
+# that a program in bin/ finds its data in share/orvantis/.
+# Arguments: -DBUILD_DIR=... -DPREFIX=... -DPROBE=...
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+file(GLOB_RECURSE installed RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+set(expected
+    bin/orvantis
+    bin/orvc
+    share/applications/org.orvantis.Orvantis.desktop
+    share/icons/hicolor/scalable/apps/org.orvantis.Orvantis.svg
+    share/man/man1/orvc.1
+    share/metainfo/org.orvantis.Orvantis.metainfo.xml
+    share/orvantis/orvantis_help.txt
+    share/orvantis/orvc.dat)
+if(NOT installed STREQUAL expected)
+  message(FATAL_ERROR "installed files:\n${installed}\nexpected:\n${expected}")
+endif()
+
+execute_process(COMMAND desktop-file-validate "${PREFIX}/share/applications/org.orvantis.Orvantis.desktop"
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "desktop-file-validate refused the desktop entry")
+endif()
+execute_process(COMMAND appstreamcli validate --no-net
+                        "${PREFIX}/share/metainfo/org.orvantis.Orvantis.metainfo.xml"
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "appstreamcli refused the metainfo")
+endif()
+
+file(COPY "${PROBE}" DESTINATION "${PREFIX}/bin")
+get_filename_component(probe_name "${PROBE}" NAME)
+execute_process(COMMAND "${PREFIX}/bin/${probe_name}" OUTPUT_VARIABLE folder
+                OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+file(REAL_PATH "${PREFIX}/share/orvantis" expected_folder)
+file(REAL_PATH "${folder}" found_folder)
+if(NOT result EQUAL 0 OR NOT found_folder STREQUAL expected_folder)
+  message(FATAL_ERROR "the installed program looks in '${folder}', not '${expected_folder}'")
+endif()
+
+execute_process(COMMAND "${PREFIX}/bin/orvc" convert "2000-01-01 CE" OUTPUT_VARIABLE converted
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT converted MATCHES "Julian day number:  2.451.545")
+  message(FATAL_ERROR "the installed orvc does not convert:\n${converted}")
+endif()
+message(STATUS "install tree ok")

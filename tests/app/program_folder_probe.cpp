@@ -1,0 +1,11 @@
+// Prints where the program looks for its files, from wherever it is copied.
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "platform/ProgramFolder.h"
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  std::printf("%s\n", orv::ProgramFolder().toLocal8Bit().constData());
+  return 0;
+}
