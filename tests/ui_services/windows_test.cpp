@@ -164,7 +164,8 @@ class WindowServicesTest : public QObject {
   void viewerShowsBinaryAndForeignTextWithoutComplaint() {
     QTemporaryDir folder;
     MessageBoxRecorder messages;
-    const QByteArray contents[] = {QByteArray("text\0with\0nuls\x01\x02", 18),
+    static const char kBinary[] = "text\0with\0nuls\x01\x02";
+    const QByteArray contents[] = {QByteArray(kBinary, sizeof kBinary - 1),
                                    QByteArray("M\xe4rz 1582\n")};  // Latin-1, not UTF-8
     for (const QByteArray& bytes : contents) {
       const QString path = folder.filePath("odd.txt");
