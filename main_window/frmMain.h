@@ -74,7 +74,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void Form_Unload();
   void Timer1_Timer();
 
-  // Input (Part of the window that reads the date).
+  // Reading and checking the typed date.
   void CheckInputComplete();
   bool ValidateInputDate(bool show_message);
   bool GetInputCalendar(bool fill);
