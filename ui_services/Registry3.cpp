@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -51,7 +52,9 @@ bool IsWellFormedIni(const QString& path) {
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString text = decoder(bytes);
   if (decoder.hasError()) return false;
-  for (QStringView line : QStringView(text).split(u'\n')) {
+  // A carriage return ends a line as a line feed does (as QSettings reads it).
+  static const QRegularExpression line_end(QStringLiteral("[\r\n]"));
+  for (QStringView line : QStringView(text).split(line_end)) {
     line = line.trimmed();
     if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
     if (line.startsWith(u'[') ? !line.endsWith(u']') : !line.contains(u'=')) return false;

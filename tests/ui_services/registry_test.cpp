@@ -130,6 +130,8 @@ TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
       {"[Gener", "1 Key not found or is empty."},
       {QByteArray(3000, '\0'), "1 Key not found or is empty."},
       {"\xef\xbb\xbf[General]\nJDN=1\n", "0 OK"},
+      {"[\r]", "1 Key not found or is empty."},  // a section broken by a carriage return (fuzzing)
+      {"[General]\rJDN=7\r", "0 OK"},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Write("Dee", "DC").startsWith("0 "));
