@@ -57,7 +57,8 @@ bool IsWellFormedIni(const QString& path) {
   for (QStringView line : QStringView(text).split(line_end)) {
     line = line.trimmed();
     if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
-    if (line.startsWith(u'[') ? !line.endsWith(u']') : !line.contains(u'=')) return false;
+    const bool section = line.startsWith(u'[');
+    if (section ? !line.endsWith(u']') || line.size() < 3 : !line.contains(u'=')) return false;
   }
   return true;
 }
@@ -121,10 +122,21 @@ QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& 
 
   // QSettings writes through a temporary file that replaces the old one in a
   // single rename, so a crash or a full disk leaves the previous file intact.
-  QSettings settings(file, QSettings::IniFormat);
-  settings.setValue(name, value);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) {
+  const auto write = [&] {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(name, value);
+    settings.sync();
+    return settings.status();
+  };
+  QSettings::Status outcome = write();
+  if (outcome == QSettings::FormatError) {
+    // QSettings will not write over a file it cannot read: the file is not
+    // ours to keep, so it goes and the value is written afresh.
+    std::filesystem::remove(file.toStdString(), error);
+    existed = false;
+    outcome = write();
+  }
+  if (outcome != QSettings::NoError) {
     const QFileInfo folder(QFileInfo(file).absolutePath());
     return unable(folder.isWritable() ? EIO : EACCES);
   }

@@ -132,6 +132,7 @@ TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
       {"\xef\xbb\xbf[General]\nJDN=1\n", "0 OK"},
       {"[\r]", "1 Key not found or is empty."},  // a section broken by a carriage return (fuzzing)
       {"[General]\rJDN=7\r", "0 OK"},
+      {"\n[]\n#", "1 Key not found or is empty."},  // a section without a name (fuzzing)
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Write("Dee", "DC").startsWith("0 "));
