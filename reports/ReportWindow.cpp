@@ -8,9 +8,9 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/Clipboard.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/QL_common.h"
+#include "ui_services/TextCopy.h"
 
 namespace orv {
 
@@ -68,10 +68,7 @@ void ReportWindow::FinishLoad(QLineEdit* box) {
 }
 
 void ReportWindow::SetCopyCaption(bool selected) {
-  cmdCopyToClipboard->setText(selected ? QStringLiteral("Copy selected text to clipboard")
-                                       : QStringLiteral("Copy to clipboard"));
-  cmdCopyToClipboard->resize(TwipsToPixels(selected ? intWideWidth : intNarrowWidth),
-                             cmdCopyToClipboard->height());
+  SetCopyButtonCaption(cmdCopyToClipboard, selected, intNarrowWidth, intWideWidth);
 }
 
 QString ReportWindow::OutputText() const {
@@ -122,13 +119,7 @@ void ReportWindow::CaretToEnd() {
 }
 
 void ReportWindow::cmdCopyToClipboard_Click() {
-  if (!txbOutput->document()->isEmpty()) {
-    const QString selected = txbOutput->textCursor().selectedText();
-    QString text = selected.isEmpty() ? OutputText() : selected;
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    ReplaceClipboardText(text);
-    SetCopyCaption(false);
-  }
+  if (CopyTextBoxToClipboard(txbOutput)) SetCopyCaption(false);
   cmdClear->setFocus();
 }
 

@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "platform/Clipboard.h"
 #include "platform/WholeFile.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/ProgramTexts.h"
+#include "ui_services/TextCopy.h"
 
 namespace orv {
 namespace {
@@ -102,9 +102,7 @@ void frmView::Form_Resize() {
 }
 
 void frmView::SetCopyCaption(bool selected) {
-  cmdCopyToClipboard->setText(selected ? QStringLiteral("Copy selected text to clipboard")
-                                       : QStringLiteral("Copy to clipboard"));
-  cmdCopyToClipboard->resize(TwipsToPixels(selected ? 4425 : 3270), cmdCopyToClipboard->height());
+  SetCopyButtonCaption(cmdCopyToClipboard, selected, 3270, 4425);
 }
 
 void frmView::txbText1_MouseUp(Qt::MouseButton button) {
@@ -116,13 +114,7 @@ void frmView::txbText1_MouseUp(Qt::MouseButton button) {
 }
 
 void frmView::cmdCopyToClipboard_Click() {
-  if (!txbText1->document()->isEmpty()) {
-    QString text = txbText1->textCursor().selectedText();
-    if (text.isEmpty()) text = txbText1->toPlainText();
-    text.replace(QChar::ParagraphSeparator, u'\n').replace(u'\n', QStringLiteral("\r\n"));
-    ReplaceClipboardText(text);
-    SetCopyCaption(false);
-  }
+  if (CopyTextBoxToClipboard(txbText1)) SetCopyCaption(false);
   cmdClose->setFocus();
 }
 
