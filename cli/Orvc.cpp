@@ -309,10 +309,7 @@ bool OpenReport(MainInputs& inputs, MainState& state, QTextStream& err) {
     PrintMessages({*message}, err);
     return false;
   }
-  const int16_t type = state.intInputDateType;
-  QString name = CalendarListItem(type, inputs.cboCalendar[type], state.strDeeCalendarName);
-  if (type == kYearMonthDay) name = name.mid(10);
-  if (!GetJDN(inputs, state, name, true, message)) {
+  if (!GetJDN(inputs, state, InputCalendarName(inputs, state), true, message)) {
     if (message) PrintMessages({*message}, err);
     return false;
   }

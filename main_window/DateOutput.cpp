@@ -127,10 +127,8 @@ Calculation CalculateInput(MainInputs& in, MainState& state) {
 
   const int position = in.cboCalendar[0];
   if ((position >= kGregorian && position <= kDee) || type == kYearMonthDay) {
-    QString name = CalendarListItem(type, in.cboCalendar[type], state.strDeeCalendarName);
-    if (type == kYearMonthDay) name = name.mid(10);  // after "Proleptic "
     message.reset();
-    calculation.show_result = GetJDN(in, state, name, true, message);
+    calculation.show_result = GetJDN(in, state, InputCalendarName(in, state), true, message);
     if (message) calculation.messages.push_back(*message);
     return calculation;
   }
@@ -158,6 +156,13 @@ QString CalendarListItem(int instance, int position, const QString& dee_name) {
         DayOfWeekName(static_cast<int16_t>(position - kFirstWeekdayPosition)));
   }
   return QString();
+}
+
+QString InputCalendarName(const MainInputs& in, const MainState& state) {
+  const int16_t type = state.intInputDateType;
+  if (type != kMonthDayYear && type != kYearMonthDay) return QString();
+  const QString name = CalendarListItem(type, in.cboCalendar[type], state.strDeeCalendarName);
+  return type == kYearMonthDay ? name.mid(10) : name;  // after "Proleptic "
 }
 
 std::array<QString, 3> TagExplanations(const QString& dee_name, const QString& dee_designation) {

@@ -71,6 +71,11 @@ Calculation CalculateInput(MainInputs& in, MainState& state);
 // Gregorian", ...
 QString CalendarListItem(int instance, int position, const QString& dee_name);
 
+// The name of the input's calendar as GetJDN takes it: the item chosen in the
+// notation's calendar list, without "Proleptic " ("Gregorian", "Julian",
+// "Dee..."); empty without a complete input.
+QString InputCalendarName(const MainInputs& in, const MainState& state);
+
 // The explanations of the tags CE, JC and the Dee tag in force.
 std::array<QString, 3> TagExplanations(const QString& dee_name, const QString& dee_designation);
 

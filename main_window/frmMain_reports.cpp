@@ -1,4 +1,5 @@
 // frmMain: opening the two report windows.
+#include "main_window/DateOutput.h"
 #include "main_window/frmMain.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
@@ -15,11 +16,7 @@ void ShowModeless(QWidget* window) {
 
 }  // namespace
 
-QString frmMain::InputCalendarName() const {
-  if (intInputDateType != kMonthDayYear && intInputDateType != kYearMonthDay) return QString();
-  const QString name = cboCalendar[intInputDateType]->currentText();
-  return intInputDateType == kYearMonthDay ? name.mid(10) : name;  // after "Proleptic "
-}
+QString frmMain::InputCalendarName() const { return orv::InputCalendarName(ReadInputs(), *this); }
 
 QPoint frmMain::ReportWindowPosition() const {
   const QPoint corner = frameGeometry().topLeft();

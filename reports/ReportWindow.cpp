@@ -75,6 +75,14 @@ QString ReportWindow::OutputText() const {
   return txbOutput->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 
+int ReportWindow::ReadCount(const QString& too_many) {
+  QString typed = count_box->text();
+  const RunCount count = ReadRunCount(typed, too_many);
+  count_box->setText(typed);
+  ShowMessage(count.message);
+  return count.count;
+}
+
 ReportBox ReportWindow::BoxState() const {
   const QTextDocument* document = txbOutput->document();
   ReportBox box;

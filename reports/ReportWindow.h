@@ -44,6 +44,9 @@ class ReportWindow : public QWidget {
   // colours, icon, place, the copy button's caption.
   void FinishLoad(QLineEdit* count_box);
 
+  // The count typed in the window's count box (trimmed in place); 0 when
+  // there is nothing to do, after showing the refusal if there was one.
+  int ReadCount(const QString& too_many);
   ReportBox BoxState() const;
   // Asks to clear a box above capacity: false when the user says No.
   bool ClearIfFullAndAgreed();

@@ -28,20 +28,14 @@ frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
 }
 
 void frmDateSequence::cmdDoIt_Click() {
-  QString typed = txbNumDays->text();
-  const RunCount count = ReadRunCount(typed, QStringLiteral("Too many days"));
-  txbNumDays->setText(typed);
-  if (count.message) {
-    ShowMessage(count.message);
-    return;
-  }
-  if (count.count == 0 || !ClearIfFullAndAgreed()) return;
+  const int days = ReadCount(QStringLiteral("Too many days"));
+  if (days == 0 || !ClearIfFullAndAgreed()) return;
 
   DateSequenceRun run;
   run.box = BoxState();
   host.GetJDN(host.InputCalendarName(), false);  // the input as it stands now
   run.first_jdn = host.CurrentJDN();
-  run.days = count.count;
+  run.days = days;
   run.dee = host.DeeSelected();
   run.dee_name = host.DeeCalendarName();
   run.year_month_day = [this](const QString& calendar, int32_t jdn) {

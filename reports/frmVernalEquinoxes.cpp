@@ -89,14 +89,8 @@ void frmVernalEquinoxes::cmdClear_Click() {
 }
 
 void frmVernalEquinoxes::cmdDoIt_Click() {
-  QString typed = txbNumYears->text();
-  const RunCount count = ReadRunCount(typed, QStringLiteral("Too many years"));
-  txbNumYears->setText(typed);
-  if (count.message) {
-    ShowMessage(count.message);
-    return;
-  }
-  if (count.count == 0) return;
+  const int years = ReadCount(QStringLiteral("Too many years"));
+  if (years == 0) return;
 
   VernalEquinoxRun run;
   run.longitude_degrees =
@@ -112,7 +106,7 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   run.box = BoxState();
   lngYear = host.GetYear();
   run.first_year = lngYear;
-  run.years = count.count;
+  run.years = years;
   run.apparent_time = optApparentST->isChecked();
   run.dee_cecil = !host.DeeSelected();
   run.dee_name = host.DeeCalendarName();
