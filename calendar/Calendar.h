@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "calendar/DateRecord.h"
+#include "calendar/Dee.h"
 
 namespace orv {
 
@@ -29,6 +30,10 @@ DateStatus DateToJDNWithStatus(DateRecord& date);
 // Reads jdn and calendar; sets year, month, day. The Dee branch also sets
 // valid to 1. Every 32-bit day number has a date in every calendar.
 void JDNToDate(DateRecord& date);
+
+// The same with a given Dee version instead of the one in force.
+DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee);
+void JDNToDate(DateRecord& date, const DeeVersion& dee);
 
 // 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.
 int16_t DayOfWeek(int32_t jdn);

@@ -31,6 +31,21 @@ constexpr int16_t kDaysBeforeMonth[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 
 int32_t DeeEpoch() { return dee_epoch; }
 void SetDeeEpoch(int32_t epoch) { dee_epoch = epoch; }
 
+const DeeVersion* DeeVersionByDesignation(std::string_view designation) {
+  for (const DeeVersion& version : kDeeVersions) {
+    if (version.designation == designation) return &version;
+  }
+  return nullptr;
+}
+
+DeeVersion DeeVersionInForce() {
+  DeeVersion version = dee_epoch == kDeeEpoch ? kDeeVersion : kDeeCecilVersion;
+  version.epoch = dee_epoch;
+  return version;
+}
+
+void SetDeeVersion(const DeeVersion& version) { dee_epoch = version.epoch; }
+
 bool IsDeeLeapYear(int32_t year) { return ShiftedYear(year) % kYearsInDeeCycle % 4 == 3; }
 
 int16_t DeeDaysInMonth(int16_t month, int32_t year) {
@@ -41,7 +56,7 @@ int16_t DeeDaysInMonth(int16_t month, int32_t year) {
   return static_cast<int16_t>(kLengths[month_index] + (month == 2 && IsDeeLeapYear(year)));
 }
 
-DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
+DateStatus DeeDateToJDNWithStatus(DateRecord& date, const DeeVersion& version) {
   // The whole 32-bit month is checked: narrowing it first would let month
   // 65,537 pass as January.
   if (date.month < 1 || date.month > 12 || date.day < 1 ||
@@ -52,7 +67,7 @@ DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
   const int64_t leap_day = date.month > 2 && IsDeeLeapYear(date.year) ? 1 : 0;
   const int64_t days_before_year =
       static_cast<int64_t>(DaysBeforeShiftedYear(ShiftedYear(date.year)) - kDayShift);
-  const int64_t jdn = int64_t{dee_epoch} + days_before_year + kDaysBeforeMonth[date.month] +
+  const int64_t jdn = int64_t{version.epoch} + days_before_year + kDaysBeforeMonth[date.month] +
                       leap_day + date.day - 1;
   if (jdn < std::numeric_limits<int32_t>::min() || jdn > std::numeric_limits<int32_t>::max()) {
     date.valid = 0;
@@ -63,11 +78,17 @@ DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
   return DateStatus::kValid;
 }
 
+DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
+  return DeeDateToJDNWithStatus(date, DeeVersionInForce());
+}
+
 bool DeeDateToJDN(DateRecord& date) { return DeeDateToJDNWithStatus(date) == DateStatus::kValid; }
 
-void DeeJDNToDate(DateRecord& date) {
+void DeeJDNToDate(DateRecord& date) { DeeJDNToDate(date, DeeVersionInForce()); }
+
+void DeeJDNToDate(DateRecord& date, const DeeVersion& version) {
   const uint64_t days =
-      static_cast<uint64_t>(int64_t{date.jdn} - dee_epoch + static_cast<int64_t>(kDayShift));
+      static_cast<uint64_t>(int64_t{date.jdn} - version.epoch + static_cast<int64_t>(kDayShift));
   // The last shifted year that begins on or before this day: the inverse of
   // DaysBeforeShiftedYear, floor((12053y + 8) / 33) <= days.
   const uint64_t year = (33 * days + 24) / kDaysInDeeCycle;

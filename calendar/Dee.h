@@ -17,7 +17,9 @@
 //   DeeDateToJDN(d);   // d.jdn == 2451545 (2000-01-01 Gregorian)
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "calendar/DateRecord.h"
 
@@ -30,6 +32,28 @@ inline constexpr int32_t kYearsInDeeCycle = 33;
 
 int32_t DeeEpoch();
 void SetDeeEpoch(int32_t epoch);
+
+// One version of the calendar: the day its year 1 begins, its name (in
+// labels, lists and messages) and its designation (the tag of its
+// year-month-day dates and the value of the saved setting "Dee").
+struct DeeVersion {
+  int32_t epoch;
+  std::string_view name;         // "Dee", "Dee-Cecil"
+  std::string_view designation;  // "D", "DC"
+  friend constexpr bool operator==(const DeeVersion&, const DeeVersion&) = default;
+};
+inline constexpr DeeVersion kDeeVersion{kDeeEpoch, "Dee", "D"};
+inline constexpr DeeVersion kDeeCecilVersion{kDeeCecilEpoch, "Dee-Cecil", "DC"};
+inline constexpr std::array<DeeVersion, 2> kDeeVersions{kDeeVersion, kDeeCecilVersion};
+
+// The version with that designation ("D" or "DC", exactly), or null.
+const DeeVersion* DeeVersionByDesignation(std::string_view designation);
+
+// The version in force: Dee or Dee-Cecil by the program-wide epoch (an epoch
+// of neither keeps its value under the Dee-Cecil names). Putting a version in
+// force makes its epoch the program-wide one.
+DeeVersion DeeVersionInForce();
+void SetDeeVersion(const DeeVersion& version);
 
 bool IsDeeLeapYear(int32_t year);
 
@@ -46,5 +70,9 @@ DateStatus DeeDateToJDNWithStatus(DateRecord& date);
 
 // Reads jdn (not calendar); sets year, month, day and valid = 1.
 void DeeJDNToDate(DateRecord& date);
+
+// The same in a given version rather than the one in force.
+DateStatus DeeDateToJDNWithStatus(DateRecord& date, const DeeVersion& version);
+void DeeJDNToDate(DateRecord& date, const DeeVersion& version);
 
 }  // namespace orv

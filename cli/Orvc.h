@@ -1,6 +1,6 @@
 // orvc: the command-line companion of the desktop program. It converts dates,
-// runs the weekday test and writes the two reports with the same functions
-// as the windows, so every text it prints is the text the windows show.
+// runs the weekday test and writes the two reports with the core the windows
+// stand on, so every text it prints is the text the windows show.
 #pragma once
 
 #include <QStringList>
@@ -8,12 +8,8 @@
 
 namespace orv {
 
-// Exit statuses.
-inline constexpr int kOrvcSuccess = 0;
-inline constexpr int kOrvcNotFound = 1;  // weekday: the date is on that weekday in neither calendar
-inline constexpr int kOrvcRefused = 2;   // a refused date, count or usage
-
-// Runs one command line (arguments without the program name).
+// Runs one command line (arguments without the program name); returns the
+// exit status (cli/CommandLine.h).
 int RunOrvc(const QStringList& arguments, QTextStream& in, QTextStream& out, QTextStream& err);
 
 }  // namespace orv

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "ui_services/Registry3.h"
+#include "core/Registry3.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QTemporaryDir config;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzInput.h"
-#include "ui_services/StrProc.h"
+#include "core/StrProc.h"
 
 using namespace orv;
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "platform/vellum/vellum.h"
-#include "ui_services/ProgramTexts.h"
+#include "core/ProgramTexts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QTemporaryDir folder;

@@ -1,12 +1,12 @@
 #include "main_window/ControlUpkeep.h"
 
-#include "main_window/DateInput.h"
-#include "ui_services/StrProc.h"
+#include "core/DateTexts.h"
+#include "core/StrProc.h"
 
 namespace orv {
 
 void Timer1Tick(ControlStates& c, MainState& state,
-                const std::array<QString, 3>& tag_explanations) {
+                const std::array<QString, kCalendarCount>& tag_explanations) {
   MainInputs& in = c.in;
   CheckInputComplete(in, state);
   c.cmdCalculate_enabled = state.InputComplete;
@@ -29,20 +29,12 @@ void Timer1Tick(ControlStates& c, MainState& state,
     c.lblArith[i] = one ? base : base + u's';
   }
 
-  const QString& designation = state.strDeeCalendarDesignation;
+  // The tag typed so far is explained, and picks the calendar when none is chosen.
   const QString& text = in.txbYearCEJC;
-  c.lblCE_visible =
-      c.txbYearCEJC_visible && (text.contains(QStringLiteral("CE")) ||
-                                text.contains(QStringLiteral("JC")) || text.contains(designation));
-  if (!c.lblCE_visible) {
-    c.lblCE.clear();
-  } else if (text.contains(designation)) {
-    c.lblCE = tag_explanations[2];
-  } else if (text.contains(QStringLiteral("JC"))) {
-    c.lblCE = tag_explanations[1];
-  } else if (text.contains(QStringLiteral("CE"))) {
-    c.lblCE = tag_explanations[0];
-  }
+  const CalendarInfo* named =
+      c.txbYearCEJC_visible ? CalendarNamedInText(text, state.dee_version) : nullptr;
+  c.lblCE_visible = named != nullptr;
+  c.lblCE = named != nullptr ? tag_explanations[named - kCalendars.data()] : QString();
 
   c.cmdClear_visible[0] = (c.txbYearCEJC_visible && !text.isEmpty()) ||
                           (c.cboMonthNames_visible && in.cboMonthNames > 0);
@@ -52,14 +44,8 @@ void Timer1Tick(ControlStates& c, MainState& state,
 
   in.txbYearCEJC = in.txbYearCEJC.toUpper();
 
-  if (!c.lblCE.isEmpty() && in.cboCalendar[1] == kNoCalendar) {
-    if (c.lblCE.contains(designation)) {
-      in.cboCalendar[1] = kDee;
-    } else if (c.lblCE.contains(QStringLiteral("JC"))) {
-      in.cboCalendar[1] = kJulian;
-    } else if (c.lblCE.contains(QStringLiteral("CE"))) {
-      in.cboCalendar[1] = kGregorian;
-    }
+  if (named != nullptr && in.cboCalendar[1] == kNoCalendar) {
+    in.cboCalendar[1] = named->list_position;
   }
   c.cmdCopyResult_enabled = c.txbOutputGC_visible;
 }

@@ -1,34 +1,29 @@
-// Plain values of the main window: what its input controls hold and the state
-// it keeps between calculations. The window reads its controls into
-// MainInputs, the logic (DateInput.h, DateOutput.h) works on these values and
-// says what to show, and the window writes them back. Field names are the
-// names of the controls and properties they mirror.
+// The main window's input controls as plain values, and the window's flows
+// over them: the window reads its controls into MainInputs, these functions
+// turn them into the core's values (core/DateEntry.h), call the core and put
+// what it rewrote back, and the window writes the controls. Field names are
+// the names of the controls and properties they mirror.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdint>
-#include <optional>
 
-#include "calendar/DateRecord.h"
-#include "ui_services/MessageBox.h"
+#include "core/Calculation.h"
+#include "core/DateEntry.h"
 
 namespace orv {
 
-// The caption of the Calculate button, also the title of most messages.
-inline const QString kCalculateCaption = QStringLiteral("Calculate");
-inline const QString kInvalidInputTitle = QStringLiteral("Invalid input");
-
-// List positions; position 0 of every list is the empty item.
-enum CalendarPosition : int { kNoCalendar = 0, kGregorian = 1, kJulian = 2, kDee = 3 };
-inline constexpr int kFirstWeekdayPosition = 4;  // cboCalendar(0): 4 Sunday ... 10 Saturday
-enum EraPosition : int { kNoEra = 0, kEraAD = 1, kEraBC = 2, kEraCE = 3, kEraBCE = 4 };
+// List positions; position 0 of every list is the empty item, then the
+// calendars in table order (CalendarInfo::list_position), and in the
+// month-day-year list the weekdays after them.
+inline constexpr int kNoCalendar = 0;
+inline constexpr int kFirstWeekdayPosition = kCalendarCount + 1;  // Sunday ... Saturday
 
 // Values of input date types (intInputDateType).
 inline constexpr int16_t kNoCompleteInput = -1;
-inline constexpr int16_t kMonthDayYear = 0;
-inline constexpr int16_t kYearMonthDay = 1;
+inline constexpr int16_t kMonthDayYear = static_cast<int16_t>(Notation::kMonthDayYear);
+inline constexpr int16_t kYearMonthDay = static_cast<int16_t>(Notation::kYearMonthDay);
 
 struct MainInputs {
   bool optInputDateWithoutAYN = false;  // month-day-year notation chosen
@@ -36,7 +31,7 @@ struct MainInputs {
   int cboMonthNames = 0;                // [0:12]
   int cboDayNumbers = 0;                // [0:31]
   QString txbYearADBCetc;
-  int cboYearDesADBCetc = kNoEra;  // EraPosition
+  int cboYearDesADBCetc = 0;  // Era
   std::array<int, 2> cboCalendar{kNoCalendar, kNoCalendar};
   QString txbYearCEJC;
   bool optPlus = false;
@@ -46,20 +41,39 @@ struct MainInputs {
 };
 
 // What the window keeps between calculations.
-struct MainState {
+struct MainState : HeldInput {
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
   int32_t lngJDN = 0;  // of the input date after arithmetic; 0 = none yet
-  QString strDeeCalendarName = QStringLiteral("Dee-Cecil");
-  QString strDeeCalendarDesignation = QStringLiteral("DC");
-  DateRecord InputDate{};
-  QStringList DateParts;                 // year, month, day of a year-month-day input
-  std::array<int32_t, 4> ArithValues{};  // years, months, weeks, days
+  DeeVersion dee_version = kDeeCecilVersion;
 };
 
-inline MessageRequest Message(const QString& text, MessageStyle style,
-                              const QString& title = kCalculateCaption) {
-  return MessageRequest{text, style, MessageButtons::kOk, title};
-}
+// Sets InputComplete and intInputDateType from the controls of the chosen
+// notation (the month-day-year year box is trimmed).
+void CheckInputComplete(MainInputs& in, MainState& state);
+
+// "Please select type of input date" without a notation; with a complete
+// input, the core's checks.
+bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message);
+
+// Converts the input in the calendar the name begins with and applies the
+// arithmetic; with no complete input it recomputes from the date held.
+bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool show_message,
+            UserMessage& message);
+
+// Calculate: the checks, then the conversion or the weekday test.
+Calculation CalculateInput(MainInputs& in, MainState& state);
+
+// Makes both calendar lists show a calendar (Gregorian when none or a weekday
+// was chosen) and returns its calendar code.
+int32_t GetInputCalendar(MainInputs& in);
+
+void ShowDateAsMDY(const DateRecord& date, MainInputs& in);
+void ShowDateAsYMD(const DateRecord& date, MainInputs& in, const DeeVersion& dee);
+int32_t GetYear(const MainInputs& in, int16_t input_date_type);
+
+// The name of the input's calendar as GetJDN takes it ("Gregorian", "Julian",
+// "Dee..."); empty without a complete input.
+QString InputCalendarName(const MainInputs& in, const MainState& state);
 
 }  // namespace orv

@@ -10,11 +10,10 @@
 #include <QThread>
 
 #include "calendar/DatePr2.h"
-#include "main_window/DateInput.h"
-#include "main_window/DateOutput.h"
-#include "reports/ReportBuilders.h"
+#include "core/ReportBuilders.h"
+#include "core/Settings.h"
 #include "ui_services/Geometry.h"
-#include "ui_services/ProgramTexts.h"
+#include "core/ProgramTexts.h"
 #include "ui_services/QL_common.h"
 
 namespace orv {
@@ -24,7 +23,6 @@ namespace {
 // and options share it and write in white so they stay readable on it.
 const QColor kBackColor(128, 0, 144);
 const QColor kLabelColor(255, 255, 255);
-const QString kProgramAbbreviation = QStringLiteral("ORVC");
 
 template <typename Widget>
 Widget* Make(QWidget* parent, const QString& name, const QRect& twips_rect) {
@@ -278,9 +276,8 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::InitMainWindow() {
-  // The Dee explanation is remade for the version in force (ApplyDeeVersion).
-  strTagExplanation = TagExplanations(QStringLiteral("Dee-Cecil"), QStringLiteral("DC"));
   FillLists();
+  ApplyDeeVersion();  // names the calendars in the lists and explains their tags
   InitDateTables();
   notation_group->setExclusive(false);
   optInputDateWithoutAYN->setChecked(false);

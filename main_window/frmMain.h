@@ -22,6 +22,7 @@
 #include <array>
 
 #include "main_window/MainInputs.h"
+#include "ui_services/MessageBox.h"
 #include "reports/ReportHost.h"
 
 namespace orv {
@@ -42,17 +43,18 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QString strProgramTextFile;
 
   // Public operations other windows use (the reports through ReportHost).
-  bool InputDateOK() override;
+  bool InputDateOK();
   bool GetJDN(const QString& calendar_name, bool show_message = false) override;
-  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const override;
+  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const;
   int32_t GetYear() const override;
-  void VEOutOfRangeMsg() override;
+  void VEOutOfRangeMsg();
   QString InputCalendarName() const override;
   int32_t CurrentJDN() const override { return lngJDN; }
   int32_t TextBoxCapacityInKB() const override { return lngTextBoxCapacityInKB; }
-  QString DeeCalendarName() const override { return strDeeCalendarName; }
-  QString DeeCalendarDesignation() const override { return strDeeCalendarDesignation; }
-  bool DeeSelected() const override { return optDee->isChecked(); }
+  DeeVersion DeeVersionInUse() const override { return dee_version; }
+  // The Dee version's name and designation ("Dee-Cecil", "DC").
+  QString strDeeCalendarName() const;
+  QString strDeeCalendarDesignation() const;
   QWidget* HostWindow() override { return this; }
   QPoint ReportWindowPosition() const override;
 
@@ -76,11 +78,9 @@ class frmMain : public QWidget, public MainState, public ReportHost {
 
   // Reading and checking the typed date.
   void CheckInputComplete();
-  bool ValidateInputDate(bool show_message);
-  bool GetInputCalendar(bool fill);
+  void GetInputCalendar();
   void ShowDateAsMDY(const DateRecord& date);
   void ShowDateAsYMD(const DateRecord& date);
-  static int EraIndex(const QString& era);
   void optInputDateWithoutAYN_Click();
   void optInputDateWithAYN_Click();
   void txbYearCEJC_LostFocus();
@@ -155,8 +155,8 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QLabel* lblQL_URL;
   QTimer* Timer1;
 
-  // Explanations of the year-month-day tags shown in lblCE: CE, JC, Dee tag.
-  std::array<QString, 3> strTagExplanation;
+  // Explanations of the year-month-day tags shown in lblCE, in table order.
+  std::array<QString, kCalendarCount> strTagExplanation;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,7 +171,10 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void SaveSettings();
   void ArrangeSideButtons();
   void SetUpCopyButton();
-  void SwitchDeeVersion(bool dee_cecil);
+  void SwitchDeeVersion(const DeeVersion& version);
+  // The output boxes of each calendar in table order: month-name and
+  // year-month-day form.
+  std::array<std::pair<QLineEdit*, QLineEdit*>, kCalendarCount> OutputBoxes() const;
 
   MainInputs ReadInputs() const;
   void WriteInputs(const MainInputs& in);

@@ -1,5 +1,4 @@
 // frmMain: the date arithmetic boxes and clearing the output.
-#include "main_window/DateInput.h"
 #include "main_window/frmMain.h"
 
 namespace orv {
@@ -13,7 +12,7 @@ void frmMain::txbArith_LostFocus(int index) {
 
 bool frmMain::ReadArithValues() {
   UserMessage message;
-  const bool ok = orv::ReadArithValues(ReadInputs(), *this, message);
+  const bool ok = orv::ReadArithValues(ReadInputs().txbArith, ArithValues, message);
   Show(message);
   return ok;
 }

@@ -1,7 +1,7 @@
 // frmMain: reading and checking the typed date.
 #include <QKeyEvent>
 
-#include "main_window/DateInput.h"
+#include "core/StrProc.h"
 #include "main_window/frmMain.h"
 #include "ui_services/QL_common.h"
 
@@ -31,19 +31,10 @@ bool frmMain::GetJDN(const QString& calendar_name, bool show_message) {
   return ok;
 }
 
-bool frmMain::ValidateInputDate(bool show_message) {
-  UserMessage message;
-  const bool valid = orv::ValidateInputDate(*this, show_message, message);
-  Show(message);
-  return valid;
-}
-
-bool frmMain::GetInputCalendar(bool fill) {
-  if (!fill) return true;
+void frmMain::GetInputCalendar() {
   MainInputs in = ReadInputs();
   TodayRecord.calendar = orv::GetInputCalendar(in);
   WriteInputs(in);
-  return true;
 }
 
 void frmMain::ShowDateAsMDY(const DateRecord& date) {
@@ -54,13 +45,11 @@ void frmMain::ShowDateAsMDY(const DateRecord& date) {
 
 void frmMain::ShowDateAsYMD(const DateRecord& date) {
   MainInputs in = ReadInputs();
-  orv::ShowDateAsYMD(date, in, strDeeCalendarDesignation);
+  orv::ShowDateAsYMD(date, in, dee_version);
   WriteInputs(in);
 }
 
 int32_t frmMain::GetYear() const { return orv::GetYear(ReadInputs(), intInputDateType); }
-
-int frmMain::EraIndex(const QString& era) { return orv::EraIndex(era); }
 
 void frmMain::optInputDateWithoutAYN_Click() {
   for (QWidget* control :
@@ -93,11 +82,14 @@ void frmMain::optInputDateWithAYN_Click() {
   optInputDateWithAYN->setFont(bold);
   bold.setBold(false);
   optInputDateWithoutAYN->setFont(bold);
+  // A text with the Gregorian or Julian tag picks its calendar at once.
   if (cboCalendar[1]->currentIndex() == kNoCalendar) {
-    if (txbYearCEJC->text().contains("CE")) {
-      cboCalendar[1]->setCurrentIndex(kGregorian);
-    } else if (txbYearCEJC->text().contains("JC")) {
-      cboCalendar[1]->setCurrentIndex(kJulian);
+    for (const int32_t code : {kGregorianCode, kJulianCode}) {
+      const CalendarInfo& calendar = *CalendarByCode(code);
+      if (txbYearCEJC->text().contains(QStringOf(calendar.tag))) {
+        cboCalendar[1]->setCurrentIndex(calendar.list_position);
+        break;
+      }
     }
   }
   SetFocusIfAvailable(cmdCalculate);

@@ -3,10 +3,11 @@
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
-#include "main_window/DateInput.h"
-#include "main_window/DateOutput.h"
+#include "core/DateTexts.h"
+#include "core/ReportBuilders.h"
+#include "core/StrProc.h"
 #include "main_window/frmMain.h"
-#include "platform/Clipboard.h"
+#include "ui_services/Clipboard.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/QL_common.h"
 #include "ui_services/frmPopUp.h"
@@ -19,33 +20,36 @@ void frmMain::cmdCalculate_Click() {
   const Calculation calculation = CalculateInput(in, *this);
   WriteInputs(in);
   for (const MessageRequest& message : calculation.messages) ShowMessageBox(message, this);
-  if (!calculation.show_result) {
+  if (!calculation.found) {
     ClearOutput();
     return;
   }
   ShowResults();
-  if (calculation.gregorian_bold || calculation.julian_bold) {
+  if (calculation.in_gregorian || calculation.in_julian) {
     QFont font = lblGregorian->font();
-    font.setBold(calculation.gregorian_bold);
+    font.setBold(calculation.in_gregorian);
     lblGregorian->setFont(font);
-    font.setBold(calculation.julian_bold);
+    font.setBold(calculation.in_julian);
     lblJulian->setFont(font);
   }
 }
 
+std::array<std::pair<QLineEdit*, QLineEdit*>, kCalendarCount> frmMain::OutputBoxes() const {
+  return {{{txbOutputGC, txbOutputGCwithAYN},
+           {txbOutputJC, txbOutputJCwithAYN},
+           {txbOutputDEE, txbOutputDEEwithAYN}}};
+}
+
 void frmMain::ShowResults() {
-  int era = cboYearDesADBCetc->currentIndex();
-  const ResultTexts results = ResultsFor(lngJDN, era, strDeeCalendarDesignation);
-  cboYearDesADBCetc->setCurrentIndex(era);
-  const std::pair<QLineEdit*, QString> boxes[] = {
-      {txbOutputGC, results.txbOutputGC},
-      {txbOutputJC, results.txbOutputJC},
-      {txbOutputDEE, results.txbOutputDEE},
-      {txbOutputGCwithAYN, results.txbOutputGCwithAYN},
-      {txbOutputJCwithAYN, results.txbOutputJCwithAYN},
-      {txbOutputDEEwithAYN, results.txbOutputDEEwithAYN},
-      {txbJDN, results.txbJDN},
-      {txbDayOfWeek, results.txbDayOfWeek}};
+  const Era era = ResultEra(static_cast<Era>(std::max(cboYearDesADBCetc->currentIndex(), 0)));
+  cboYearDesADBCetc->setCurrentIndex(static_cast<int>(era));
+  const ResultTexts results = ResultsFor(lngJDN, era, dee_version);
+  std::vector<std::pair<QLineEdit*, QString>> boxes = {{txbJDN, results.jdn},
+                                                       {txbDayOfWeek, results.day_of_week}};
+  for (size_t i = 0; i < kCalendarCount; ++i) {
+    boxes.emplace_back(OutputBoxes()[i].first, results.calendars[i].era_date);
+    boxes.emplace_back(OutputBoxes()[i].second, results.calendars[i].year_month_day);
+  }
   for (const auto& [box, text] : boxes) {
     box->setText(text);
     box->setCursorPosition(0);
@@ -54,29 +58,32 @@ void frmMain::ShowResults() {
 }
 
 QString frmMain::AYNDate(const QString& strCalendar, int32_t jdn) const {
-  return orv::AYNDate(strCalendar, jdn, strDeeCalendarDesignation);
+  const CalendarInfo* calendar = CalendarByName(strCalendar.toStdString());
+  if (calendar == nullptr) calendar = CalendarByCode(kGregorianCode);
+  DateRecord date{0, 0, 0, calendar->code, jdn, 0};
+  JDNToDate(date, dee_version);
+  return YearMonthDayText(date, QStringOf(CalendarTag(*calendar, dee_version)));
 }
+
+QString frmMain::strDeeCalendarName() const { return QStringOf(dee_version.name); }
+
+QString frmMain::strDeeCalendarDesignation() const { return QStringOf(dee_version.designation); }
 
 void frmMain::FillLists() {
   cboMonthNames->clear();
-  for (const std::string_view month : MonthNames) {
-    cboMonthNames->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
-  }
+  for (const std::string_view month : MonthNames) cboMonthNames->addItem(QStringOf(month));
   cboDayNumbers->clear();
   cboDayNumbers->addItem(QString());
   for (int day = 1; day <= 31; ++day) cboDayNumbers->addItem(QString::number(day));
   cboYearDesADBCetc->clear();
-  for (const QString& era : kEraItems) cboYearDesADBCetc->addItem(era);
-  cboCalendar[0]->clear();
-  // Position 3, the Dee calendar, is named by ApplyDeeVersion.
-  for (int position = 0; position < kFirstWeekdayPosition + 7; ++position) {
-    cboCalendar[0]->addItem(position == kDee ? QString()
-                                             : CalendarListItem(0, position, QString()));
+  for (const QString& era : kEraTexts) cboYearDesADBCetc->addItem(era);
+  // The calendars' items are named by ApplyDeeVersion, for the version in force.
+  for (QComboBox* list : cboCalendar) {
+    list->clear();
+    for (size_t position = 0; position <= kCalendarCount; ++position) list->addItem(QString());
   }
-  cboCalendar[1]->clear();
-  for (int position = 0; position <= kDee; ++position) {
-    cboCalendar[1]->addItem(position == kDee ? QString()
-                                             : CalendarListItem(1, position, QString()));
+  for (int16_t weekday = 0; weekday < 7; ++weekday) {
+    cboCalendar[0]->addItem(QString::fromStdString(DayOfWeekName(weekday)));
   }
   for (QComboBox* list :
        {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
@@ -86,37 +93,41 @@ void frmMain::FillLists() {
 
 void frmMain::cboCalendar_Click(int index) {
   if (index != 1) return;
-  txbYearCEJC->setText(TagsForCalendar(txbYearCEJC->text(), cboCalendar[1]->currentIndex(),
-                                       strDeeCalendarDesignation));
+  const CalendarInfo* calendar = CalendarByPosition(cboCalendar[1]->currentIndex());
+  txbYearCEJC->setText(calendar != nullptr
+                           ? TagsForCalendar(txbYearCEJC->text(), *calendar, dee_version)
+                           : txbYearCEJC->text().toUpper());
 }
 
-void frmMain::optDee_Click() { SwitchDeeVersion(false); }
+void frmMain::optDee_Click() { SwitchDeeVersion(kDeeVersion); }
 
-void frmMain::optDeeCecil_Click() { SwitchDeeVersion(true); }
+void frmMain::optDeeCecil_Click() { SwitchDeeVersion(kDeeCecilVersion); }
 
 // Puts the version in force and renames its tag in the year-month-day text and
 // in the tag explanation.
-void frmMain::SwitchDeeVersion(bool dee_cecil) {
-  const DeeVersion version = DeeVersionOf(dee_cecil);
-  SetDeeEpoch(version.epoch);
-  strDeeCalendarDesignation = version.designation;
-  strDeeCalendarName = version.name;
+void frmMain::SwitchDeeVersion(const DeeVersion& version) {
+  const DeeVersion previous = dee_version;
+  SetDeeVersion(version);
+  dee_version = version;
   QString text = txbYearCEJC->text();
   QString explanation = lblCE->text();
-  SwitchDeeTexts(text, explanation, dee_cecil);
+  SwitchDeeTexts(text, explanation, previous, version);
   txbYearCEJC->setText(text);
   lblCE->setText(explanation);
   ApplyDeeVersion();
 }
 
 void frmMain::ApplyDeeVersion() {
-  lblDee->setText(strDeeCalendarName + ":");
+  lblDee->setText(strDeeCalendarName() + ":");
   txbOutputDEE->setAccessibleName(lblDee->text());
   txbOutputDEEwithAYN->setAccessibleName(lblDee->text() + " year-month-day");
-  cboCalendar[0]->setItemText(kDee, CalendarListItem(0, kDee, strDeeCalendarName));
-  cboCalendar[1]->setItemText(kDee, CalendarListItem(1, kDee, strDeeCalendarName));
-  strTagExplanation[2] =
-      DeeTagExplanation({DeeEpoch(), strDeeCalendarName, strDeeCalendarDesignation});
+  for (size_t i = 0; i < kCalendarCount; ++i) {
+    const CalendarInfo& calendar = kCalendars[i];
+    cboCalendar[0]->setItemText(calendar.list_position, CalendarListName(calendar, dee_version));
+    cboCalendar[1]->setItemText(calendar.list_position,
+                                ProlepticCalendarName(calendar, dee_version));
+    strTagExplanation[i] = TagExplanation(calendar, dee_version);
+  }
   if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted) {
     cmdCalculate_Click();
   } else {
@@ -156,12 +167,9 @@ void frmMain::cmdToday_Click() {
   if (!optInputDateWithoutAYN->isChecked() && !optInputDateWithAYN->isChecked()) {
     optInputDateWithoutAYN->setChecked(true);
   }
-  if (!GetInputCalendar(true)) return;
-  const int era = cboYearDesADBCetc->currentIndex();
-  if (era <= kNoEra || era == kEraBCE) cboYearDesADBCetc->setCurrentIndex(EraIndex("CE"));
-  if (era == kEraBC) cboYearDesADBCetc->setCurrentIndex(EraIndex("AD"));
+  GetInputCalendar();
   TodayRecord.jdn = TodayJDN();
-  JDNToDate(TodayRecord);
+  JDNToDate(TodayRecord, dee_version);
   ShowDateAsMDY(TodayRecord);
   ShowDateAsYMD(TodayRecord);
   ClearOutput();
@@ -175,12 +183,11 @@ void frmMain::cmdCopyResult_Click() {
 
 void frmMain::CopyResultToClipboard() {
   ResultTexts shown;
-  shown.txbOutputGC = txbOutputGC->text();
-  shown.txbOutputGCwithAYN = txbOutputGCwithAYN->text();
-  shown.txbOutputJC = txbOutputJC->text();
-  shown.txbOutputJCwithAYN = txbOutputJCwithAYN->text();
-  shown.txbJDN = txbJDN->text();
-  shown.txbDayOfWeek = txbDayOfWeek->text();
+  for (size_t i = 0; i < kCalendarCount; ++i) {
+    shown.calendars[i] = {OutputBoxes()[i].first->text(), OutputBoxes()[i].second->text()};
+  }
+  shown.jdn = txbJDN->text();
+  shown.day_of_week = txbDayOfWeek->text();
   ReplaceClipboardText(CopyResultText(shown));
 
   // Where the button stands: its place in the window plus the window's outer

@@ -1,5 +1,5 @@
 // frmMain: opening the two report windows.
-#include "main_window/DateOutput.h"
+#include "core/ReportBuilders.h"
 #include "main_window/frmMain.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
@@ -35,7 +35,7 @@ void frmMain::cmdQLsoftware_Click() {
   const int32_t year = GetYear();
   if (vernal_equinox_window == nullptr) vernal_equinox_window = new frmVernalEquinoxes(*this, this);
   vernal_equinox_window->lngYear = year;
-  if (year < 1 || year > 4000) {
+  if (!IsEquinoxYear(year)) {
     VEOutOfRangeMsg();
     return;
   }

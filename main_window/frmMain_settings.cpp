@@ -1,10 +1,10 @@
 // frmMain: restoring the last date, calendar and Dee version at start-up and
 // saving them on Quit.
 #include "calendar/Calendar.h"
-#include "main_window/MainSettings.h"
+#include "core/Settings.h"
 #include "main_window/frmMain.h"
-#include "ui_services/ProgramTexts.h"
-#include "ui_services/Registry3.h"
+#include "core/ProgramTexts.h"
+#include "core/Registry3.h"
 
 namespace orv {
 namespace {
@@ -12,57 +12,50 @@ namespace {
 QString KeyPath() { return SettingsKeyPath(ProgramText(273), ProgramText(310)); }
 
 // Reads one setting; only a read with the status "0 OK" counts.
-bool ReadSetting(const QString& name, QString& value) {
-  return GetRegistryValue(kHKeyCurrentUser, KeyPath(), name, value) == QStringLiteral("0 OK");
+std::optional<QString> ReadSetting(const QString& name) {
+  QString value;
+  if (GetRegistryValue(kHKeyCurrentUser, KeyPath(), name, value) != QStringLiteral("0 OK")) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 }  // namespace
 
 void frmMain::LoadSettings() {
-  // Each step needs the one before; the first that fails ends the restore and
-  // what was restored so far stays.
-  QString saved_jdn;
-  if (!ReadSetting(QStringLiteral("JDN"), saved_jdn)) return;
-  const std::optional<int32_t> jdn = RestorableJDN(saved_jdn);
-  if (!jdn) return;
-  lngJDN = *jdn;
+  const RestoredSettings restored =
+      RestoreSettings(ReadSetting(QStringLiteral("JDN")), ReadSetting(QStringLiteral("CalNdx")),
+                      ReadSetting(QStringLiteral("Dee")));
+  if (!restored.jdn) return;
+  lngJDN = *restored.jdn;
+  if (!restored.dee) return;
+  (*restored.dee == kDeeVersion ? optDee : optDeeCecil)->setChecked(true);
+  if (restored.calendar == nullptr) return;
 
-  QString calendar_index;
-  if (!ReadSetting(QStringLiteral("CalNdx"), calendar_index)) return;
-  QString dee;
-  if (!ReadSetting(QStringLiteral("Dee"), dee)) return;
-  if (dee == QStringLiteral("D")) {
-    optDee->setChecked(true);
-  } else {
-    optDeeCecil->setChecked(true);
-  }
-
-  const int position = CalendarPositionOf(calendar_index);
-  if (position == kNoCalendar) return;
-  const int32_t codes[] = {0, kGregorianCode, kJulianCode, kDeeCode};
   DateRecord date{};
   date.jdn = lngJDN;
-  date.calendar = codes[position];
-  JDNToDate(date);
-  if (calendar_index.startsWith(u'-')) {
-    intInputDateType = kYearMonthDay;
-    optInputDateWithAYN->setChecked(true);
-    cboCalendar[1]->setCurrentIndex(position);
+  date.calendar = restored.calendar->code;
+  JDNToDate(date, dee_version);
+  const auto notation = static_cast<int>(restored.notation);
+  intInputDateType = static_cast<int16_t>(notation);
+  (restored.notation == Notation::kYearMonthDay ? optInputDateWithAYN : optInputDateWithoutAYN)
+      ->setChecked(true);
+  cboCalendar[notation]->setCurrentIndex(restored.calendar->list_position);
+  if (restored.notation == Notation::kYearMonthDay) {
     ShowDateAsYMD(date);
   } else {
-    intInputDateType = kMonthDayYear;
-    optInputDateWithoutAYN->setChecked(true);
-    cboCalendar[0]->setCurrentIndex(position);
     ShowDateAsMDY(date);
   }
   cmdCalculate_Click();  // the restored date is shown at once
 }
 
 void frmMain::SaveSettings() {
-  const SettingsToSave settings =
-      SettingsFor(txbJDN->text(), intInputDateType,
-                  {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
-                  lblGregorian->font().bold(), lblJulian->font().bold(), strDeeCalendarDesignation);
+  const std::optional<Notation> notation =
+      intInputDateType == kNoCompleteInput ? std::nullopt
+                                           : std::optional(static_cast<Notation>(intInputDateType));
+  const SettingsToSave settings = SettingsFor(
+      txbJDN->text(), notation, {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
+      lblGregorian->font().bold(), lblJulian->font().bold(), dee_version);
   cboCalendar[0]->setCurrentIndex(settings.cboCalendar0);
   const QString key = KeyPath();
   // The statuses are not examined: a store that cannot be written must not

@@ -7,27 +7,23 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "calendar/Dee.h"
+
 namespace orv {
 
 class ReportHost {
  public:
   virtual ~ReportHost() = default;
 
-  // Checks the typed date; shows its own message when it refuses.
-  virtual bool InputDateOK() = 0;
   // Converts the input in the named calendar; the day number is CurrentJDN().
   virtual bool GetJDN(const QString& calendar_name, bool show_message) = 0;
   virtual int32_t GetYear() const = 0;
-  virtual QString AYNDate(const QString& calendar, int32_t jdn) const = 0;
-  virtual void VEOutOfRangeMsg() = 0;
 
   // The name of the input's calendar: "Gregorian ...", "Julian ...", "Dee..."
   virtual QString InputCalendarName() const = 0;
   virtual int32_t CurrentJDN() const = 0;
   virtual int32_t TextBoxCapacityInKB() const = 0;
-  virtual QString DeeCalendarName() const = 0;
-  virtual QString DeeCalendarDesignation() const = 0;
-  virtual bool DeeSelected() const = 0;  // the Dee version, not Dee-Cecil
+  virtual DeeVersion DeeVersionInUse() const = 0;
 
   // The host window (for colours and icon) and where a report window opens:
   // its outer top-left corner, in screen pixels.

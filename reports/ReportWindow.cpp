@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui_services/Geometry.h"
+#include "ui_services/MessageBox.h"
 #include "ui_services/QL_common.h"
 #include "ui_services/TextCopy.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "reports/ReportBuilders.h"
+#include "core/ReportBuilders.h"
 #include "reports/ReportHost.h"
 
 namespace orv {

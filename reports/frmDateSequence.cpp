@@ -36,11 +36,7 @@ void frmDateSequence::cmdDoIt_Click() {
   host.GetJDN(host.InputCalendarName(), false);  // the input as it stands now
   run.first_jdn = host.CurrentJDN();
   run.days = days;
-  run.dee = host.DeeSelected();
-  run.dee_name = host.DeeCalendarName();
-  run.year_month_day = [this](const QString& calendar, int32_t jdn) {
-    return host.AYNDate(calendar, jdn);
-  };
+  run.dee = host.DeeVersionInUse();
   const ReportOutput output = BuildDateSequence(run);
   AppendOutput(output.text);
   ShowMessage(output.message);

@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 
-#include "reports/SolEq.h"
+#include "core/SolEq.h"
 #include "ui_services/Geometry.h"
 
 namespace orv {
@@ -70,9 +70,9 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
 }
 
 void frmVernalEquinoxes::WriteVEHeader() {
-  if (BoxState().contains_ce) return;
+  if (!VernalEquinoxHeaderDue(BoxState())) return;
   txbOutput->setPlainText(
-      QString(VernalEquinoxHeader(host.DeeCalendarName())).replace("\r\n", "\n"));
+      QString(VernalEquinoxHeader(host.DeeVersionInUse())).replace("\r\n", "\n"));
   if (cmdDoIt->isEnabled()) cmdDoIt->setFocus();
 }
 
@@ -108,9 +108,7 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   run.first_year = lngYear;
   run.years = years;
   run.apparent_time = optApparentST->isChecked();
-  run.dee_cecil = !host.DeeSelected();
-  run.dee_name = host.DeeCalendarName();
-  run.dee_designation = host.DeeCalendarDesignation();
+  run.dee = host.DeeVersionInUse();
   const ReportOutput output = BuildVernalEquinoxTable(run);
   lngYear += output.rows;
   AppendOutput(output.text);

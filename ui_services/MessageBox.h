@@ -5,31 +5,15 @@
 // logs each call and answers from a script; no test ever waits on a modal box.
 #pragma once
 
-#include <QString>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <vector>
+
+#include "core/Message.h"
 
 class QWidget;
 
 namespace orv {
-
-// The icon of a message; the values are the classic style codes.
-enum class MessageStyle { kNone = 0, kStop = 16, kExclamation = 48, kInformation = 64 };
-enum class MessageButtons { kOk, kYesNo };
-enum class MessageAnswer { kOk, kYes, kNo };
-
-struct MessageRequest {
-  QString text;
-  MessageStyle style = MessageStyle::kNone;
-  MessageButtons buttons = MessageButtons::kOk;
-  QString title;
-  friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
-};
-
-// A message that logic asks its window to show, if any.
-using UserMessage = std::optional<MessageRequest>;
 
 // Shows the message modally and returns the answer (kOk for an OK box).
 MessageAnswer ShowMessageBox(const MessageRequest& request, QWidget* parent = nullptr);

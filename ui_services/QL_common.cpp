@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
-#include "ui_services/ProgramTexts.h"
+#include "core/ProgramTexts.h"
 
 namespace orv {
 namespace {

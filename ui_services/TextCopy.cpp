@@ -1,6 +1,6 @@
 #include "ui_services/TextCopy.h"
 
-#include "platform/Clipboard.h"
+#include "ui_services/Clipboard.h"
 #include "ui_services/Geometry.h"
 
 namespace orv {

@@ -1,6 +1,6 @@
 #include "ui_services/weblink.h"
 
-#include "platform/ShellOpen.h"
+#include "ui_services/ShellOpen.h"
 
 namespace orv {
 

@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "platform/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);

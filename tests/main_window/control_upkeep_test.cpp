@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "main_window/MainSettings.h"
-
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
 
 namespace orv {
 namespace {
+
+constexpr int kGregorian = 1, kJulian = 2, kDee = 3;  // list positions
 
 const std::array<QString, 3> kExplanations = {
     "'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with astronomical year "
@@ -23,7 +23,7 @@ ControlStates MonthDayYearControls(int calendar) {
   c.in.cboMonthNames = 1;
   c.in.cboDayNumbers = 1;
   c.in.txbYearADBCetc = "2000";
-  c.in.cboYearDesADBCetc = kEraAD;
+  c.in.cboYearDesADBCetc = static_cast<int>(Era::kAD);
   c.in.cboCalendar[0] = calendar;
   c.cboMonthNames_visible = true;
   c.lblArith = {"years", "months", "weeks", "days"};
@@ -115,7 +115,7 @@ TEST(ControlUpkeep, TagsAreExplainedUpperCasedAndPickTheirCalendar) {
   };
   for (const Case& c : cases) {
     MainState state;
-    state.strDeeCalendarDesignation = c.designation;
+    state.dee_version = *DeeVersionByDesignation(c.designation);
     std::array<QString, 3> explanations = kExplanations;
     if (QString(c.designation) == "D") explanations[2] = "'D' = the proleptic Dee Calendar";
     ControlStates controls = YearMonthDayControls(c.text, c.calendar_before);
@@ -133,50 +133,6 @@ TEST(ControlUpkeep, TagsAreExplainedUpperCasedAndPickTheirCalendar) {
   Timer1Tick(controls, state, kExplanations);
   EXPECT_EQ(controls.lblCE, kExplanations[1]);
   EXPECT_EQ(controls.in.cboCalendar[1], kJulian);
-}
-
-TEST(MainSettings, WhatQuitSaves) {
-  struct Case {
-    const char* jdn_box;
-    int16_t type;
-    std::array<int, 2> calendars;
-    bool gregorian_bold, julian_bold;
-    const char* jdn;
-    const char* calendar_index;
-  };
-  const Case cases[] = {
-      {"2,451,545", kMonthDayYear, {kJulian, kNoCalendar}, false, false, "2451545", "2"},
-      {"-1 721 426", kYearMonthDay, {kGregorian, kDee}, false, false, "-1721426", "-3"},
-      {"", kNoCompleteInput, {kGregorian, kDee}, false, false, "0", "0"},
-      {"2.451.558", kMonthDayYear, {kFirstWeekdayPosition + 5, 0}, false, true, "2451558", "2"},
-      {"2'451'545", kMonthDayYear, {kFirstWeekdayPosition + 6, 0}, true, false, "2451545", "1"},
-      {"", kMonthDayYear, {kFirstWeekdayPosition, 0}, false, false, "0", "4"},
-  };
-  for (const Case& c : cases) {
-    const SettingsToSave s =
-        SettingsFor(c.jdn_box, c.type, c.calendars, c.gregorian_bold, c.julian_bold, "D");
-    EXPECT_EQ(s.jdn, c.jdn) << c.jdn_box;
-    EXPECT_EQ(s.calendar_index, c.calendar_index) << c.jdn_box;
-    EXPECT_EQ(s.dee, "D");
-  }
-}
-
-TEST(MainSettings, WhatStartUpRestores) {
-  EXPECT_EQ(RestorableJDN("2451545"), 2451545);
-  EXPECT_EQ(RestorableJDN("-34802824"), -34802824);
-  EXPECT_EQ(RestorableJDN("38245309"), 38245309);
-  EXPECT_EQ(RestorableJDN("38245310"), std::nullopt);
-  EXPECT_EQ(RestorableJDN("-34802825"), std::nullopt);
-  EXPECT_EQ(RestorableJDN("0"), std::nullopt);
-  EXPECT_EQ(RestorableJDN("x"), std::nullopt);
-  EXPECT_EQ(RestorableJDN("2451545.5"), 2451546) << "rounded, halves to even";
-  EXPECT_EQ(RestorableJDN("1e300"), std::nullopt) << "a value of another shape is ignored";
-  EXPECT_EQ(RestorableJDN("12abc"), std::nullopt);
-  EXPECT_EQ(CalendarPositionOf("-3"), kDee);
-  EXPECT_EQ(CalendarPositionOf("2"), kJulian);
-  EXPECT_EQ(CalendarPositionOf("4"), kNoCalendar);
-  EXPECT_EQ(CalendarPositionOf("0"), kNoCalendar);
-  EXPECT_EQ(SettingsKeyPath("Software", "Orvantis Project"), "Software\\Orvantis Project\\ORVC");
 }
 
 }  // namespace

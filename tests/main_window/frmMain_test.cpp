@@ -13,16 +13,20 @@
 
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
+#include "core/ProgramTexts.h"
+#include "core/Registry3.h"
 #include "main_window/frmMain.h"
-#include "platform/Clipboard.h"
-#include "platform/ShellOpen.h"
+#include "ui_services/Clipboard.h"
 #include "ui_services/MessageBox.h"
-#include "ui_services/ProgramTexts.h"
-#include "ui_services/Registry3.h"
+#include "ui_services/ShellOpen.h"
 #include "ui_services/frmPopUp.h"
 #include "ui_services/frmView.h"
 
 using namespace orv;
+
+// List positions of the calendars and the eras.
+constexpr int kGregorian = 1, kJulian = 2, kDee = 3;
+constexpr int kEraAD = 1, kEraBC = 2;
 
 class frmMainTest : public QObject {
   Q_OBJECT

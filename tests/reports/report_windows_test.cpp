@@ -7,12 +7,16 @@
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
 #include "main_window/frmMain.h"
-#include "platform/Clipboard.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
+#include "ui_services/Clipboard.h"
 #include "ui_services/MessageBox.h"
 
 using namespace orv;
+
+// List positions of the calendars and the eras.
+constexpr int kGregorian = 1, kJulian = 2, kDee = 3;
+constexpr int kEraAD = 1, kEraBC = 2;
 
 class ReportWindowsTest : public QObject {
   Q_OBJECT

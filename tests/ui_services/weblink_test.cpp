@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ShellOpen.h"
+#include "ui_services/ShellOpen.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';

@@ -1,0 +1,57 @@
+// The calendars the program knows, as data: one row each, in the order of the
+// calendar lists. Input checks, output rows, lists, saved settings and the
+// command line iterate this table; adding a calendar is one new row plus its
+// conversion functions (and its code in DateRecord.h).
+//
+//   const CalendarInfo& julian = *CalendarByCode(kJulianCode);
+//   CalendarTag(julian, DeeVersionInForce());      // "JC"
+//   CalendarByTag("DC", kDeeCecilVersion)->code;   // kDeeCode
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "calendar/DateRecord.h"
+#include "calendar/Dee.h"
+
+namespace orv {
+
+struct CalendarInfo {
+  int32_t code;           // DateRecord::calendar
+  int list_position;      // in the calendar lists and the saved "CalNdx" (0 = none)
+  std::string_view key;   // lower-case name for the command line and JSON
+  std::string_view name;  // "Gregorian"; empty: the Dee version's name
+  std::string_view tag;   // year-month-day tag "CE"; empty: the Dee version's designation
+  // What marks a typed year-month-day text as this calendar's when another
+  // calendar is chosen: the tag, or for the Dee calendar "D" (both versions).
+  std::string_view mark;
+  bool tag_implied;  // a year-month-day date typed without a tag gets this one
+  bool (*is_leap_year)(int32_t year);
+  // Reads year, month, day; sets valid, and jdn when valid. The Dee version
+  // matters to the Dee calendar only.
+  DateStatus (*to_jdn)(DateRecord& date, const DeeVersion& dee);
+  void (*from_jdn)(DateRecord& date, const DeeVersion& dee);  // reads jdn; sets year, month, day
+};
+
+inline constexpr std::size_t kCalendarCount = 3;
+extern const std::array<CalendarInfo, kCalendarCount> kCalendars;
+
+bool IsGregorianLeapYear(int32_t year);
+bool IsJulianLeapYear(int32_t year);
+
+// Lookups; null when no calendar matches.
+const CalendarInfo* CalendarByCode(int32_t code);
+const CalendarInfo* CalendarByPosition(int list_position);
+const CalendarInfo* CalendarByKey(std::string_view key);
+// The calendar a name begins with: its first letter is the calendar's code
+// ("Gregorian Calendar", "Julian", "Dee-Cecil"), after a leading "Proleptic ".
+const CalendarInfo* CalendarByName(std::string_view name);
+// Exact tag, with the Dee version's designation as the Dee tag.
+const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee);
+
+// The name ("Gregorian", "Julian", the Dee version's) and the tag.
+std::string_view CalendarName(const CalendarInfo& calendar, const DeeVersion& dee);
+std::string_view CalendarTag(const CalendarInfo& calendar, const DeeVersion& dee);
+
+}  // namespace orv

@@ -1,0 +1,294 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
+#include "core/DateTexts.h"
+#include "core/StrProc.h"
+
+namespace orv {
+namespace {
+
+// Arguments that begin with a minus and a digit ("-4712-01-01 JC") are dates,
+// not options: they are marked before parsing and unmarked after.
+const QChar kNegativeMark(0x1F);
+
+QString Unmarked(QString text) {
+  if (text.startsWith(kNegativeMark)) text.remove(0, 1);
+  return text;
+}
+
+// Every option, once; each command's help shows those it names.
+struct OptionEntry {
+  QCommandLineOption option;
+  QStringList commands;  // the commands whose help shows it; empty: all
+};
+
+const std::vector<OptionEntry>& OptionTable() {
+  static const std::vector<OptionEntry> table = [] {
+    const QStringList dated{"convert", "weekday", "sequence", "equinoxes"};
+    const QStringList converting{"convert", "sequence", "equinoxes"};
+    const QStringList reports{"sequence", "equinoxes"};
+    auto option = [](const QStringList& names, const QString& description,
+                     const QString& value = {}) {
+      return QCommandLineOption(names, description, value);
+    };
+    return std::vector<OptionEntry>{
+        {option({"mdy"},
+                "the date as MONTH DAY YEAR ERA (MONTH a name or 1 to 12; YEAR as typed "
+                "in the year box, \"1,000\" is fine; ERA AD, BC, CE or BCE)"),
+         dated},
+        {option({"calendar"},
+                "the input's calendar: gregorian, julian or dee; default: from the tag, or "
+                "Gregorian with --mdy",
+                "name"),
+         converting},
+        {option({"dee"}, "the Dee version in force: D or DC (default DC)", "version"), dated},
+        {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
+                "era"),
+         {"convert", "weekday"}},
+        {option({"plus"}, "add the amounts that follow"), converting},
+        {option({"minus"}, "subtract the amounts that follow"), converting},
+        {option({"years"}, "years to add or subtract", "n"), converting},
+        {option({"months"},
+                "months to add or subtract (a day past the month's end becomes its "
+                "last day)",
+                "n"),
+         converting},
+        {option({"weeks"}, "weeks to add or subtract", "n"), converting},
+        {option({"days"}, "days to add or subtract", "n"), converting},
+        {option({"json"}, "one JSON object a date"), {"convert", "weekday"}},
+        {option({"count"},
+                "number of rows (sequence: default 14; equinoxes: default 12; at "
+                "most 800)",
+                "n"),
+         reports},
+        {option({"longitude"},
+                "the 'Washington' meridian, degrees and minutes west, 0:0 to 180:59 (default 77:0)",
+                "deg:min"),
+         {"equinoxes"}},
+        {option({"mean"}, "mean solar time"), {"equinoxes"}},
+        {option({"apparent"}, "apparent solar time (the default)"), {"equinoxes"}},
+        {option({"h", "help"}, "this text"), {}},
+        {option({"v", "version"}, "the version"), {}},
+    };
+  }();
+  return table;
+}
+
+const QCommandLineOption& Named(const char* name) {
+  for (const OptionEntry& entry : OptionTable()) {
+    if (entry.option.names().contains(QLatin1String(name))) return entry.option;
+  }
+  throw UsageError{QStringLiteral("orvc: no option ") + name};  // a fault of this file
+}
+
+int MonthPosition(const QString& month) {
+  bool number = false;
+  const int value = month.toInt(&number);
+  if (number) return value >= 1 && value <= 12 ? value : 0;
+  for (int position = 1; position <= 12; ++position) {
+    const QString name = QStringOf(MonthNames[position]);
+    if (name.compare(month, Qt::CaseInsensitive) == 0 ||
+        (month.size() >= 3 && name.startsWith(month, Qt::CaseInsensitive))) {
+      return position;
+    }
+  }
+  return 0;
+}
+
+QJsonObject CalendarObject(const CalendarInfo& calendar, int32_t jdn, const CalendarResult& texts,
+                           const DeeVersion& dee) {
+  DateRecord date{0, 0, 0, calendar.code, jdn, 0};
+  JDNToDate(date, dee);
+  return {{"year", date.year},
+          {"month", date.month},
+          {"day", date.day},
+          {"era_date", texts.era_date},
+          {"ymd_date", texts.year_month_day}};
+}
+
+}  // namespace
+
+Options ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const OptionEntry& entry : OptionTable()) parser.addOption(entry.option);
+
+  QStringList marked{QStringLiteral("orvc")};
+  static const QRegularExpression negative_number(QStringLiteral("^-[0-9]"));
+  for (const QString& argument : arguments) {
+    marked << (negative_number.match(argument).hasMatch() ? kNegativeMark + argument : argument);
+  }
+  if (!parser.parse(marked)) throw UsageError{"orvc: " + parser.errorText() + "\n" + kUsage};
+
+  Options options;
+  options.help = parser.isSet(Named("help"));
+  options.version = parser.isSet(Named("version"));
+  for (const QString& argument : parser.positionalArguments()) {
+    options.positional << Unmarked(argument);
+  }
+  if (!options.positional.isEmpty()) options.command = options.positional.takeFirst();
+  options.mdy = parser.isSet(Named("mdy"));
+  options.json = parser.isSet(Named("json"));
+  options.plus = parser.isSet(Named("plus"));
+  options.minus = parser.isSet(Named("minus"));
+  if (options.plus && options.minus) throw UsageError{"orvc: --plus or --minus, not both"};
+  if (parser.isSet(Named("mean")) && parser.isSet(Named("apparent")))
+    throw UsageError{"orvc: --mean or --apparent, not both"};
+  options.apparent = !parser.isSet(Named("mean"));
+  if (parser.isSet(Named("calendar"))) {
+    options.calendar = CalendarByKey(parser.value(Named("calendar")).toLower().toStdString());
+    if (options.calendar == nullptr) {
+      throw UsageError{"orvc: --calendar must be gregorian, julian or dee"};
+    }
+  }
+  if (parser.isSet(Named("dee"))) {
+    const DeeVersion* version =
+        DeeVersionByDesignation(parser.value(Named("dee")).toUpper().toStdString());
+    if (version == nullptr) throw UsageError{"orvc: --dee must be D or DC"};
+    options.dee = *version;
+  }
+  if (parser.isSet(Named("era"))) {
+    const QString style = parser.value(Named("era")).toUpper();
+    if (style != "AD" && style != "CE") throw UsageError{"orvc: --era must be AD or CE"};
+    options.era_style = *EraFromText(style);
+  }
+  const char* amounts[4] = {"years", "months", "weeks", "days"};
+  for (int i = 0; i < 4; ++i) {
+    if (!parser.isSet(Named(amounts[i]))) continue;
+    if (!options.plus && !options.minus)
+      throw UsageError{"orvc: --years, --months, --weeks and --days need --plus or --minus"};
+    options.amounts[i] = Unmarked(parser.value(Named(amounts[i])));
+  }
+  if (parser.isSet(Named("count"))) options.count = Unmarked(parser.value(Named("count")));
+  if (parser.isSet(Named("longitude"))) {
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})$"));
+    const QRegularExpressionMatch match = form.match(parser.value(Named("longitude")));
+    const int degrees = match.hasMatch() ? match.captured(1).toInt() : -1;
+    const int minutes = match.hasMatch() ? match.captured(2).toInt() : -1;
+    if (degrees < 0 || degrees > 180 || minutes < 0 || minutes > 59) {
+      throw UsageError{"orvc: --longitude must be DEG:MIN west, 0:0 to 180:59"};
+    }
+    options.longitude = degrees + minutes / 60.0;
+    options.longitude_label = QStringLiteral("%1d%2m W").arg(degrees).arg(minutes);
+  }
+  return options;
+}
+
+std::vector<QCommandLineOption> OptionsOf(const QString& command) {
+  std::vector<QCommandLineOption> options;
+  for (const OptionEntry& entry : OptionTable()) {
+    if (entry.commands.isEmpty() || entry.commands.contains(command)) {
+      options.push_back(entry.option);
+    }
+  }
+  return options;
+}
+
+QString OptionsHelp(const std::vector<QCommandLineOption>& options) {
+  std::vector<QString> names;
+  qsizetype width = 0;
+  for (const QCommandLineOption& option : options) {
+    QStringList spelled;
+    for (const QString& name : option.names()) spelled << (name.size() == 1 ? "-" : "--") + name;
+    QString text = spelled.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty()) text += ' ' + option.valueName().toUpper();
+    width = std::max(width, text.size());
+    names.push_back(text);
+  }
+  // Descriptions wrap at 79 columns, under their own first line.
+  const qsizetype indent = width + 4;
+  QString help;
+  for (size_t i = 0; i < options.size(); ++i) {
+    QString line = "  " + names[i].leftJustified(width + 2);
+    for (const QString& word : options[i].description().split(u' ')) {
+      if (line.size() > indent && line.size() + 1 + word.size() > 79) {
+        help += line + '\n';
+        line = QString(indent, u' ');
+      }
+      line += (line.size() > indent ? " " : "") + word;
+    }
+    help += line + '\n';
+  }
+  return help;
+}
+
+TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday) {
+  TypedDate typed;
+  if (options.mdy) {
+    typed.notation = Notation::kMonthDayYear;
+    typed.month = MonthPosition(date[0]);
+    if (typed.month == 0) throw UsageError{"orvc: MONTH must be a month name or 1 to 12"};
+    bool number = false;
+    typed.day = date[1].toInt(&number);
+    if (!number || typed.day < 1 || typed.day > 31) throw UsageError{"orvc: DAY must be 1 to 31"};
+    typed.year = date[2];
+    const std::optional<Era> era = EraFromText(date[3].toUpper());
+    if (!era || *era == Era::kNone) throw UsageError{"orvc: ERA must be AD, BC, CE or BCE"};
+    typed.era = *era;
+    if (weekday >= 0) {
+      typed.weekday = weekday;
+    } else {
+      typed.calendar =
+          options.calendar != nullptr ? options.calendar : CalendarByCode(kGregorianCode);
+    }
+  } else {
+    typed.notation = Notation::kYearMonthDay;
+    typed.year_month_day = date[0];
+    // Without --calendar the tag chooses, as it does in the window.
+    typed.calendar = options.calendar != nullptr
+                         ? options.calendar
+                         : CalendarNamedInText(typed.year_month_day.toUpper(), options.dee);
+  }
+  return typed;
+}
+
+ArithmeticInput ArithmeticFor(const Options& options, bool shown) {
+  return {options.plus, options.minus, shown, options.amounts};
+}
+
+bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
+  if (!IsComplete(typed)) {
+    PrintMessages(
+        {Message("Please specify calendar for year-month-day date.", MessageStyle::kNone)}, err);
+    return false;
+  }
+  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+    PrintMessages({*refusal}, err);
+    return false;
+  }
+  ArithmeticInput arithmetic = ArithmeticFor(options);
+  UserMessage message;
+  if (!DayOfInput(&typed, typed.calendar->code, arithmetic, options.dee, true, held, message)) {
+    if (message) PrintMessages({*message}, err);
+    return false;
+  }
+  return true;
+}
+
+QString ResultFor(int32_t jdn, Era era, const Options& options) {
+  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
+  if (!options.json) return ResultLines(results, options.dee);
+  QJsonObject object{{"jdn", jdn}, {"day_of_week", results.day_of_week}};
+  for (size_t i = 0; i < kCalendarCount; ++i) {
+    const CalendarInfo& calendar = kCalendars[i];
+    QJsonObject texts = CalendarObject(calendar, jdn, results.calendars[i], options.dee);
+    if (calendar.code == kDeeCode) texts.insert("version", QStringOf(options.dee.name));
+    object.insert(QStringOf(calendar.key), texts);
+  }
+  return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+}
+
+QString LineFeeds(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }
+
+void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
+                   const QString& prefix) {
+  for (const MessageRequest& message : messages) err << prefix << LineFeeds(message.text) << '\n';
+}
+
+}  // namespace orv

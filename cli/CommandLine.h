@@ -1,0 +1,84 @@
+// What the commands of orvc share: the options as parsed, reading a date from
+// the arguments into the core's values, printing messages, and the help text
+// generated from the options themselves.
+#pragma once
+
+#include <QCommandLineOption>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <vector>
+
+#include "core/DateEntry.h"
+#include "core/Message.h"
+
+namespace orv {
+
+// Exit statuses.
+inline constexpr int kOrvcSuccess = 0;
+inline constexpr int kOrvcNotFound = 1;  // weekday: the date is on that weekday in neither calendar
+inline constexpr int kOrvcRefused = 2;   // a refused date, count or usage
+
+inline const char* const kUsage =
+    "Usage: orvc convert|weekday|sequence|equinoxes [options] DATE | --mdy MONTH DAY YEAR ERA";
+
+// A usage error: printed on standard error, exit status 2.
+struct UsageError {
+  QString text;
+};
+
+struct Options {
+  QString command;
+  QStringList positional;  // after the command
+  bool help = false;
+  bool version = false;
+  bool mdy = false;
+  const CalendarInfo* calendar = nullptr;  // --calendar; null: from the tag, or Gregorian
+  DeeVersion dee = kDeeCecilVersion;
+  std::optional<Era> era_style;  // --era
+  bool plus = false;
+  bool minus = false;
+  std::array<QString, 4> amounts;  // --years, --months, --weeks, --days
+  bool json = false;
+  QString count;
+  double longitude = 77.0;
+  QString longitude_label = QStringLiteral("77d0m W");
+  bool apparent = true;
+};
+
+// Parses and checks the whole command line (arguments without the program
+// name); throws UsageError.
+Options ParseCommandLine(const QStringList& arguments);
+
+// The options a command takes, for its help; every command accepts them all.
+std::vector<QCommandLineOption> OptionsOf(const QString& command);
+
+// "  --name VALUE   description" lines of the options, aligned.
+QString OptionsHelp(const std::vector<QCommandLineOption>& options);
+
+// The date of the arguments (MONTH DAY YEAR ERA with --mdy, else one
+// year-month-day text) as a typed date; weekday >= 0 for the weekday test.
+// Throws UsageError for a month, day or era that is not one.
+TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday = -1);
+
+ArithmeticInput ArithmeticFor(const Options& options, bool shown = true);
+
+// Checks a complete input and finds its day, as a report button does; prints
+// the refusal. held.InputDate.jdn is the day on success.
+bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err);
+
+// The day's texts: lines, or one JSON object and a line feed.
+QString ResultFor(int32_t jdn, Era era, const Options& options);
+
+QString LineFeeds(QString text);
+void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
+                   const QString& prefix = {});
+
+// The commands.
+int RunConvert(const Options& options, QTextStream& in, QTextStream& out, QTextStream& err);
+int RunWeekday(const Options& options, QTextStream& out, QTextStream& err);
+int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
+int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
+
+}  // namespace orv

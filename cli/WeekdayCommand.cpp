@@ -1,0 +1,47 @@
+// orvc weekday: whether a month-day-year date falls on a weekday in the
+// Gregorian or the Julian calendar.
+#include "calendar/DatePr2.h"
+#include "cli/CommandLine.h"
+#include "core/Calculation.h"
+
+namespace orv {
+namespace {
+
+int WeekdayNumber(const QString& weekday) {
+  for (int16_t day = 0; day < 7; ++day) {
+    const QString name = QString::fromStdString(DayOfWeekName(day));
+    if (name.compare(weekday, Qt::CaseInsensitive) == 0 ||
+        (weekday.size() >= 3 && name.startsWith(weekday, Qt::CaseInsensitive))) {
+      return day;
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
+  if (!options.mdy || options.positional.size() != 5) {
+    throw UsageError{"Usage: orvc weekday --mdy MONTH DAY YEAR ERA WEEKDAY"};
+  }
+  if (options.plus || options.minus) throw UsageError{"orvc: the weekday test takes no arithmetic"};
+  const int weekday = WeekdayNumber(options.positional[4]);
+  if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
+  TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
+  HeldInput held;
+  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+    PrintMessages({*refusal}, err);
+    return kOrvcRefused;
+  }
+  ArithmeticInput arithmetic = ArithmeticFor(options, false);
+  const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, options.dee, weekday, held);
+  if (outcome.message) out << LineFeeds(outcome.message->text) << '\n';
+  if (!outcome.found) return kOrvcNotFound;
+  out << ResultFor(held.InputDate.jdn, options.era_style.value_or(typed.era), options);
+  if (!options.json) {
+    out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';
+  }
+  return kOrvcSuccess;
+}
+
+}  // namespace orv

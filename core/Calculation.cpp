@@ -1,0 +1,67 @@
+#include "core/Calculation.h"
+
+#include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
+
+namespace orv {
+
+WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
+                           int weekday, HeldInput& held) {
+  WeekdayOutcome outcome;
+  const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));
+  const auto falls_on_weekday = [&](int32_t calendar_code) {
+    // A refused amount is reported once and ends the test.
+    UserMessage refusal;
+    const bool on_weekday =
+        DayOfInput(&typed, calendar_code, arithmetic, dee, false, held, refusal) &&
+        DayOfWeek(held.InputDate.jdn) == weekday;
+    if (refusal) outcome.message = refusal;
+    return on_weekday;
+  };
+  const bool gregorian = falls_on_weekday(kGregorianCode);
+  if (outcome.message) return outcome;
+  const bool julian = falls_on_weekday(kJulianCode);
+  if (outcome.message) return outcome;
+
+  if (!gregorian && !julian) {
+    outcome.message = Message("The input date is not a " + day_name + " in either " +
+                                  "the Gregorian Calendar or the Julian.",
+                              MessageStyle::kInformation);
+    return outcome;
+  }
+  if (gregorian && julian) {
+    outcome.message = Message(
+        "The input date is a " + day_name + " in both the Gregorian and " + "the Julian calendars.",
+        MessageStyle::kInformation);
+  }
+  UserMessage ignored;
+  outcome.found = DayOfInput(&typed, julian ? kJulianCode : kGregorianCode, arithmetic, dee, false,
+                             held, ignored);
+  outcome.in_gregorian = !julian;
+  outcome.in_julian = julian;
+  return outcome;
+}
+
+Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
+                      HeldInput& held) {
+  Calculation calculation;
+  if (const UserMessage refusal = CheckTypedDate(typed, dee, held.DateParts)) {
+    calculation.messages.push_back(*refusal);
+    return calculation;
+  }
+  if (typed.calendar != nullptr) {
+    UserMessage message;
+    calculation.found =
+        DayOfInput(&typed, typed.calendar->code, arithmetic, dee, true, held, message);
+    if (message) calculation.messages.push_back(*message);
+    return calculation;
+  }
+  const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, dee, typed.weekday, held);
+  if (outcome.message) calculation.messages.push_back(*outcome.message);
+  calculation.found = outcome.found;
+  calculation.in_gregorian = outcome.in_gregorian;
+  calculation.in_julian = outcome.in_julian;
+  return calculation;
+}
+
+}  // namespace orv

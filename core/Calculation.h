@@ -1,0 +1,36 @@
+// Calculate: a typed date checked, converted in its calendar (or tested for a
+// weekday) and, on success, the day to show.
+#pragma once
+
+#include <vector>
+
+#include "core/DateEntry.h"
+
+namespace orv {
+
+// The weekday test of a month-day-year date: whether it falls on the weekday
+// (0 Sunday ... 6 Saturday) in the Gregorian and in the Julian calendar. A
+// date that does not exist in one of them simply is not on the weekday there.
+struct WeekdayOutcome {
+  bool found = false;         // held.InputDate.jdn is the day to show
+  bool in_gregorian = false;  // the answer came from the Gregorian calendar
+  bool in_julian = false;     // ... from the Julian
+  UserMessage message;
+};
+WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
+                           int weekday, HeldInput& held);
+
+// A whole Calculate of a complete input: the checks, then the conversion in
+// the input's calendar, or the weekday test when a weekday is chosen. The
+// messages come in the order they are shown; on success held.InputDate.jdn
+// is the day to show.
+struct Calculation {
+  bool found = false;
+  bool in_gregorian = false;  // the weekday test found its answer here
+  bool in_julian = false;
+  std::vector<MessageRequest> messages;
+};
+Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
+                      HeldInput& held);
+
+}  // namespace orv

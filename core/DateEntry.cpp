@@ -1,0 +1,365 @@
+#include "core/DateEntry.h"
+
+#include <cmath>
+#include <limits>
+
+#include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
+#include "core/NumberFormat.h"
+#include "core/StrProc.h"
+
+namespace orv {
+namespace {
+
+// What a year-month-day date may hold besides its tag.
+const QString kDateCharacters = QStringLiteral("0123456789-") + kTypedGroupSeparators;
+
+constexpr int32_t kLargestTypedYear = 99999;
+constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
+
+bool FitsIn32Bits(int64_t value) { return value >= kInt32Min && value <= kInt32Max; }
+
+// The whole-number value of a text that holds only digits and a sign; doubles
+// keep any 15-digit figure exact and compare correctly beyond.
+double WholeValue(const QString& text) { return std::round(LeadingNumber(text)); }
+
+int32_t SaturatedToInt32(double value) {
+  if (value <= static_cast<double>(kInt32Min)) return std::numeric_limits<int32_t>::min();
+  if (value >= static_cast<double>(kInt32Max)) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);
+}
+
+// Digit groups from 10,000 on (the magnitude), plain digits below.
+QString YearText(int64_t year, bool grouped) {
+  return grouped ? FormatGroupedInteger(year) : QString::number(year);
+}
+
+// The letters of every calendar's tags and marks: what is left of a
+// year-month-day date once its digits and separators are taken away.
+QString TagLetters(const DeeVersion& dee) {
+  QString letters;
+  for (const CalendarInfo& calendar : kCalendars) {
+    for (const QChar letter : QStringOf(CalendarTag(calendar, dee)) + QStringOf(calendar.mark)) {
+      if (!letters.contains(letter)) letters += letter;
+    }
+  }
+  return letters;
+}
+
+UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringList& pieces) {
+  typed.year_month_day = TrimSpaces(typed.year_month_day).toUpper();
+  QString& text = typed.year_month_day;
+  const CalendarInfo* chosen = typed.calendar;
+
+  if (chosen != nullptr) {
+    for (const CalendarInfo& other : kCalendars) {
+      if (&other != chosen && text.contains(QStringOf(other.mark))) {
+        return Message("Inconsistent calendar designations in year-month-day date.",
+                       MessageStyle::kExclamation);
+      }
+    }
+  }
+
+  QString tag = text;
+  RemoveChars(tag, kDateCharacters);
+  if (tag.isEmpty()) {
+    if (chosen == nullptr || !chosen->tag_implied) {
+      return Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
+    }
+    text += u' ' + QStringOf(chosen->tag);
+    tag = text;
+    RemoveChars(tag, kDateCharacters);
+  }
+  if (CalendarByTag(tag.toStdString(), dee) == nullptr) {
+    if (tag == "AD" || tag == "BC") {
+      return Message("The calendar designators 'AD' and 'BC'" + kCrLf +
+                         "can only be used with month,day,year dates.",
+                     MessageStyle::kInformation);
+    }
+    return Message("Invalid input date", MessageStyle::kExclamation);
+  }
+
+  const bool negative = text.startsWith('-');
+  QString rest = negative ? text.mid(1) : text;
+  RemoveChars(rest, TagLetters(dee) + kTypedGroupSeparators);
+  QStringList parts;
+  if (SplitText(rest, "-", 1, parts, true, 0, 0) != 3) {
+    return Message("Invalid input date", MessageStyle::kExclamation);
+  }
+  if (negative) parts[0].prepend('-');
+  pieces = parts;
+
+  if (std::fabs(WholeValue(parts[0])) > kLargestTypedYear) {
+    return Message("Input date is out of permitted range.", MessageStyle::kExclamation);
+  }
+  const double month = WholeValue(parts[1]);
+  const double day = WholeValue(parts[2]);
+  if (month < 1 || month > 12 || day < 1 || day > 31) {
+    return Message("Invalid input date", MessageStyle::kExclamation);
+  }
+  return std::nullopt;
+}
+
+UserMessage CheckMonthDayYear(TypedDate& typed) {
+  typed.year = TrimSpaces(typed.year);
+  QString& year = typed.year;
+  // The apostrophe is allowed besides comma, period and space: the program
+  // itself writes it as the digit-group separator in some locales.
+  if (year.startsWith('+') || !IsWholeNumber(year, true, kTypedGroupSeparators) ||
+      CountOccurrences(year, "-", true) >= 2) {
+    return Message("Invalid year value", MessageStyle::kExclamation);
+  }
+  RemoveLeading(year, "0");
+  if (year.isEmpty()) year = "0";
+  if (year.startsWith('-') || year == "0") {
+    return Message(
+        "Zero and negative years not accepted." + kCrLf + "Input the date as year-month-day.",
+        MessageStyle::kInformation);
+  }
+  QString digits = year;
+  RemoveChars(digits, "-" + kTypedGroupSeparators);
+  if (WholeValue(digits) > kLargestTypedYear) {
+    return Message("Year is out of permitted range", MessageStyle::kExclamation);
+  }
+  return std::nullopt;
+}
+
+// Year, month, day and calendar of the checked input.
+bool FillDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code, DateRecord& date,
+              UserMessage& message) {
+  if (typed.notation == Notation::kYearMonthDay) {
+    if (pieces.size() != 3) return false;  // the checks have not run
+    const double year = WholeValue(pieces[0]);
+    if (std::fabs(year) > kLargestTypedYear) {
+      message = Message("Input date is out of permitted range.", MessageStyle::kExclamation);
+      return false;
+    }
+    date.year = static_cast<int32_t>(year);
+    date.month = SaturatedToInt32(WholeValue(pieces[1]));
+    date.day = SaturatedToInt32(WholeValue(pieces[2]));
+  } else {
+    date.month = typed.month;
+    date.day = typed.day;
+    const double year = WholeValue(DigitsOnly(typed.year, false, false));
+    if (year > kLargestTypedYear) {
+      message = Message("Year is out of permitted range", MessageStyle::kExclamation);
+      return false;
+    }
+    const auto whole_year = static_cast<int32_t>(year);
+    // Grouped from 9,999 on, so the box shows what the conversions read.
+    typed.year = YearText(whole_year, whole_year >= 9999);
+    date.year = typed.era == Era::kBC || typed.era == Era::kBCE ? 1 - whole_year : whole_year;
+  }
+  date.calendar = calendar_code;
+  return true;
+}
+
+// Gives the date its day number; explains a date that does not exist.
+bool Validate(DateRecord& date, const DeeVersion& dee, bool explain, UserMessage& message) {
+  DateToJDNWithStatus(date, dee);
+  if (date.valid == 1) return true;
+  if (explain) {
+    QString text = QStringLiteral("The input date is invalid.");
+    if (date.month == 2 && date.day == 29 && date.year >= 1) {
+      const CalendarInfo* calendar = CalendarByCode(date.calendar);
+      if (calendar == nullptr) calendar = CalendarByCode(kGregorianCode);
+      text += kCrLf + kCrLf + "In the " + QStringOf(CalendarName(*calendar, dee)) + " Calendar" +
+              kCrLf + QString::number(date.year) + " is not a leap year.";
+    }
+    message = Message(text, MessageStyle::kInformation, kInvalidInputTitle);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<Era> EraFromText(const QString& text) {
+  for (size_t position = 0; position < kEraTexts.size(); ++position) {
+    if (kEraTexts[position] == text) return static_cast<Era>(position);
+  }
+  return std::nullopt;
+}
+
+Era EraForYear(Era chosen, int64_t year) {
+  if (year >= 1) {
+    if (chosen == Era::kNone || chosen == Era::kBCE) return Era::kCE;
+    if (chosen == Era::kBC) return Era::kAD;
+  } else {
+    if (chosen == Era::kNone || chosen == Era::kCE) return Era::kBCE;
+    if (chosen == Era::kAD) return Era::kBC;
+  }
+  return chosen;
+}
+
+bool IsComplete(TypedDate& typed) {
+  if (typed.notation == Notation::kMonthDayYear) {
+    typed.year = TrimSpaces(typed.year);
+    return typed.month > 0 && typed.day > 0 && typed.era != Era::kNone &&
+           (typed.calendar != nullptr || typed.weekday >= 0) && !typed.year.isEmpty();
+  }
+  return !typed.year_month_day.isEmpty() && typed.calendar != nullptr;
+}
+
+UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, QStringList& pieces) {
+  if (typed.notation == Notation::kYearMonthDay) return CheckYearMonthDay(typed, dee, pieces);
+  return CheckMonthDayYear(typed);
+}
+
+bool ReadTypedDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code,
+                   const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message) {
+  if (!FillDate(typed, pieces, calendar_code, date, message)) return false;
+  if (!Validate(date, dee, explain, message)) return false;
+  if (typed.notation == Notation::kYearMonthDay) ShowDateAsYMD(date, typed, dee);
+  return true;
+}
+
+int32_t YearOfTypedDate(const TypedDate& typed) {
+  const bool month_day_year = typed.notation == Notation::kMonthDayYear;
+  const QString text = TrimSpaces(month_day_year ? typed.year : typed.year_month_day);
+  // The year is the leading run of digits and group separators, after an
+  // optional sign; the hyphen before the month ends it.
+  qsizetype end = text.startsWith('-') || text.startsWith('+') ? 1 : 0;
+  while (end < text.size() &&
+         ((text[end] >= u'0' && text[end] <= u'9') || kTypedGroupSeparators.contains(text[end])))
+    ++end;
+  QString year = text.left(end);
+  RemoveChars(year, kTypedGroupSeparators);
+  const int32_t value = SaturatedToInt32(WholeValue(year));
+  if (month_day_year && (typed.era == Era::kBC || typed.era == Era::kBCE)) {
+    return SaturatedToInt32(1.0 - value);
+  }
+  return value;
+}
+
+void ShowDateAsMDY(const DateRecord& date, TypedDate& typed) {
+  typed.month = date.month;
+  typed.day = date.day;
+  const int64_t era_year = date.year >= 1 ? date.year : 1 - int64_t{date.year};
+  typed.year = YearText(era_year, date.year >= 1 ? era_year > 9999 : era_year > 10000);
+  typed.era = EraForYear(typed.era, date.year);
+}
+
+void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
+  const std::string_view tag =
+      typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
+  typed.year_month_day = YearMonthDayText(date, QStringOf(tag));
+}
+
+QString YearMonthDayText(const DateRecord& date, const QString& tag) {
+  const std::string separator = QString(NumberSymbolsFor().group_separator).toStdString();
+  return QString::fromStdString(DateText(date, DateOrderYMD, "-", separator, false)) + u' ' + tag;
+}
+
+UserMessage ArithBoxLeft(QString& text) {
+  QString value = TrimSpaces(text);
+  if (value.startsWith('-')) {
+    return Message("Negative values not permitted in the arithmetical function.",
+                   MessageStyle::kInformation, kInvalidInputTitle);
+  }
+  RemoveChars(value, "0123456789" + kTypedGroupSeparators);
+  if (!value.isEmpty()) {
+    text.clear();
+    return Message("Invalid input in the arithmetical function.", MessageStyle::kInformation,
+                   kInvalidInputTitle);
+  }
+  return std::nullopt;
+}
+
+bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
+                     UserMessage& message) {
+  for (size_t i = 0; i < amounts.size(); ++i) {
+    // Trimmed first: " -5" is as negative as "-5".
+    const QString text = TrimSpaces(amounts[i]);
+    if (text.startsWith('-')) {
+      message = Message("Negative values not permitted in the arithmetical function.",
+                        MessageStyle::kInformation);
+      return false;
+    }
+    const double value = WholeValue(DigitsOnly(text, false, false));
+    if (value > static_cast<double>(kInt32Max)) {
+      message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
+      return false;
+    }
+    values[i] = static_cast<int32_t>(value);
+  }
+  return true;
+}
+
+bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plus) {
+  const int64_t sign = plus ? 1 : -1;
+  int64_t year = date.year;
+  int64_t month = date.month;
+  const int64_t years = values[0];
+  const int64_t months = values[1];
+  if (years > 0) year += sign * years;
+  if (months >= 1) {
+    year += sign * (months / 12);
+    month += sign * (months % 12);
+    if (month > 12) {
+      month -= 12;
+      ++year;
+    } else if (month < 1) {
+      month += 12;
+      --year;
+    }
+  }
+  if (!FitsIn32Bits(year)) return false;
+  date.year = static_cast<int32_t>(year);
+  date.month = static_cast<int32_t>(month);
+  return true;
+}
+
+bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
+                         const DeeVersion& dee) {
+  if (!ApplyYearsMonths(date, values, plus)) return false;
+  // Month-end rule: a day past the end of the new month becomes its last day.
+  // Every month has at least 28 days, so this ends within three steps unless
+  // the date cannot be numbered at all.
+  for (;;) {
+    const DateStatus status = DateToJDNWithStatus(date, dee);
+    if (status == DateStatus::kValid) break;
+    if (status == DateStatus::kOutOfRange || date.day <= 1) return false;
+    --date.day;
+  }
+  const int64_t sign = plus ? 1 : -1;
+  const int64_t jdn = int64_t{date.jdn} + sign * (7 * int64_t{values[2]} + values[3]);
+  if (!FitsIn32Bits(jdn)) return false;
+  date.jdn = static_cast<int32_t>(jdn);
+  return true;
+}
+
+bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,
+                const DeeVersion& dee, bool explain, HeldInput& held, UserMessage& message) {
+  const bool sign_chosen = arithmetic.plus || arithmetic.minus;
+  if (typed != nullptr) {
+    if (!ReadTypedDate(*typed, held.DateParts, calendar_code, dee, explain, held.InputDate,
+                       message)) {
+      return false;
+    }
+    if (sign_chosen && !ReadArithValues(arithmetic.amounts, held.ArithValues, message)) {
+      return false;
+    }
+  }
+
+  bool any_amount = false;
+  for (QString& amount : arithmetic.amounts) {
+    amount = TrimSpaces(amount);
+    any_amount = any_amount || !amount.isEmpty();
+  }
+  if (arithmetic.shown && sign_chosen && any_amount) {
+    // Read again: without a typed date the reading above has not run.
+    if (!ReadArithValues(arithmetic.amounts, held.ArithValues, message)) return false;
+    DateRecord result = held.InputDate;
+    if (!ApplyDateArithmetic(result, held.ArithValues, arithmetic.plus, dee)) {
+      message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
+      return false;
+    }
+    held.InputDate = result;
+    return true;
+  }
+  DateToJDNWithStatus(held.InputDate, dee);
+  return held.InputDate.valid == 1;
+}
+
+}  // namespace orv

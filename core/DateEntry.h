@@ -1,0 +1,130 @@
+// A typed date: its checks, reading it into a Date record, and the date
+// arithmetic.
+//
+// The two notations a user types a date in:
+//   - month-day-year: a month, a day, a year text ("1,582") and an era (AD,
+//     BC, CE, BCE), in a calendar;
+//   - year-month-day: one text, an astronomical year with the calendar's tag
+//     ("-4712-01-01 JC", "2000-01-02 DC").
+// Each function takes plain values, rewrites what the user sees rewritten
+// (trimmed or upper-cased text, an appended tag, the canonical date) and puts
+// the message to show, if any, into `message`. The first failing check wins,
+// in the order the functions document. Both front ends use these functions.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "calendar/Calendars.h"
+#include "calendar/DateRecord.h"
+#include "core/Message.h"
+
+namespace orv {
+
+enum class Notation { kMonthDayYear = 0, kYearMonthDay = 1 };
+
+// Eras in the order of the era list, position 0 being none.
+enum class Era { kNone = 0, kAD, kBC, kCE, kBCE };
+inline const std::array<QString, 5> kEraTexts = {QString(), QStringLiteral("AD"),
+                                                 QStringLiteral("BC"), QStringLiteral("CE"),
+                                                 QStringLiteral("BCE")};
+std::optional<Era> EraFromText(const QString& text);
+
+// The era a date of this astronomical year is shown with, in the style the
+// user chose (AD/BC or CE/BCE; CE/BCE when none was chosen).
+Era EraForYear(Era chosen, int64_t year);
+
+struct TypedDate {
+  Notation notation = Notation::kYearMonthDay;
+  QString year_month_day;  // the year-month-day text
+  int month = 0;           // [0:12], 0 when none is chosen
+  int day = 0;             // [0:31], 0 when none is chosen
+  QString year;            // the month-day-year year text
+  Era era = Era::kNone;
+  // The input's calendar; null when none is chosen (or a weekday is).
+  const CalendarInfo* calendar = nullptr;
+  int weekday = -1;  // month-day-year: the weekday to test for, 0 Sunday ... 6 Saturday
+};
+
+// Everything a check needs is there: the month-day-year notation has month,
+// day, era, a calendar or a weekday and a year; the year-month-day notation
+// has a text and a calendar. (The month-day-year year text is trimmed.)
+bool IsComplete(TypedDate& typed);
+
+// The checks of the typed text, in their fixed order. Year-month-day: tag
+// consistency, tag present (the tag of a calendar that implies it appended),
+// tag valid, three pieces, year within 99,999, month and day in range; the
+// pieces (year, month, day) go to `pieces`. Month-day-year: the year's
+// characters, leading zeros, sign and range.
+UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, QStringList& pieces);
+
+// Fills `date` from a checked input (year-month-day: from its pieces) in the
+// calendar `calendar_code` and gives it its day number; a month-day-year year
+// text is rewritten as the conversion read it (grouped from 9,999 on), a
+// year-month-day text in canonical form. When the date does not exist and
+// `explain` is set, the message says why (with the leap-year lines for
+// 29 February). False when refused.
+bool ReadTypedDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code,
+                   const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message);
+
+// The astronomical year of the input: the whole year, digit groups included
+// (10,000 is 10000), BC/BCE turned into astronomical numbering.
+int32_t YearOfTypedDate(const TypedDate& typed);
+
+// Writes a date into the month-day-year fields (the era that fits its year),
+// or into the year-month-day text with the tag of the input's calendar (the
+// Dee tag when none is chosen).
+void ShowDateAsMDY(const DateRecord& date, TypedDate& typed);
+void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
+
+// "2000-01-01 CE": astronomical year (grouped beyond 9999 in magnitude),
+// two-digit month and day, a space and the tag.
+QString YearMonthDayText(const DateRecord& date, const QString& tag);
+
+// The date arithmetic: plus or minus years, months, weeks and days.
+struct ArithmeticInput {
+  bool plus = false;
+  bool minus = false;
+  bool shown = true;               // the window hides it during a weekday test
+  std::array<QString, 4> amounts;  // years, months, weeks, days, as typed
+};
+using ArithmeticValues = std::array<int32_t, 4>;
+
+// What happens when an amount box is left: a message for a negative value
+// (the text stays) or for other characters (the box is emptied).
+UserMessage ArithBoxLeft(QString& text);
+
+// Reads the four amounts. Refuses a negative value, and one beyond 32 bits.
+bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
+                     UserMessage& message);
+
+// Adds (plus) or subtracts years and months; false when the year leaves the
+// 32-bit range.
+bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plus);
+
+// Years and months, then the month-end rule (a day past the month's end
+// becomes its last day), then weeks and days on the day number. On success
+// date holds the date after years and months and, in jdn, the final day
+// number; false when a result does not fit in 32 bits.
+bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
+                         const DeeVersion& dee);
+
+// What one reading leaves for the next: the input date as last read, the
+// pieces of the last checked year-month-day text, the amounts last read.
+struct HeldInput {
+  DateRecord InputDate{};
+  QStringList DateParts;
+  ArithmeticValues ArithValues{};
+};
+
+// The day of the input: reads the typed date in the calendar (when `typed`
+// is given; otherwise the date held is used), then applies the arithmetic
+// when it is shown, chosen and has an amount. On success held.InputDate.jdn
+// is the day. The amount boxes are trimmed.
+bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,
+                const DeeVersion& dee, bool explain, HeldInput& held, UserMessage& message);
+
+}  // namespace orv

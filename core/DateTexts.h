@@ -1,0 +1,63 @@
+// The texts of a day: what the main window shows and copies after Calculate,
+// what the command line prints, the calendar lists' items and the
+// explanations of the year-month-day tags.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "calendar/Calendars.h"
+#include "core/DateEntry.h"
+
+namespace orv {
+
+// "January 1, 2000 AD": the day in the calendar, with the era in the style of
+// `era` (AD/BC or CE/BCE; pass one that is set, see ResultEra).
+QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee);
+
+// The era style the results are shown with: the one chosen, CE when none.
+Era ResultEra(Era chosen);
+
+// The day in every calendar, in table order, with its number and weekday.
+struct CalendarResult {
+  QString era_date;        // "January 1, 2000 CE"
+  QString year_month_day;  // "2000-01-01 CE"
+};
+struct ResultTexts {
+  std::array<CalendarResult, kCalendarCount> calendars;
+  QString jdn;          // grouped: "2,451,545"
+  QString day_of_week;  // "Saturday"
+};
+ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
+
+// The four lines the main window copies: labels padded to 20 characters, the
+// Gregorian and Julian dates to 28 each; the Dee dates are not copied.
+QString CopyResultText(const ResultTexts& results);
+
+// The result as lines ended by line feeds, for reading and scripts: the
+// copied text's layout with every calendar's row and no trailing spaces.
+QString ResultLines(const ResultTexts& results, const DeeVersion& dee);
+
+// "Gregorian Calendar" (the month-day-year list) and "Proleptic Gregorian"
+// (the year-month-day list).
+QString CalendarListName(const CalendarInfo& calendar, const DeeVersion& dee);
+QString ProlepticCalendarName(const CalendarInfo& calendar, const DeeVersion& dee);
+
+// "'JC' = the proleptic Julian Calendar with astronomical year numbering".
+QString TagExplanation(const CalendarInfo& calendar, const DeeVersion& dee);
+
+// The year-month-day text after its calendar was chosen: in capitals, with
+// the other calendars' tags replaced by the chosen one's.
+QString TagsForCalendar(const QString& text, const CalendarInfo& chosen, const DeeVersion& dee);
+
+// The calendar a year-month-day text names by its tag, as the window's upkeep
+// finds it: the Dee tag in force first, then JC, then CE; null for none.
+const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& dee);
+
+// On a switch of the Dee version: the tag in the year-month-day text and the
+// wording of the Dee tag's explanation follow the version switched to.
+void SwitchDeeTexts(QString& year_month_day_text, QString& tag_explanation, const DeeVersion& from,
+                    const DeeVersion& to);
+
+}  // namespace orv

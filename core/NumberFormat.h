@@ -1,0 +1,39 @@
+// Numbers as the user's platform settings group them, in a form the program
+// can read back.
+//
+// Every number the windows show with digit grouping (day numbers, long years,
+// report counts, Julian dates) goes through here. The program reads its own
+// output back: a saved day number loses ",", ".", "'" and spaces, a rewritten
+// year is checked again with those four allowed. So:
+//   - the group separator is the platform's when it is one of those four,
+//     otherwise (a no-break space, U+202F, a typographic apostrophe ...) a
+//     plain space;
+//   - the C/POSIX locale still groups, with "," (1,721,426);
+//   - digits are always ASCII, the minus sign is "-", groups are of three;
+//   - the decimal point is the platform's when it is "." or ",", else ".".
+#pragma once
+
+#include <QChar>
+#include <QLocale>
+#include <QString>
+
+namespace orv {
+
+// The digit-group separators a user may type in a number, and that the
+// program itself may write: comma, period, apostrophe, space.
+inline const QString kTypedGroupSeparators = QStringLiteral(",.' ");
+
+struct NumberSymbols {
+  QChar group_separator;
+  QChar decimal_point;
+};
+
+NumberSymbols NumberSymbolsFor(const QLocale& locale = QLocale::system());
+
+// 1721426 -> "1,721,426" (English), "1.721.426" (German), "1 721 426" (French).
+QString FormatGroupedInteger(qint64 value, const QLocale& locale = QLocale::system());
+
+// 2460389.62961 with 4 decimals -> "2,460,389.6296" (English).
+QString FormatGroupedFixed(double value, int decimals, const QLocale& locale = QLocale::system());
+
+}  // namespace orv

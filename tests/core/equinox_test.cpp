@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "platform/skyreck/skyreck.h"
+#include "core/SolEq.h"
+
+namespace orv {
+namespace {
+
+TEST(Equinox, MeeusReferenceInstants) {
+  InitEquinoxTerms();
+  struct Case {
+    int16_t season;
+    int32_t year;
+    double jde;
+    double tolerance;
+  };
+  const Case cases[] = {
+      {kJuneSolstice, 1962, 2437837.39245, 0.000005},  // Meeus, Example 27.a
+      {kMarchEquinox, 2000, 2451623.81699, 0.000005},
+      {kMarchEquinox, 2024, 2460389.63037, 0.000005},
+      {kMarchEquinox, 999, 2086016.25, 0.005},
+      {kMarchEquinox, 1000, 2086381.49, 0.005},
+      {kMarchEquinox, 1, 1721504.53, 0.005},
+      {kMarchEquinox, 4000, 3182108.72, 0.005},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(EquinoxJDE(c.season, c.year), c.jde, c.tolerance) << c.season << " " << c.year;
+  }
+  InitEquinoxTerms();  // again: the same table
+  EXPECT_NEAR(EquinoxJDE(kMarchEquinox, 2000), 2451623.81699, 0.000005);
+  // The other seasons of 2000: 22 September 17:27 and 21 December 13:37 UT.
+  EXPECT_NEAR(EquinoxJDE(kSeptemberEquinox, 2000), 2451810.228, 0.002);
+  EXPECT_NEAR(EquinoxJDE(kDecemberSolstice, 2000), 2451900.068, 0.002);
+}
+
+TEST(Equinox, UniversalTimeSubtractsDeltaT) {
+  const double ut = MarchEquinoxUT(2000);
+  EXPECT_NEAR((EquinoxJDE(kMarchEquinox, 2000) - ut) * 86400.0, 63.86, 1e-4);
+  EXPECT_DOUBLE_EQ(EquinoxUT(kMarchEquinox, 1500), MarchEquinoxUT(1500));
+}
+
+TEST(DeltaT, ValuesOfTheModel) {
+  struct Case {
+    double year;
+    double seconds;
+  };
+  // Values at the anchors of the model's spans, and on its long-term parabola.
+  const Case cases[] = {{0, 10583.6},   {1000, 1574.2},  {1600, 120.0},    {1700, 8.83},
+                        {1800, 13.72},  {1860, 7.62},    {1900, -2.79},    {1920, 21.20},
+                        {1950, 29.07},  {1975, 45.45},   {2000, 63.86},    {2010, 66.7006},
+                        {2100, 202.74}, {3000, 4435.68}, {-1000, 25427.68}};
+  for (const Case& c : cases) EXPECT_NEAR(delta_t_seconds(c.year), c.seconds, 0.005) << c.year;
+  EXPECT_DOUBLE_EQ(deltat(2000, 1915), 63.86 / 60.0);
+  EXPECT_EQ(deltat(2000, 1), 0.0);
+  EXPECT_DOUBLE_EQ(DeltaTMinutes(1900), -2.79 / 60.0);
+}
+
+TEST(DeltaT, SpansJoinWithoutJumps) {
+  // Where one expression hands over to the next, the two agree to within the
+  // model's own fit (a few seconds; most far closer).
+  for (double year : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0,
+                      2005.0, 2050.0, 2150.0}) {
+    EXPECT_NEAR(delta_t_seconds(year - 1e-9), delta_t_seconds(year), 5.0) << year;
+  }
+}
+
+}  // namespace
+}  // namespace orv

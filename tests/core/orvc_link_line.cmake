@@ -1,0 +1,18 @@
+# Fails when orvc's link line names Qt Gui or Qt Widgets, or when the built
+# program needs either library at run time.
+file(READ ${BUILD_DIR}/build.ninja ninja)
+string(REGEX MATCH "build cli/orvc:[^\n]*\n([ ]+[^\n]*\n)*" orvc_link "${ninja}")
+if(orvc_link STREQUAL "")
+  message(FATAL_ERROR "no link step for orvc in ${BUILD_DIR}/build.ninja")
+endif()
+if(orvc_link MATCHES "Qt6(Gui|Widgets)|libQt6(Gui|Widgets)")
+  message(FATAL_ERROR "orvc links a widget library:\n${orvc_link}")
+endif()
+execute_process(COMMAND ldd ${ORVC} OUTPUT_VARIABLE needed RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "ldd ${ORVC} failed")
+endif()
+if(needed MATCHES "libQt6(Gui|Widgets)")
+  message(FATAL_ERROR "orvc needs a widget library at run time:\n${needed}")
+endif()
+message(STATUS "orvc links Qt Core only")
