@@ -11,10 +11,9 @@
 #include <QTemporaryDir>
 
 #include "calendar/Dee.h"
-#include "main_window/DateOutput.h"
-#include "main_window/frmMain.h"
 #include "core/ReportBuilders.h"
 #include "core/SolEq.h"
+#include "main_window/frmMain.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
 #include "ui_services/MessageBox.h"
@@ -28,10 +27,7 @@ void BuildDateSequence800(benchmark::State& state) {
   DateSequenceRun run;
   run.first_jdn = 2451545;
   run.days = 800;
-  run.dee_name = "Dee-Cecil";
-  run.year_month_day = [](const QString& calendar, int32_t jdn) {
-    return AYNDate(calendar, jdn, "DC");
-  };
+  run.dee = kDeeCecilVersion;
   for (auto _ : state) benchmark::DoNotOptimize(BuildDateSequence(run));
 }
 
@@ -41,8 +37,7 @@ void BuildVernalEquinoxTable800(benchmark::State& state) {
   run.first_year = 1200;
   run.years = 800;
   run.longitude_label = "77d0m W";
-  run.dee_name = "Dee-Cecil";
-  run.dee_designation = "DC";
+  run.dee = kDeeCecilVersion;
   run.box.capacity = 1 << 30;  // every row, whatever the box holds
   for (auto _ : state) benchmark::DoNotOptimize(BuildVernalEquinoxTable(run));
 }
@@ -57,7 +52,7 @@ struct Program {
     main.Form_Load();
     main.Timer1->stop();
     main.optInputDateWithAYN->click();
-    main.cboCalendar[1]->setCurrentIndex(kGregorian);
+    main.cboCalendar[1]->setCurrentIndex(CalendarByCode(kGregorianCode)->list_position);
     main.txbYearCEJC->setText("1200-01-01 CE");
     main.Timer1_Timer();
   }

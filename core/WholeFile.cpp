@@ -1,55 +1,41 @@
 #include "core/WholeFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <string>
+#include <QFile>
+#include <QFileInfo>
 
 namespace orv {
 namespace {
 
-// The classic file error numbers users and help texts know.
-int ErrorNumber(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return 53;  // file not found
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-      return 75;  // path/file access error
-    default:
-      return 57;  // device I/O error
-  }
-}
-
-WholeFile Failure(int error) {
+// The classic file error numbers users and help texts know: 53 file not
+// found, 75 path/file access error, 57 device I/O error.
+WholeFile Failure(int error_number, const QString& description) {
   WholeFile file;
   file.outcome = WholeFile::Outcome::kFailed;
-  file.error_number = ErrorNumber(error);
-  file.description = QString::fromLocal8Bit(std::strerror(error));
+  file.error_number = error_number;
+  file.description = description;
   return file;
 }
 
 }  // namespace
 
 WholeFile ReadWholeFile(const QString& path) {
-  std::FILE* stream = std::fopen(path.toLocal8Bit().constData(), "rb");
-  if (stream == nullptr) return Failure(errno);
-  std::string bytes;
-  char chunk[65536];
-  size_t count;
-  while ((count = std::fread(chunk, 1, sizeof chunk, stream)) > 0) bytes.append(chunk, count);
-  const int error = std::ferror(stream) ? errno : 0;
-  std::fclose(stream);
-  if (error != 0) return Failure(error == 0 ? EIO : error);
+  const QFileInfo info(path);
+  if (!info.exists()) return Failure(53, QStringLiteral("No such file or directory"));
+  if (info.isDir()) return Failure(75, QStringLiteral("Is a directory"));
+  QFile stream(path);
+  if (!stream.open(QIODevice::ReadOnly)) {
+    return Failure(stream.error() == QFileDevice::PermissionsError ? 75 : 57, stream.errorString());
+  }
+  const QByteArray bytes = stream.readAll();
+  // A read that failed part-way is a failure, never a shorter text.
+  if (stream.error() != QFileDevice::NoError) return Failure(57, stream.errorString());
   WholeFile file;
-  if (bytes.empty()) {
+  if (bytes.isEmpty()) {
     file.outcome = WholeFile::Outcome::kEmpty;
     return file;
   }
   file.outcome = WholeFile::Outcome::kRead;
-  file.text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  file.text = QString::fromUtf8(bytes);
   return file;
 }
 

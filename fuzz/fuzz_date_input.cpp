@@ -6,9 +6,9 @@
 
 #include "calendar/Calendar.h"
 #include "calendar/Dee.h"
+#include "core/DateTexts.h"
 #include "fuzz/FuzzInput.h"
-#include "main_window/DateInput.h"
-#include "main_window/DateOutput.h"
+#include "main_window/MainInputs.h"
 
 namespace {
 
@@ -36,11 +36,8 @@ bool IsOwnMessage(const QString& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);
   MainState state;
-  const bool dee_cecil = input.Flag();
-  const DeeVersion version = DeeVersionOf(dee_cecil);
-  SetDeeEpoch(version.epoch);
-  state.strDeeCalendarName = version.name;
-  state.strDeeCalendarDesignation = version.designation;
+  state.dee_version = input.Flag() ? kDeeCecilVersion : kDeeVersion;
+  SetDeeVersion(state.dee_version);
 
   MainInputs in;
   in.optInputDateWithoutAYN = input.Flag();
@@ -62,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!IsOwnMessage(message.text)) std::abort();
   }
   const bool arithmetic = in.fraPlusMinusVisible && (in.optPlus || in.optMinus);
-  if (calculation.show_result && !arithmetic && state.intInputDateType >= 0 &&
+  if (calculation.found && !arithmetic && state.intInputDateType >= 0 &&
       in.cboCalendar[0] < kFirstWeekdayPosition) {
     DateRecord back{};
     back.jdn = state.lngJDN;
@@ -73,9 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::abort();
     }
   }
-  if (calculation.show_result) {
-    int era = in.cboYearDesADBCetc;
-    ResultsFor(state.lngJDN, era, state.strDeeCalendarDesignation);
+  if (calculation.found) {
+    ResultsFor(state.lngJDN, ResultEra(static_cast<Era>(in.cboYearDesADBCetc)), state.dee_version);
   }
   return 0;
 }

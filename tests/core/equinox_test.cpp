@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/skyreck/skyreck.h"
 #include "core/SolEq.h"
+#include "platform/skyreck/skyreck.h"
 
 namespace orv {
 namespace {

@@ -142,21 +142,6 @@ class frmMainTest : public QObject {
     QVERIFY(window->txbOutputGC->isHidden());
   }
 
-  void arithmeticAppliesTheMonthEndRule() {
-    ChooseMonthDayYear(1, 31, "2000", kEraAD, kGregorian);
-    window->optPlus->click();
-    window->Timer1_Timer();  // the boxes open once plus or minus is chosen
-    QTest::keyClicks(window->txbArith[1], "1");
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QCOMPARE(window->txbOutputGC->text(), QString("February 29, 2000 AD"));
-    window->txbArith[1]->setText("99999999999");
-    window->Timer1_Timer();
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QCOMPARE(messages->requests.back().text,
-             QString("Invalid input in the arithmetical function."));
-    QVERIFY(window->txbOutputGC->isHidden());
-  }
-
   void weekdayTestShowsTheCalendarItHolds() {
     ChooseMonthDayYear(1, 1, "2000", kEraAD, kFirstWeekdayPosition + 6);  // Saturday
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
@@ -272,34 +257,6 @@ class frmMainTest : public QObject {
     QCOMPARE(window->txbJDN->text(), QString("2,451,545"));
   }
 
-  void startupIgnoresAnUnusableDayNumber_data() {
-    QTest::addColumn<QString>("jdn");
-    QTest::newRow("zero") << "0";
-    QTest::newRow("after 99999-12-31") << "38245310";
-    QTest::newRow("before -99999-01-01") << "-34802825";
-    QTest::newRow("not a number") << "abc";
-  }
-  void startupIgnoresAnUnusableDayNumber() {
-    QFETCH(QString, jdn);
-    Save("JDN", jdn);
-    Save("CalNdx", "1");
-    Save("Dee", "D");
-    Start();
-    QCOMPARE(window->lngJDN, 0);
-    QCOMPARE(window->txbYearCEJC->text(), QString("2017-03-20 CE"));  // today
-    QVERIFY(window->optDeeCecil->isChecked());  // the restore ended before the Dee version
-    QVERIFY(window->txbOutputGC->isHidden());
-  }
-
-  void startupWithADayNumberButNoCalendarLeavesTheInputsEmpty() {
-    Save("JDN", "2451545");
-    Start();
-    QCOMPARE(window->lngJDN, 2451545);
-    QCOMPARE(window->txbYearADBCetc->text(), QString());
-    QCOMPARE(window->txbYearCEJC->text(), QString());
-    QVERIFY(window->txbOutputGC->isHidden());
-  }
-
   void startupWithoutItsTextFileEndsWithAStopMessage() {
     const QString data = QCoreApplication::applicationDirPath() + "/orvc.dat";
     QVERIFY(QFile::rename(data, data + ".away"));
@@ -321,23 +278,6 @@ class frmMainTest : public QObject {
     QCOMPARE(Saved("JDN"), QString("2451545"));
     QCOMPARE(Saved("CalNdx"), QString("-3"));
     QCOMPARE(Saved("Dee"), QString("DC"));
-  }
-
-  void closingWithAWeekdayTestSavesTheCalendarOfItsAnswer() {
-    ChooseMonthDayYear(1, 1, "2000", kEraAD, kFirstWeekdayPosition + 5);  // a Friday: Julian
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QVERIFY(window->lblJulian->font().bold());
-    window->close();  // closing the window is Quit
-    QCOMPARE(Saved("CalNdx"), QString("2"));
-    QCOMPARE(Saved("JDN"), QString("2451558"));
-  }
-
-  void quitWithNoInputSavesZeroes() {
-    QTest::mouseClick(window->cmdClear[0], Qt::LeftButton);
-    window->Timer1_Timer();
-    window->cmdQuit_Click();
-    QCOMPARE(Saved("JDN"), QString("0"));
-    QCOMPARE(Saved("CalNdx"), QString("0"));
   }
 
   void quitWithAnUnwritableSettingsFolderStillEnds() {
