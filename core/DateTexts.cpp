@@ -53,7 +53,8 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
 QString CopyResultText(const ResultTexts& results) {
   QString text;
   for (size_t i = 0; i < kCalendars.size(); ++i) {
-    if (kCalendars[i].code == kDeeCode) continue;  // the copy holds no Dee row
+    // The copy holds no Dee row, so the Dee version plays no part in the labels.
+    if (kCalendars[i].code == kDeeCode) continue;
     const CalendarResult& row = results.calendars[i];
     text += Padded(RowLabel(kCalendars[i], kDeeCecilVersion), 20) + Padded(row.era_date, 28) +
             Padded(row.year_month_day, 28) + kCrLf;

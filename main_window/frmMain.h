@@ -45,7 +45,6 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   // Public operations other windows use (the reports through ReportHost).
   bool InputDateOK();
   bool GetJDN(const QString& calendar_name, bool show_message = false) override;
-  QString AYNDate(const QString& strCalendar, int32_t lngJDN) const;
   int32_t GetYear() const override;
   void VEOutOfRangeMsg();
   QString InputCalendarName() const override;

@@ -57,14 +57,6 @@ void frmMain::ShowResults() {
   }
 }
 
-QString frmMain::AYNDate(const QString& strCalendar, int32_t jdn) const {
-  const CalendarInfo* calendar = CalendarByName(strCalendar.toStdString());
-  if (calendar == nullptr) calendar = CalendarByCode(kGregorianCode);
-  DateRecord date{0, 0, 0, calendar->code, jdn, 0};
-  JDNToDate(date, dee_version);
-  return YearMonthDayText(date, QStringOf(CalendarTag(*calendar, dee_version)));
-}
-
 QString frmMain::strDeeCalendarName() const { return QStringOf(dee_version.name); }
 
 QString frmMain::strDeeCalendarDesignation() const { return QStringOf(dee_version.designation); }

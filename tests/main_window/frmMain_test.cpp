@@ -149,16 +149,6 @@ class frmMainTest : public QObject {
     QCOMPARE(window->txbJDN->text(), QString("2,451,545"));
     QVERIFY(window->lblGregorian->font().bold());
     QVERIFY(!window->lblJulian->font().bold());
-
-    window->cboCalendar[0]->setCurrentIndex(kFirstWeekdayPosition);  // Sunday
-    window->Timer1_Timer();
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QCOMPARE(messages->requests.size(), size_t{1});
-    QCOMPARE(
-        messages->requests[0].text,
-        QString("The input date is not a Sunday in either the Gregorian Calendar or the Julian."));
-    QVERIFY(window->txbOutputGC->isHidden());
-    QVERIFY(!window->lblGregorian->font().bold());
   }
 
   void switchingTheDeeVersionRecalculates() {
@@ -323,77 +313,6 @@ class frmMainTest : public QObject {
     QCOMPARE(messages->requests[0].title, QString("Cannot launch web browser"));
     QVERIFY(window->lblOnlineUserManual->toolTip().endsWith("at www.orvantis.example/manual"));
     QCOMPARE(window->lblQuillon->palette().color(QPalette::WindowText), QColor(0, 255, 255));
-  }
-  void startupRefusesABrokenTextFile_data() {
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << QByteArray() << "File is empty.";
-    QTest::newRow("duplicate") << QByteArray("18 a\n310 b\n18 c\n")
-                               << "Duplicate in program text at line 3.";
-    QTest::newRow("too long") << ("18 " + QByteArray(1025, 'x')) << "String too long at line 1.";
-    QTest::newRow("missing text") << QByteArray("# texts\n18\n") << "Missing string at line 2.";
-    QTest::newRow("only comments") << QByteArray("# nothing\n") << "No program text was read.";
-    QTest::newRow("a folder") << QByteArray("folder") << "Error reading file.";
-  }
-  void startupRefusesABrokenTextFile() {
-    QFETCH(QByteArray, contents);
-    QFETCH(QString, message);
-    const QString data = QCoreApplication::applicationDirPath() + "/orvc.dat";
-    QVERIFY(QFile::rename(data, data + ".kept"));
-    if (contents == "folder") {
-      QVERIFY(QDir().mkdir(data));
-    } else {
-      QFile file(data);
-      QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(contents);
-      file.close();
-    }
-    window = std::make_unique<frmMain>();
-    const bool started = window->Form_Load();
-    if (contents == "folder") {
-      QDir().rmdir(data);
-    } else {
-      QFile::remove(data);
-    }
-    QVERIFY(QFile::rename(data + ".kept", data));
-    QVERIFY(!started);
-    QCOMPARE(messages->requests.size(), size_t{1});
-    QCOMPARE(messages->requests[0].text, message);
-    QCOMPARE(messages->requests[0].style, MessageStyle::kStop);
-    QVERIFY(QDir(config->path()).isEmpty());
-  }
-
-  void startupSurvivesSettingsOfAnyShape_data() {
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<int>("jdn");
-    QTest::newRow("garbage") << QByteArray("\x01\x02\xff\xfe[[[") << 0;
-    QTest::newRow("truncated") << QByteArray("[General]\nJDN=2451") << 2451;
-    QTest::newRow("JDN not a number") << QByteArray("[General]\nJDN=abc\nCalNdx=1\nDee=D\n") << 0;
-    QTest::newRow("JDN huge") << QByteArray("[General]\nJDN=1e300\nCalNdx=1\nDee=D\n") << 0;
-    QTest::newRow("CalNdx 99") << QByteArray("[General]\nJDN=2451545\nCalNdx=99\nDee=D\n")
-                               << 2451545;
-    QTest::newRow("Dee unknown") << QByteArray("[General]\nJDN=2451545\nCalNdx=1\nDee=XYZ\n")
-                                 << 2451545;
-  }
-  void startupSurvivesSettingsOfAnyShape() {
-    QFETCH(QByteArray, contents);
-    QFETCH(int, jdn);
-    Save("JDN", "1");  // makes the folder
-    QFile file(config->filePath("Orvantis Project/ORVC.ini"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
-    file.close();
-    Start();
-    QCOMPARE(window->lngJDN, jdn);
-    QVERIFY(window->optDeeCecil->isChecked() || contents.contains("Dee=D\n"));
-    if (jdn == 0) QCOMPARE(window->txbYearCEJC->text(), QString("2017-03-20 CE"));  // today
-    // Quitting writes sound settings over whatever was there.
-    window->cmdQuit_Click();
-    QString dee;
-    QCOMPARE(GetRegistryValue(kHKeyCurrentUser, key, "Dee", dee), QString("0 OK"));
-    window.reset();
-    Start();
-    QVERIFY(window->isVisible());
   }
   void everyBoxAndListHasAnAccessibleName() {
     for (QWidget* control : window->findChildren<QWidget*>()) {
