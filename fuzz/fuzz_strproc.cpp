@@ -2,8 +2,8 @@
 // promises of each routine.
 #include <cstdlib>
 
-#include "fuzz/FuzzInput.h"
 #include "core/StrProc.h"
+#include "fuzz/FuzzInput.h"
 
 using namespace orv;
 

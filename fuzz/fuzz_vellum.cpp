@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "platform/vellum/vellum.h"
 #include "core/ProgramTexts.h"
+#include "platform/vellum/vellum.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QTemporaryDir folder;

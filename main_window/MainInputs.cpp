@@ -18,9 +18,8 @@ TypedDate TypedDateOf(const MainInputs& in, int16_t input_date_type = kNoComplet
   if (input_date_type != kNoCompleteInput) {
     typed.notation = static_cast<Notation>(input_date_type);
   } else {
-    typed.notation = in.optInputDateWithAYN && !in.optInputDateWithoutAYN
-                         ? Notation::kYearMonthDay
-                         : Notation::kMonthDayYear;
+    typed.notation = in.optInputDateWithAYN && !in.optInputDateWithoutAYN ? Notation::kYearMonthDay
+                                                                          : Notation::kMonthDayYear;
   }
   typed.year_month_day = in.txbYearCEJC;
   typed.month = in.cboMonthNames;
@@ -87,7 +86,8 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
 
 Calculation CalculateInput(MainInputs& in, MainState& state) {
   if (!NotationChosen(in)) {
-    return {false, false, false, {Message("Please select type of input date", MessageStyle::kNone)}};
+    return {
+        false, false, false, {Message("Please select type of input date", MessageStyle::kNone)}};
   }
   if (state.intInputDateType == kNoCompleteInput) return {};
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
@@ -145,9 +145,8 @@ QString InputCalendarName(const MainInputs& in, const MainState& state) {
                : QString();
   }
   const DeeVersion& dee = state.dee_version;
-  return state.intInputDateType == kYearMonthDay
-             ? QStringOf(CalendarName(*calendar, dee))
-             : CalendarListName(*calendar, dee);
+  return state.intInputDateType == kYearMonthDay ? QStringOf(CalendarName(*calendar, dee))
+                                                 : CalendarListName(*calendar, dee);
 }
 
 }  // namespace orv

@@ -10,10 +10,10 @@
 #include <QThread>
 
 #include "calendar/DatePr2.h"
+#include "core/ProgramTexts.h"
 #include "core/ReportBuilders.h"
 #include "core/Settings.h"
 #include "ui_services/Geometry.h"
-#include "core/ProgramTexts.h"
 #include "ui_services/QL_common.h"
 
 namespace orv {

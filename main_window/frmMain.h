@@ -22,8 +22,8 @@
 #include <array>
 
 #include "main_window/MainInputs.h"
-#include "ui_services/MessageBox.h"
 #include "reports/ReportHost.h"
+#include "ui_services/MessageBox.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
 // frmMain: help in the text viewer, and the two web links.
-#include "main_window/frmMain.h"
 #include "core/ProgramFolder.h"
-#include "ui_services/Geometry.h"
 #include "core/ProgramTexts.h"
+#include "main_window/frmMain.h"
+#include "ui_services/Geometry.h"
 #include "ui_services/frmView.h"
 #include "ui_services/weblink.h"
 

@@ -1,10 +1,10 @@
 // frmMain: restoring the last date, calendar and Dee version at start-up and
 // saving them on Quit.
 #include "calendar/Calendar.h"
-#include "core/Settings.h"
-#include "main_window/frmMain.h"
 #include "core/ProgramTexts.h"
 #include "core/Registry3.h"
+#include "core/Settings.h"
+#include "main_window/frmMain.h"
 
 namespace orv {
 namespace {

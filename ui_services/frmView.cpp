@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "core/ProgramTexts.h"
 #include "core/WholeFile.h"
 #include "ui_services/Geometry.h"
-#include "core/ProgramTexts.h"
 #include "ui_services/TextCopy.h"
 
 namespace orv {
