@@ -1,21 +1,32 @@
 #!/bin/sh
-# Builds the Debian package from an optimised build and checks it: its
-# dependencies, its file list, and orvc run from the unpacked package.
-#   scripts/build-deb.sh            -> build/release/package/orvantis_<version>_<arch>.deb
-# Install it with: sudo apt-get install ./build/release/package/orvantis_*.deb
+# Builds the two Debian packages from an optimised build and checks them:
+# lintian, their dependencies and file lists, that orvc's package needs no
+# widget library, and orvc run from its unpacked package.
+#   scripts/build-deb.sh  -> build/release/package/orvc_<version>_<arch>.deb
+#                            build/release/package/orvantis_<version>_<arch>.deb
+# Install them with: sudo apt-get install ./build/release/package/*.deb
 set -eu
 cd "$(dirname "$0")/.."
 . ./scripts/ensure-packages.sh
+orv_required_packages="$orv_required_packages lintian"
 orv_prepare_build release
+rm -rf build/release/package
 (cd build/release && cpack -G DEB -B package > /dev/null)
-deb=$(ls build/release/package/orvantis_*.deb)
-echo "== $deb"
-dpkg-deb --field "$deb" Package Version Architecture Depends
-echo "== files"
-dpkg-deb --contents "$deb" | awk '{print $6}' | grep -v '/$'
+for deb in build/release/package/*.deb; do
+  echo "== $deb"
+  dpkg-deb --field "$deb" Package Version Architecture Depends Suggests
+  dpkg-deb --contents "$deb" | awk '{print $6}' | grep -v '/$'
+  # Errors fail the build; warnings are shown.
+  lintian --fail-on error "$deb"
+done
+
+cli=$(ls build/release/package/orvc_*.deb)
+if dpkg-deb --field "$cli" Depends | grep -Eq 'libqt6(gui|widgets)|qpa|fonts'; then
+  echo "orvc's package depends on the desktop's libraries" >&2
+  exit 1
+fi
 root=$(mktemp -d)
-dpkg-deb --extract "$deb" "$root"
-echo "== orvc from the package"
+dpkg-deb --extract "$cli" "$root"
+echo "== orvc from its package"
 "$root/usr/bin/orvc" convert "2000-01-01 CE"
-test -f "$root/usr/share/orvantis/orvc.dat"
 rm -rf "$root"

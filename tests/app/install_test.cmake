@@ -15,8 +15,13 @@ set(expected
     bin/orvantis
     bin/orvc
     share/applications/org.orvantis.Orvantis.desktop
+    share/doc/orvantis/changelog.gz
+    share/doc/orvantis/copyright
+    share/doc/orvc/changelog.gz
+    share/doc/orvc/copyright
     share/icons/hicolor/scalable/apps/org.orvantis.Orvantis.svg
-    share/man/man1/orvc.1
+    share/man/man1/orvantis.1.gz
+    share/man/man1/orvc.1.gz
     share/metainfo/org.orvantis.Orvantis.metainfo.xml
     share/orvantis/orvantis_help.txt
     share/orvantis/orvc.dat)
