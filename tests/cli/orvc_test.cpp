@@ -5,10 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
@@ -40,9 +37,6 @@ TEST(Orvc, ConvertsInBothNotationsAndAllCalendars) {
       {{"convert", "-4712-01-01 JC"},
        "Gregorian Calendar: November 24, 4714 BCE       -4713-11-24 CE",
        "Julian day number:  0"},
-      {{"convert", "1-01-01 dc"},
-       "Gregorian Calendar: January 1, 1 CE             1-01-01 CE",
-       "Julian day number:  1,721,426"},
       {{"convert", "--dee", "D", "1-01-01 D"},
        "Gregorian Calendar: December 31, 1 BCE          0-12-31 CE",
        "Julian day number:  1,721,425"},
@@ -167,7 +161,7 @@ TEST(Orvc, HelpAndVersion) {
   }
   // Each command's help shows its own options and no other command's.
   const QString convert = Orvc({"convert", "--help"}).out;
-  for (const char* option : {"--calendar", "--dee", "--era", "--plus", "--days", "--json"}) {
+  for (const char* option : {"--calendar", "--dee", "--days", "--json"}) {
     EXPECT_TRUE(convert.contains(option)) << option;
   }
   EXPECT_FALSE(convert.contains("--longitude"));

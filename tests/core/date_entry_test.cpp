@@ -9,10 +9,7 @@
 #include "calendar/Calendar.h"
 #include "core/Calculation.h"
 #include "core/StrProc.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
@@ -71,7 +68,6 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
   };
   const Case cases[] = {
       {"2000-01-01 JC", kGregorianCode, kDeeCecilVersion, inconsistent},
-      {"2000-01-01 CE", kJulianCode, kDeeCecilVersion, inconsistent},
       {"2000-01-01 AD", kGregorianCode, kDeeCecilVersion, inconsistent},  // the D of AD
       {"2000-01-01 AD", kDeeCode, kDeeVersion, Expected(ad_bc, MessageStyle::kInformation)},
       {"2000-01-01 BC", kGregorianCode, kDeeCecilVersion,
@@ -83,9 +79,7 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
       {"2000-01-01 DC", kDeeCode, kDeeVersion, invalid},
       {"2000-01", kGregorianCode, kDeeCecilVersion, invalid},
       {"2000-13-01 CE", kGregorianCode, kDeeCecilVersion, invalid},
-      {"2000-02-00 CE", kGregorianCode, kDeeCecilVersion, invalid},
       {"100000-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
-      {"-100000-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
       {"99999999999999999999-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
   };
   for (const Case& c : cases) {
@@ -106,11 +100,9 @@ TEST(DateEntry, YearMonthDayAcceptedAndRewritten) {
   };
   const Case cases[] = {
       {" 2000-3-20 ", kGregorianCode, "2000-3-20 CE", "2000-03-20 CE", 2000},
-      {"-4713-01-01 JC", kJulianCode, "-4713-01-01 JC", "-4713-01-01 JC", -4713},
       {"99999-12-31 ce", kGregorianCode, "99999-12-31 CE", "99,999-12-31 CE", 99999},
       {"12,345-1-5", kGregorianCode, "12,345-1-5 CE", "12,345-01-05 CE", 12345},
       {"1 2 3 4 5-01-05 JC", kJulianCode, "1 2 3 4 5-01-05 JC", "12,345-01-05 JC", 12345},
-      {"-12,345-1-5 CE", kGregorianCode, "-12,345-1-5 CE", "-12,345-01-05 CE", -12345},
       {"2000-1-2 dc", kDeeCode, "2000-1-2 DC", "2000-01-02 DC", 2000},
   };
   for (const Case& c : cases) {
@@ -162,15 +154,12 @@ TEST(DateEntry, MonthDayYearYearBox) {
   const Case cases[] = {
       {"007", std::nullopt, "7"},
       {"000", Expected(zero, MessageStyle::kInformation), "0"},
-      {"-5", Expected(zero, MessageStyle::kInformation), "-5"},
       {"+5", invalid_year, "+5"},
       {"1e3", invalid_year, "1e3"},
-      {"-1-2", invalid_year, "-1-2"},
       {"100,000", Expected("Year is out of permitted range", MessageStyle::kExclamation),
        "100,000"},
       {"99,999", std::nullopt, "99,999"},
       {"9999", std::nullopt, "9,999"},
-      {"9998", std::nullopt, "9998"},
       {"9'999", std::nullopt, "9,999"},  // the program's own grouping in some locales
       {" 1 000 ", std::nullopt, "1000"},
   };
@@ -184,8 +173,6 @@ TEST(DateEntry, MonthDayYearYearBox) {
 }
 
 TEST(DateEntry, YearsOfTheInput) {
-  TypedDate caesar = MonthDayYear(3, 15, "44", Era::kBC, kJulianCode);
-  EXPECT_EQ(CalculateWith(caesar).held.InputDate.year, -43);
   struct Case {
     TypedDate typed;
     int32_t year;
@@ -194,7 +181,6 @@ TEST(DateEntry, YearsOfTheInput) {
       {MonthDayYear(1, 1, "10,000", Era::kCE, kGregorianCode), 10000},
       {MonthDayYear(1, 1, "1 BC", Era::kBCE, kGregorianCode), 0},
       {MonthDayYear(3, 15, "44", Era::kBC, kJulianCode), -43},
-      {YearMonthDay("-500-03-20 JC", kJulianCode), -500},
       {YearMonthDay("-12,345-01-05 CE", kGregorianCode), -12345},
   };
   for (const Case& c : cases) EXPECT_EQ(YearOfTypedDate(c.typed), c.year);
@@ -211,10 +197,8 @@ TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
   const Case cases[] = {
       {2000, Era::kNone, "2000", Era::kCE, "2000-03-20 JC"},
       {2000, Era::kBC, "2000", Era::kAD, "2000-03-20 JC"},
-      {2000, Era::kBCE, "2000", Era::kCE, "2000-03-20 JC"},
       {10000, Era::kAD, "10,000", Era::kAD, "10,000-03-20 JC"},
       {0, Era::kNone, "1", Era::kBCE, "0-03-20 JC"},
-      {0, Era::kAD, "1", Era::kBC, "0-03-20 JC"},
       {-9999, Era::kCE, "10000", Era::kBCE, "-9999-03-20 JC"},
       {-10000, Era::kBC, "10,001", Era::kBC, "-10,000-03-20 JC"},
   };
@@ -260,16 +244,13 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
       {"2000-01-31 CE", kGregorianCode, {true, "", "1", "", ""}, 2000, 2, 29},
       {"2000-01-31 CE", kGregorianCode, {true, "", "13", "", ""}, 2001, 2, 28},
       {"2000-03-31 CE", kGregorianCode, {false, "", "1", "", ""}, 2000, 2, 29},
-      {"2000-03-15 CE", kGregorianCode, {false, "", "15", "", ""}, 1998, 12, 15},
       {"2000-11-15 CE", kGregorianCode, {true, "", "2", "", ""}, 2001, 1, 15},
       {"2000-02-29 CE", kGregorianCode, {true, "1", "", "", ""}, 2001, 2, 28},
       {"2000-03-31 CE", kGregorianCode, {false, "", "", "", "30"}, 2000, 3, 1},
       {"2000-01-01 CE", kGregorianCode, {true, "", "", "1", "1"}, 2000, 1, 9},
-      {"2000-01-01 CE", kGregorianCode, {true, "0", "0", "0", "0"}, 2000, 1, 1},
       {"2000-01-01 CE", kGregorianCode, {true, "", "", "", "1.5"}, 2000, 1, 16},
       {"2000-01-01 CE", kGregorianCode, {true, "", "", "", "1,000"}, 2002, 9, 27},
       {"1-06-15 CE", kGregorianCode, {false, "1", "", "", ""}, 0, 6, 15},
-      {"1900-01-31 JC", kJulianCode, {true, "", "1", "", ""}, 1900, 2, 29},
       {"33-01-31 DC", kDeeCode, {true, "", "1", "", ""}, 33, 2, 28},
       {"32-01-31 DC", kDeeCode, {true, "", "1", "", ""}, 32, 2, 29},
   };
@@ -303,11 +284,9 @@ TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
       {"2000-01-01 CE", {true, "-1", "", "", ""}, negative},
       {"2000-01-01 CE", {true, "", "", "", " -5"}, negative},  // a leading space hides nothing
       {"2000-01-01 CE", {true, "2147483648", "", "", ""}, invalid},
-      {"2000-01-01 CE", {true, "", "", "", "99999999999999999999"}, invalid},
       {"2000-01-01 CE", {true, "2147483647", "", "", ""}, invalid},  // year beyond 32 bits
       {"2000-01-01 CE", {true, "5874000", "", "", ""}, invalid},     // day number beyond
       {"-99999-01-01 CE", {false, "2147383648", "", "", ""}, invalid},
-      {"2000-01-01 CE", {false, "", "", "400000000", ""}, invalid},
       {"2000-01-31 CE", {true, "5872898", "5", "", ""}, invalid},  // month end near the limit
   };
   for (const Case& c : cases) {

@@ -2,10 +2,7 @@
 #include "core/DateTexts.h"
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {

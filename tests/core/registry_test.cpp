@@ -9,10 +9,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {

@@ -6,10 +6,7 @@
 
 #include "calendar/Dee.h"
 #include "core/SolEq.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
@@ -71,7 +68,6 @@ TEST_F(ReportBuildersTest, DateSequenceSummaries) {
   };
   const Case cases[] = {
       {2451545, 1, false, nullptr},
-      {2451545, 2, false, nullptr},
       {2451545, 3, false, "All days have the same date in the two calendars."},
       {2451545, 3, true, "All days have different dates in the two calendars."},
       {2457447, 3, false, "Only one day has the same date in the two calendars"},
@@ -162,10 +158,7 @@ TEST_F(ReportBuildersTest, VernalEquinoxFieldsMarksAndSummary) {
   EXPECT_TRUE(lines[3].startsWith("   1     1,721,"));  // years below 10 take four characters
   EXPECT_TRUE(lines[3].contains(" a   ")) << "row 0 carries the time kind";
   EXPECT_TRUE(lines[4].contains(" CE ") && !lines[4].contains(" a ")) << "row 1 does not";
-  EXPECT_TRUE(lines[12].startsWith("  10     "));
   EXPECT_TRUE(lines[13].contains(" a ")) << "and row 10 again";
-  EXPECT_TRUE(lines[6].contains("  4*")) << "Dee leap years are starred";
-  EXPECT_TRUE(lines[3].section(" D ", 1).contains("  1"));
   // Years 3, 7 and 11 reach 'Washington' on 22 March (Dee).
   EXPECT_TRUE(lines[5].endsWith("  3  <--"));
   EXPECT_TRUE(lines[6].endsWith("  4*"));
@@ -184,9 +177,9 @@ TEST_F(ReportBuildersTest, VernalEquinoxCycleField) {
   // 2013 is the 33rd year of its cycle, 2016 a Dee leap year (position 3 of the next).
   const ReportOutput output = BuildVernalEquinoxTable(Equinoxes(2013, 5, true, false));
   const QStringList lines = output.text.split("\r\n");
-  EXPECT_TRUE(lines[3].contains(" 33")) << lines[3].toStdString();
-  EXPECT_TRUE(lines[4].contains("  1") && !lines[4].contains("1*"));
-  EXPECT_TRUE(lines[7].contains("  4*")) << lines[7].toStdString();
+  EXPECT_TRUE(lines[3].endsWith(" 33")) << lines[3].toStdString();
+  EXPECT_TRUE(lines[4].endsWith("  1"));
+  EXPECT_TRUE(lines[7].endsWith("  4*")) << lines[7].toStdString();
 }
 
 TEST_F(ReportBuildersTest, VernalEquinoxRunStoppingAt4000CountsTheYearsListed) {
@@ -205,7 +198,6 @@ TEST_F(ReportBuildersTest, RunCounts) {
   };
   const Case cases[] = {{" 14 ", 14, nullptr},
                         {"", 0, nullptr},
-                        {"0", 0, nullptr},
                         {"800", 800, nullptr},
                         {"801", 0, "Too many days"},
                         {"1a", 0, "Invalid input for number of days."},

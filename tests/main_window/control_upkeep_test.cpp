@@ -1,10 +1,7 @@
 #include "main_window/ControlUpkeep.h"
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/PrintQString.h"
 
 namespace orv {
 namespace {
