@@ -26,12 +26,8 @@ TEST(TimeOfDayText, FractionsOfADay) {
     const char* text;
   };
   const Case cases[] = {
-      {0.5, true, "12:00:00"},
-      {0.99999999, true, "23:59:59"},
-      {1.0, true, "XX:XX:XX"},
-      {-0.1, true, "XX:XX:XX"},
-      {3601.0 / 86400, true, "01:00:01"},
-      {0.75, false, "18:00"},
+      {0.5, true, "12:00:00"},   {0.99999999, true, "23:59:59"},     {1.0, true, "XX:XX:XX"},
+      {-0.1, true, "XX:XX:XX"},  {3601.0 / 86400, true, "01:00:01"}, {0.75, false, "18:00"},
       {1.0 / 3, false, "08:00"},
   };
   for (const Case& c : cases) {

@@ -39,8 +39,7 @@ inline std::string WalkDays(int32_t calendar, int64_t first, int64_t last) {
         weekday != (previous_weekday + 1) % 7) {
       std::ostringstream fault;
       fault << char(calendar) << " jdn " << day << ": " << previous.year << "-" << previous.month
-            << "-" << previous.day << " then " << date.year << "-" << date.month << "-"
-            << date.day;
+            << "-" << previous.day << " then " << date.year << "-" << date.month << "-" << date.day;
       return fault.str();
     }
     previous = date;

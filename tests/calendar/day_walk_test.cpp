@@ -35,7 +35,8 @@ TEST_P(DayWalkTest, EveryDayAroundYearZeroAndTheReform) {
 }
 
 TEST_P(DayWalkTest, EveryDayAtBothEndsOfTheProgramRange) {
-  EXPECT_EQ(WalkDays(GetParam().calendar, kFirstProgramDay - 100000, kFirstProgramDay + 100000), "");
+  EXPECT_EQ(WalkDays(GetParam().calendar, kFirstProgramDay - 100000, kFirstProgramDay + 100000),
+            "");
   EXPECT_EQ(WalkDays(GetParam().calendar, kLastProgramDay - 100000, kLastProgramDay + 100000), "");
 }
 

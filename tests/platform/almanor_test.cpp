@@ -132,7 +132,7 @@ TEST(AlmanorDayOfWeek, CountsFromMondayAtDayZeroInBothDirections) {
   struct Case {
     int32_t jdn, weekday;
   };
-  const Case cases[] = {{0, 1},  {-1, 0},        {6, 0},         {2451545, 6},
+  const Case cases[] = {{0, 1},  {-1, 0},        {6, 0},        {2451545, 6},
                         {-8, 0}, {INT32_MAX, 2}, {INT32_MIN, 6}};
   for (const Case& c : cases) EXPECT_EQ(euro_day_of_week(c.jdn), c.weekday) << c.jdn;
 }
