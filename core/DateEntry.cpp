@@ -20,6 +20,18 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 bool FitsIn32Bits(int64_t value) { return value >= kInt32Min && value <= kInt32Max; }
 
+// The year, month and day of a date written with "-" between them, each
+// without its surrounding spaces. One "-" at either end is ignored; an empty
+// piece in between counts ("2000--03-20" has four).
+QStringList YearMonthDayParts(QString text) {
+  if (text.startsWith(u'-')) text.remove(0, 1);
+  if (text.endsWith(u'-')) text.chop(1);
+  if (text.isEmpty()) return {};
+  QStringList parts = text.split(u'-');
+  for (QString& part : parts) part = TrimSpaces(part);
+  return parts;
+}
+
 // The whole-number value of a text that holds only digits and a sign; doubles
 // keep any 15-digit figure exact and compare correctly beyond.
 double WholeValue(const QString& text) { return std::round(LeadingNumber(text)); }
@@ -83,10 +95,8 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
   const bool negative = text.startsWith('-');
   QString rest = negative ? text.mid(1) : text;
   RemoveChars(rest, TagLetters(dee) + kTypedGroupSeparators);
-  QStringList parts;
-  if (SplitText(rest, "-", 1, parts, true, 0, 0) != 3) {
-    return Message("Invalid input date", MessageStyle::kExclamation);
-  }
+  QStringList parts = YearMonthDayParts(rest);
+  if (parts.size() != 3) return Message("Invalid input date", MessageStyle::kExclamation);
   if (negative) parts[0].prepend('-');
   pieces = parts;
 
@@ -107,10 +117,10 @@ UserMessage CheckMonthDayYear(TypedDate& typed) {
   // The apostrophe is allowed besides comma, period and space: the program
   // itself writes it as the digit-group separator in some locales.
   if (year.startsWith('+') || !IsWholeNumber(year, true, kTypedGroupSeparators) ||
-      CountOccurrences(year, "-", true) >= 2) {
+      year.count(u'-') >= 2) {
     return Message("Invalid year value", MessageStyle::kExclamation);
   }
-  RemoveLeading(year, "0");
+  while (year.startsWith(u'0')) year.remove(0, 1);
   if (year.isEmpty()) year = "0";
   if (year.startsWith('-') || year == "0") {
     return Message(
@@ -141,7 +151,7 @@ bool FillDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code
   } else {
     date.month = typed.month;
     date.day = typed.day;
-    const double year = WholeValue(DigitsOnly(typed.year, false, false));
+    const double year = WholeValue(DigitsOnly(typed.year));
     if (year > kLargestTypedYear) {
       message = Message("Year is out of permitted range", MessageStyle::kExclamation);
       return false;
@@ -276,7 +286,7 @@ bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& va
                         MessageStyle::kInformation);
       return false;
     }
-    const double value = WholeValue(DigitsOnly(text, false, false));
+    const double value = WholeValue(DigitsOnly(text));
     if (value > static_cast<double>(kInt32Max)) {
       message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
       return false;

@@ -55,7 +55,7 @@ RunCount ReadRunCount(QString& text, const QString& too_many) {
   text = TrimSpaces(text);
   RunCount result;
   if (text.isEmpty()) return result;
-  if (!IsDigitString(text, false, false)) {
+  if (!IsWholeNumber(text, false, QString())) {
     result.message = DoItMessage("Invalid input for number of days.", MessageStyle::kInformation);
     return result;
   }

@@ -24,8 +24,9 @@ void Timer1Tick(ControlStates& c, MainState& state,
     if (!c.txbArith_enabled[i]) continue;
     // Singular exactly when the calculation will use the value 1: "1", "01",
     // "1 "; "1.0" is ten (the period separates digit groups), "1,000" a thousand.
-    const QString base = TrimTrailingChars(c.lblArith[i], QStringLiteral("s"));
-    const bool one = LeadingNumber(DigitsOnly(in.txbArith[i], false, false)) == 1.0;
+    QString base = c.lblArith[i];
+    while (base.endsWith(u's')) base.chop(1);
+    const bool one = LeadingNumber(DigitsOnly(in.txbArith[i])) == 1.0;
     c.lblArith[i] = one ? base : base + u's';
   }
 

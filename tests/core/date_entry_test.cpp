@@ -78,6 +78,7 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
       {"2000-01-01 D", kDeeCode, kDeeCecilVersion, invalid},
       {"2000-01-01 DC", kDeeCode, kDeeVersion, invalid},
       {"2000-01", kGregorianCode, kDeeCecilVersion, invalid},
+      {"2000--01-01 CE", kGregorianCode, kDeeCecilVersion, invalid},
       {"2000-13-01 CE", kGregorianCode, kDeeCecilVersion, invalid},
       {"100000-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
       {"99999999999999999999-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
