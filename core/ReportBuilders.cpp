@@ -149,6 +149,10 @@ MessageRequest VernalEquinoxOutOfRangeMessage() {
 
 ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
   ReportOutput output;
+  if (!IsEquinoxYear(run.first_year)) {
+    output.message = VernalEquinoxOutOfRangeMessage();
+    return output;  // nothing to add to the box
+  }
   int64_t length = run.box.length;
   if (length == 0) {
     output.text = VernalEquinoxHeader(run.dee);

@@ -231,6 +231,22 @@ void frmMain::ConnectHandlers() {
 
   for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
+
+  // Besides its half-second round, the upkeep runs on every change the user
+  // makes to the input, so that Calculate (and Enter) work the moment the
+  // input is complete. Only the user's changes: a handler that writes several
+  // controls is never interrupted half-way.
+  const auto upkeep = [this] { RunUpkeep(true); };
+  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc})
+    connect(box, &QLineEdit::textEdited, this, upkeep);
+  for (QLineEdit* box : txbArith) connect(box, &QLineEdit::textEdited, this, upkeep);
+  for (QComboBox* list :
+       {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
+    connect(list, &QComboBox::activated, this, upkeep);
+  }
+  for (QRadioButton* option : {optInputDateWithoutAYN, optInputDateWithAYN, optPlus, optMinus}) {
+    connect(option, &QRadioButton::clicked, this, upkeep);
+  }
 }
 
 bool frmMain::Form_Load() {

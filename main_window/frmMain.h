@@ -44,10 +44,11 @@ class frmMain : public QWidget, public MainState, public ReportHost {
 
   // Public operations other windows use (the reports through ReportHost).
   bool InputDateOK();
-  bool GetJDN(const QString& calendar_name, bool show_message = false) override;
+  bool GetJDN(const QString& calendar_name, bool show_message = false);
+  bool ReadInputDay() override;
   int32_t GetYear() const override;
   void VEOutOfRangeMsg();
-  QString InputCalendarName() const override;
+  QString InputCalendarName() const;
   int32_t CurrentJDN() const override { return lngJDN; }
   int32_t TextBoxCapacityInKB() const override { return lngTextBoxCapacityInKB; }
   DeeVersion DeeVersionInUse() const override { return dee_version; }
@@ -74,6 +75,8 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void cmdQuit_Click();
   void Form_Unload();
   void Timer1_Timer();
+  // The upkeep itself; while_typing leaves the year box as the user typed it.
+  void RunUpkeep(bool while_typing);
 
   // Reading and checking the typed date.
   void CheckInputComplete();

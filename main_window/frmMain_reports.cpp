@@ -23,9 +23,10 @@ QPoint frmMain::ReportWindowPosition() const {
   return {corner.x() + TwipsToPixels(160), corner.y() + fraOutput->y() + TwipsToPixels(300)};
 }
 
+bool frmMain::ReadInputDay() { return InputDateOK() && GetJDN(InputCalendarName(), true); }
+
 void frmMain::cmdDateSequence_Click() {
-  if (!InputDateOK()) return;
-  if (!GetJDN(InputCalendarName(), true)) return;
+  if (!ReadInputDay()) return;
   if (date_sequence_window == nullptr) date_sequence_window = new frmDateSequence(*this, this);
   ShowModeless(date_sequence_window);
 }

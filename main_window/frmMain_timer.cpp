@@ -4,7 +4,9 @@
 
 namespace orv {
 
-void frmMain::Timer1_Timer() {
+void frmMain::Timer1_Timer() { RunUpkeep(false); }
+
+void frmMain::RunUpkeep(bool while_typing) {
   ControlStates c;
   c.in = ReadInputs();
   c.txbYearCEJC_visible = !txbYearCEJC->isHidden();
@@ -14,6 +16,9 @@ void frmMain::Timer1_Timer() {
   c.lblCE = lblCE->text();
 
   Timer1Tick(c, *this, strTagExplanation);
+  // A space may be the start of a digit group ("1 000"): the year box is
+  // tidied by the next round of the timer, not under the user's fingers.
+  if (while_typing) c.in.txbYearADBCetc = txbYearADBCetc->text();
 
   // The upper-cased year-month-day text keeps its caret where it was.
   const int caret = txbYearCEJC->cursorPosition();

@@ -15,12 +15,10 @@ class ReportHost {
  public:
   virtual ~ReportHost() = default;
 
-  // Converts the input in the named calendar; the day number is CurrentJDN().
-  virtual bool GetJDN(const QString& calendar_name, bool show_message) = 0;
+  // Reads the typed date afresh, as Calculate does: checks it and finds its
+  // day (CurrentJDN(), GetYear()), showing any message. False when refused.
+  virtual bool ReadInputDay() = 0;
   virtual int32_t GetYear() const = 0;
-
-  // The name of the input's calendar: "Gregorian ...", "Julian ...", "Dee..."
-  virtual QString InputCalendarName() const = 0;
   virtual int32_t CurrentJDN() const = 0;
   virtual int32_t TextBoxCapacityInKB() const = 0;
   virtual DeeVersion DeeVersionInUse() const = 0;

@@ -29,11 +29,10 @@ frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
 
 void frmDateSequence::cmdDoIt_Click() {
   const int days = ReadCount(QStringLiteral("Too many days"));
-  if (days == 0 || !ClearIfFullAndAgreed()) return;
+  if (days == 0 || !host.ReadInputDay() || !ClearIfFullAndAgreed()) return;
 
   DateSequenceRun run;
   run.box = BoxState();
-  host.GetJDN(host.InputCalendarName(), false);  // the input as it stands now
   run.first_jdn = host.CurrentJDN();
   run.days = days;
   run.dee = host.DeeVersionInUse();

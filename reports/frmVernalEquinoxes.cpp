@@ -90,7 +90,12 @@ void frmVernalEquinoxes::cmdClear_Click() {
 
 void frmVernalEquinoxes::cmdDoIt_Click() {
   const int years = ReadCount(QStringLiteral("Too many years"));
-  if (years == 0) return;
+  if (years == 0 || !host.ReadInputDay()) return;
+  lngYear = host.GetYear();
+  if (!IsEquinoxYear(lngYear)) {
+    ShowMessage(VernalEquinoxOutOfRangeMessage());
+    return;  // the box stays as it was
+  }
 
   VernalEquinoxRun run;
   run.longitude_degrees =
@@ -104,7 +109,6 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
     WriteVEHeader();  // cleared on the user's word
   }
   run.box = BoxState();
-  lngYear = host.GetYear();
   run.first_year = lngYear;
   run.years = years;
   run.apparent_time = optApparentST->isChecked();

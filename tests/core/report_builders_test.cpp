@@ -188,6 +188,9 @@ TEST_F(ReportBuildersTest, VernalEquinoxRunStoppingAt4000CountsTheYearsListed) {
   EXPECT_EQ(output.message, VernalEquinoxOutOfRangeMessage());
   const QString summary = output.text.section("\r\n", -2, -2);
   EXPECT_TRUE(summary.contains(" of 3")) << summary.toStdString();
+  VernalEquinoxRun past = Equinoxes(4001, 5, true, true);
+  past.box = {500, true, 64512};
+  EXPECT_EQ(BuildVernalEquinoxTable(past).text, "") << "nothing for the box, not even a line";
 }
 
 TEST_F(ReportBuildersTest, RunCounts) {

@@ -58,8 +58,11 @@ class frmMainTest : public QObject, MainWindowHarness {
     QCOMPARE(window->cmdQuit->y(), window->cmdHelp->y());
   }
 
-  void yearMonthDayDateCalculatesOnEnter() {
-    ChooseYearMonthDay("2000-3-20", kGregorian);
+  void yearMonthDayDateCalculatesOnEnterAtOnce() {
+    // Typed and entered before the half-second upkeep comes round.
+    QTest::mouseClick(window->optInputDateWithAYN, Qt::LeftButton);
+    window->txbYearCEJC->clear();
+    QTest::keyClicks(window->txbYearCEJC, "2000-3-20 ce");
     QTest::keyClick(window->txbYearCEJC, Qt::Key_Return);
     QCOMPARE(window->txbYearCEJC->text(), QString("2000-03-20 CE"));
     QCOMPARE(window->txbOutputGC->text(), QString("March 20, 2000 CE"));
@@ -69,6 +72,14 @@ class frmMainTest : public QObject, MainWindowHarness {
     QCOMPARE(window->txbDayOfWeek->text(), QString("Monday"));
     QVERIFY(!window->txbOutputGC->isHidden());
     QVERIFY(messages->requests.empty());
+  }
+
+  void typingKeepsTheYearBoxAsTyped() {
+    ChooseMonthDayYear(3, 15, "", kEraAD, kGregorian);
+    QTest::keyClicks(window->txbYearADBCetc, "1 000");
+    QCOMPARE(window->txbYearADBCetc->text(), QString("1 000"));
+    QTest::keyClick(window->txbYearADBCetc, Qt::Key_Return);
+    QCOMPARE(window->txbOutputGC->text(), QString("March 15, 1000 AD"));
   }
 
   void monthDayYearDateCalculatesOnClick() {

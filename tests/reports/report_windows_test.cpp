@@ -50,6 +50,25 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(messages->requests.empty());
   }
 
+  void eachRunReadsTheTypedDateAfresh() {
+    TypeYearMonthDay("2000-01-01 CE");
+    frmDateSequence* report = OpenDateSequence();
+    report->txbNumDays->setText("1");
+    window->txbYearCEJC->clear();
+    QTest::keyClicks(window->txbYearCEJC, "2016-2-26");
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QVERIFY(report->OutputText().contains("   2016-02-26 CE        2016-02-26 DC"));
+    QCOMPARE(window->txbYearCEJC->text(), QString("2016-02-26 CE"));
+
+    const QString before = report->OutputText();
+    window->txbYearCEJC->setText("2001-02-29 CE");
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QVERIFY(messages->requests[0].text.startsWith("The input date is invalid."));
+    QCOMPARE(report->OutputText(), before);
+    QCOMPARE(window->txbYearCEJC->text(), QString("2001-02-29 CE"));
+  }
+
   void dateSequenceRefusesBadCounts() {
     frmDateSequence* report = OpenDateSequence();
     report->txbNumDays->setText("801");
@@ -141,6 +160,14 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(report->cmdClear, Qt::LeftButton);
     QVERIFY(report->OutputText().startsWith("  Year      Astronomical"));
     QVERIFY(!report->OutputText().contains(" CE "));
+
+    // A first year past the table: the message, and the box as it was.
+    const QString before = report->OutputText();
+    window->txbYearCEJC->setText("4001-01-01 CE");
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.back().text,
+             QString("Vernal equinoxes are calculated only for years in the range 1 through 4000."));
+    QCOMPARE(report->OutputText(), before);
   }
 };
 
