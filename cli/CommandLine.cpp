@@ -8,6 +8,7 @@
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 #include "core/DateTexts.h"
+#include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -47,7 +48,11 @@ const std::vector<OptionEntry>& OptionTable() {
                 "Gregorian with --mdy",
                 "name"),
          converting},
-        {option({"dee"}, "the Dee version in force: D or DC (default DC)", "version"), dated},
+        {option({"dee"},
+                "the Dee version in force: D or DC; default: the one the date's tag names, "
+                "else DC",
+                "version"),
+         dated},
         {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
                 "era"),
          {"convert", "weekday"}},
@@ -63,8 +68,7 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"days"}, "days to add or subtract", "n"), converting},
         {option({"json"}, "one JSON object a date"), {"convert", "weekday"}},
         {option({"count"},
-                "number of rows (sequence: default 14; equinoxes: default 12; at "
-                "most 800)",
+                "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000)",
                 "n"),
          reports},
         {option({"longitude"},
@@ -99,6 +103,23 @@ int MonthPosition(const QString& month) {
     }
   }
   return 0;
+}
+
+// A whole number as an option's value: digits, optionally grouped in threes
+// by commas ("1,000"); anything else is a usage error naming the option.
+int64_t WholeNumberOption(const QString& value, const QString& option) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]+|[0-9]{1,3}(,[0-9]{3})+)$"));
+  QString digits = value;
+  digits.remove(u',');
+  bool fits = false;
+  const int64_t number = digits.toLongLong(&fits);
+  if (!form.match(value).hasMatch() || !fits || digits.size() > 12) {
+    throw UsageError{"orvc: --" + option +
+                     " takes a whole number: digits, optionally grouped by commas (\"1,000\"); "
+                     "not \"" +
+                     value + "\""};
+  }
+  return number;
 }
 
 QJsonObject CalendarObject(const CalendarInfo& calendar, int32_t jdn, const CalendarResult& texts,
@@ -152,6 +173,7 @@ Options ParseCommandLine(const QStringList& arguments) {
         DeeVersionByDesignation(parser.value(Named("dee")).toUpper().toStdString());
     if (version == nullptr) throw UsageError{"orvc: --dee must be D or DC"};
     options.dee = *version;
+    options.dee_given = true;
   }
   if (parser.isSet(Named("era"))) {
     const QString style = parser.value(Named("era")).toUpper();
@@ -163,9 +185,17 @@ Options ParseCommandLine(const QStringList& arguments) {
     if (!parser.isSet(Named(amounts[i]))) continue;
     if (!options.plus && !options.minus)
       throw UsageError{"orvc: --years, --months, --weeks and --days need --plus or --minus"};
-    options.amounts[i] = Unmarked(parser.value(Named(amounts[i])));
+    const QString value = Unmarked(parser.value(Named(amounts[i])));
+    WholeNumberOption(value, QLatin1String(amounts[i]));
+    options.amounts[i] = value;
   }
-  if (parser.isSet(Named("count"))) options.count = Unmarked(parser.value(Named("count")));
+  if (parser.isSet(Named("count"))) {
+    options.count = WholeNumberOption(Unmarked(parser.value(Named("count"))), "count");
+  }
+  // The date of a single-date command names its Dee version by its tag.
+  if (!options.mdy && options.positional.size() == 1) {
+    options.dee = DeeVersionFor(options, options.positional[0]);
+  }
   if (parser.isSet(Named("longitude"))) {
     static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})$"));
     const QRegularExpressionMatch match = form.match(parser.value(Named("longitude")));
@@ -252,6 +282,13 @@ ArithmeticInput ArithmeticFor(const Options& options, bool shown) {
   return {options.plus, options.minus, shown, options.amounts};
 }
 
+DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
+  if (options.dee_given) return options.dee;
+  QString tag = date_text.toUpper();
+  RemoveChars(tag, "0123456789-" + kTypedGroupSeparators);
+  return tag == QStringOf(kDeeVersion.designation) ? kDeeVersion : kDeeCecilVersion;
+}
+
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
   if (!IsComplete(typed)) {
     PrintMessages(
@@ -272,8 +309,14 @@ bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTe
 }
 
 QString ResultFor(int32_t jdn, Era era, const Options& options) {
+  if (!options.json) return ResultLines(ResultsFor(jdn, ResultEra(era), options.dee), options.dee);
+  return QString::fromUtf8(
+             QJsonDocument(ResultObject(jdn, era, options)).toJson(QJsonDocument::Compact)) +
+         u'\n';
+}
+
+QJsonObject ResultObject(int32_t jdn, Era era, const Options& options) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
-  if (!options.json) return ResultLines(results, options.dee);
   QJsonObject object{{"jdn", jdn}, {"day_of_week", results.day_of_week}};
   for (size_t i = 0; i < kCalendarCount; ++i) {
     const CalendarInfo& calendar = kCalendars[i];
@@ -281,7 +324,7 @@ QString ResultFor(int32_t jdn, Era era, const Options& options) {
     if (calendar.code == kDeeCode) texts.insert("version", QStringOf(options.dee.name));
     object.insert(QStringOf(calendar.key), texts);
   }
-  return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+  return object;
 }
 
 QString LineFeeds(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }

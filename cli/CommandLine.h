@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCommandLineOption>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -35,16 +36,18 @@ struct Options {
   bool version = false;
   bool mdy = false;
   const CalendarInfo* calendar = nullptr;  // --calendar; null: from the tag, or Gregorian
-  DeeVersion dee = kDeeCecilVersion;
+  DeeVersion dee = kDeeCecilVersion;       // --dee; without it, the version the date's tag names
+  bool dee_given = false;
   std::optional<Era> era_style;  // --era
   bool plus = false;
   bool minus = false;
-  std::array<QString, 4> amounts;  // --years, --months, --weeks, --days
+  std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
-  QString count;
+  std::optional<int64_t> count;  // --count
   double longitude = 77.0;
   QString longitude_label = QStringLiteral("77d0m W");
   bool apparent = true;
+  bool answer_each_line = false;  // flush each answer to a line of standard input
 };
 
 // Parses and checks the whole command line (arguments without the program
@@ -64,19 +67,24 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
 
 ArithmeticInput ArithmeticFor(const Options& options, bool shown = true);
 
+// The Dee version for a date text: --dee when given; else a "D" tag names the
+// Dee version and anything else leaves Dee-Cecil.
+DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
+
 // Checks a complete input and finds its day, as a report button does; prints
 // the refusal. held.InputDate.jdn is the day on success.
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err);
 
 // The day's texts: lines, or one JSON object and a line feed.
 QString ResultFor(int32_t jdn, Era era, const Options& options);
+QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
 
 QString LineFeeds(QString text);
 void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
                    const QString& prefix = {});
 
 // The commands.
-int RunConvert(const Options& options, QTextStream& in, QTextStream& out, QTextStream& err);
+int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err);
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);

@@ -1,5 +1,9 @@
 // orvc convert: the day of a date in every calendar, or of each line of
 // standard input.
+#include <QIODevice>
+#include <QStringDecoder>
+#include <optional>
+
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
 
@@ -25,27 +29,48 @@ Era EraStyle(const Options& options, const TypedDate& typed) {
 
 }  // namespace
 
-int RunConvert(const Options& options, QTextStream& in, QTextStream& out, QTextStream& err) {
+// One line of standard input without its line break, decoded from UTF-8;
+// nullopt when it is not UTF-8.
+std::optional<QString> DecodedLine(QByteArray bytes) {
+  while (bytes.endsWith('\n') || bytes.endsWith('\r')) bytes.chop(1);
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = decoder(bytes);
+  if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
+int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err) {
   // What one date leaves for the next, as in the window.
   HeldInput held;
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
-    int line_number = 0;
     bool first = true;
-    QString line;
-    while (in.readLineInto(&line)) {
-      ++line_number;
-      if (line.trimmed().isEmpty()) continue;
-      TypedDate typed = TypedDateFor(options, {line});
-      const std::vector<MessageRequest> refusals = Convert(typed, options, held);
-      if (!refusals.empty()) {
-        PrintMessages(refusals, err, QStringLiteral("line %1: ").arg(line_number));
+    for (int line_number = 1;; ++line_number) {
+      QByteArray bytes = in.readLine();
+      if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
+      if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+      const std::optional<QString> line = DecodedLine(bytes);
+      if (!line) {
+        err << "line " << line_number << ": The line is not UTF-8 text.\n";
         status = kOrvcRefused;
-        continue;
+      } else if (!line->trimmed().isEmpty()) {
+        Options line_options = options;
+        line_options.dee = DeeVersionFor(options, *line);
+        TypedDate typed = TypedDateFor(line_options, {*line});
+        const std::vector<MessageRequest> refusals = Convert(typed, line_options, held);
+        if (!refusals.empty()) {
+          PrintMessages(refusals, err, QStringLiteral("line %1: ").arg(line_number));
+          status = kOrvcRefused;
+        } else {
+          if (!first && !options.json) out << '\n';
+          first = false;
+          out << ResultFor(held.InputDate.jdn, EraStyle(line_options, typed), line_options);
+        }
       }
-      if (!first && !options.json) out << '\n';
-      first = false;
-      out << ResultFor(held.InputDate.jdn, EraStyle(options, typed), options);
+      if (options.answer_each_line) {
+        out.flush();
+        err.flush();
+      }
     }
     return status;
   }

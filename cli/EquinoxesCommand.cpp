@@ -9,12 +9,7 @@ namespace orv {
 
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
-  QString count_text = options.count.isEmpty() ? QStringLiteral("12") : options.count;
-  const RunCount count = ReadRunCount(count_text, QStringLiteral("Too many years"));
-  if (count.message) {
-    PrintMessages({*count.message}, err);
-    return kOrvcRefused;
-  }
+  const int64_t years = options.count.value_or(12);
   int32_t year = 0;
   static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
   if (!options.mdy && bare_year.match(options.positional[0]).hasMatch()) {
@@ -38,17 +33,23 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
     return kOrvcRefused;
   }
-  if (count.count == 0) return kOrvcSuccess;
+  if (years == 0) return kOrvcSuccess;
   VernalEquinoxRun run;
-  run.first_year = year;
-  run.years = count.count;
   run.longitude_degrees = options.longitude;
   run.longitude_label = options.longitude_label;
   run.apparent_time = options.apparent;
   run.dee = options.dee;
-  const ReportOutput output = BuildVernalEquinoxTable(run);
-  out << LineFeeds(output.text);
-  if (output.message) PrintMessages({*output.message}, err);
+  // Every year asked, streamed, up to the last of the table.
+  out << LineFeeds(VernalEquinoxHeader(run.dee));
+  int rows = 0;
+  int missed = 0;
+  for (; rows < years && IsEquinoxYear(year); ++rows, ++year) {
+    const VernalEquinoxRow row = VernalEquinoxFor(year, run);
+    missed += row.missed ? 1 : 0;
+    out << VernalEquinoxLine(row, run, rows) << '\n';
+  }
+  if (years >= 2) out << '\n' << VernalEquinoxSummary(run, missed, rows) << '\n';
+  if (rows < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
   return kOrvcSuccess;
 }
 

@@ -12,31 +12,33 @@ struct Command {
   const char* synopsis;
   const char* summary;
   const char* example;
-  std::function<int(const Options&, QTextStream&, QTextStream&, QTextStream&)> run;
+  std::function<int(const Options&, QIODevice&, QTextStream&, QTextStream&)> run;
 };
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "convert [options] DATE | --mdy MONTH DAY YEAR ERA | -",
        "The day in the Gregorian, Julian and Dee calendars; with -, one DATE a line\n      "
-       "from standard input",
+       "of UTF-8 text from standard input, each answered at once when it comes from\n      "
+       "a pipe or a terminal",
        "orvc convert --plus --months 1 \"2000-01-31 CE\"", RunConvert},
       {"weekday", "weekday [options] --mdy MONTH DAY YEAR ERA WEEKDAY",
        "Whether the date falls on WEEKDAY in the Gregorian or the Julian calendar",
        "orvc weekday --mdy January 1 2000 AD Saturday",
-       [](const Options& o, QTextStream&, QTextStream& out, QTextStream& err) {
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunWeekday(o, out, err);
        }},
       {"sequence", "sequence [options] DATE | --mdy MONTH DAY YEAR ERA",
-       "Days from the date in the Gregorian and Dee calendars, marking where they agree",
+       "Days from the date in the Gregorian and Dee calendars, marking where they agree;\n      "
+       "any number of them, printed as they are made",
        "orvc sequence --count 8 \"2016-02-26 CE\"",
-       [](const Options& o, QTextStream&, QTextStream& out, QTextStream& err) {
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
        }},
       {"equinoxes", "equinoxes [options] YEAR | DATE | --mdy MONTH DAY YEAR ERA",
-       "March equinoxes from the year, years 1 to 4000",
+       "March equinoxes from the year, up to all the years 1 to 4000",
        "orvc equinoxes --count 3 --longitude 74:0 --mean 2024",
-       [](const Options& o, QTextStream&, QTextStream& out, QTextStream& err) {
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEquinoxes(o, out, err);
        }},
   };
@@ -46,9 +48,12 @@ const std::vector<Command>& Commands() {
 const char* const kDateHelp =
     "DATE is a year-month-day date as typed in the main window: astronomical year\n"
     "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
-    "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\".\n";
+    "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
+    "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
+    "--calendar) the date is refused.\n";
 
 const char* const kExitHelp =
+    "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n"
     "Exit status: 0 done; 1 weekday: neither calendar has the date on that weekday;\n"
     "2 refused (the program's message goes to standard error) or a usage error.\n";
 
@@ -72,9 +77,11 @@ QString CommandHelp(const Command& command) {
 
 }  // namespace
 
-int RunOrvc(const QStringList& arguments, QTextStream& in, QTextStream& out, QTextStream& err) {
+int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err,
+            bool answer_each_line) {
   try {
-    const Options options = ParseCommandLine(arguments);
+    Options options = ParseCommandLine(arguments);
+    options.answer_each_line = answer_each_line;
     const auto command = std::find_if(Commands().begin(), Commands().end(), [&](const Command& c) {
       return options.command == QLatin1String(c.name);
     });
@@ -89,7 +96,7 @@ int RunOrvc(const QStringList& arguments, QTextStream& in, QTextStream& out, QTe
     if (command == Commands().end()) throw UsageError{kUsage};
     return command->run(options, in, out, err);
   } catch (const UsageError& error) {
-    err << error.text << '\n';
+    err << error.text << "\nTry 'orvc --help'.\n";
     return kOrvcRefused;
   }
 }

@@ -3,13 +3,17 @@
 // stand on, so every text it prints is the text the windows show.
 #pragma once
 
+#include <QIODevice>
 #include <QStringList>
 #include <QTextStream>
 
 namespace orv {
 
 // Runs one command line (arguments without the program name); returns the
-// exit status (cli/CommandLine.h).
-int RunOrvc(const QStringList& arguments, QTextStream& in, QTextStream& out, QTextStream& err);
+// exit status (cli/CommandLine.h). in is standard input, read as UTF-8 bytes;
+// with answer_each_line, each answer to a line of it is flushed at once (for
+// a program that feeds orvc a line and waits).
+int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err,
+            bool answer_each_line = false);
 
 }  // namespace orv

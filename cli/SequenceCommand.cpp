@@ -1,4 +1,7 @@
-// orvc sequence: the date sequence report.
+// orvc sequence: the date sequence report, streamed row by row for any
+// length within the day numbers.
+#include <limits>
+
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
 
@@ -6,23 +9,33 @@ namespace orv {
 
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
-  QString count_text = options.count.isEmpty() ? QStringLiteral("14") : options.count;
-  const RunCount count = ReadRunCount(count_text, QStringLiteral("Too many days"));
-  if (count.message) {
-    PrintMessages({*count.message}, err);
-    return kOrvcRefused;
-  }
+  const int64_t days = options.count.value_or(14);
   TypedDate typed = TypedDateFor(options, options.positional);
   HeldInput held;
   if (!DayForReport(typed, options, held, err)) return kOrvcRefused;
-  if (count.count == 0) return kOrvcSuccess;
-  DateSequenceRun run;
-  run.first_jdn = held.InputDate.jdn;
-  run.days = count.count;
-  run.dee = options.dee;
-  const ReportOutput output = BuildDateSequence(run);
-  out << LineFeeds(output.text);
-  if (output.message) PrintMessages({*output.message}, err);
+  if (days == 0) return kOrvcSuccess;
+
+  DateSequenceText text(options.dee);
+  out << text.Header() << "\n\n";
+  DateSequenceRow previous;
+  int64_t rows = 0;
+  int64_t same_days = 0;
+  UserMessage message;
+  for (int64_t day = held.InputDate.jdn; rows < days; ++day) {
+    if (day > std::numeric_limits<int32_t>::max()) {
+      message = LastNumberedDayMessage();
+      break;
+    }
+    const DateSequenceRow row =
+        DateSequenceDay(static_cast<int32_t>(day), options.dee, rows == 0 ? nullptr : &previous);
+    out << text.Line(row) << '\n';
+    ++rows;
+    same_days += row.same ? 1 : 0;
+    previous = row;
+  }
+  const QString summary = DateSequenceText::Summary(same_days, rows);
+  if (!summary.isEmpty()) out << '\n' << summary << '\n';
+  if (message) PrintMessages({*message}, err);
   return kOrvcSuccess;
 }
 

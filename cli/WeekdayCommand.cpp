@@ -1,5 +1,9 @@
 // orvc weekday: whether a month-day-year date falls on a weekday in the
 // Gregorian or the Julian calendar.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "calendar/DatePr2.h"
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
@@ -29,18 +33,36 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
   HeldInput held;
-  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+  UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts);
+  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, held.DateParts);
+  if (refusal) {
     PrintMessages({*refusal}, err);
     return kOrvcRefused;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options, false);
   const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, options.dee, weekday, held);
+  const Era era = options.era_style.value_or(typed.era);
+  if (options.json) {
+    // Standard output holds only JSON: the answer, its sentence and the day.
+    // Found in both calendars, the day shown is the Julian reading's.
+    const bool in_both = outcome.found && outcome.message.has_value();
+    QJsonArray calendars;
+    if (outcome.in_gregorian || in_both) calendars << "gregorian";
+    if (outcome.in_julian) calendars << "julian";
+    QJsonObject answer{
+        {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)))},
+        {"found", outcome.found},
+        {"found_in", calendars},
+        {"sentence", outcome.message ? QJsonValue(LineFeeds(outcome.message->text))
+                                     : QJsonValue(QJsonValue::Null)}};
+    if (outcome.found) answer.insert("day", ResultObject(held.InputDate.jdn, era, options));
+    out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
+    return outcome.found ? kOrvcSuccess : kOrvcNotFound;
+  }
   if (outcome.message) out << LineFeeds(outcome.message->text) << '\n';
   if (!outcome.found) return kOrvcNotFound;
-  out << ResultFor(held.InputDate.jdn, options.era_style.value_or(typed.era), options);
-  if (!options.json) {
-    out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';
-  }
+  out << ResultFor(held.InputDate.jdn, era, options);
+  out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';
   return kOrvcSuccess;
 }
 

@@ -42,6 +42,21 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const 
   return outcome;
 }
 
+UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
+                               const QStringList& parts) {
+  UserMessage gregorian_refusal;
+  for (const int32_t code : {kGregorianCode, kJulianCode}) {
+    TypedDate reading = typed;
+    HeldInput held;
+    held.DateParts = parts;
+    ArithmeticInput none;
+    UserMessage refusal;
+    if (DayOfInput(&reading, code, none, dee, true, held, refusal)) return std::nullopt;
+    if (code == kGregorianCode) gregorian_refusal = refusal;
+  }
+  return gregorian_refusal;
+}
+
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
                       HeldInput& held) {
   Calculation calculation;

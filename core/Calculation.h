@@ -20,6 +20,14 @@ struct WeekdayOutcome {
 WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
                            int weekday, HeldInput& held);
 
+// For a checked month-day-year date (parts as the check split them) that
+// exists in neither the Gregorian nor the Julian calendar, such as 30
+// February: the invalid-date message of its Gregorian reading. The window's
+// weekday test simply finds such a date on the weekday in neither; orvc
+// refuses it.
+UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
+                               const QStringList& parts);
+
 // A whole Calculate of a complete input: the checks, then the conversion in
 // the input's calendar, or the weekday test when a weekday is chosen. The
 // messages come in the order they are shown; on success held.InputDate.jdn

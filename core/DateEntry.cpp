@@ -21,12 +21,13 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 bool FitsIn32Bits(int64_t value) { return value >= kInt32Min && value <= kInt32Max; }
 
 // The year, month and day of a date written with "-" between them, each
-// without its surrounding spaces. One "-" at either end is ignored; an empty
-// piece in between counts ("2000--03-20" has four).
+// without its surrounding spaces; none when there are not exactly three
+// pieces. One "-" at either end is ignored; an empty piece in between counts
+// ("2000--03-20" has four).
 QStringList YearMonthDayParts(QString text) {
   if (text.startsWith(u'-')) text.remove(0, 1);
   if (text.endsWith(u'-')) text.chop(1);
-  if (text.isEmpty()) return {};
+  if (text.isEmpty() || text.count(u'-') != 2) return {};  // not three parts
   QStringList parts = text.split(u'-');
   for (QString& part : parts) part = TrimSpaces(part);
   return parts;

@@ -1,5 +1,7 @@
 // Numbers as the user's platform settings group them, in a form the program
-// can read back.
+// can read back. "The platform's" is the program's default locale: the
+// system's in the windows; orvc makes it the C locale, so scripts get the
+// same figures everywhere.
 //
 // Every number the windows show with digit grouping (day numbers, long years,
 // report counts, Julian dates) goes through here. The program reads its own
@@ -28,12 +30,12 @@ struct NumberSymbols {
   QChar decimal_point;
 };
 
-NumberSymbols NumberSymbolsFor(const QLocale& locale = QLocale::system());
+NumberSymbols NumberSymbolsFor(const QLocale& locale = QLocale());
 
 // 1721426 -> "1,721,426" (English), "1.721.426" (German), "1 721 426" (French).
-QString FormatGroupedInteger(qint64 value, const QLocale& locale = QLocale::system());
+QString FormatGroupedInteger(qint64 value, const QLocale& locale = QLocale());
 
 // 2460389.62961 with 4 decimals -> "2,460,389.6296" (English).
-QString FormatGroupedFixed(double value, int decimals, const QLocale& locale = QLocale::system());
+QString FormatGroupedFixed(double value, int decimals, const QLocale& locale = QLocale());
 
 }  // namespace orv

@@ -41,13 +41,19 @@ QString KeyFile(uint32_t root, const QString& key_path) {
 
 QString SystemMessage(int code) { return QString::fromLocal8Bit(std::strerror(code)).left(100); }
 
-// Whether the file reads as settings: UTF-8 text whose lines are blank,
-// comments, [section] headers or name=value pairs. Anything else (a broken
-// or foreign file) counts as no settings at all. Checked here rather than
-// through QSettings, whose shared cache reports a parse error only once.
+// The program writes three short values; a settings file far larger than
+// that is not its own, and reading or rewriting it would slow every start
+// and Quit.
+constexpr qint64 kLargestSettingsFile = 64 * 1024;
+
+// Whether the file reads as settings: UTF-8 text of at most 64 KB whose
+// lines are blank, comments, [section] headers or name=value pairs. Anything
+// else (a broken, foreign or bloated file) counts as no settings at all.
+// Checked here rather than through QSettings, whose shared cache reports a
+// parse error only once.
 bool IsWellFormedIni(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestSettingsFile) return false;
   const QByteArray bytes = file.readAll();
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString text = decoder(bytes);

@@ -29,24 +29,16 @@ void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
   length += line.size() + 2;
 }
 
-QString SameDateSentence(int count, int days) {
-  if (count == 0) return QStringLiteral("All days have different dates in the two calendars.");
-  if (count == days) return QStringLiteral("All days have the same date in the two calendars.");
-  if (count == 1) return QStringLiteral("Only one day has the same date in the two calendars");
-  const auto percent = static_cast<int64_t>(std::floor(100.0 * count / days + 0.5));
-  return NumberWords(count) + " days (" + QString::number(percent) +
-         "%) have the same date in the two calendars.";
-}
-
 QString DateTextOf(const DateRecord& date) {
   return QString::fromStdString(DateText(date, DateOrderYMD, "-", ",", false));
 }
 
-// The year-month-day text of a day in the calendar.
-QString YearMonthDayOf(int32_t code, int32_t jdn, const DeeVersion& dee) {
+// The date of a day in the calendar, and its year-month-day text.
+DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& text) {
   DateRecord date{0, 0, 0, code, jdn, 0};
   JDNToDate(date, dee);
-  return YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(code), dee)));
+  text = YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(code), dee)));
+  return date;
 }
 
 }  // namespace
@@ -68,6 +60,60 @@ RunCount ReadRunCount(QString& text, const QString& too_many) {
   return result;
 }
 
+DateSequenceRow DateSequenceDay(int32_t jdn, const DeeVersion& dee,
+                                const DateSequenceRow* previous) {
+  DateSequenceRow row;
+  row.jdn = jdn;
+  row.gregorian = DateOf(kGregorianCode, jdn, dee, row.gregorian_text);
+  row.dee = DateOf(kDeeCode, jdn, dee, row.dee_text);
+  row.weekday = DayOfWeek(jdn);
+  row.same = row.gregorian.year == row.dee.year && row.gregorian.month == row.dee.month &&
+             row.gregorian.day == row.dee.day;
+  if (previous != nullptr) {
+    row.agreement_starts = row.same && !previous->same;
+    row.agreement_ends = !row.same && previous->same;
+  }
+  return row;
+}
+
+QString DateSequenceText::Header() const {
+  return "   Common Era date      " + QStringOf(dee_.name) + " date" +
+         Spaces(dee_ == kDeeCecilVersion ? 9 : 14) + "Julian day number    Day of week";
+}
+
+QString DateSequenceText::Line(const DateSequenceRow& row) {
+  const QString jdn_text = FormatGroupedInteger(row.jdn);
+  QString line = "   " + row.gregorian_text;
+  if (first_) first_column_padding_ = 21 - row.gregorian_text.size();
+  line += Spaces(first_column_padding_) + row.dee_text;
+  line += Spaces(2 - static_cast<qsizetype>(dee_.designation.size()));  // "D" as wide as "DC"
+  if (first_) {
+    first_jdn_length_ = jdn_text.size();
+    line += Spaces(19 - jdn_text.size());
+  } else {
+    line += row.marked() ? QStringLiteral("  <--") : Spaces(5);
+    line += Spaces(14 - jdn_text.size());
+  }
+  first_ = false;
+  return line + jdn_text + Spaces(21 - first_jdn_length_) +
+         QString::fromStdString(DayOfWeekName(static_cast<int16_t>(row.weekday)));
+}
+
+MessageRequest LastNumberedDayMessage() {
+  return DoItMessage("The sequence ends at the last day that can be numbered.",
+                     MessageStyle::kInformation);
+}
+
+QString DateSequenceText::Summary(int64_t same_days, int64_t rows) {
+  if (rows < 3) return QString();
+  if (same_days == 0) return QStringLiteral("All days have different dates in the two calendars.");
+  if (same_days == rows) return QStringLiteral("All days have the same date in the two calendars.");
+  if (same_days == 1) return QStringLiteral("Only one day has the same date in the two calendars");
+  const auto percent = static_cast<int64_t>(std::floor(100.0 * same_days / rows + 0.5));
+  return NumberWords(same_days) + " days (" + QString::number(percent) +
+         "%) have the same date in the two calendars.";
+}
+
 ReportOutput BuildDateSequence(const DateSequenceRun& run) {
   ReportOutput output;
   int64_t length = run.box.length;
@@ -75,18 +121,14 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     output.text += kCrLf;
     length += 2;
   }
+  DateSequenceText text(run.dee);
   if (length == 0) {
-    AppendLine(output, length,
-               "   Common Era date      " + QStringOf(run.dee.name) + " date" +
-                   Spaces(run.dee == kDeeCecilVersion ? 9 : 14) +
-                   "Julian day number    Day of week");
+    AppendLine(output, length, text.Header());
     AppendLine(output, length, QString());
   }
 
   int same_days = 0;
-  bool previous_same = false;
-  qsizetype first_column_padding = 0;
-  qsizetype first_jdn_length = 0;
+  DateSequenceRow previous;
   for (int i = 0; i < run.days; ++i) {
     if (length > run.box.capacity) {
       output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
@@ -94,42 +136,19 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     }
     const int64_t day = int64_t{run.first_jdn} + i;
     if (day > std::numeric_limits<int32_t>::max()) {
-      output.message = DoItMessage("The sequence ends at the last day that can be numbered.",
-                                   MessageStyle::kInformation);
+      output.message = LastNumberedDayMessage();
       break;
     }
-    const auto jdn = static_cast<int32_t>(day);
-    const QString gregorian = YearMonthDayOf(kGregorianCode, jdn, run.dee);
-    const QString dee = YearMonthDayOf(kDeeCode, jdn, run.dee);
-    QString gregorian_digits = gregorian;
-    RemoveChars(gregorian_digits, QStringLiteral("CE "));
-    QString dee_digits = dee;
-    RemoveChars(dee_digits, QStringLiteral("CDE "));
-    const bool same = gregorian_digits == dee_digits;
-    const QString jdn_text = FormatGroupedInteger(jdn);
-
-    QString line = "   " + gregorian;
-    if (i == 0) first_column_padding = 21 - gregorian.size();
-    line += Spaces(first_column_padding) + dee;
-    line += Spaces(2 - static_cast<qsizetype>(run.dee.designation.size()));  // "D" as wide as "DC"
-    if (i == 0) {
-      first_jdn_length = jdn_text.size();
-      line += Spaces(19 - jdn_text.size());
-    } else {
-      line += same != previous_same ? QStringLiteral("  <--") : Spaces(5);
-      line += Spaces(14 - jdn_text.size());
-    }
-    line += jdn_text + Spaces(21 - first_jdn_length) +
-            QString::fromStdString(DayOfWeekName(DayOfWeek(jdn)));
-    AppendLine(output, length, line);
+    const DateSequenceRow row =
+        DateSequenceDay(static_cast<int32_t>(day), run.dee, i == 0 ? nullptr : &previous);
+    AppendLine(output, length, text.Line(row));
     ++output.rows;
-    same_days += same ? 1 : 0;
-    previous_same = same;
+    same_days += row.same ? 1 : 0;
+    previous = row;
   }
 
-  if (output.rows >= 3) {
-    output.text += kCrLf + SameDateSentence(same_days, output.rows) + kCrLf;
-  }
+  const QString summary = DateSequenceText::Summary(same_days, output.rows);
+  if (!summary.isEmpty()) output.text += kCrLf + summary + kCrLf;
   return output;
 }
 
@@ -162,13 +181,8 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
     length += 2;
   }
 
-  const double apparent_shift = run.apparent_time ? 8.0 / 1440.0 : 0.0;
-  const QString time_kind = run.apparent_time ? QStringLiteral(" a") : QStringLiteral(" m");
-  // A Dee-Cecil equinox is expected on March 20; Dee dates, a day later.
-  const bool dee_cecil = run.dee == kDeeCecilVersion;
-  const QString expected_day = dee_cecil ? QStringLiteral("-20 D") : QStringLiteral("-21 D");
   int32_t year = run.first_year;
-  int off_day = 0;
+  int missed = 0;
   for (int i = 0; i < run.years; ++i, ++year) {
     if (!IsEquinoxYear(year)) {
       output.message = VernalEquinoxOutOfRangeMessage();
@@ -178,59 +192,78 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
       output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
       return output;  // no summary
     }
-    const double x = MarchEquinoxUT(year);
-    const QString mark = i % 10 == 0 ? time_kind : Spaces(2);
-
-    // A space, then the year with a space for its sign; years 1 to 9 get
-    // one more so that years below 100 take four characters.
-    QString line = "  " + QString::number(year);
-    if (line.size() == 3) line.prepend(u' ');
-    line += Spaces(5) + FormatGroupedFixed(x, 4);
-
-    double london = x + 0.5 - apparent_shift;
-    RoundToMinute(london);
-    DateRecord gregorian{0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
-    JDNToDate(gregorian);
-    line += Spaces(gregorian.year < 10 ? 6 : 5) + DateTextOf(gregorian) + " CE " +
-            QString::fromStdString(DayFractionTime(london)) + mark;
-
-    double washington = x + 0.5 - run.longitude_degrees / 360.0 - apparent_shift;
-    RoundToMinute(washington);
-    DateRecord dee{0, 0, 0, kDeeCode, static_cast<int32_t>(std::floor(washington)), 0};
-    DeeJDNToDate(dee, run.dee);
-    line += Spaces(dee.year < 10 ? 4 : 3) + DateTextOf(dee) + u' ' +
-            QStringOf(run.dee.designation) + u' ' +
-            QString::fromStdString(DayFractionTime(washington)) + mark;
-
-    const int position = year % 33;
-    line += u' ';
-    if (position == 0) {
-      line += QStringLiteral("33");
-    } else {
-      line += (position < 10 ? QStringLiteral(" ") : QString()) + QString::number(position) +
-              (IsDeeLeapYear(year) ? QStringLiteral("*") : QString());
-    }
-    if (!line.contains(expected_day)) {
-      line += QStringLiteral("  <--");
-      ++off_day;
-    }
-    AppendLine(output, length, line);
+    const VernalEquinoxRow row = VernalEquinoxFor(year, run);
+    missed += row.missed ? 1 : 0;
+    AppendLine(output, length, VernalEquinoxLine(row, run, i));
     ++output.rows;
   }
 
   // The count is out of the years listed: fewer than asked when the run
   // reached the last year of the table.
   if (run.years >= 2 && output.rows >= 1) {
-    QString summary = "Number of VE not on March " +
-                      (dee_cecil ? QStringLiteral("20") : QStringLiteral("21")) + " in " +
-                      QStringOf(run.dee.name) + " Calendar for " + run.longitude_label + ": " +
-                      QString::number(off_day) + " of " + QString::number(output.rows);
-    if (off_day != 0) {
-      summary += " (" + FormatGroupedFixed(100.0 * off_day / output.rows, 2) + "%)";
-    }
-    output.text += kCrLf + summary + kCrLf;
+    output.text += kCrLf + VernalEquinoxSummary(run, missed, output.rows) + kCrLf;
   }
   return output;
+}
+
+VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
+  VernalEquinoxRow row;
+  row.year = year;
+  row.jd_ut = MarchEquinoxUT(year);
+  const double apparent_shift = run.apparent_time ? 8.0 / 1440.0 : 0.0;
+
+  double london = row.jd_ut + 0.5 - apparent_shift;
+  RoundToMinute(london);
+  row.london = {0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
+  JDNToDate(row.london);
+  row.london_time = QString::fromStdString(DayFractionTime(london));
+
+  double meridian = row.jd_ut + 0.5 - run.longitude_degrees / 360.0 - apparent_shift;
+  RoundToMinute(meridian);
+  row.meridian = {0, 0, 0, kDeeCode, static_cast<int32_t>(std::floor(meridian)), 0};
+  DeeJDNToDate(row.meridian, run.dee);
+  row.meridian_time = QString::fromStdString(DayFractionTime(meridian));
+
+  row.cycle_position = year % 33 == 0 ? 33 : year % 33;
+  row.dee_leap = IsDeeLeapYear(year);
+  // A Dee-Cecil equinox is expected on March 20; Dee dates, a day later.
+  const int expected_day = run.dee == kDeeCecilVersion ? 20 : 21;
+  row.missed = row.meridian.month != 3 || row.meridian.day != expected_day;
+  return row;
+}
+
+QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& run, int index) {
+  const QString mark = index % 10 != 0
+                           ? Spaces(2)
+                           : (run.apparent_time ? QStringLiteral(" a") : QStringLiteral(" m"));
+  // A space, then the year with a space for its sign; years 1 to 9 get one
+  // more so that years below 100 take four characters.
+  QString line = "  " + QString::number(row.year);
+  if (line.size() == 3) line.prepend(u' ');
+  line += Spaces(5) + FormatGroupedFixed(row.jd_ut, 4);
+  line += Spaces(row.london.year < 10 ? 6 : 5) + DateTextOf(row.london) + " CE " + row.london_time +
+          mark;
+  line += Spaces(row.meridian.year < 10 ? 4 : 3) + DateTextOf(row.meridian) + u' ' +
+          QStringOf(run.dee.designation) + u' ' + row.meridian_time + mark;
+  line += u' ';
+  if (row.cycle_position == 33) {
+    line += QStringLiteral("33");
+  } else {
+    line += (row.cycle_position < 10 ? QStringLiteral(" ") : QString()) +
+            QString::number(row.cycle_position) + (row.dee_leap ? QStringLiteral("*") : QString());
+  }
+  if (row.missed) line += QStringLiteral("  <--");
+  return line;
+}
+
+QString VernalEquinoxSummary(const VernalEquinoxRun& run, int missed, int rows) {
+  const bool dee_cecil = run.dee == kDeeCecilVersion;
+  QString summary = "Number of VE not on March " +
+                    (dee_cecil ? QStringLiteral("20") : QStringLiteral("21")) + " in " +
+                    QStringOf(run.dee.name) + " Calendar for " + run.longitude_label + ": " +
+                    QString::number(missed) + " of " + QString::number(rows);
+  if (missed != 0) summary += " (" + FormatGroupedFixed(100.0 * missed / rows, 2) + "%)";
+  return summary;
 }
 
 }  // namespace orv

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
 #include "core/Message.h"
 
@@ -47,6 +48,44 @@ RunCount ReadRunCount(QString& text, const QString& too_many);
 // Date sequence: days from first_jdn on, the Gregorian and the Dee date of
 // each, its day number and weekday; days on which both dates begin or cease
 // to agree are marked, and a sentence counts the days that agree.
+//
+// Row by row, for any length (the command line streams them):
+struct DateSequenceRow {
+  int32_t jdn = 0;
+  DateRecord gregorian;
+  DateRecord dee;
+  QString gregorian_text;         // "2016-02-26 CE"
+  QString dee_text;               // "2016-02-26 DC"
+  int weekday = 0;                // 0 Sunday ... 6 Saturday
+  bool same = false;              // both calendars give the same year, month and day
+  bool agreement_starts = false;  // same, and the day before was not (never the first row)
+  bool agreement_ends = false;    // not same, and the day before was
+  bool marked() const { return agreement_starts || agreement_ends; }
+};
+// The row of a day; previous is the row of the day before, if it is listed.
+DateSequenceRow DateSequenceDay(int32_t jdn, const DeeVersion& dee,
+                                const DateSequenceRow* previous);
+// The text of the rows: the header line, then one line a row (the first row
+// sets the columns), then the sentence on the days that agree, which a run
+// of fewer than three rows leaves out. No line breaks.
+class DateSequenceText {
+ public:
+  explicit DateSequenceText(const DeeVersion& dee) : dee_(dee) {}
+  QString Header() const;
+  QString Line(const DateSequenceRow& row);
+  static QString Summary(int64_t same_days, int64_t rows);  // empty below three rows
+
+ private:
+  DeeVersion dee_;
+  bool first_ = true;
+  qsizetype first_column_padding_ = 0;
+  qsizetype first_jdn_length_ = 0;
+};
+
+// Shown when a sequence reaches the last day that can be numbered.
+MessageRequest LastNumberedDayMessage();
+
+// A run into a box of the window: at most 800 rows.
 struct DateSequenceRun {
   ReportBox box;
   int32_t first_jdn = 0;
@@ -69,6 +108,26 @@ struct VernalEquinoxRun {
   DeeVersion dee = kDeeCecilVersion;
 };
 ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run);
+
+// Row by row: the equinox of one year (1 to 4000) with the run's meridian,
+// time kind and Dee version.
+struct VernalEquinoxRow {
+  int32_t year = 0;
+  double jd_ut = 0;        // the instant, a Julian date in universal time
+  DateRecord london;       // Gregorian, at London in the run's solar time
+  QString london_time;     // "03:06"
+  DateRecord meridian;     // Dee (the run's version), at the run's meridian
+  QString meridian_time;   // "21:58"
+  int cycle_position = 0;  // 1 to 33
+  bool dee_leap = false;
+  bool missed = false;  // the Dee date is not March 21 (Dee) or 20 (Dee-Cecil)
+};
+VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run);
+// A row's line; the time kind ("a" or "m") is shown on every tenth row from
+// the first (index 0, 10, 20 ...). No line break.
+QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& run, int index);
+// "Number of VE not on March 20 in ... : 3 of 12 (25.00%)".
+QString VernalEquinoxSummary(const VernalEquinoxRun& run, int missed, int rows);
 
 // The three header lines of the table. A box shows them alone until it holds
 // a run (a run's dates carry "CE"); a run into an empty box begins with them.

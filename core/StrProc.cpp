@@ -1,5 +1,7 @@
 #include "core/StrProc.h"
 
+#include <bitset>
+
 #include "core/NumberFormat.h"
 
 namespace orv {
@@ -39,7 +41,22 @@ double LeadingNumber(const QString& text) {
 }
 
 void RemoveChars(QString& text, const QString& set) {
-  text.removeIf([&set](QChar c) { return set.contains(c); });
+  // The program's sets are short and ASCII: one table lookup a character
+  // keeps a line of megabytes fast.
+  std::bitset<128> ascii;
+  bool all_ascii = true;
+  for (const QChar c : set) {
+    if (c.unicode() < 128) {
+      ascii.set(c.unicode());
+    } else {
+      all_ascii = false;
+    }
+  }
+  if (all_ascii) {
+    text.removeIf([&ascii](QChar c) { return c.unicode() < 128 && ascii.test(c.unicode()); });
+  } else {
+    text.removeIf([&set](QChar c) { return set.contains(c); });
+  }
 }
 
 QString DigitsOnly(const QString& text) {
@@ -62,7 +79,7 @@ bool IsWholeNumber(const QString& text, bool sign_allowed, const QString& extra_
   return rest.isEmpty();
 }
 
-QString NumberWords(int32_t count) {
+QString NumberWords(int64_t count) {
   static const char* const kUpToTwenty[21] = {
       "No",       "One",     "Two",     "Three",     "Four",     "Five",     "Six",
       "Seven",    "Eight",   "Nine",    "Ten",       "Eleven",   "Twelve",   "Thirteen",

@@ -48,6 +48,6 @@ bool IsWholeNumber(const QString& text, bool sign_allowed, const QString& extra_
 // A count in English words for the start of a sentence: 0 "No", 1 "One" ...
 // 21 "Twenty one" ... 99 "Ninety nine"; from 100 on (and below 0) the figure
 // with the platform's digit grouping.
-QString NumberWords(int32_t count);
+QString NumberWords(int64_t count);
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 // orvc convert reading random lines from standard input. Must hold: no crash,
 // exit status 0 or 2, and a refusal for every line it did not convert.
+#include <QBuffer>
 #include <QTextStream>
 #include <cstdlib>
 
@@ -11,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool json = input.Flag();
   const bool dee = input.Flag();
   QByteArray lines = input.Rest();
-  QTextStream in(&lines);
+  QBuffer in(&lines);
+  in.open(QIODevice::ReadOnly);
   QString out_text;
   QString err_text;
   QTextStream out(&out_text);

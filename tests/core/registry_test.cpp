@@ -126,6 +126,7 @@ TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
       {"[General]\nJDN=", "3 Name not found."},  // truncated before the value
       {"[Gener", "1 Key not found or is empty."},
       {QByteArray(3000, '\0'), "1 Key not found or is empty."},
+      {"[General]\nJDN=1\n" + QByteArray("junk=1\n").repeated(10000), "1 Key not found or is empty."},
       {"\xef\xbb\xbf[General]\nJDN=1\n", "0 OK"},
       {"[\r]", "1 Key not found or is empty."},  // a section broken by a carriage return (fuzzing)
       {"[General]\rJDN=7\r", "0 OK"},
@@ -140,6 +141,7 @@ TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
     QString value;
     EXPECT_EQ(Read("JDN", value), c.status) << c.contents.left(30).toStdString();
     EXPECT_TRUE(Write("JDN", "2451545").startsWith("0 ")) << "a new value can always be saved";
+    EXPECT_LT(QFileInfo(IniFile()).size(), 1024) << "nothing foreign is written back";
     EXPECT_EQ(Read("JDN", value), "0 OK");
     EXPECT_EQ(value, "2451545");
   }
