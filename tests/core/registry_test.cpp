@@ -126,7 +126,8 @@ TEST_F(RegistryTest, SettingsOfEveryShapeReadWithoutHarm) {
       {"[General]\nJDN=", "3 Name not found."},  // truncated before the value
       {"[Gener", "1 Key not found or is empty."},
       {QByteArray(3000, '\0'), "1 Key not found or is empty."},
-      {"[General]\nJDN=1\n" + QByteArray("junk=1\n").repeated(10000), "1 Key not found or is empty."},
+      {"[General]\nJDN=1\n" + QByteArray("junk=1\n").repeated(10000),
+       "1 Key not found or is empty."},
       {"\xef\xbb\xbf[General]\nJDN=1\n", "0 OK"},
       {"[\r]", "1 Key not found or is empty."},  // a section broken by a carriage return (fuzzing)
       {"[General]\rJDN=7\r", "0 OK"},

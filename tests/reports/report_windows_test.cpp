@@ -165,8 +165,9 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     const QString before = report->OutputText();
     window->txbYearCEJC->setText("4001-01-01 CE");
     QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
-    QCOMPARE(messages->requests.back().text,
-             QString("Vernal equinoxes are calculated only for years in the range 1 through 4000."));
+    QCOMPARE(
+        messages->requests.back().text,
+        QString("Vernal equinoxes are calculated only for years in the range 1 through 4000."));
     QCOMPARE(report->OutputText(), before);
   }
 };
