@@ -31,7 +31,7 @@ struct OptionEntry {
 
 const std::vector<OptionEntry>& OptionTable() {
   static const std::vector<OptionEntry> table = [] {
-    const QStringList dated{"convert", "weekday", "sequence", "equinoxes"};
+    const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
     const QStringList converting{"convert", "sequence", "equinoxes"};
     const QStringList reports{"sequence", "equinoxes"};
     auto option = [](const QStringList& names, const QString& description,
@@ -55,7 +55,7 @@ const std::vector<OptionEntry>& OptionTable() {
          dated},
         {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
                 "era"),
-         {"convert", "weekday"}},
+         {"convert", "weekday", "diff"}},
         {option({"plus"}, "add the amounts that follow"), converting},
         {option({"minus"}, "subtract the amounts that follow"), converting},
         {option({"years"}, "years to add or subtract", "n"), converting},
@@ -66,7 +66,10 @@ const std::vector<OptionEntry>& OptionTable() {
          converting},
         {option({"weeks"}, "weeks to add or subtract", "n"), converting},
         {option({"days"}, "days to add or subtract", "n"), converting},
-        {option({"json"}, "one JSON object a date"), {"convert", "weekday"}},
+        {option({"json"}, "one JSON object a date (diff: one for the difference)"),
+         {"convert", "weekday", "diff"}},
+        {option({"jdn"}, "the day of this Julian day number (any signed 32-bit number)", "n"),
+         {"convert"}},
         {option({"count"},
                 "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000)",
                 "n"),
@@ -189,6 +192,17 @@ Options ParseCommandLine(const QStringList& arguments) {
     WholeNumberOption(value, QLatin1String(amounts[i]));
     options.amounts[i] = value;
   }
+  if (parser.isSet(Named("jdn"))) {
+    const QString value = Unmarked(parser.value(Named("jdn")));
+    static const QRegularExpression form(QStringLiteral("^-?[0-9]{1,10}$"));
+    bool fits = false;
+    const int32_t jdn = value.toInt(&fits);
+    if (!form.match(value).hasMatch() || !fits) {
+      throw UsageError{"orvc: --jdn takes a whole number from -2147483648 to 2147483647; not \"" +
+                       value + "\""};
+    }
+    options.jdn = jdn;
+  }
   if (parser.isSet(Named("count"))) {
     options.count = WholeNumberOption(Unmarked(parser.value(Named("count"))), "count");
   }
@@ -270,10 +284,16 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
   } else {
     typed.notation = Notation::kYearMonthDay;
     typed.year_month_day = date[0];
-    // Without --calendar the tag chooses, as it does in the window.
+    // Without --calendar the tag chooses, as it does in the window; a date
+    // without a tag is Gregorian, as with "Proleptic Gregorian" chosen.
     typed.calendar = options.calendar != nullptr
                          ? options.calendar
                          : CalendarNamedInText(typed.year_month_day.toUpper(), options.dee);
+    QString letters = typed.year_month_day;
+    RemoveChars(letters, "0123456789-" + kTypedGroupSeparators);
+    if (typed.calendar == nullptr && letters.isEmpty()) {
+      typed.calendar = CalendarByCode(kGregorianCode);
+    }
   }
   return typed;
 }

@@ -43,6 +43,7 @@ struct Options {
   bool minus = false;
   std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
+  std::optional<int32_t> jdn;    // convert --jdn
   std::optional<int64_t> count;  // --count
   double longitude = 77.0;
   QString longitude_label = QStringLiteral("77d0m W");
@@ -86,6 +87,7 @@ void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err
 // The commands.
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err);
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err);
+int RunDiff(const Options& options, QTextStream& out, QTextStream& err);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
 

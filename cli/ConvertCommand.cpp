@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <optional>
 
+#include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
 
@@ -73,6 +75,26 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       }
     }
     return status;
+  }
+  // A day number, or today: the day itself, then any arithmetic.
+  const bool today = !options.mdy && options.positional == QStringList{QStringLiteral("today")};
+  if (options.jdn || today) {
+    if (options.jdn && (options.mdy || !options.positional.isEmpty())) {
+      throw UsageError{"orvc: --jdn takes the place of the date"};
+    }
+    held.InputDate = {0, 0, 0, kGregorianCode, options.jdn.value_or(0), 0};
+    if (today) held.InputDate.jdn = TodayJDN();
+    JDNToDate(held.InputDate, options.dee);
+    ArithmeticInput arithmetic = ArithmeticFor(options);
+    UserMessage message;
+    if (!DayOfInput(nullptr, kGregorianCode, arithmetic, options.dee, true, held, message)) {
+      PrintMessages({message.value_or(Message("Invalid input in the arithmetical function.",
+                                              MessageStyle::kInformation))},
+                    err);
+      return kOrvcRefused;
+    }
+    out << ResultFor(held.InputDate.jdn, options.era_style.value_or(Era::kCE), options);
+    return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
   TypedDate typed = TypedDateFor(options, options.positional);

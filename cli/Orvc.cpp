@@ -17,11 +17,18 @@ struct Command {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"convert", "convert [options] DATE | --mdy MONTH DAY YEAR ERA | -",
+      {"convert", "convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR ERA | -",
        "The day in the Gregorian, Julian and Dee calendars; with -, one DATE a line\n      "
        "of UTF-8 text from standard input, each answered at once when it comes from\n      "
        "a pipe or a terminal",
        "orvc convert --plus --months 1 \"2000-01-31 CE\"", RunConvert},
+      {"diff", "diff [options] FROM TO",
+       "How far apart two dates are: days, weeks and days, and years, months and days\n      "
+       "in the calendar of FROM (added to FROM by convert --plus, they give TO)",
+       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"",
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
+         return RunDiff(o, out, err);
+       }},
       {"weekday", "weekday [options] --mdy MONTH DAY YEAR ERA WEEKDAY",
        "Whether the date falls on WEEKDAY in the Gregorian or the Julian calendar",
        "orvc weekday --mdy January 1 2000 AD Saturday",
@@ -50,7 +57,7 @@ const char* const kDateHelp =
     "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
     "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
     "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
-    "--calendar) the date is refused.\n";
+    "--calendar) it is a Gregorian date: \"2000-01-01\".\n";
 
 const char* const kExitHelp =
     "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n"

@@ -1,0 +1,61 @@
+// How far apart two days are: in days, in weeks and days, and in years,
+// months and days by the program's own arithmetic.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+#include "calendar/Calendars.h"
+#include "calendar/DateRecord.h"
+#include "calendar/Dee.h"
+#include "core/Message.h"
+
+namespace orv {
+
+// A year-month-day date typed with its tag ("2000-01-01 CE", "1582-10-05 JC",
+// the Dee tag in force), read as the main window reads its year-month-day box
+// with no calendar chosen: the same checks, messages and canonical rewrite of
+// the text. A text that names no calendar is read in `untagged` when given
+// (orvc takes such a date as Gregorian), else refused. The messages carry
+// the given title. nullopt when refused.
+std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, UserMessage& message,
+                                         const QString& title,
+                                         const CalendarInfo* untagged = nullptr);
+
+// From one day to another. days = 7 * weeks + week_days. years, months and
+// remainder_days are in the calendar of the first date: the most whole years
+// and months that, added (or, backwards, subtracted) with the month-end rule
+// of the date arithmetic, do not pass the second date, then the days left.
+// So the main window's arithmetic, given the first date and these amounts,
+// gives the second date. Every figure has the sign of days.
+struct DateDifference {
+  int64_t days = 0;
+  int64_t weeks = 0;
+  int64_t week_days = 0;
+  int64_t years = 0;
+  int64_t months = 0;
+  int64_t remainder_days = 0;
+};
+DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee);
+
+// The texts the window and orvc show: "8,845", "1,263 weeks, 4 days",
+// "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards).
+struct DifferenceTexts {
+  QString days;
+  QString weeks;
+  QString years_months_days;
+};
+DifferenceTexts TextsOf(const DateDifference& difference);
+
+// The difference as lines to copy or print (no line breaks at the ends):
+//   From:               2000-01-01 CE
+//   To:                 2024-03-01 CE
+//   Days:               8,826
+//   Weeks and days:     1,260 weeks, 6 days
+//   In the Gregorian Calendar: 24 years, 2 months, 0 days
+QStringList DifferenceLines(const QString& from, const QString& to, const DifferenceTexts& texts,
+                            const QString& calendar_name);
+
+}  // namespace orv

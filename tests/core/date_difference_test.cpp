@@ -1,0 +1,105 @@
+// How far apart two days are, and the round trip through the arithmetic.
+#include "core/DateDifference.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "calendar/Calendar.h"
+#include "core/DateEntry.h"
+#include "tests/PrintQString.h"
+
+namespace orv {
+namespace {
+
+DateRecord Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
+  QString typed = text;
+  UserMessage message;
+  const std::optional<DateRecord> date = ReadTaggedDate(typed, dee, message, kDoItCaption);
+  EXPECT_TRUE(date.has_value()) << text;
+  return date.value_or(DateRecord{});
+}
+
+TEST(DateDifference, DaysWeeksAndTheMonthEndRule) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* days;
+    const char* weeks;
+    const char* years_months_days;
+  };
+  const Case cases[] = {
+      {"2000-01-31 CE", "2000-02-29 CE", "29", "4 weeks, 1 day", "0 years, 1 month, 0 days"},
+      {"2000-01-31 CE", "2000-03-01 CE", "30", "4 weeks, 2 days", "0 years, 1 month, 1 day"},
+      {"2000-03-31 CE", "2000-02-29 CE", "-31", "-4 weeks, -3 days", "0 years, -1 month, 0 days"},
+      {"1582-10-05 JC", "1582-10-15 CE", "0", "0 weeks, 0 days", "0 years, 0 months, 0 days"},
+      {"1-01-01 CE", "2000-01-01 CE", "730,119", "104,302 weeks, 5 days",
+       "1,999 years, 0 months, 0 days"},
+      {"32-02-29 DC", "33-02-28 DC", "365", "52 weeks, 1 day", "1 year, 0 months, 0 days"},
+  };
+  for (const Case& c : cases) {
+    const DateRecord from = Read(c.from);
+    const DifferenceTexts texts =
+        TextsOf(DifferenceBetween(from, Read(c.to).jdn, kDeeCecilVersion));
+    EXPECT_EQ(texts.days, c.days) << c.from << " " << c.to;
+    EXPECT_EQ(texts.weeks, c.weeks) << c.from << " " << c.to;
+    EXPECT_EQ(texts.years_months_days, c.years_months_days) << c.from << " " << c.to;
+  }
+}
+
+// Adding the years, months and days back with the program's arithmetic gives
+// the second date, in every calendar, forwards and backwards.
+TEST(DateDifference, AddedBackGivesTheSecondDate) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int32_t> day(-34000000, 38000000);
+  std::uniform_int_distribution<int32_t> near(-3000, 3000);
+  struct Version {
+    int32_t code;
+    DeeVersion dee;
+  };
+  for (const Version v :
+       {Version{kGregorianCode, kDeeCecilVersion}, Version{kJulianCode, kDeeCecilVersion},
+        Version{kDeeCode, kDeeVersion}, Version{kDeeCode, kDeeCecilVersion}}) {
+    for (int i = 0; i < 5000; ++i) {
+      DateRecord from{0, 0, 0, v.code, day(random), 0};
+      JDNToDate(from, v.dee);
+      const int32_t to = i % 2 == 0 ? day(random) : from.jdn + near(random);
+      const DateDifference d = DifferenceBetween(from, to, v.dee);
+      ASSERT_EQ(d.days, int64_t{to} - from.jdn);
+      ASSERT_LE(std::abs(d.months), 11);
+      DateRecord back = from;
+      const bool forwards = d.days >= 0;
+      const ArithmeticValues amounts = {static_cast<int32_t>(std::abs(d.years)),
+                                        static_cast<int32_t>(std::abs(d.months)), 0,
+                                        static_cast<int32_t>(std::abs(d.remainder_days))};
+      ASSERT_TRUE(ApplyDateArithmetic(back, amounts, forwards, v.dee));
+      ASSERT_EQ(back.jdn, to) << char(v.code) << " from " << from.jdn << " to " << to;
+      // The most whole months: one more would pass the second date.
+      DateRecord further = from;
+      const int64_t months = std::abs(d.years) * 12 + std::abs(d.months) + 1;
+      const ArithmeticValues more = {static_cast<int32_t>(months / 12),
+                                     static_cast<int32_t>(months % 12), 0, 0};
+      if (ApplyDateArithmetic(further, more, forwards, v.dee)) {
+        ASSERT_TRUE(forwards ? further.jdn > to : further.jdn < to) << from.jdn << " " << to;
+      }
+    }
+  }
+}
+
+TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
+  QString typed = " 2000-3-1 ce ";
+  UserMessage message;
+  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption)->jdn, 2451605);
+  EXPECT_EQ(typed, "2000-03-01 CE");
+  for (const char* refused : {"2000-01-01", "2001-02-29 CE", "2000-01-01 D"}) {
+    typed = refused;
+    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption)) << refused;
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->title, kDoItCaption);
+  }
+  EXPECT_EQ(message->text, "Please specify calendar for year-month-day date.")
+      << "D is not the tag in force";
+}
+
+}  // namespace
+}  // namespace orv
