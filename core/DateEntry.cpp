@@ -1,6 +1,8 @@
 #include "core/DateEntry.h"
 
+#include <QRegularExpression>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "calendar/Calendar.h"
@@ -338,6 +340,28 @@ bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool 
   if (!FitsIn32Bits(jdn)) return false;
   date.jdn = static_cast<int32_t>(jdn);
   return true;
+}
+
+std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
+                                        const DeeVersion& dee, UserMessage& message) {
+  const QString title = QStringLiteral("Julian day number");
+  QString digits = TrimSpaces(text);
+  RemoveChars(digits, kTypedGroupSeparators);
+  static const QRegularExpression whole(QStringLiteral("^-?[0-9]{1,12}$"));
+  if (!whole.match(digits).hasMatch()) {
+    message = Message("Invalid Julian day number.", MessageStyle::kInformation, title);
+    return std::nullopt;
+  }
+  const int64_t jdn = digits.toLongLong();
+  DateRecord date{0, 0, 0, calendar_code, static_cast<int32_t>(jdn), 0};
+  if (FitsIn32Bits(jdn)) JDNToDate(date, dee);
+  if (!FitsIn32Bits(jdn) || std::abs(date.year) > kLargestTypedYear) {
+    message = Message("Julian day number out of range." + kCrLf +
+                          "The input date's year must lie between -99,999 and 99,999.",
+                      MessageStyle::kInformation, title);
+    return std::nullopt;
+  }
+  return date;
 }
 
 bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,

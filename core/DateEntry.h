@@ -80,6 +80,14 @@ int32_t YearOfTypedDate(const TypedDate& typed);
 void ShowDateAsMDY(const DateRecord& date, TypedDate& typed);
 void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
 
+// The day of a typed Julian day number ("2,451,545", "-5"; the group
+// separators of a typed year allowed) as a date in the calendar, to be
+// written into the input fields. Refused, with the message, when the text is
+// not a whole number or the day's year lies beyond the years the input fields
+// take (99,999 either side of year 0).
+std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
+                                        const DeeVersion& dee, UserMessage& message);
+
 // "2000-01-01 CE": astronomical year (grouped beyond 9999 in magnitude),
 // two-digit month and day, a space and the tag.
 QString YearMonthDayText(const DateRecord& date, const QString& tag);

@@ -99,6 +99,10 @@ void frmMain::CreateControls() {
   lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   cmdToday = MakeButton(fraInput, "cmdToday", "Today", TwipsRect(150, 1640, 1100, 380));
   cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", TwipsRect(1350, 1640, 1100, 380));
+  lblGoToJDN =
+      MakeLabel(fraInput, "lblGoToJDN", "Julian day number:", TwipsRect(3600, 1690, 1700, 285));
+  txbGoToJDN = Make<QLineEdit>(fraInput, "txbGoToJDN", TwipsRect(5350, 1660, 2000, 330));
+  txbGoToJDN->setToolTip("Type a Julian day number and press Enter to calculate its day");
 
   // Arithmetic.
   fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", TwipsRect(120, 2320, 7500, 1020));
@@ -157,6 +161,8 @@ void frmMain::CreateControls() {
       MakeButton(this, "cmdCalculate", kCalculateCaption, TwipsRect(7860, 160, 2250, 480));
   cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard",
                              TwipsRect(7860, 740, 2250, 480));
+  cmdDateDifference =
+      MakeButton(this, "cmdDateDifference", "Date difference", TwipsRect(7860, 3820, 2250, 480));
   cmdDateSequence =
       MakeButton(this, "cmdDateSequence", "Date sequence", TwipsRect(7860, 4400, 2250, 480));
   cmdHelp = MakeButton(this, "cmdHelp", "Help", TwipsRect(7860, 4980, 1080, 480));
@@ -171,6 +177,7 @@ void frmMain::CreateControls() {
   SetAccessibleNames();
   // Tab order as the eye reads: the left column, then the side buttons as
   // arranged at start-up.
+  setTabOrder(cmdDateDifference, cmdDateSequence);
   setTabOrder(cmdDateSequence, cmdQLsoftware);
   setTabOrder(cmdQLsoftware, cmdHelp);
   setTabOrder(cmdHelp, cmdQuit);
@@ -185,6 +192,7 @@ void frmMain::CreateControls() {
 // What a screen reader announces with each box's value: its label's text.
 void frmMain::SetAccessibleNames() {
   const std::pair<QWidget*, QString> names[] = {
+      {txbGoToJDN, "Julian day number to go to"},
       {cboMonthNames, "Month"},
       {cboDayNumbers, "Day"},
       {txbYearADBCetc, "Year"},
@@ -226,6 +234,8 @@ void frmMain::ConnectHandlers() {
   connect(cmdCopyResult, &QPushButton::clicked, this, &frmMain::cmdCopyResult_Click);
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
   connect(cmdDateSequence, &QPushButton::clicked, this, &frmMain::cmdDateSequence_Click);
+  connect(cmdDateDifference, &QPushButton::clicked, this, &frmMain::cmdDateDifference_Click);
+  connect(txbGoToJDN, &QLineEdit::returnPressed, this, &frmMain::txbGoToJDN_Enter);
   connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
   connect(cmdQLsoftware, &QPushButton::clicked, this, &frmMain::cmdQLsoftware_Click);
 

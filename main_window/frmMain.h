@@ -27,6 +27,7 @@
 
 namespace orv {
 
+class frmDateDifference;
 class frmDateSequence;
 class frmVernalEquinoxes;
 class frmView;
@@ -62,6 +63,11 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void cmdDateSequence_Click();
   void cmdQLsoftware_Click();
   frmDateSequence* DateSequenceWindow() const { return date_sequence_window; }
+  // The date difference, its first date the input's day when there is one.
+  void cmdDateDifference_Click();
+  frmDateDifference* DateDifferenceWindow() const { return date_difference_window; }
+  // A typed Julian day number (Enter in txbGoToJDN) into the input, calculated.
+  void txbGoToJDN_Enter();
   // Help in the text viewer, and the two links.
   void cmdHelp_Click();
   void lblOnlineUserManual_Click();
@@ -119,6 +125,8 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QLineEdit* txbYearCEJC;
   QLabel* lblCE;
   QPushButton* cmdToday;
+  QLabel* lblGoToJDN;
+  QLineEdit* txbGoToJDN;
   std::array<QPushButton*, 2> cmdClear;
 
   QGroupBox* fraPlusMinus;
@@ -149,6 +157,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QPushButton* cmdCalculate;
   QPushButton* cmdCopyResult;
   QPushButton* cmdDateSequence;
+  QPushButton* cmdDateDifference;
   QPushButton* cmdQLsoftware;
   QPushButton* cmdHelp;
   QPushButton* cmdQuit;
@@ -191,6 +200,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QButtonGroup* plus_minus_group;
   QButtonGroup* dee_group;
   frmDateSequence* date_sequence_window = nullptr;
+  frmDateDifference* date_difference_window = nullptr;
   frmVernalEquinoxes* vernal_equinox_window = nullptr;
   frmView* help_viewer = nullptr;
 };

@@ -1,6 +1,11 @@
 // frmMain: opening the two report windows.
+#include "calendar/Calendar.h"
+#include "core/DateEntry.h"
+#include "core/DateTexts.h"
 #include "core/ReportBuilders.h"
+#include "core/StrProc.h"
 #include "main_window/frmMain.h"
+#include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
 #include "ui_services/Geometry.h"
@@ -29,6 +34,45 @@ void frmMain::cmdDateSequence_Click() {
   if (!ReadInputDay()) return;
   if (date_sequence_window == nullptr) date_sequence_window = new frmDateSequence(*this, this);
   ShowModeless(date_sequence_window);
+}
+
+void frmMain::cmdDateDifference_Click() {
+  // The first date is the input's day, when the input names one that exists.
+  QString from;
+  const bool weekday_chosen =
+      intInputDateType == kMonthDayYear && cboCalendar[0]->currentIndex() >= kFirstWeekdayPosition;
+  if (InputComplete && !weekday_chosen) {
+    if (!ReadInputDay()) return;
+    DateRecord day{0, 0, 0, InputDate.calendar, lngJDN, 0};
+    JDNToDate(day, dee_version);
+    from =
+        YearMonthDayText(day, QStringOf(CalendarTag(*CalendarByCode(day.calendar), dee_version)));
+  }
+  if (date_difference_window == nullptr) {
+    date_difference_window = new frmDateDifference(*this, this);
+  }
+  if (!from.isEmpty()) date_difference_window->txbFromDate->setText(from);
+  ShowModeless(date_difference_window);
+  date_difference_window->txbToDate->setFocus();
+}
+
+void frmMain::txbGoToJDN_Enter() {
+  // Nothing changes until the number is known to be a day the input can show.
+  MainInputs in = ReadInputs();
+  if (!in.optInputDateWithoutAYN && !in.optInputDateWithAYN) in.optInputDateWithoutAYN = true;
+  const int32_t calendar = orv::GetInputCalendar(in);
+  UserMessage message;
+  const std::optional<DateRecord> day =
+      DayOfTypedJDN(txbGoToJDN->text(), calendar, dee_version, message);
+  if (!day) {
+    Show(message);
+    return;
+  }
+  WriteInputs(in);
+  ShowDateAsMDY(*day);
+  ShowDateAsYMD(*day);
+  Timer1_Timer();  // the input is complete: the upkeep learns its notation
+  cmdCalculate_Click();
 }
 
 void frmMain::cmdQLsoftware_Click() {

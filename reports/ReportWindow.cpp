@@ -38,33 +38,36 @@ ReportWindow::ReportWindow(ReportHost& host, const QString& caption, QWidget* pa
   txbOutput->viewport()->installEventFilter(this);
 }
 
-void ReportWindow::FinishLoad(QLineEdit* box) {
-  count_box = box;
-  count_box->setMaxLength(3);
-  count_box->installEventFilter(this);
-
+void LookLikeTheMainWindow(QWidget& window, ReportHost& host) {
   QWidget* main = host.HostWindow();
-  QFont font = this->font();
+  QFont font = window.font();
   font.setPointSize(9);
-  setFont(font);
-  SetControlsFontName(this, QStringLiteral("Arial"), true, true);
-  QFont report(QStringLiteral("Courier New"));
-  report.setPointSizeF(8.25);
-  report.setStyleHint(QFont::Monospace);
-  txbOutput->setFont(report);
-  SetControlsBackColor(this, main->palette().color(QPalette::Window));
-  SetControlsForeColor(this, QColor(255, 255, 255));
-  setWindowIcon(main->windowIcon());
+  window.setFont(font);
+  SetControlsFontName(&window, QStringLiteral("Arial"), true, true);
+  SetControlsBackColor(&window, main->palette().color(QPalette::Window));
+  SetControlsForeColor(&window, QColor(255, 255, 255));
+  window.setWindowIcon(main->windowIcon());
   // Over the main window's output, but never hanging off a small screen.
   QPoint position = host.ReportWindowPosition();
   if (const QScreen* screen = main->screen()) {
     const QRect available = screen->availableGeometry();
     position.setX(std::clamp(position.x(), available.left(),
-                             std::max(available.left(), available.right() - width())));
+                             std::max(available.left(), available.right() - window.width())));
     position.setY(std::clamp(position.y(), available.top(),
-                             std::max(available.top(), available.bottom() - height())));
+                             std::max(available.top(), available.bottom() - window.height())));
   }
-  move(position);
+  window.move(position);
+}
+
+void ReportWindow::FinishLoad(QLineEdit* box) {
+  count_box = box;
+  count_box->setMaxLength(3);
+  count_box->installEventFilter(this);
+  LookLikeTheMainWindow(*this, host);
+  QFont report(QStringLiteral("Courier New"));
+  report.setPointSizeF(8.25);
+  report.setStyleHint(QFont::Monospace);
+  txbOutput->setFont(report);
   SetCopyCaption(false);
 }
 

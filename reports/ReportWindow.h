@@ -14,6 +14,10 @@
 
 namespace orv {
 
+// The look every window opened from the main window shares: its colours,
+// fonts and icon; placed over its output.
+void LookLikeTheMainWindow(QWidget& window, ReportHost& host);
+
 class ReportWindow : public QWidget {
   Q_OBJECT
 

@@ -82,6 +82,20 @@ class frmMainTest : public QObject, MainWindowHarness {
     QCOMPARE(window->txbOutputGC->text(), QString("March 15, 1000 AD"));
   }
 
+  void aDayNumberGoesIntoTheInputAndIsCalculated() {
+    ChooseYearMonthDay("1999-01-01 JC", kJulian);
+    QTest::keyClicks(window->txbGoToJDN, "2,451,545");
+    QTest::keyClick(window->txbGoToJDN, Qt::Key_Return);
+    QCOMPARE(window->txbYearCEJC->text(), QString("1999-12-19 JC"));
+    QCOMPARE(window->txbOutputGC->text(), QString("January 1, 2000 CE"));
+
+    window->txbGoToJDN->setText("99,999,999");
+    QTest::keyClick(window->txbGoToJDN, Qt::Key_Return);
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QVERIFY(messages->requests[0].text.startsWith("Julian day number out of range."));
+    QCOMPARE(window->txbYearCEJC->text(), QString("1999-12-19 JC"));
+  }
+
   void monthDayYearDateCalculatesOnClick() {
     ChooseMonthDayYear(3, 15, "44", kEraBC, kJulian);
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);

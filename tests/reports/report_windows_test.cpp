@@ -1,5 +1,6 @@
 // The report windows opened from the real main window, offscreen.
 
+#include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
 #include "tests/main_window/MainWindowHarness.h"
@@ -67,6 +68,29 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(messages->requests[0].text.startsWith("The input date is invalid."));
     QCOMPARE(report->OutputText(), before);
     QCOMPARE(window->txbYearCEJC->text(), QString("2001-02-29 CE"));
+  }
+
+  void dateDifferenceStartsFromTheInputDay() {
+    TypeYearMonthDay("1582-10-15 CE");
+    QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
+    frmDateDifference* difference = window->DateDifferenceWindow();
+    QVERIFY(difference != nullptr && difference->isVisible());
+    QCOMPARE(difference->txbFromDate->text(), QString("1582-10-15 CE"));
+    QTest::keyClicks(difference->txbToDate, "1582-10-4 jc");
+    QTest::keyClick(difference->txbToDate, Qt::Key_Return);
+    QCOMPARE(difference->txbToDate->text(), QString("1582-10-04 JC"));
+    QCOMPARE(difference->txbDays->text(), QString("-1"));
+    QCOMPARE(difference->txbYearsMonthsDays->text(), QString("0 years, 0 months, -1 day"));
+    QTest::mouseClick(difference->cmdCopyToClipboard, Qt::LeftButton);
+    QCOMPARE(ClipboardText(), difference->ResultText());
+    QVERIFY(ClipboardText().startsWith("From:               1582-10-15 CE\r\n"));
+
+    difference->txbToDate->setText("1582-02-30 JC");
+    QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QCOMPARE(messages->requests[0].title, QString("Do it"));
+    QTest::keyClick(difference, Qt::Key_Escape);
+    QVERIFY(!difference->isVisible());
   }
 
   void dateSequenceRefusesBadCounts() {
