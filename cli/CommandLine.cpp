@@ -9,6 +9,7 @@
 #include "calendar/DatePr2.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
+#include "core/ReportRecords.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -66,8 +67,11 @@ const std::vector<OptionEntry>& OptionTable() {
          converting},
         {option({"weeks"}, "weeks to add or subtract", "n"), converting},
         {option({"days"}, "days to add or subtract", "n"), converting},
-        {option({"json"}, "one JSON object a date (diff: one for the difference)"),
-         {"convert", "weekday", "diff"}},
+        {option({"json"},
+                "JSON: one object a date (diff: one for the difference; sequence and "
+                "equinoxes: one a row, then one for the summary)"),
+         {"convert", "weekday", "diff", "sequence", "equinoxes"}},
+        {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"}, "the day of this Julian day number (any signed 32-bit number)", "n"),
          {"convert"}},
         {option({"count"},
@@ -159,6 +163,8 @@ Options ParseCommandLine(const QStringList& arguments) {
   if (!options.positional.isEmpty()) options.command = options.positional.takeFirst();
   options.mdy = parser.isSet(Named("mdy"));
   options.json = parser.isSet(Named("json"));
+  options.csv = parser.isSet(Named("csv"));
+  if (options.json && options.csv) throw UsageError{"orvc: --json or --csv, not both"};
   options.plus = parser.isSet(Named("plus"));
   options.minus = parser.isSet(Named("minus"));
   if (options.plus && options.minus) throw UsageError{"orvc: --plus or --minus, not both"};
@@ -345,6 +351,30 @@ QJsonObject ResultObject(int32_t jdn, Era era, const Options& options) {
     object.insert(QStringOf(calendar.key), texts);
   }
   return object;
+}
+
+void ReportPrinter::Header(const QString& text_header) {
+  if (!options_.json && !options_.csv) out_ << text_header;
+}
+
+void ReportPrinter::Row(const QString& line, const Record& record) {
+  if (options_.json) {
+    out_ << QJsonDocument(JsonOf(record)).toJson(QJsonDocument::Compact) << '\n';
+  } else if (options_.csv) {
+    if (first_row_) out_ << CsvHeader(record) << "\r\n";
+    out_ << CsvLine(record) << "\r\n";
+  } else {
+    out_ << line << '\n';
+  }
+  first_row_ = false;
+}
+
+void ReportPrinter::Summary(const QString& text, const QJsonObject& fields) {
+  if (options_.json) {
+    out_ << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
+  } else if (!options_.csv && !text.isEmpty()) {
+    out_ << '\n' << text << '\n';
+  }
 }
 
 QString LineFeeds(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }

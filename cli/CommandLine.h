@@ -13,6 +13,7 @@
 
 #include "core/DateEntry.h"
 #include "core/Message.h"
+#include "core/ReportBuilders.h"
 
 namespace orv {
 
@@ -43,6 +44,7 @@ struct Options {
   bool minus = false;
   std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
+  bool csv = false;              // sequence, equinoxes
   std::optional<int32_t> jdn;    // convert --jdn
   std::optional<int64_t> count;  // --count
   double longitude = 77.0;
@@ -81,6 +83,22 @@ QString ResultFor(int32_t jdn, Era era, const Options& options);
 QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
 
 QString LineFeeds(QString text);
+
+// A report's rows as the options ask: text lines (the header first), JSON
+// lines (one object a row, then the summary object) or CSV (the header line,
+// then a line a row; no summary). Streamed row by row.
+class ReportPrinter {
+ public:
+  ReportPrinter(const Options& options, QTextStream& out) : options_(options), out_(out) {}
+  void Header(const QString& text_header);  // text lines, "\n" between them
+  void Row(const QString& line, const Record& record);
+  void Summary(const QString& text, const QJsonObject& fields);
+
+ private:
+  const Options& options_;
+  QTextStream& out_;
+  bool first_row_ = true;
+};
 void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
                    const QString& prefix = {});
 

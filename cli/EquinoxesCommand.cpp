@@ -4,6 +4,8 @@
 
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
+#include "core/ReportRecords.h"
+#include "core/StrProc.h"
 
 namespace orv {
 
@@ -40,15 +42,23 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   run.apparent_time = options.apparent;
   run.dee = options.dee;
   // Every year asked, streamed, up to the last of the table.
-  out << LineFeeds(VernalEquinoxHeader(run.dee));
+  ReportPrinter printer(options, out);
+  printer.Header(LineFeeds(VernalEquinoxHeader(run.dee)));
   int rows = 0;
   int missed = 0;
   for (; rows < years && IsEquinoxYear(year); ++rows, ++year) {
     const VernalEquinoxRow row = VernalEquinoxFor(year, run);
     missed += row.missed ? 1 : 0;
-    out << VernalEquinoxLine(row, run, rows) << '\n';
+    printer.Row(VernalEquinoxLine(row, run, rows), RecordOf(row));
   }
-  if (years >= 2) out << '\n' << VernalEquinoxSummary(run, missed, rows) << '\n';
+  const QString summary = years >= 2 ? VernalEquinoxSummary(run, missed, rows) : QString();
+  printer.Summary(summary, {{"rows", rows},
+                            {"missed", missed},
+                            {"expected_day", run.dee == kDeeCecilVersion ? 20 : 21},
+                            {"dee_version", QStringOf(run.dee.name)},
+                            {"meridian", run.longitude_label},
+                            {"time", run.apparent_time ? "apparent" : "mean"},
+                            {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
   if (rows < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
   return kOrvcSuccess;
 }

@@ -4,6 +4,8 @@
 
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
+#include "core/ReportRecords.h"
+#include "core/StrProc.h"
 
 namespace orv {
 
@@ -16,7 +18,8 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (days == 0) return kOrvcSuccess;
 
   DateSequenceText text(options.dee);
-  out << text.Header() << "\n\n";
+  ReportPrinter printer(options, out);
+  printer.Header(text.Header() + "\n\n");
   DateSequenceRow previous;
   int64_t rows = 0;
   int64_t same_days = 0;
@@ -28,13 +31,16 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
     }
     const DateSequenceRow row =
         DateSequenceDay(static_cast<int32_t>(day), options.dee, rows == 0 ? nullptr : &previous);
-    out << text.Line(row) << '\n';
+    printer.Row(text.Line(row), RecordOf(row));
     ++rows;
     same_days += row.same ? 1 : 0;
     previous = row;
   }
   const QString summary = DateSequenceText::Summary(same_days, rows);
-  if (!summary.isEmpty()) out << '\n' << summary << '\n';
+  printer.Summary(summary, {{"rows", qint64(rows)},
+                            {"same_days", qint64(same_days)},
+                            {"dee_version", QStringOf(options.dee.name)},
+                            {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
   if (message) PrintMessages({*message}, err);
   return kOrvcSuccess;
 }

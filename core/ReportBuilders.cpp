@@ -8,6 +8,7 @@
 #include "calendar/Dee.h"
 #include "core/DateEntry.h"
 #include "core/NumberFormat.h"
+#include "core/ReportRecords.h"
 #include "core/SolEq.h"
 #include "core/StrProc.h"
 
@@ -39,6 +40,14 @@ DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& tex
   JDNToDate(date, dee);
   text = YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(code), dee)));
   return date;
+}
+
+// The instant (a day number plus the fraction of its day) as days since the
+// end of February of its date's year, in the date's calendar.
+double DayOfMarch(const DateRecord& date, double instant, const DeeVersion& dee) {
+  DateRecord march_first{date.year, 3, 1, date.calendar, 0, 0};
+  DateToJDNWithStatus(march_first, dee);
+  return instant - march_first.jdn + 1;
 }
 
 }  // namespace
@@ -142,6 +151,7 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     const DateSequenceRow row =
         DateSequenceDay(static_cast<int32_t>(day), run.dee, i == 0 ? nullptr : &previous);
     AppendLine(output, length, text.Line(row));
+    output.records.push_back(RecordOf(row));
     ++output.rows;
     same_days += row.same ? 1 : 0;
     previous = row;
@@ -195,6 +205,7 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
     const VernalEquinoxRow row = VernalEquinoxFor(year, run);
     missed += row.missed ? 1 : 0;
     AppendLine(output, length, VernalEquinoxLine(row, run, i));
+    output.records.push_back(RecordOf(row));
     ++output.rows;
   }
 
@@ -217,12 +228,14 @@ VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
   row.london = {0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
   JDNToDate(row.london);
   row.london_time = QString::fromStdString(DayFractionTime(london));
+  row.london_day_of_march = DayOfMarch(row.london, london, run.dee);
 
   double meridian = row.jd_ut + 0.5 - run.longitude_degrees / 360.0 - apparent_shift;
   RoundToMinute(meridian);
   row.meridian = {0, 0, 0, kDeeCode, static_cast<int32_t>(std::floor(meridian)), 0};
   DeeJDNToDate(row.meridian, run.dee);
   row.meridian_time = QString::fromStdString(DayFractionTime(meridian));
+  row.meridian_day_of_march = DayOfMarch(row.meridian, meridian, run.dee);
 
   row.cycle_position = year % 33 == 0 ? 33 : year % 33;
   row.dee_leap = IsDeeLeapYear(year);

@@ -8,8 +8,11 @@
 // a window.
 #pragma once
 
+#include <QJsonValue>
 #include <QString>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
@@ -31,10 +34,14 @@ struct ReportBox {
   int64_t capacity = 63 * 1024;
 };
 
+// A row of a report as named fields in their order (core/ReportRecords.h).
+using Record = std::vector<std::pair<QString, QJsonValue>>;
+
 struct ReportOutput {
   QString text;         // to append, lines ended by CR LF
   UserMessage message;  // to show once the text is appended
   int rows = 0;
+  std::vector<Record> records;  // the rows written, as fields, for saving as CSV
 };
 
 // Reads the number of days or years typed (the text is trimmed in place).
@@ -118,6 +125,10 @@ struct VernalEquinoxRow {
   QString london_time;     // "03:06"
   DateRecord meridian;     // Dee (the run's version), at the run's meridian
   QString meridian_time;   // "21:58"
+  // The instants as days of March, for the chart: 20.25 is 20 March 06:00
+  // (days since the end of February of the date's year and calendar).
+  double london_day_of_march = 0;
+  double meridian_day_of_march = 0;
   int cycle_position = 0;  // 1 to 33
   bool dee_leap = false;
   bool missed = false;  // the Dee date is not March 21 (Dee) or 20 (Dee-Cecil)

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QThread>
 
 #include "calendar/DatePr2.h"
@@ -241,6 +242,8 @@ void frmMain::ConnectHandlers() {
 
   for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
+  new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmMain::cmdHelp_Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &frmMain::cmdQuit_Click);
 
   // Besides its half-second round, the upkeep runs on every change the user
   // makes to the input, so that Calculate (and Enter) work the moment the

@@ -4,13 +4,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 
+#include "core/ReportRecords.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/MessageBox.h"
 #include "ui_services/QL_common.h"
+#include "ui_services/SaveAndPrint.h"
 #include "ui_services/TextCopy.h"
 
 namespace orv {
@@ -30,11 +33,19 @@ ReportWindow::ReportWindow(ReportHost& host, const QString& caption, QWidget* pa
   cmdClear->setObjectName("cmdClear");
   cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
+  cmdSave = new QPushButton(kSaveCaption, this);
+  cmdSave->setObjectName("cmdSave");
+  cmdPrint = new QPushButton(kPrintCaption, this);
+  cmdPrint->setObjectName("cmdPrint");
 
   connect(cmdDoIt, &QPushButton::clicked, this, [this] { cmdDoIt_Click(); });
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &ReportWindow::cmdCopyToClipboard_Click);
   connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
   connect(cmdClose, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
+  connect(cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+  connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+  new QShortcut(QKeySequence::Save, this, this, &ReportWindow::cmdSave_Click);
+  new QShortcut(QKeySequence::Print, this, this, &ReportWindow::cmdPrint_Click);
   txbOutput->viewport()->installEventFilter(this);
 }
 
@@ -105,16 +116,22 @@ bool ReportWindow::ClearIfFullAndAgreed() {
                       MessageButtons::kYesNo, kDoItCaption},
                      this);
   if (answer != MessageAnswer::kYes) return false;
-  txbOutput->clear();
+  ClearOutput();
   return true;
 }
 
-void ReportWindow::AppendOutput(const QString& text) {
+void ReportWindow::ClearOutput() {
+  txbOutput->clear();
+  records.clear();
+}
+
+void ReportWindow::AppendOutput(const ReportOutput& output) {
+  records.insert(records.end(), output.records.begin(), output.records.end());
   // One insertion at the end for the whole run: the box's earlier text is
   // not copied again.
   QTextCursor cursor(txbOutput->document());
   cursor.movePosition(QTextCursor::End);
-  QString lines = text;
+  QString lines = output.text;
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   cursor.insertText(lines);
 }
@@ -136,13 +153,33 @@ void ReportWindow::cmdCopyToClipboard_Click() {
 }
 
 void ReportWindow::cmdClear_Click() {
-  txbOutput->clear();
+  ClearOutput();
   SetCopyCaption(false);
   count_box->setCursorPosition(count_box->text().size());
   count_box->setFocus();
 }
 
 void ReportWindow::cmdClose_Click() { hide(); }
+
+void ReportWindow::cmdSave_Click() {
+  const QString path =
+      ChooseSaveFile(this, file_name, QStringLiteral("Text (*.txt);;CSV, the rows (*.csv)"));
+  if (path.isEmpty()) return;
+  if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+    if (records.empty()) {
+      ShowMessage(Message("There are no rows to save yet.", MessageStyle::kInformation,
+                          QStringLiteral("Save")));
+      return;
+    }
+    SaveFile(this, path, CsvText(records).toUtf8(), false);
+  } else {
+    SaveFile(this, path, txbOutput->toPlainText().toUtf8(), true);
+  }
+}
+
+void ReportWindow::cmdPrint_Click() {
+  PrintText(this, windowTitle(), txbOutput->toPlainText(), txbOutput->font());
+}
 
 void ReportWindow::txbOutput_MouseUp(Qt::MouseButton button) {
   if (button != Qt::LeftButton || !cmdCopyToClipboard->isEnabled()) return;

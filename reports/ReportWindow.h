@@ -29,6 +29,8 @@ class ReportWindow : public QWidget {
   QPushButton* cmdCopyToClipboard;
   QPushButton* cmdClear;
   QPushButton* cmdClose;
+  QPushButton* cmdSave;
+  QPushButton* cmdPrint;
 
   // Narrow and wide widths of the copy button, twips.
   int intNarrowWidth = 3000;
@@ -39,6 +41,11 @@ class ReportWindow : public QWidget {
   virtual void cmdClear_Click();
   void cmdClose_Click();
   void txbOutput_MouseUp(Qt::MouseButton button);
+  // Save: the text as shown (.txt) or the rows of the runs since the box was
+  // last cleared (.csv). Print: the text, through the print dialog.
+  void cmdSave_Click();
+  void cmdPrint_Click();
+  const std::vector<Record>& Records() const { return records; }
 
   // The box's text with CR LF line breaks, as it is copied.
   QString OutputText() const;
@@ -54,7 +61,9 @@ class ReportWindow : public QWidget {
   ReportBox BoxState() const;
   // Asks to clear a box above capacity: false when the user says No.
   bool ClearIfFullAndAgreed();
-  void AppendOutput(const QString& text);
+  void AppendOutput(const ReportOutput& output);
+  // Empties the box and forgets its rows.
+  void ClearOutput();
   void ShowMessage(const UserMessage& message);
   void CaretToEnd();
   virtual void WindowActivated();
@@ -65,6 +74,8 @@ class ReportWindow : public QWidget {
 
   ReportHost& host;
   QLineEdit* count_box = nullptr;
+  QString file_name;  // suggested when saving
+  std::vector<Record> records;
 
  private:
   void SetCopyCaption(bool selected);

@@ -7,7 +7,7 @@ namespace orv {
 frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
     : ReportWindow(host, QStringLiteral("Date sequence"), parent) {
   setObjectName(QStringLiteral("frmDateSequence"));
-  setFixedSize(TwipsSize(9300, 7500));
+  setFixedSize(TwipsSize(9300, 8040));
   lblDates1 = new QLabel(QStringLiteral("Calculate dates for "), this);
   lblDates1->setObjectName("lblDates1");
   lblDates1->setGeometry(TwipsRect(240, 300, 1700, 300));
@@ -22,6 +22,9 @@ frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
   cmdCopyToClipboard->setGeometry(TwipsRect(240, 6780, intNarrowWidth, 420));
   cmdClear->setGeometry(TwipsRect(5000, 6780, 1500, 420));
   cmdClose->setGeometry(TwipsRect(7500, 6780, 1500, 420));
+  cmdSave->setGeometry(TwipsRect(240, 7320, 1500, 420));
+  cmdPrint->setGeometry(TwipsRect(1900, 7320, 1500, 420));
+  file_name = QStringLiteral("date-sequence.txt");
   txbNumDays->setAccessibleName(lblDates1->text() + "... " + lblDates2->text());
   txbOutput->setAccessibleName(windowTitle());
   FinishLoad(txbNumDays);
@@ -37,7 +40,7 @@ void frmDateSequence::cmdDoIt_Click() {
   run.days = days;
   run.dee = host.DeeVersionInUse();
   const ReportOutput output = BuildDateSequence(run);
-  AppendOutput(output.text);
+  AppendOutput(output);
   ShowMessage(output.message);
   CaretToEnd();
 }

@@ -49,7 +49,15 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
   cmdClose->setGeometry(TwipsRect(8700, 7000, 1500, 420));
   // Clear level with Close, 5000 twips from the left.
   cmdClear->setGeometry(TwipsRect(5000, 7000, 1500, 420));
-  setFixedSize(TwipsSize(10440, 7000 + 420 + 600));
+  cmdSave->setGeometry(TwipsRect(240, 7540, 1500, 420));
+  cmdPrint->setGeometry(TwipsRect(1900, 7540, 1500, 420));
+  file_name = QStringLiteral("vernal-equinoxes.txt");
+  cmdChart = new QPushButton(QStringLiteral("Chart"), this);
+  cmdChart->setObjectName("cmdChart");
+  cmdChart->setGeometry(TwipsRect(3560, 7540, 1500, 420));
+  cmdChart->setEnabled(false);  // until a run has rows to draw
+  connect(cmdChart, &QPushButton::clicked, this, &frmVernalEquinoxes::cmdChart_Click);
+  setFixedSize(TwipsSize(10440, 7540 + 420 + 600));
 
   InitEquinoxTerms();
   for (int degrees = 70; degrees <= 79; ++degrees) cboDegrees->addItem(QString::number(degrees));
@@ -115,9 +123,23 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   run.dee = host.DeeVersionInUse();
   const ReportOutput output = BuildVernalEquinoxTable(run);
   lngYear += output.rows;
-  AppendOutput(output.text);
+  AppendOutput(output);
+  if (output.rows > 0) {
+    last_run = run;
+    last_rows = output.rows;
+    cmdChart->setEnabled(true);
+  }
   ShowMessage(output.message);
   CaretToEnd();
+}
+
+void frmVernalEquinoxes::cmdChart_Click() {
+  if (last_rows == 0) return;
+  if (chart_window == nullptr) chart_window = new frmEquinoxChart(host, this);
+  chart_window->ShowRun(last_run, last_run.first_year, last_rows);
+  chart_window->show();
+  chart_window->raise();
+  chart_window->activateWindow();
 }
 
 }  // namespace orv

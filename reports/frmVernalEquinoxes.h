@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "reports/ReportWindow.h"
+#include "reports/frmEquinoxChart.h"
 
 namespace orv {
 
@@ -36,9 +37,18 @@ class frmVernalEquinoxes : public ReportWindow {
   void cmdDoIt_Click() override;
   void cmdClear_Click() override;
   void WriteVEHeader();
+  // The chart of the last run's years.
+  QPushButton* cmdChart;
+  void cmdChart_Click();
+  frmEquinoxChart* ChartWindow() const { return chart_window; }
 
  protected:
   void WindowActivated() override;
+
+ private:
+  VernalEquinoxRun last_run;
+  int last_rows = 0;
+  frmEquinoxChart* chart_window = nullptr;
 };
 
 }  // namespace orv

@@ -8,6 +8,9 @@ orv_required_packages="
   ninja-build
   g++
   qt6-base-dev
+  qt6-charts-dev
+  libqt6opengl6-dev
+  qt6-svg-dev
   libgl-dev
   libgtest-dev
   libgmock-dev
@@ -19,6 +22,7 @@ orv_required_packages="
   desktop-file-utils
   appstream
   dpkg-dev
+  python3
 "
 
 orv_missing_packages() {

@@ -1,13 +1,16 @@
 #include "ui_services/frmView.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include "core/ProgramTexts.h"
 #include "core/WholeFile.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/SaveAndPrint.h"
 #include "ui_services/TextCopy.h"
 
 namespace orv {
@@ -52,11 +55,23 @@ frmView::frmView(QWidget* parent) : QWidget(parent, Qt::Window) {
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   cmdClose->setGeometry(TwipsRect(9825, 6000, 1740, 330));
   cmdClose->setFont(tahoma);
+  cmdSave = new QPushButton(kSaveCaption, this);
+  cmdSave->setObjectName(QStringLiteral("cmdSave"));
+  cmdPrint = new QPushButton(kPrintCaption, this);
+  cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+  for (QPushButton* button : {cmdSave, cmdPrint}) {
+    button->resize(TwipsSize(1300, 330));
+    button->setFont(tahoma);
+  }
   setMinimumSize(TwipsSize(kMinimumWidth, kMinimumHeight));
   resize(TwipsSize(11670, 6585));
 
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+  connect(cmdSave, &QPushButton::clicked, this, &frmView::cmdSave_Click);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmView::cmdPrint_Click);
+  new QShortcut(QKeySequence::Save, this, this, &frmView::cmdSave_Click);
+  new QShortcut(QKeySequence::Print, this, this, &frmView::cmdPrint_Click);
   txbText1->viewport()->installEventFilter(this);
 }
 
@@ -99,6 +114,20 @@ void frmView::Form_Resize() {
   const int buttons_top = txbText1->y() + txbText1->height() + TwipsToPixels(100);
   cmdCopyToClipboard->move(txbText1->x(), buttons_top);
   cmdClose->move(txbText1->x() + txbText1->width() - cmdClose->width(), buttons_top);
+  // Save and Print to the left of Close.
+  const int gap = TwipsToPixels(120);
+  cmdPrint->move(cmdClose->x() - gap - cmdPrint->width(), buttons_top);
+  cmdSave->move(cmdPrint->x() - gap - cmdSave->width(), buttons_top);
+}
+
+void frmView::cmdSave_Click() {
+  const QString name = QFileInfo(strFilename).completeBaseName() + QStringLiteral(".txt");
+  const QString path = ChooseSaveFile(this, name, QStringLiteral("Text (*.txt)"));
+  if (!path.isEmpty()) SaveFile(this, path, txbText1->toPlainText().toUtf8(), true);
+}
+
+void frmView::cmdPrint_Click() {
+  PrintText(this, windowTitle(), txbText1->toPlainText(), txbText1->font());
 }
 
 void frmView::SetCopyCaption(bool selected) {

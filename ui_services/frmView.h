@@ -45,6 +45,8 @@ class frmView : public QWidget {
   QPlainTextEdit* txbText1;
   QPushButton* cmdCopyToClipboard;
   QPushButton* cmdClose;
+  QPushButton* cmdSave;
+  QPushButton* cmdPrint;
 
   int files_read = 0;  // how often a file was read, for the curious (and tests)
 
@@ -52,6 +54,8 @@ class frmView : public QWidget {
   void Form_Resize();
   void cmdCopyToClipboard_Click();
   void cmdClose_Click();
+  void cmdSave_Click();  // the text as shown, to a .txt file
+  void cmdPrint_Click();
   void txbText1_MouseUp(Qt::MouseButton button);
 
  protected:

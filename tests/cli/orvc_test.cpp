@@ -252,7 +252,7 @@ TEST(Orvc, HelpAndVersion) {
   EXPECT_FALSE(convert.contains("--longitude"));
   const QString equinoxes = Orvc({"equinoxes", "--help"}).out;
   EXPECT_TRUE(equinoxes.contains("--longitude DEG:MIN"));
-  EXPECT_FALSE(equinoxes.contains("--json"));
+  EXPECT_FALSE(equinoxes.contains("--jdn"));
   EXPECT_EQ(Orvc({"--version"}).out, "orvc 1.0\n");
 }
 

@@ -1,0 +1,83 @@
+#include "core/ReportRecords.h"
+
+#include <QStringList>
+
+#include "calendar/DatePr2.h"
+#include "core/StrProc.h"
+
+namespace orv {
+namespace {
+
+// Astronomical year, month and day without grouping or tag: "-43-03-15".
+QString PlainDate(const DateRecord& date) {
+  return QStringLiteral("%1-%2-%3")
+      .arg(date.year)
+      .arg(date.month, 2, 10, QChar(u'0'))
+      .arg(date.day, 2, 10, QChar(u'0'));
+}
+
+QString CsvField(const QString& text) {
+  static const QString kSpecial = QStringLiteral(",\"\r\n");
+  for (const QChar c : text) {
+    if (kSpecial.contains(c))
+      return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+  }
+  return text;
+}
+
+QString CsvValue(const QJsonValue& value) {
+  if (value.isBool()) return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+  if (value.isDouble()) return QString::number(value.toDouble(), 'g', 17);
+  return CsvField(value.toString());
+}
+
+}  // namespace
+
+Record RecordOf(const DateSequenceRow& row) {
+  return {{"jdn", row.jdn},
+          {"gregorian", PlainDate(row.gregorian)},
+          {"dee", PlainDate(row.dee)},
+          {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(row.weekday)))},
+          {"same", row.same},
+          {"agreement_starts", row.agreement_starts},
+          {"agreement_ends", row.agreement_ends}};
+}
+
+Record RecordOf(const VernalEquinoxRow& row) {
+  return {{"year", row.year},
+          {"jd_ut", row.jd_ut},
+          {"london_date", PlainDate(row.london)},
+          {"london_time", row.london_time},
+          {"meridian_date", PlainDate(row.meridian)},
+          {"meridian_time", row.meridian_time},
+          {"cycle_position", row.cycle_position},
+          {"dee_leap", row.dee_leap},
+          {"missed", row.missed}};
+}
+
+QJsonObject JsonOf(const Record& record) {
+  QJsonObject object;
+  for (const auto& [name, value] : record) object.insert(name, value);
+  return object;
+}
+
+QString CsvHeader(const Record& record) {
+  QStringList names;
+  for (const auto& field : record) names << CsvField(field.first);
+  return names.join(u',');
+}
+
+QString CsvLine(const Record& record) {
+  QStringList values;
+  for (const auto& field : record) values << CsvValue(field.second);
+  return values.join(u',');
+}
+
+QString CsvText(const std::vector<Record>& records) {
+  if (records.empty()) return QString();
+  QString text = CsvHeader(records.front()) + kCrLf;
+  for (const Record& record : records) text += CsvLine(record) + kCrLf;
+  return text;
+}
+
+}  // namespace orv

@@ -1,0 +1,31 @@
+// The rows of the two reports as typed values, for scripts and spreadsheets:
+// JSON (one object a row) and CSV (RFC 4180). The text of the reports stays
+// as it is; these are the same rows as fields.
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "core/ReportBuilders.h"
+
+namespace orv {
+
+// jdn, gregorian ("2016-02-26"), dee, weekday, same, agreement_starts, agreement_ends.
+Record RecordOf(const DateSequenceRow& row);
+// year, jd_ut, london_date, london_time, meridian_date, meridian_time,
+// cycle_position, dee_leap, missed.
+Record RecordOf(const VernalEquinoxRow& row);
+
+QJsonObject JsonOf(const Record& record);
+// The header line and a row's line, without the line break (CSV ends lines
+// with CR LF). Fields with a comma, quote or line break are quoted.
+QString CsvHeader(const Record& record);
+QString CsvLine(const Record& record);
+// A whole CSV text: the header, then a line a record, each ended by CR LF;
+// empty without records.
+QString CsvText(const std::vector<Record>& records);
+
+}  // namespace orv

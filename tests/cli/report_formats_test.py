@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""The reports as orvc writes them for scripts, read back by Python's own JSON
+and CSV readers and checked against the text report of the same run.
+   report_formats_test.py ORVC"""
+import csv
+import io
+import json
+import re
+import subprocess
+import sys
+
+ORVC = sys.argv[1]
+
+
+def orvc(*arguments):
+    return subprocess.run([ORVC, *arguments], capture_output=True, check=True,
+                          env={"LC_ALL": "C"}).stdout.decode("utf-8")
+
+
+def check(condition, what):
+    if not condition:
+        sys.exit("FAILED: " + what)
+
+
+# The date sequence: 800 days across several Dee leap days.
+text = orvc("sequence", "--count", "800", "2016-02-26 CE").splitlines()
+text_rows = [line for line in text if re.match(r"^   -?\d", line)]
+lines = orvc("sequence", "--count", "800", "--json", "2016-02-26 CE").splitlines()
+rows = [json.loads(line) for line in lines[:-1]]
+summary = json.loads(lines[-1])
+check(len(rows) == 800 and summary["rows"] == 800, "800 JSON rows and their summary")
+check(summary["same_days"] == sum(row["same"] for row in rows), "same_days counts the rows")
+check(summary["sentence"] == text[-1], "the summary's sentence is the text's")
+check(all(b["jdn"] == a["jdn"] + 1 for a, b in zip(rows, rows[1:])), "consecutive days")
+marked = [row["agreement_starts"] or row["agreement_ends"] for row in rows]
+check(marked == ["<--" in line for line in text_rows], "marks where the text marks")
+table = list(csv.DictReader(io.StringIO(orvc("sequence", "--count", "800", "--csv",
+                                             "2016-02-26 CE"), newline="")))
+check(len(table) == 800, "800 CSV rows")
+check([r["gregorian"] for r in table] == [row["gregorian"] for row in rows], "CSV = JSON")
+check([line.split()[0] for line in text_rows] == [r["gregorian"] for r in table],
+      "CSV dates are the text's")
+
+# Every year of the equinox table.
+lines = orvc("equinoxes", "--count", "4000", "--json", "1").splitlines()
+rows = [json.loads(line) for line in lines[:-1]]
+summary = json.loads(lines[-1])
+check(len(rows) == 4000 and [r["year"] for r in rows] == list(range(1, 4001)), "years 1-4000")
+check(summary["missed"] == sum(r["missed"] for r in rows), "missed counts the rows")
+text = orvc("equinoxes", "--count", "4000", "1")
+check(text.count("<--") == summary["missed"], "the text marks the same years")
+check(f": {summary['missed']} of 4000" in text, "the text's summary has the same count")
+table = list(csv.DictReader(io.StringIO(orvc("equinoxes", "--count", "4000", "--csv", "1"),
+                                        newline="")))
+check(len(table) == 4000, "4000 CSV rows")
+check(all(float(r["jd_ut"]) == j["jd_ut"] for r, j in zip(table, rows)), "CSV = JSON, exactly")
+check({int(r["cycle_position"]) for r in table} == set(range(1, 34)), "cycle positions 1-33")
+check(sum(r["dee_leap"] == "true" for r in table[:33]) == 8, "8 Dee leap years a cycle")
+
+# A difference, and a weekday answer, are one object each.
+difference = json.loads(orvc("diff", "--json", "1582-10-04 JC", "2000-01-01 CE"))
+check(difference["days"] == 152385 and difference["years"] == 417, "the difference")
+print("report formats ok")

@@ -1,0 +1,66 @@
+#include "ui_services/SaveAndPrint.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include "ui_services/MessageBox.h"
+
+namespace orv {
+namespace {
+
+SaveFileChooser& SaveChooser() {
+  static SaveFileChooser chooser;
+  return chooser;
+}
+
+PrinterChooser& PrintChooser() {
+  static PrinterChooser chooser;
+  return chooser;
+}
+
+}  // namespace
+
+QString ChooseSaveFile(QWidget* parent, const QString& suggested_name, const QString& filters) {
+  if (SaveChooser()) return SaveChooser()(suggested_name);
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save"), suggested_name, filters);
+}
+
+void SetSaveFileChooser(SaveFileChooser chooser) { SaveChooser() = std::move(chooser); }
+
+bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, bool text_mode) {
+  QSaveFile file(path);
+  QIODevice::OpenMode mode = QIODevice::WriteOnly;
+  if (text_mode) mode |= QIODevice::Text;
+  const bool saved = file.open(mode) && file.write(bytes) == bytes.size() && file.commit();
+  if (!saved) {
+    ShowMessageBox({QStringLiteral("The file could not be saved:\r\n") + path + "\r\n\r\n" +
+                        file.errorString(),
+                    MessageStyle::kExclamation, MessageButtons::kOk, QStringLiteral("Save")},
+                   parent);
+  }
+  return saved;
+}
+
+bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(title);
+  if (PrintChooser()) {
+    if (!PrintChooser()(printer)) return false;
+  } else {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print ") + title);
+    if (dialog.exec() != QDialog::Accepted) return false;
+  }
+  QTextDocument document;
+  document.setDefaultFont(font);
+  document.setPlainText(text);
+  document.print(&printer);
+  return true;
+}
+
+void SetPrinterChooser(PrinterChooser chooser) { PrintChooser() = std::move(chooser); }
+
+}  // namespace orv
