@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "calendar/Dee.h"
+#include "core/ReportRecords.h"
 #include "core/SolEq.h"
 #include "tests/PrintQString.h"
 
@@ -217,6 +218,13 @@ TEST_F(ReportBuildersTest, RunCounts) {
       EXPECT_EQ(result.message, std::nullopt);
     }
   }
+}
+
+TEST(ReportRecords, CsvQuotesOnlyWhatNeedsIt) {
+  const Record record = {{"a", "x,y"}, {"b", "say \"hi\""}, {"c", true}, {"d", 2.5}, {"e", "z"}};
+  EXPECT_EQ(CsvHeader(record), "a,b,c,d,e");
+  EXPECT_EQ(CsvLine(record), "\"x,y\",\"say \"\"hi\"\"\",true,2.5,z");
+  EXPECT_EQ(CsvText({record, record}).count("\r\n"), 3);
 }
 
 }  // namespace

@@ -216,7 +216,10 @@ class frmMainTest : public QObject, MainWindowHarness {
   void quitSavesTheNotationAndCalendar() {
     ChooseYearMonthDay("2000-01-01 DC", kDee);
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    window->cmdQuit_Click();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);  // Quit's shortcut
     QCOMPARE(Saved("JDN"), QString("2451545"));
     QCOMPARE(Saved("CalNdx"), QString("-3"));
     QCOMPARE(Saved("Dee"), QString("DC"));
@@ -232,7 +235,10 @@ class frmMainTest : public QObject, MainWindowHarness {
     QVERIFY(QFileInfo(blocker.fileName()).isFile());
   }
   void helpShowsTheGuideReadOnce() {
-    QTest::mouseClick(window->cmdHelp, Qt::LeftButton);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
     frmView* viewer = window->HelpViewer();
     QVERIFY(viewer != nullptr && viewer->isVisible());
     QCOMPARE(viewer->windowTitle(), QString("Orvantis Help"));

@@ -1,10 +1,14 @@
 // The report windows opened from the real main window, offscreen.
 
+#include <QImage>
+#include <QPrinter>
+
 #include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
 #include "tests/main_window/MainWindowHarness.h"
 #include "ui_services/Clipboard.h"
+#include "ui_services/SaveAndPrint.h"
 
 using namespace orv;
 
@@ -91,6 +95,45 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(messages->requests[0].title, QString("Do it"));
     QTest::keyClick(difference, Qt::Key_Escape);
     QVERIFY(!difference->isVisible());
+  }
+
+  void aReportIsSavedAsTextOrRowsAndPrinted() {
+    TypeYearMonthDay("2016-02-26 CE");
+    frmDateSequence* report = OpenDateSequence();
+    report->txbNumDays->setText("3");
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QTemporaryDir folder;
+    QString chosen = folder.filePath("days.csv");
+    SetSaveFileChooser([&](const QString&) { return chosen; });
+    QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+    QFile csv(chosen);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);  // the header, three rows, the end
+    QVERIFY(lines[0].startsWith("jdn,gregorian,dee,weekday,same,"));
+    QVERIFY(lines[3].startsWith("2457447,2016-02-28,2016-02-28,Sunday,true,"));
+
+    chosen = folder.filePath("days.txt");
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_S, Qt::ControlModifier);
+    QFile text(chosen);
+    QVERIFY(text.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(QString::fromUtf8(text.readAll()), report->txbOutput->toPlainText());
+    SetSaveFileChooser(nullptr);
+
+    const QString pdf = folder.filePath("days.pdf");
+    SetPrinterChooser([&](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      return true;
+    });
+    QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+    SetPrinterChooser(nullptr);
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+    QVERIFY(messages->requests.empty());
   }
 
   void dateSequenceRefusesBadCounts() {
@@ -184,6 +227,22 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(report->cmdClear, Qt::LeftButton);
     QVERIFY(report->OutputText().startsWith("  Year      Astronomical"));
     QVERIFY(!report->OutputText().contains(" CE "));
+
+    // The chart draws the run's years.
+    QTest::mouseClick(report->cmdChart, Qt::LeftButton);
+    frmEquinoxChart* chart = report->ChartWindow();
+    QVERIFY(chart != nullptr && chart->isVisible());
+    QCOMPARE(chart->london_series->count(), 2);
+    QCOMPARE(chart->london_series->at(0).x(), 2024.0);
+    QVERIFY(qAbs(chart->london_series->at(0).y() - (20 + (3 * 60 + 6) / 1440.0)) < 1e-6);
+    QVERIFY(qAbs(chart->meridian_series->at(0).y() - (20 + (21 * 60 + 58) / 1440.0)) < 1e-6);
+    QCOMPARE(chart->missed_series->count(), 0);
+    QTemporaryDir folder;
+    QVERIFY(chart->SaveChart(folder.filePath("chart.svg")));
+    QFile svg(folder.filePath("chart.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+    QVERIFY(chart->SaveChart(folder.filePath("chart.png")));
+    QVERIFY(!QImage(folder.filePath("chart.png")).isNull());
 
     // A first year past the table: the message, and the box as it was.
     const QString before = report->OutputText();
