@@ -1,17 +1,52 @@
 // Orvantis, the desktop date calculator.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <cstdlib>
+#include <memory>
 
 #include "main_window/frmMain.h"
+
+namespace {
+
+// For the start-up benchmark (bench/startup_bench.py): with the variable
+// ORVANTIS_QUIT_WHEN_PAINTED set, the program quits as Quit does once its
+// window has been painted.
+class QuitWhenPainted : public QObject {
+ public:
+  explicit QuitWhenPainted(orv::frmMain& window) : window_(window) {
+    window.installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Paint && !quitting_) {
+      quitting_ = true;
+      QTimer::singleShot(0, &window_, &orv::frmMain::cmdQuit_Click);
+    }
+    return false;
+  }
+
+ private:
+  orv::frmMain& window_;
+  bool quitting_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvantis"));
   QApplication::setDesktopFileName(QStringLiteral("org.orvantis.Orvantis"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvantis.svg")));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/orvantis-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
   orv::frmMain main_window;
   main_window.setWindowIcon(QApplication::windowIcon());
+  std::unique_ptr<QuitWhenPainted> benchmark;
+  if (qEnvironmentVariableIsSet("ORVANTIS_QUIT_WHEN_PAINTED")) {
+    benchmark = std::make_unique<QuitWhenPainted>(main_window);
+  }
   if (!main_window.Form_Load()) return EXIT_FAILURE;  // its message has been shown
   return QApplication::exec();
 }

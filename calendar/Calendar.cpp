@@ -1,11 +1,10 @@
 #include "calendar/Calendar.h"
 
 #include "calendar/Calendars.h"
-#include "platform/almanor/almanor.h"
 
-namespace orv {
+namespace orv::calendar_detail {
 
-DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
+DateStatus OtherToJDN(DateRecord& date, const DeeVersion& dee) {
   if (const CalendarInfo* calendar = CalendarByCode(date.calendar)) {
     return calendar->to_jdn(date, dee);
   }
@@ -13,18 +12,8 @@ DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
   return DateStatus::kNoSuchDate;
 }
 
-void JDNToDate(DateRecord& date, const DeeVersion& dee) {
+void OtherFromJDN(DateRecord& date, const DeeVersion& dee) {
   if (const CalendarInfo* calendar = CalendarByCode(date.calendar)) calendar->from_jdn(date, dee);
 }
 
-DateStatus DateToJDNWithStatus(DateRecord& date) {
-  return DateToJDNWithStatus(date, DeeVersionInForce());
-}
-
-void DateToJDN(DateRecord& date) { DateToJDNWithStatus(date); }
-
-void JDNToDate(DateRecord& date) { JDNToDate(date, DeeVersionInForce()); }
-
-int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
-
-}  // namespace orv
+}  // namespace orv::calendar_detail

@@ -2,8 +2,11 @@
 // calendars, and the day of the week.
 //
 // The record's calendar code chooses the calendar: 'D' goes to the Dee
-// arithmetic (with the Dee version in force, calendar/Dee.h), 'G' and 'J' to
-// the almanor library. All calendars are proleptic with astronomical years.
+// arithmetic (with the Dee version given, or the one in force,
+// calendar/Dee.h), 'G' and 'J' to the almanor day counts. All calendars are
+// proleptic with astronomical years. The three are inline, on the record
+// itself: programs convert in bulk; any other calendar of the table
+// (calendar/Calendars.h) is reached through it.
 //
 //   DateRecord d{2000, 1, 1, kGregorianCode, 0, 0};
 //   DateToJDN(d);                 // d.jdn == 2451545, d.valid == 1
@@ -16,26 +19,85 @@
 
 #include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
+#include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 
+namespace calendar_detail {
+
+// The Gregorian (gregorian) or Julian date of the record to its day number.
+inline DateStatus CivilToJDN(DateRecord& date, bool gregorian) {
+  if (!almanor::IsDate(date.year, date.month, date.day, gregorian)) {
+    date.valid = 0;
+    return DateStatus::kNoSuchDate;
+  }
+  const int64_t jdn = almanor::ToJDN(date.year, date.month, date.day, gregorian);
+  if (!almanor::FitsIn32Bits(jdn)) {
+    date.valid = 0;
+    return DateStatus::kOutOfRange;
+  }
+  date.jdn = static_cast<int32_t>(jdn);
+  date.valid = 1;
+  return DateStatus::kValid;
+}
+
+inline void CivilFromJDN(DateRecord& date, bool gregorian) {
+  const almanor::Date found = almanor::FromJDN(date.jdn, gregorian);
+  date.year = found.year;
+  date.month = found.month;
+  date.day = found.day;
+}
+
+// A calendar of the table other than these three; an unknown code names no
+// date (valid = 0) and no day.
+DateStatus OtherToJDN(DateRecord& date, const DeeVersion& dee);
+void OtherFromJDN(DateRecord& date, const DeeVersion& dee);
+
+}  // namespace calendar_detail
+
 // Reads year, month, day, calendar; sets valid, and jdn when valid. A date
 // that does not exist, or whose day number would not fit in 32 bits, gets
-// valid = 0 and keeps its old jdn.
-void DateToJDN(DateRecord& date);
-
-// As DateToJDN, and tells which kind of failure it was.
-DateStatus DateToJDNWithStatus(DateRecord& date);
+// valid = 0 and keeps its old jdn. Tells which kind of failure it was.
+inline DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
+  switch (date.calendar) {
+    case kGregorianCode:
+      return calendar_detail::CivilToJDN(date, true);
+    case kJulianCode:
+      return calendar_detail::CivilToJDN(date, false);
+    case kDeeCode:
+      return DeeDateToJDNWithStatus(date, dee.epoch);
+    default:
+      return calendar_detail::OtherToJDN(date, dee);
+  }
+}
 
 // Reads jdn and calendar; sets year, month, day. The Dee branch also sets
 // valid to 1. Every 32-bit day number has a date in every calendar.
-void JDNToDate(DateRecord& date);
+inline void JDNToDate(DateRecord& date, const DeeVersion& dee) {
+  switch (date.calendar) {
+    case kGregorianCode:
+      return calendar_detail::CivilFromJDN(date, true);
+    case kJulianCode:
+      return calendar_detail::CivilFromJDN(date, false);
+    case kDeeCode:
+      return DeeJDNToDate(date, dee.epoch);
+    default:
+      return calendar_detail::OtherFromJDN(date, dee);
+  }
+}
 
-// The same with a given Dee version instead of the one in force.
-DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee);
-void JDNToDate(DateRecord& date, const DeeVersion& dee);
+// The same with the Dee version in force.
+inline DateStatus DateToJDNWithStatus(DateRecord& date) {
+  if (date.calendar == kDeeCode) return DeeDateToJDNWithStatus(date, DeeEpoch());
+  return DateToJDNWithStatus(date, kDeeCecilVersion);  // the version plays no part
+}
+inline void DateToJDN(DateRecord& date) { DateToJDNWithStatus(date); }
+inline void JDNToDate(DateRecord& date) {
+  if (date.calendar == kDeeCode) return DeeJDNToDate(date, DeeEpoch());
+  JDNToDate(date, kDeeCecilVersion);
+}
 
 // 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.
-int16_t DayOfWeek(int32_t jdn);
+inline int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(almanor::DayOfWeek(jdn)); }
 
 }  // namespace orv

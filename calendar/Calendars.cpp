@@ -1,32 +1,28 @@
 #include "calendar/Calendars.h"
 
-#include "platform/almanor/almanor.h"
+#include "calendar/Calendar.h"
 
 namespace orv {
 namespace {
 
-DateStatus AlmanorToJDN(DateRecord& date, const DeeVersion&) {
-  almanor_date record{date.year, date.month, date.day, date.calendar, date.jdn, date.valid};
-  const int32_t result = euro_date_to_jdn(&record);
-  date.jdn = record.jdn;
-  date.valid = record.valid;
-  if (result == ALMANOR_OK) return DateStatus::kValid;
-  return result == ALMANOR_OUT_OF_RANGE ? DateStatus::kOutOfRange : DateStatus::kNoSuchDate;
+// The table's conversions: the same inline code that DateToJDN and JDNToDate
+// run for these three.
+DateStatus GregorianToJDN(DateRecord& date, const DeeVersion&) {
+  return calendar_detail::CivilToJDN(date, true);
 }
-
-void AlmanorFromJDN(DateRecord& date, const DeeVersion&) {
-  almanor_date record{date.year, date.month, date.day, date.calendar, date.jdn, date.valid};
-  jdn_to_euro_date(&record);
-  date.year = record.year;
-  date.month = record.month;
-  date.day = record.day;
+void GregorianFromJDN(DateRecord& date, const DeeVersion&) {
+  calendar_detail::CivilFromJDN(date, true);
 }
-
+DateStatus JulianToJDN(DateRecord& date, const DeeVersion&) {
+  return calendar_detail::CivilToJDN(date, false);
+}
+void JulianFromJDN(DateRecord& date, const DeeVersion&) {
+  calendar_detail::CivilFromJDN(date, false);
+}
 DateStatus DeeToJDN(DateRecord& date, const DeeVersion& dee) {
-  return DeeDateToJDNWithStatus(date, dee);
+  return DeeDateToJDNWithStatus(date, dee.epoch);
 }
-
-void DeeFromJDN(DateRecord& date, const DeeVersion& dee) { DeeJDNToDate(date, dee); }
+void DeeFromJDN(DateRecord& date, const DeeVersion& dee) { DeeJDNToDate(date, dee.epoch); }
 
 }  // namespace
 
@@ -38,9 +34,9 @@ bool IsJulianLeapYear(int32_t year) { return year % 4 == 0; }
 
 const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
     {kGregorianCode, 1, "gregorian", "Gregorian", "CE", "CE", true, IsGregorianLeapYear,
-     AlmanorToJDN, AlmanorFromJDN},
-    {kJulianCode, 2, "julian", "Julian", "JC", "JC", true, IsJulianLeapYear, AlmanorToJDN,
-     AlmanorFromJDN},
+     GregorianToJDN, GregorianFromJDN},
+    {kJulianCode, 2, "julian", "Julian", "JC", "JC", true, IsJulianLeapYear, JulianToJDN,
+     JulianFromJDN},
     {kDeeCode, 3, "dee", "", "", "D", false, IsDeeLeapYear, DeeToJDN, DeeFromJDN},
 }};
 

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string_view>
 
@@ -30,8 +31,11 @@ inline constexpr int32_t kDeeCecilEpoch = 1721426;
 inline constexpr int32_t kDaysInDeeCycle = 12053;  // 33 * 365 + 8
 inline constexpr int32_t kYearsInDeeCycle = 33;
 
-int32_t DeeEpoch();
-void SetDeeEpoch(int32_t epoch);
+namespace dee_detail {
+inline int32_t epoch_in_force = kDeeCecilEpoch;
+}  // namespace dee_detail
+inline int32_t DeeEpoch() { return dee_detail::epoch_in_force; }
+inline void SetDeeEpoch(int32_t epoch) { dee_detail::epoch_in_force = epoch; }
 
 // One version of the calendar: the day its year 1 begins, its name (in
 // labels, lists and messages) and its designation (the tag of its
@@ -55,24 +59,108 @@ const DeeVersion* DeeVersionByDesignation(std::string_view designation);
 DeeVersion DeeVersionInForce();
 void SetDeeVersion(const DeeVersion& version);
 
-bool IsDeeLeapYear(int32_t year);
+// The arithmetic, inline: the conversions are called in bulk.
+namespace dee_detail {
+// Years and days are shifted by 70,000,000 cycles (2.31e9 years) so that every
+// value is non-negative and the divisions below are plain unsigned ones.
+inline constexpr uint64_t kCycleShift = 70'000'000;
+inline constexpr uint64_t kYearShift = kYearsInDeeCycle * kCycleShift;
+inline constexpr uint64_t kDayShift = kDaysInDeeCycle * kCycleShift;
+static_assert(kYearShift > uint64_t{1} << 31 && kDayShift > uint64_t{1} << 32);
+
+// Days from the start of the shifted year 0 to the start of shifted year y.
+// Within a cycle the leap years are positions 3, 7, ..., 31 (years 4, 8, ...,
+// 32), so the days before position p are 365p + p/4, which for p in [0:33]
+// equals (12053p + 8) / 33; whole cycles add exactly 12,053 days.
+constexpr uint64_t DaysBeforeShiftedYear(uint64_t y) { return (kDaysInDeeCycle * y + 8) / 33; }
+
+constexpr uint64_t ShiftedYear(int32_t year) {
+  return static_cast<uint64_t>(int64_t{year} - 1 + static_cast<int64_t>(kYearShift));
+}
+
+inline constexpr int16_t kDaysBeforeMonth[13] = {0,   0,   31,  59,  90,  120, 151,
+                                                 181, 212, 243, 273, 304, 334};
+}  // namespace dee_detail
+
+constexpr bool IsDeeLeapYear(int32_t year) {
+  return dee_detail::ShiftedYear(year) % kYearsInDeeCycle % 4 == 3;
+}
 
 // 28, 29, 30 or 31; 0 for a month outside 1 to 12.
-int16_t DeeDaysInMonth(int16_t month, int32_t year);
+constexpr int16_t DeeDaysInMonth(int16_t month, int32_t year) {
+  constexpr int16_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const auto month_index = static_cast<uint16_t>(month - 1);
+  if (month_index >= 12) return 0;
+  return static_cast<int16_t>(kLengths[month_index] + (month == 2 && IsDeeLeapYear(year)));
+}
 
-// Reads year, month, day (not calendar). Sets valid, and jdn when valid;
-// returns true when valid. An impossible date, or one whose day number would
-// not fit in 32 bits, gets valid = 0 and keeps its old jdn.
-bool DeeDateToJDN(DateRecord& date);
-
-// As DeeDateToJDN, and tells which kind of failure it was.
-DateStatus DeeDateToJDNWithStatus(DateRecord& date);
+// Reads year, month, day (not calendar) in the version of the given epoch.
+// Sets valid, and jdn when valid. An impossible date, or one whose day number
+// would not fit in 32 bits, gets valid = 0 and keeps its old jdn.
+constexpr DateStatus DeeDateToJDNWithStatus(DateRecord& date, int32_t epoch) {
+  // The whole 32-bit month is checked: narrowing it first would let month
+  // 65,537 pass as January. Days 1 to 28 exist in every month.
+  if (static_cast<uint32_t>(date.month) - 1 >= 12 || date.day < 1 ||
+      (date.day > 28 && date.day > DeeDaysInMonth(static_cast<int16_t>(date.month), date.year))) {
+    date.valid = 0;
+    return DateStatus::kNoSuchDate;
+  }
+  const uint64_t shifted_year = dee_detail::ShiftedYear(date.year);
+  const int64_t leap_day = date.month > 2 && shifted_year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
+  const int64_t days_before_year =
+      static_cast<int64_t>(dee_detail::DaysBeforeShiftedYear(shifted_year) - dee_detail::kDayShift);
+  const int64_t jdn = int64_t{epoch} + days_before_year + dee_detail::kDaysBeforeMonth[date.month] +
+                      leap_day + date.day - 1;
+  if (jdn < INT32_MIN || jdn > INT32_MAX) {
+    date.valid = 0;
+    return DateStatus::kOutOfRange;
+  }
+  date.jdn = static_cast<int32_t>(jdn);
+  date.valid = 1;
+  return DateStatus::kValid;
+}
 
 // Reads jdn (not calendar); sets year, month, day and valid = 1.
-void DeeJDNToDate(DateRecord& date);
+constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
+  using namespace dee_detail;
+  const uint64_t days =
+      static_cast<uint64_t>(int64_t{date.jdn} - epoch + static_cast<int64_t>(kDayShift));
+  // The last shifted year that begins on or before this day: the inverse of
+  // DaysBeforeShiftedYear, floor((12053y + 8) / 33) <= days.
+  const uint64_t year = (33 * days + 24) / kDaysInDeeCycle;
+  const uint64_t day_of_year = days - DaysBeforeShiftedYear(year);  // [0:365]
+  const uint64_t leap = year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
+  // Counted from 1 March, with January and February as months 13 and 14 of
+  // the year before, the month lengths follow a 153-day pattern of five
+  // months; 2141/65536 is a close enough 5/153 that one multiplication gives
+  // the month in the high half and the day in the low half.
+  const uint64_t march_first = 59 + leap;
+  const uint64_t january_or_february = day_of_year < march_first;
+  // (Unsigned arithmetic wraps, so the sum is exact once all terms are in.)
+  const auto day_from_march = static_cast<uint32_t>(day_of_year + 306 * january_or_february -
+                                                    march_first * (1 - january_or_february));
+  const uint32_t month_and_day = 2141 * day_from_march + 197913;
+  date.month = static_cast<int32_t>((month_and_day >> 16) - 12 * january_or_february);
+  date.day = static_cast<int32_t>((month_and_day & 0xFFFF) / 2141 + 1);
+  date.year =
+      static_cast<int32_t>(static_cast<int64_t>(year) - static_cast<int64_t>(kYearShift) + 1);
+  date.valid = 1;
+}
 
-// The same in a given version rather than the one in force.
-DateStatus DeeDateToJDNWithStatus(DateRecord& date, const DeeVersion& version);
-void DeeJDNToDate(DateRecord& date, const DeeVersion& version);
+// In a given version, or in the version in force.
+inline DateStatus DeeDateToJDNWithStatus(DateRecord& date, const DeeVersion& version) {
+  return DeeDateToJDNWithStatus(date, version.epoch);
+}
+inline void DeeJDNToDate(DateRecord& date, const DeeVersion& version) {
+  DeeJDNToDate(date, version.epoch);
+}
+inline DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
+  return DeeDateToJDNWithStatus(date, DeeEpoch());
+}
+// True when valid.
+inline bool DeeDateToJDN(DateRecord& date) {
+  return DeeDateToJDNWithStatus(date, DeeEpoch()) == DateStatus::kValid;
+}
+inline void DeeJDNToDate(DateRecord& date) { DeeJDNToDate(date, DeeEpoch()); }
 
 }  // namespace orv

@@ -126,6 +126,16 @@ QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& 
     existed = false;
   }
 
+  // A value the file already holds is not written again: Quit then costs no
+  // disk write when nothing changed.
+  if (existed) {
+    const QSettings current(file, QSettings::IniFormat);
+    if (current.status() == QSettings::NoError && current.contains(name) &&
+        current.value(name).toString() == value) {
+      return QStringLiteral("0 Key already exists.  ") + SystemMessage(0);
+    }
+  }
+
   // QSettings writes through a temporary file that replaces the old one in a
   // single rename, so a crash or a full disk leaves the previous file intact.
   const auto write = [&] {

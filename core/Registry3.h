@@ -11,7 +11,8 @@
 //            usually ~/.config): the key path without its leading "Software"
 //            component names the file, so Software\<publisher>\ORVC is
 //            <config>/<publisher>/ORVC.ini. A write replaces the file
-//            atomically; an unreadable or malformed file counts as absent.
+//            atomically, and only when the value differs from the one it
+//            holds; an unreadable or malformed file counts as absent.
 //
 // Write statuses: "0 New key created.", "0 Key already exists.",
 // "0 Key anomaly.", or "<code> Unable to create (or find) key.", each followed

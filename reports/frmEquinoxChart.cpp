@@ -70,8 +70,9 @@ void frmEquinoxChart::ShowRun(const VernalEquinoxRun& run, int32_t first_year, i
   }
   // The expected day: from its midnight to the next.
   const int expected = run.dee == kDeeCecilVersion ? 20 : 21;
-  auto* day_start = new QLineSeries;
-  auto* day_end = new QLineSeries;
+  // The band's edges belong to the chart (the band does not own them).
+  auto* day_start = new QLineSeries(chart);
+  auto* day_end = new QLineSeries(chart);
   for (const double x : {first_year - 0.5, last_year + 0.5}) {
     day_start->append(x, expected);
     day_end->append(x, expected + 1);

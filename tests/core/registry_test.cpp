@@ -9,6 +9,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <sys/stat.h>
 #include "tests/PrintQString.h"
 
 namespace orv {
@@ -46,6 +48,14 @@ TEST_F(RegistryTest, WritesCreateTheKeyOnceAndReadBack) {
   EXPECT_EQ(Write("JDN", "1,721,426"), "0 Key already exists.  Success");
   EXPECT_EQ(Read("JDN", value), "0 OK");
   EXPECT_EQ(value, "1,721,426");
+
+  // The same value again leaves the file as it is (a write would replace it).
+  struct stat before {};
+  struct stat after {};
+  ASSERT_EQ(stat(IniFile().toLocal8Bit().constData(), &before), 0);
+  EXPECT_EQ(Write("JDN", "1,721,426"), "0 Key already exists.  Success");
+  ASSERT_EQ(stat(IniFile().toLocal8Bit().constData(), &after), 0);
+  EXPECT_EQ(before.st_ino, after.st_ino);
 }
 
 TEST_F(RegistryTest, ReadStatuses) {
