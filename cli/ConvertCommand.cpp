@@ -56,8 +56,14 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         err << "line " << line_number << ": The line is not UTF-8 text.\n";
         status = kOrvcRefused;
       } else if (!line->trimmed().isEmpty()) {
-        Options line_options = options;
-        line_options.dee = DeeVersionFor(options, *line);
+        // A copy of the options only for a line whose tag names the other version.
+        const DeeVersion version = DeeVersionFor(options, *line);
+        Options other_version;
+        if (version != options.dee) {
+          other_version = options;
+          other_version.dee = version;
+        }
+        const Options& line_options = version != options.dee ? other_version : options;
         TypedDate typed = TypedDateFor(line_options, {*line});
         const std::vector<MessageRequest> refusals = Convert(typed, line_options, held);
         if (!refusals.empty()) {

@@ -52,7 +52,7 @@ QString YearText(int64_t year, bool grouped) {
 
 // The letters of every calendar's tags and marks: what is left of a
 // year-month-day date once its digits and separators are taken away.
-QString TagLetters(const DeeVersion& dee) {
+QString TagLettersOf(const DeeVersion& dee) {
   QString letters;
   for (const CalendarInfo& calendar : kCalendars) {
     for (const QChar letter : QStringOf(CalendarTag(calendar, dee)) + QStringOf(calendar.mark)) {
@@ -62,6 +62,15 @@ QString TagLetters(const DeeVersion& dee) {
   return letters;
 }
 
+QString TagLetters(const DeeVersion& dee) {
+  // The same two texts for the two versions, made once.
+  static const std::array<QString, 2> kLetters = {TagLettersOf(kDeeVersion),
+                                                  TagLettersOf(kDeeCecilVersion)};
+  if (dee == kDeeVersion) return kLetters[0];
+  if (dee == kDeeCecilVersion) return kLetters[1];
+  return TagLettersOf(dee);
+}
+
 UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringList& pieces) {
   typed.year_month_day = TrimSpaces(typed.year_month_day).toUpper();
   QString& text = typed.year_month_day;
@@ -69,7 +78,8 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
 
   if (chosen != nullptr) {
     for (const CalendarInfo& other : kCalendars) {
-      if (&other != chosen && text.contains(QStringOf(other.mark))) {
+      const QLatin1StringView mark(other.mark.data(), static_cast<qsizetype>(other.mark.size()));
+      if (&other != chosen && text.contains(mark)) {
         return Message("Inconsistent calendar designations in year-month-day date.",
                        MessageStyle::kExclamation);
       }
@@ -260,8 +270,18 @@ void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& d
 }
 
 QString YearMonthDayText(const DateRecord& date, const QString& tag) {
-  const std::string separator = QString(NumberSymbolsFor().group_separator).toStdString();
-  return QString::fromStdString(DateText(date, DateOrderYMD, "-", separator, false)) + u' ' + tag;
+  QString text;
+  text.reserve(24);
+  text += date.year > 9999 || date.year < -9999 ? FormatGroupedInteger(date.year)
+                                                : QString::number(date.year);
+  for (const int32_t part : {date.month, date.day}) {
+    text += u'-';
+    if (part < 10) text += u'0';
+    text += QString::number(part);
+  }
+  text += u' ';
+  text += tag;
+  return text;
 }
 
 UserMessage ArithBoxLeft(QString& text) {

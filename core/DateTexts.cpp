@@ -12,27 +12,62 @@ DateRecord DateOf(const CalendarInfo& calendar, int32_t jdn, const DeeVersion& d
   DateRecord date{};
   date.jdn = jdn;
   date.calendar = calendar.code;
-  calendar.from_jdn(date, dee);
+  JDNToDate(date, dee);
   return date;
 }
 
 QString Padded(const QString& text, int width) { return text.leftJustified(width, u' ', true); }
 
+// Appends the text cut or padded with spaces to the width.
+void AppendPadded(QString& out, QStringView text, qsizetype width) {
+  out += text.left(width);
+  for (qsizetype i = text.size(); i < width; ++i) out += u' ';
+}
+
+// "January 1, 2000 AD": the month name, the day, the year of the era (grouped
+// from 10,000 on) and the era, in the style chosen.
+QString EraDateOf(const DateRecord& date, Era era) {
+  QString text;
+  text.reserve(28);
+  const std::string_view month = MonthNames[date.month];
+  text += QLatin1StringView(month.data(), static_cast<qsizetype>(month.size()));
+  text += u' ';
+  text += QString::number(date.day);
+  text += u',';
+  text += u' ';
+  const int64_t era_year = date.year < 1 ? 1 - int64_t{date.year} : date.year;
+  text += era_year > 9999 ? FormatGroupedInteger(era_year) : QString::number(era_year);
+  const bool christian_era = era == Era::kAD || era == Era::kBC;
+  if (christian_era) {
+    text += date.year < 1 ? QLatin1StringView(" BC") : QLatin1StringView(" AD");
+  } else {
+    text += date.year < 1 ? QLatin1StringView(" BCE") : QLatin1StringView(" CE");
+  }
+  return text;
+}
+
 QString RowLabel(const CalendarInfo& calendar, const DeeVersion& dee) {
+  // Made once for each calendar of the two versions: orvc writes them for
+  // every date of a list.
+  static const auto kLabels = [] {
+    std::array<std::array<QString, kCalendarCount>, 2> labels;
+    for (size_t v = 0; v < labels.size(); ++v) {
+      for (size_t i = 0; i < kCalendarCount; ++i) {
+        labels[v][i] = CalendarListName(kCalendars[i], kDeeVersions[v]) + u':';
+      }
+    }
+    return labels;
+  }();
+  for (size_t v = 0; v < kDeeVersions.size(); ++v) {
+    if (dee == kDeeVersions[v]) return kLabels[v][&calendar - kCalendars.data()];
+  }
   return CalendarListName(calendar, dee) + u':';
 }
 
 }  // namespace
 
 QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee) {
-  const DateRecord date = DateOf(calendar, jdn, dee);
-  QString text =
-      QString::fromLatin1(MonthNames[date.month].data()) + " " + QString::number(date.day) + ",";
-  const int64_t era_year = date.year < 1 ? 1 - int64_t{date.year} : date.year;
-  text += " " + (era_year > 9999 ? FormatGroupedInteger(era_year) : QString::number(era_year));
-  const bool christian_era = era == Era::kAD || era == Era::kBC;
-  if (christian_era) return text + (date.year < 1 ? " BC" : " AD");
-  return text + (date.year < 1 ? " BCE" : " CE");
+  return EraDateOf(DateOf(calendar, jdn, dee), era);
 }
 
 Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
@@ -41,9 +76,9 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
   ResultTexts results;
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarInfo& calendar = kCalendars[i];
-    results.calendars[i] = {
-        EraDate(calendar, jdn, era, dee),
-        YearMonthDayText(DateOf(calendar, jdn, dee), QStringOf(CalendarTag(calendar, dee)))};
+    const DateRecord date = DateOf(calendar, jdn, dee);
+    results.calendars[i] = {EraDateOf(date, era),
+                            YearMonthDayText(date, QStringOf(CalendarTag(calendar, dee)))};
   }
   results.jdn = FormatGroupedInteger(jdn);
   results.day_of_week = QString::fromStdString(DayOfWeekName(DayOfWeek(jdn)));
@@ -65,13 +100,21 @@ QString CopyResultText(const ResultTexts& results) {
 
 QString ResultLines(const ResultTexts& results, const DeeVersion& dee) {
   QString text;
+  text.reserve(5 * 64);  // one allocation for the whole text
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarResult& row = results.calendars[i];
-    text += Padded(RowLabel(kCalendars[i], dee), 20) + Padded(row.era_date, 28) +
-            row.year_month_day + u'\n';
+    AppendPadded(text, RowLabel(kCalendars[i], dee), 20);
+    AppendPadded(text, row.era_date, 28);
+    text += row.year_month_day;
+    text += u'\n';
   }
-  return text + Padded("Julian day number:", 20) + results.jdn + u'\n' +
-         Padded("Day of week:", 20) + results.day_of_week + u'\n';
+  AppendPadded(text, u"Julian day number:", 20);
+  text += results.jdn;
+  text += u'\n';
+  AppendPadded(text, u"Day of week:", 20);
+  text += results.day_of_week;
+  text += u'\n';
+  return text;
 }
 
 QString CalendarListName(const CalendarInfo& calendar, const DeeVersion& dee) {

@@ -1,5 +1,6 @@
 #include "core/StrProc.h"
 
+#include <algorithm>
 #include <bitset>
 
 #include "core/NumberFormat.h"
@@ -53,7 +54,10 @@ void RemoveChars(QString& text, const QString& set) {
     }
   }
   if (all_ascii) {
-    text.removeIf([&ascii](QChar c) { return c.unicode() < 128 && ascii.test(c.unicode()); });
+    const auto in_set = [&ascii](QChar c) { return c.unicode() < 128 && ascii.test(c.unicode()); };
+    // Most texts hold nothing to remove: then the text is not even copied.
+    if (std::none_of(text.cbegin(), text.cend(), in_set)) return;
+    text.removeIf(in_set);
   } else {
     text.removeIf([&set](QChar c) { return set.contains(c); });
   }
