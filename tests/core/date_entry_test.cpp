@@ -342,7 +342,9 @@ TEST(WeekdayTest, Outcomes) {
     EXPECT_EQ(run.calculation.in_julian, c.in_julian);
     EXPECT_EQ(run.first(), c.message ? UserMessage(Expected(c.message, MessageStyle::kInformation))
                                      : std::nullopt);
-    if (c.found) EXPECT_EQ(run.held.InputDate.jdn, c.jdn);
+    if (c.found) {
+      EXPECT_EQ(run.held.InputDate.jdn, c.jdn);
+    }
   }
   // A refused amount is reported once and ends the test.
   TypedDate typed = MonthDayYear(1, 1, "2000", Era::kAD, 0);
