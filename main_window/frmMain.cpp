@@ -15,6 +15,7 @@
 #include "core/ReportBuilders.h"
 #include "core/Settings.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/MakeControl.h"
 #include "ui_services/QL_common.h"
 
 namespace orv {
@@ -24,40 +25,6 @@ namespace {
 // and options share it and write in white so they stay readable on it.
 const QColor kBackColor(128, 0, 144);
 const QColor kLabelColor(255, 255, 255);
-
-template <typename Widget>
-Widget* Make(QWidget* parent, const QString& name, const QRect& twips_rect) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(name);
-  widget->setGeometry(twips_rect);
-  return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
-  auto* label = Make<QLabel>(parent, name, rect);
-  label->setText(text);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& rect) {
-  auto* button = Make<QPushButton>(parent, name, rect);
-  button->setText(text);
-  return button;
-}
-
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& text,
-                         const QRect& rect) {
-  auto* option = Make<QRadioButton>(parent, name, rect);
-  option->setText(text);
-  return option;
-}
-
-QLineEdit* MakeOutputBox(QWidget* parent, const QString& name, const QRect& rect) {
-  auto* box = Make<QLineEdit>(parent, name, rect);
-  box->setReadOnly(true);
-  return box;
-}
 
 }  // namespace
 

@@ -8,33 +8,13 @@
 #include "reports/ReportWindow.h"
 #include "ui_services/Clipboard.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/MakeControl.h"
 #include "ui_services/MessageBox.h"
 
 namespace orv {
 namespace {
 
 const QString kYearsMonthsDaysLabel = QStringLiteral("Years, months, days:");
-
-template <typename Widget>
-Widget* Make(QWidget* parent, const QString& name, const QRect& twips) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(name);
-  widget->setGeometry(twips);
-  return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
-  auto* label = Make<QLabel>(parent, name, twips);
-  label->setText(text);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& twips) {
-  auto* button = Make<QPushButton>(parent, name, twips);
-  button->setText(text);
-  return button;
-}
 
 }  // namespace
 
