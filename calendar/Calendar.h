@@ -31,14 +31,7 @@ inline DateStatus CivilToJDN(DateRecord& date, bool gregorian) {
     date.valid = 0;
     return DateStatus::kNoSuchDate;
   }
-  const int64_t jdn = almanor::ToJDN(date.year, date.month, date.day, gregorian);
-  if (!almanor::FitsIn32Bits(jdn)) {
-    date.valid = 0;
-    return DateStatus::kOutOfRange;
-  }
-  date.jdn = static_cast<int32_t>(jdn);
-  date.valid = 1;
-  return DateStatus::kValid;
+  return StoreDayNumber(date, almanor::ToJDN(date.year, date.month, date.day, gregorian));
 }
 
 inline void CivilFromJDN(DateRecord& date, bool gregorian) {

@@ -5,6 +5,7 @@
 // field, so the calendar code can hand its contents over unchanged.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -41,5 +42,17 @@ enum class DateStatus {
   kNoSuchDate,  // month or day outside the calendar (30 February, month 13, day 0)
   kOutOfRange,  // the date exists but its day number does not fit in 32 bits
 };
+
+// Gives the record a computed day number: valid with the number when it fits
+// in 32 bits, else invalid with its old number kept.
+constexpr DateStatus StoreDayNumber(DateRecord& date, int64_t jdn) {
+  if (jdn < INT32_MIN || jdn > INT32_MAX) {
+    date.valid = 0;
+    return DateStatus::kOutOfRange;
+  }
+  date.jdn = static_cast<int32_t>(jdn);
+  date.valid = 1;
+  return DateStatus::kValid;
+}
 
 }  // namespace orv

@@ -18,7 +18,6 @@
 #pragma once
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <string_view>
 
@@ -109,15 +108,9 @@ constexpr DateStatus DeeDateToJDNWithStatus(DateRecord& date, int32_t epoch) {
   const int64_t leap_day = date.month > 2 && shifted_year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
   const int64_t days_before_year =
       static_cast<int64_t>(dee_detail::DaysBeforeShiftedYear(shifted_year) - dee_detail::kDayShift);
-  const int64_t jdn = int64_t{epoch} + days_before_year + dee_detail::kDaysBeforeMonth[date.month] +
-                      leap_day + date.day - 1;
-  if (jdn < INT32_MIN || jdn > INT32_MAX) {
-    date.valid = 0;
-    return DateStatus::kOutOfRange;
-  }
-  date.jdn = static_cast<int32_t>(jdn);
-  date.valid = 1;
-  return DateStatus::kValid;
+  return StoreDayNumber(date, int64_t{epoch} + days_before_year +
+                                  dee_detail::kDaysBeforeMonth[date.month] + leap_day + date.day -
+                                  1);
 }
 
 // Reads jdn (not calendar); sets year, month, day and valid = 1.

@@ -20,7 +20,7 @@ constexpr int32_t kLargestTypedYear = 99999;
 constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
-bool FitsIn32Bits(int64_t value) { return value >= kInt32Min && value <= kInt32Max; }
+using almanor::FitsIn32Bits;
 
 // The year, month and day of a date written with "-" between them, each
 // without its surrounding spaces; none when there are not exactly three

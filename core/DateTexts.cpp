@@ -77,12 +77,15 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarInfo& calendar = kCalendars[i];
     const DateRecord date = DateOf(calendar, jdn, dee);
-    results.calendars[i] = {EraDateOf(date, era),
-                            YearMonthDayText(date, QStringOf(CalendarTag(calendar, dee)))};
+    results.calendars[i] = {EraDateOf(date, era), TaggedYearMonthDay(date, dee)};
   }
   results.jdn = FormatGroupedInteger(jdn);
   results.day_of_week = QString::fromStdString(DayOfWeekName(DayOfWeek(jdn)));
   return results;
+}
+
+QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
+  return YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(date.calendar), dee)));
 }
 
 QString CopyResultText(const ResultTexts& results) {

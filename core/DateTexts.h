@@ -31,6 +31,10 @@ struct ResultTexts {
 };
 ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
 
+// A date in its record's calendar as year-month-day with that calendar's tag
+// ("1582-10-05 JC", the Dee version's tag for a Dee date).
+QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee);
+
 // The four lines the main window copies: labels padded to 20 characters, the
 // Gregorian and Julian dates to 28 each; the Dee dates are not copied.
 QString CopyResultText(const ResultTexts& results);

@@ -7,6 +7,7 @@
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
 #include "core/DateEntry.h"
+#include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/ReportRecords.h"
 #include "core/SolEq.h"
@@ -38,7 +39,7 @@ QString DateTextOf(const DateRecord& date) {
 DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& text) {
   DateRecord date{0, 0, 0, code, jdn, 0};
   JDNToDate(date, dee);
-  text = YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(code), dee)));
+  text = TaggedYearMonthDay(date, dee);
   return date;
 }
 

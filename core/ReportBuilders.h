@@ -120,11 +120,11 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run);
 // time kind and Dee version.
 struct VernalEquinoxRow {
   int32_t year = 0;
-  double jd_ut = 0;        // the instant, a Julian date in universal time
-  DateRecord london;       // Gregorian, at London in the run's solar time
-  QString london_time;     // "03:06"
-  DateRecord meridian;     // Dee (the run's version), at the run's meridian
-  QString meridian_time;   // "21:58"
+  double jd_ut = 0;       // the instant, a Julian date in universal time
+  DateRecord london;      // Gregorian, at London in the run's solar time
+  QString london_time;    // "03:06"
+  DateRecord meridian;    // Dee (the run's version), at the run's meridian
+  QString meridian_time;  // "21:58"
   // The instants as days of March, for the chart: 20.25 is 20 March 06:00
   // (days since the end of February of the date's year and calendar).
   double london_day_of_march = 0;

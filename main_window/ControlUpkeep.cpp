@@ -11,8 +11,7 @@ void Timer1Tick(ControlStates& c, MainState& state,
   CheckInputComplete(in, state);
   c.cmdCalculate_enabled = state.InputComplete;
 
-  const bool weekday_chosen = state.intInputDateType == kMonthDayYear &&
-                              in.cboCalendar[0] >= kFirstWeekdayPosition && c.cmdCalculate_enabled;
+  const bool weekday_chosen = WeekdayChosen(in, state);
   c.cmdDateSequence_enabled = state.InputComplete && !weekday_chosen;
   c.optPlus_enabled = c.cmdCalculate_enabled;
   c.optMinus_enabled = c.cmdCalculate_enabled;

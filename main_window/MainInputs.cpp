@@ -58,6 +58,11 @@ void CheckInputComplete(MainInputs& in, MainState& state) {
   if (state.InputComplete) state.intInputDateType = static_cast<int16_t>(typed.notation);
 }
 
+bool WeekdayChosen(const MainInputs& in, const MainState& state) {
+  return state.InputComplete && state.intInputDateType == kMonthDayYear &&
+         in.cboCalendar[0] >= kFirstWeekdayPosition;
+}
+
 bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message) {
   if (!NotationChosen(in)) {
     message = Message("Please select type of input date", MessageStyle::kNone);

@@ -52,6 +52,10 @@ struct MainState : HeldInput {
 // notation (the month-day-year year box is trimmed).
 void CheckInputComplete(MainInputs& in, MainState& state);
 
+// A complete month-day-year input with a weekday chosen in place of a
+// calendar: the weekday test, which names no single day.
+bool WeekdayChosen(const MainInputs& in, const MainState& state);
+
 // "Please select type of input date" without a notation; with a complete
 // input, the core's checks.
 bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message);

@@ -39,14 +39,11 @@ void frmMain::cmdDateSequence_Click() {
 void frmMain::cmdDateDifference_Click() {
   // The first date is the input's day, when the input names one that exists.
   QString from;
-  const bool weekday_chosen =
-      intInputDateType == kMonthDayYear && cboCalendar[0]->currentIndex() >= kFirstWeekdayPosition;
-  if (InputComplete && !weekday_chosen) {
+  if (InputComplete && !WeekdayChosen(ReadInputs(), *this)) {
     if (!ReadInputDay()) return;
     DateRecord day{0, 0, 0, InputDate.calendar, lngJDN, 0};
     JDNToDate(day, dee_version);
-    from =
-        YearMonthDayText(day, QStringOf(CalendarTag(*CalendarByCode(day.calendar), dee_version)));
+    from = TaggedYearMonthDay(day, dee_version);
   }
   if (date_difference_window == nullptr) {
     date_difference_window = new frmDateDifference(*this, this);
