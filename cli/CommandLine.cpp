@@ -43,7 +43,7 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"mdy"},
                 "the date as MONTH DAY YEAR ERA (MONTH a name or 1 to 12; YEAR as typed "
                 "in the year box, \"1,000\" is fine; ERA AD, BC, CE or BCE)"),
-         dated},
+         {"convert", "weekday", "sequence", "equinoxes"}},
         {option({"calendar"},
                 "the input's calendar: gregorian, julian or dee; default: from the tag, or "
                 "Gregorian with --mdy",
@@ -72,7 +72,10 @@ const std::vector<OptionEntry>& OptionTable() {
                 "equinoxes: one a row, then one for the summary)"),
          {"convert", "weekday", "diff", "sequence", "equinoxes"}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
-        {option({"jdn"}, "the day of this Julian day number (any signed 32-bit number)", "n"),
+        {option({"jdn"},
+                "the day of this Julian day number (any signed 32-bit number; grouped "
+                "\"2,451,545\", or a Julian Date \"2451545.5\", naming the day that holds it)",
+                "n"),
          {"convert"}},
         {option({"count"},
                 "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000)",
@@ -152,9 +155,12 @@ Options ParseCommandLine(const QStringList& arguments) {
   for (const QString& argument : arguments) {
     marked << (negative_number.match(argument).hasMatch() ? kNegativeMark + argument : argument);
   }
-  if (!parser.parse(marked)) throw UsageError{"orvc: " + parser.errorText() + "\n" + kUsage};
+  if (!parser.parse(marked)) throw UsageError{"orvc: " + parser.errorText(), true};
 
   Options options;
+  for (const OptionEntry& entry : OptionTable()) {
+    if (parser.isSet(entry.option)) options.given << entry.option.names().constLast();
+  }
   options.help = parser.isSet(Named("help"));
   options.version = parser.isSet(Named("version"));
   for (const QString& argument : parser.positionalArguments()) {
@@ -200,14 +206,14 @@ Options ParseCommandLine(const QStringList& arguments) {
   }
   if (parser.isSet(Named("jdn"))) {
     const QString value = Unmarked(parser.value(Named("jdn")));
-    static const QRegularExpression form(QStringLiteral("^-?[0-9]{1,10}$"));
-    bool fits = false;
-    const int32_t jdn = value.toInt(&fits);
-    if (!form.match(value).hasMatch() || !fits) {
-      throw UsageError{"orvc: --jdn takes a whole number from -2147483648 to 2147483647; not \"" +
-                       value + "\""};
+    const std::optional<int64_t> jdn = DayOfTypedJulianDate(value);
+    if (!jdn || !almanor::FitsIn32Bits(*jdn)) {
+      throw UsageError{
+          "orvc: --jdn takes a day number from -2,147,483,648 to 2,147,483,647 "
+          "(or a Julian Date with a fraction); not \"" +
+          value + "\""};
     }
-    options.jdn = jdn;
+    options.jdn = static_cast<int32_t>(*jdn);
   }
   if (parser.isSet(Named("count"))) {
     options.count = WholeNumberOption(Unmarked(parser.value(Named("count"))), "count");
@@ -294,12 +300,8 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
     // without a tag is Gregorian, as with "Proleptic Gregorian" chosen.
     typed.calendar = options.calendar != nullptr
                          ? options.calendar
-                         : CalendarNamedInText(typed.year_month_day.toUpper(), options.dee);
-    QString letters = typed.year_month_day;
-    RemoveChars(letters, "0123456789-" + kTypedGroupSeparators);
-    if (typed.calendar == nullptr && letters.isEmpty()) {
-      typed.calendar = CalendarByCode(kGregorianCode);
-    }
+                         : CalendarOfTaggedText(typed.year_month_day, options.dee,
+                                                CalendarByCode(kGregorianCode));
   }
   return typed;
 }
@@ -316,12 +318,11 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
 }
 
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
-  if (!IsComplete(typed)) {
-    PrintMessages(
-        {Message("Please specify calendar for year-month-day date.", MessageStyle::kNone)}, err);
-    return false;
+  UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts);
+  if (!refusal && typed.calendar == nullptr) {
+    refusal = Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
   }
-  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+  if (refusal) {
     PrintMessages({*refusal}, err);
     return false;
   }
@@ -378,6 +379,11 @@ void ReportPrinter::Summary(const QString& text, const QJsonObject& fields) {
 }
 
 QString LineFeeds(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }
+
+QString OneLine(const QString& text) {
+  static const QRegularExpression breaks(QStringLiteral("[\r\n]+"));
+  return QString(text).replace(breaks, QStringLiteral(" "));
+}
 
 void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
                    const QString& prefix) {

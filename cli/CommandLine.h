@@ -22,17 +22,18 @@ inline constexpr int kOrvcSuccess = 0;
 inline constexpr int kOrvcNotFound = 1;  // weekday: the date is on that weekday in neither calendar
 inline constexpr int kOrvcRefused = 2;   // a refused date, count or usage
 
-inline const char* const kUsage =
-    "Usage: orvc convert|weekday|sequence|equinoxes [options] DATE | --mdy MONTH DAY YEAR ERA";
-
-// A usage error: printed on standard error, exit status 2.
+// A usage error: printed on standard error, then "Try 'orvc --help'.", exit
+// status 2; with show_usage, the command's usage line (every command's when
+// the command is not known) comes between them.
 struct UsageError {
   QString text;
+  bool show_usage = false;
 };
 
 struct Options {
   QString command;
   QStringList positional;  // after the command
+  QStringList given;       // the long names of the options given ("csv", "count")
   bool help = false;
   bool version = false;
   bool mdy = false;
@@ -57,7 +58,8 @@ struct Options {
 // name); throws UsageError.
 Options ParseCommandLine(const QStringList& arguments);
 
-// The options a command takes, for its help; every command accepts them all.
+// The options a command takes: its help lists them, and the command refuses
+// any other.
 std::vector<QCommandLineOption> OptionsOf(const QString& command);
 
 // "  --name VALUE   description" lines of the options, aligned.
@@ -83,6 +85,8 @@ QString ResultFor(int32_t jdn, Era era, const Options& options);
 QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
 
 QString LineFeeds(QString text);
+// A message on one line: each run of line breaks becomes one space.
+QString OneLine(const QString& text);
 
 // A report's rows as the options ask: text lines (the header first), JSON
 // lines (one object a row, then the summary object) or CSV (the header line,

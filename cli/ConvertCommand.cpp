@@ -1,6 +1,8 @@
 // orvc convert: the day of a date in every calendar, or of each line of
 // standard input.
 #include <QIODevice>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringDecoder>
 #include <optional>
 
@@ -14,9 +16,6 @@ namespace {
 
 // Checks and converts a date; returns the refusal messages, empty on success.
 std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, HeldInput& held) {
-  if (!IsComplete(typed)) {
-    return {Message("Please specify calendar for year-month-day date.", MessageStyle::kNone)};
-  }
   ArithmeticInput arithmetic = ArithmeticFor(options);
   Calculation calculation = Calculate(typed, arithmetic, options.dee, held);
   if (calculation.found) return {};
@@ -52,10 +51,11 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
       if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
       const std::optional<QString> line = DecodedLine(bytes);
+      if (line && line->trimmed().isEmpty()) continue;
+      QString refusal;
       if (!line) {
-        err << "line " << line_number << ": The line is not UTF-8 text.\n";
-        status = kOrvcRefused;
-      } else if (!line->trimmed().isEmpty()) {
+        refusal = QStringLiteral("The line is not UTF-8 text.");
+      } else {
         // A copy of the options only for a line whose tag names the other version.
         const DeeVersion version = DeeVersionFor(options, *line);
         Options other_version;
@@ -66,14 +66,33 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         const Options& line_options = version != options.dee ? other_version : options;
         TypedDate typed = TypedDateFor(line_options, {*line});
         const std::vector<MessageRequest> refusals = Convert(typed, line_options, held);
-        if (!refusals.empty()) {
-          PrintMessages(refusals, err, QStringLiteral("line %1: ").arg(line_number));
-          status = kOrvcRefused;
-        } else {
-          if (!first && !options.json) out << '\n';
-          first = false;
-          out << ResultFor(held.InputDate.jdn, EraStyle(line_options, typed), line_options);
+        for (const MessageRequest& message : refusals) {
+          refusal += (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
         }
+        if (refusal.isEmpty()) {
+          const Era era = EraStyle(line_options, typed);
+          if (options.json) {
+            QJsonObject object = ResultObject(held.InputDate.jdn, era, line_options);
+            object.insert(QStringLiteral("line"), line_number);
+            out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+          } else {
+            if (!first) out << '\n';
+            out << ResultFor(held.InputDate.jdn, era, line_options);
+          }
+          first = false;
+        }
+      }
+      if (!refusal.isEmpty()) {
+        // One line each, on standard error and, for --json, in the output
+        // where the line's answer would be.
+        err << "line " << line_number << ": " << refusal << '\n';
+        if (options.json) {
+          const QJsonObject object{{"line", line_number},
+                                   {"input", line ? *line : QString::fromUtf8(bytes).trimmed()},
+                                   {"error", refusal}};
+          out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+        }
+        status = kOrvcRefused;
       }
       if (options.answer_each_line) {
         out.flush();
@@ -102,7 +121,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     out << ResultFor(held.InputDate.jdn, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }
-  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
+  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   TypedDate typed = TypedDateFor(options, options.positional);
   const std::vector<MessageRequest> refusals = Convert(typed, options, held);
   if (!refusals.empty()) {

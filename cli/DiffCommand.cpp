@@ -10,9 +10,7 @@
 namespace orv {
 
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.mdy || options.positional.size() != 2) {
-    throw UsageError{"Usage: orvc diff [options] FROM TO"};
-  }
+  if (options.positional.size() != 2) throw UsageError{{}, true};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
   DateRecord dates[2];

@@ -10,7 +10,7 @@
 namespace orv {
 
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
+  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t years = options.count.value_or(12);
   int32_t year = 0;
   static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
@@ -49,7 +49,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   for (; rows < years && IsEquinoxYear(year); ++rows, ++year) {
     const VernalEquinoxRow row = VernalEquinoxFor(year, run);
     missed += row.missed ? 1 : 0;
-    printer.Row(VernalEquinoxLine(row, run, rows), RecordOf(row));
+    printer.Row(VernalEquinoxLine(row, run, rows), RecordOf(row, run));
   }
   const QString summary = years >= 2 ? VernalEquinoxSummary(run, missed, rows) : QString();
   printer.Summary(summary, {{"rows", rows},

@@ -1,5 +1,6 @@
 #include "cli/Orvc.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "cli/CommandLine.h"
@@ -64,6 +65,37 @@ const char* const kExitHelp =
     "Exit status: 0 done; 1 weekday: neither calendar has the date on that weekday;\n"
     "2 refused (the program's message goes to standard error) or a usage error.\n";
 
+const Command* CommandNamed(const QString& name) {
+  for (const Command& command : Commands()) {
+    if (name == QLatin1String(command.name)) return &command;
+  }
+  return nullptr;
+}
+
+// "Usage: orvc diff [options] FROM TO", or every command's line.
+QString UsageLines(const Command* command) {
+  QString usage;
+  for (const Command& each : Commands()) {
+    if (command != nullptr && command != &each) continue;
+    usage += (usage.isEmpty() ? QStringLiteral("Usage: orvc ") : QStringLiteral("       orvc ")) +
+             QLatin1String(each.synopsis) + u'\n';
+  }
+  return usage;
+}
+
+// Refuses an option the command does not take.
+void CheckOptionsTaken(const Options& options, const Command& command) {
+  const std::vector<QCommandLineOption> taken = OptionsOf(command.name);
+  for (const QString& name : options.given) {
+    const bool takes = std::any_of(taken.begin(), taken.end(), [&](const QCommandLineOption& o) {
+      return o.names().contains(name);
+    });
+    if (!takes) {
+      throw UsageError{QStringLiteral("orvc: %1 does not take --%2").arg(command.name, name), true};
+    }
+  }
+}
+
 QString ProgramHelp() {
   QString help =
       "orvc - the command-line companion of Orvantis, the date calculator.\n\n"
@@ -86,24 +118,31 @@ QString CommandHelp(const Command& command) {
 
 int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err,
             bool answer_each_line) {
+  const Command* command = nullptr;
   try {
     Options options = ParseCommandLine(arguments);
     options.answer_each_line = answer_each_line;
-    const auto command = std::find_if(Commands().begin(), Commands().end(), [&](const Command& c) {
-      return options.command == QLatin1String(c.name);
-    });
+    command = CommandNamed(options.command);
     if (options.help) {
-      out << (command != Commands().end() ? CommandHelp(*command) : ProgramHelp());
+      out << (command != nullptr ? CommandHelp(*command) : ProgramHelp());
       return kOrvcSuccess;
     }
     if (options.version) {
       out << "orvc " << ORV_VERSION << '\n';
       return kOrvcSuccess;
     }
-    if (command == Commands().end()) throw UsageError{kUsage};
+    if (command == nullptr) {
+      throw UsageError{options.command.isEmpty()
+                           ? QString()
+                           : QStringLiteral("orvc: unknown command '%1'").arg(options.command),
+                       true};
+    }
+    CheckOptionsTaken(options, *command);
     return command->run(options, in, out, err);
   } catch (const UsageError& error) {
-    err << error.text << "\nTry 'orvc --help'.\n";
+    if (!error.text.isEmpty()) err << error.text << '\n';
+    if (error.show_usage) err << UsageLines(command);
+    err << "Try 'orvc --help'.\n";
     return kOrvcRefused;
   }
 }

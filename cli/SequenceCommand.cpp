@@ -10,7 +10,7 @@
 namespace orv {
 
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{kUsage};
+  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t days = options.count.value_or(14);
   TypedDate typed = TypedDateFor(options, options.positional);
   HeldInput held;
@@ -31,7 +31,7 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
     }
     const DateSequenceRow row =
         DateSequenceDay(static_cast<int32_t>(day), options.dee, rows == 0 ? nullptr : &previous);
-    printer.Row(text.Line(row), RecordOf(row));
+    printer.Row(text.Line(row), RecordOf(row, options.dee));
     ++rows;
     same_days += row.same ? 1 : 0;
     previous = row;

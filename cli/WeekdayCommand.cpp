@@ -25,10 +25,7 @@ int WeekdayNumber(const QString& weekday) {
 }  // namespace
 
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
-  if (!options.mdy || options.positional.size() != 5) {
-    throw UsageError{"Usage: orvc weekday --mdy MONTH DAY YEAR ERA WEEKDAY"};
-  }
-  if (options.plus || options.minus) throw UsageError{"orvc: the weekday test takes no arithmetic"};
+  if (!options.mdy || options.positional.size() != 5) throw UsageError{{}, true};
   const int weekday = WeekdayNumber(options.positional[4]);
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);

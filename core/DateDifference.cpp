@@ -34,15 +34,14 @@ std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, U
   TypedDate typed;
   typed.notation = Notation::kYearMonthDay;
   typed.year_month_day = text;
-  typed.calendar = CalendarNamedInText(text.trimmed().toUpper(), dee);
-  if (typed.calendar == nullptr) typed.calendar = untagged;
+  typed.calendar = CalendarOfTaggedText(text, dee, untagged);
   QStringList pieces;
   DateRecord date;
-  if (!IsComplete(typed)) {
+  message = CheckTypedDate(typed, dee, pieces);
+  if (!message && typed.calendar == nullptr) {
     message = Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
-  } else if (!(message = CheckTypedDate(typed, dee, pieces))) {
-    ReadTypedDate(typed, pieces, typed.calendar->code, dee, true, date, message);
   }
+  if (!message) ReadTypedDate(typed, pieces, typed.calendar->code, dee, true, date, message);
   text = typed.year_month_day;
   if (message) {
     message->title = title;

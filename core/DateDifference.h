@@ -16,10 +16,12 @@ namespace orv {
 
 // A year-month-day date typed with its tag ("2000-01-01 CE", "1582-10-05 JC",
 // the Dee tag in force), read as the main window reads its year-month-day box
-// with no calendar chosen: the same checks, messages and canonical rewrite of
-// the text. A text that names no calendar is read in `untagged` when given
-// (orvc takes such a date as Gregorian), else refused. The messages carry
-// the given title. nullopt when refused.
+// with the calendar its tag names chosen: the same checks, messages and
+// canonical rewrite of the text. A text without a tag is read in `untagged`
+// when given (a Gregorian date, for the difference window and orvc), else
+// refused; "BC" and "AD" get the designators message, the other Dee version's
+// tag "Invalid input date". The messages carry the given title. nullopt when
+// refused.
 std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, UserMessage& message,
                                          const QString& title,
                                          const CalendarInfo* untagged = nullptr);

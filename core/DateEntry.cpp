@@ -1,12 +1,13 @@
 #include "core/DateEntry.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
+#include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
@@ -362,17 +363,60 @@ bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool 
   return true;
 }
 
+const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
+                                         const CalendarInfo* untagged) {
+  QString letters = text.toUpper();
+  RemoveChars(letters, kDateCharacters);
+  if (letters.isEmpty()) return untagged;
+  // As the upkeep reads the tag; then the tag itself, however it is spaced.
+  const CalendarInfo* named = CalendarNamedInText(text.toUpper(), dee);
+  return named != nullptr ? named : CalendarByTag(letters.toStdString(), dee);
+}
+
+std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
+  const QString number = TrimSpaces(text);
+  const bool negative = number.startsWith(u'-');
+  QString digits;    // of the whole days
+  QString fraction;  // of the fraction, when it has one
+  bool in_fraction = false;
+  const auto is_digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+  for (qsizetype i = negative ? 1 : 0; i < number.size(); ++i) {
+    const QChar c = number[i];
+    if (in_fraction) {
+      if (!is_digit(c)) return std::nullopt;
+      fraction += c;
+    } else if (is_digit(c)) {
+      digits += c;
+    } else if (c == u'.') {
+      // A group of three digits after a point is a group ("2.451.545").
+      qsizetype run = 0;
+      while (i + 1 + run < number.size() && is_digit(number[i + 1 + run])) ++run;
+      in_fraction = run != 3 || digits.isEmpty();
+    } else if (!kTypedGroupSeparators.contains(c) || digits.isEmpty()) {
+      return std::nullopt;
+    }
+  }
+  if (digits.isEmpty() || digits.size() > 12) return std::nullopt;
+  const int64_t whole = digits.toLongLong();
+  // floor(JD + 0.5) from the digits, exactly: up a day from half past on
+  // (forwards), down a day below minus a half (backwards).
+  const bool half_or_more = !fraction.isEmpty() && fraction[0] >= u'5';
+  const bool more_than_half =
+      half_or_more && (fraction[0] > u'5' || std::any_of(fraction.begin() + 1, fraction.end(),
+                                                         [](QChar c) { return c != u'0'; }));
+  if (!negative) return whole + (half_or_more ? 1 : 0);
+  return -whole - (more_than_half ? 1 : 0);
+}
+
 std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
                                         const DeeVersion& dee, UserMessage& message) {
   const QString title = QStringLiteral("Julian day number");
-  QString digits = TrimSpaces(text);
-  RemoveChars(digits, kTypedGroupSeparators);
-  static const QRegularExpression whole(QStringLiteral("^-?[0-9]{1,12}$"));
-  if (!whole.match(digits).hasMatch()) {
+  const std::optional<int64_t> day = DayOfTypedJulianDate(text);
+  if (!day) {
     message = Message("Invalid Julian day number.", MessageStyle::kInformation, title);
     return std::nullopt;
   }
-  const int64_t jdn = digits.toLongLong();
+  const int64_t jdn = *day;
   DateRecord date{0, 0, 0, calendar_code, static_cast<int32_t>(jdn), 0};
   if (FitsIn32Bits(jdn)) JDNToDate(date, dee);
   if (!FitsIn32Bits(jdn) || std::abs(date.year) > kLargestTypedYear) {

@@ -80,11 +80,26 @@ int32_t YearOfTypedDate(const TypedDate& typed);
 void ShowDateAsMDY(const DateRecord& date, TypedDate& typed);
 void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
 
-// The day of a typed Julian day number ("2,451,545", "-5"; the group
-// separators of a typed year allowed) as a date in the calendar, to be
-// written into the input fields. Refused, with the message, when the text is
-// not a whole number or the day's year lies beyond the years the input fields
-// take (99,999 either side of year 0).
+// The calendar a year-month-day text names by its tag ("2000-01-01 CE";
+// the Dee tag of the version in force): `untagged` for a text with no tag
+// at all; null when its letters name no calendar ("BC", the other Dee
+// version's tag), so that the checks say what is wrong with them.
+const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
+                                         const CalendarInfo* untagged);
+
+// The day a typed Julian day number or Julian Date names: digits, grouped in
+// threes by comma, point, apostrophe or space if the user likes ("2,451,545",
+// "2.451.545", "-5"); a point followed by anything but a group of exactly
+// three digits starts a fraction, and a Julian Date with a fraction names the
+// civil day that contains it, floor(JD + 0.5): "2451545.5" is day 2,451,546,
+// "2451545.25" day 2,451,545. nullopt when the text is no such number or has
+// more than 12 digits before its fraction.
+std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
+
+// The day of a typed Julian day number (the forms above) as a date in the
+// calendar, to be written into the input fields. Refused, with the message,
+// when the text is not such a number or the day's year lies beyond the years
+// the input fields take (99,999 either side of year 0).
 std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
                                         const DeeVersion& dee, UserMessage& message);
 

@@ -152,7 +152,7 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     const DateSequenceRow row =
         DateSequenceDay(static_cast<int32_t>(day), run.dee, i == 0 ? nullptr : &previous);
     AppendLine(output, length, text.Line(row));
-    output.records.push_back(RecordOf(row));
+    output.records.push_back(RecordOf(row, run.dee));
     ++output.rows;
     same_days += row.same ? 1 : 0;
     previous = row;
@@ -206,7 +206,7 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
     const VernalEquinoxRow row = VernalEquinoxFor(year, run);
     missed += row.missed ? 1 : 0;
     AppendLine(output, length, VernalEquinoxLine(row, run, i));
-    output.records.push_back(RecordOf(row));
+    output.records.push_back(RecordOf(row, run));
     ++output.rows;
   }
 

@@ -33,17 +33,18 @@ QString CsvValue(const QJsonValue& value) {
 
 }  // namespace
 
-Record RecordOf(const DateSequenceRow& row) {
+Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee) {
   return {{"jdn", row.jdn},
           {"gregorian", PlainDate(row.gregorian)},
           {"dee", PlainDate(row.dee)},
           {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(row.weekday)))},
           {"same", row.same},
           {"agreement_starts", row.agreement_starts},
-          {"agreement_ends", row.agreement_ends}};
+          {"agreement_ends", row.agreement_ends},
+          {"dee_version", QStringOf(dee.name)}};
 }
 
-Record RecordOf(const VernalEquinoxRow& row) {
+Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
   return {{"year", row.year},
           {"jd_ut", row.jd_ut},
           {"london_date", PlainDate(row.london)},
@@ -52,7 +53,10 @@ Record RecordOf(const VernalEquinoxRow& row) {
           {"meridian_time", row.meridian_time},
           {"cycle_position", row.cycle_position},
           {"dee_leap", row.dee_leap},
-          {"missed", row.missed}};
+          {"missed", row.missed},
+          {"dee_version", QStringOf(run.dee.name)},
+          {"meridian", run.longitude_label},
+          {"time_kind", run.apparent_time ? QStringLiteral("apparent") : QStringLiteral("mean")}};
 }
 
 QJsonObject JsonOf(const Record& record) {

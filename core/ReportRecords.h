@@ -13,11 +13,15 @@
 
 namespace orv {
 
-// jdn, gregorian ("2016-02-26"), dee, weekday, same, agreement_starts, agreement_ends.
-Record RecordOf(const DateSequenceRow& row);
+// Every row also says what it was computed for, so that rows of several runs
+// stay apart in a spreadsheet.
+// jdn, gregorian ("2016-02-26"), dee, weekday, same, agreement_starts,
+// agreement_ends, dee_version ("Dee-Cecil").
+Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee);
 // year, jd_ut, london_date, london_time, meridian_date, meridian_time,
-// cycle_position, dee_leap, missed.
-Record RecordOf(const VernalEquinoxRow& row);
+// cycle_position, dee_leap, missed, dee_version, meridian ("77d0m W"),
+// time_kind ("apparent" or "mean").
+Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run);
 
 QJsonObject JsonOf(const Record& record);
 // The header line and a row's line, without the line break (CSV ends lines

@@ -80,18 +80,28 @@ TEST(Orvc, JsonCarriesEveryCalendar) {
   EXPECT_EQ(object["dee"]["ymd_date"].toString(), "2000-01-01 DC");
 }
 
-TEST(Orvc, BatchConvertsGoodLinesAndReportsBadOnes) {
+TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {
   const Finished run = Orvc({"convert", "--json", "-"},
                             "2000-01-01 CE\n2000-13-01 CE\n\n1582-10-05 JC\n2001-02-29 CE\n");
   EXPECT_EQ(run.status, 2);
   const QStringList lines = run.out.trimmed().split('\n');
-  ASSERT_EQ(lines.size(), 2);
-  EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["jdn"].toInt(), 2451545);
-  EXPECT_EQ(QJsonDocument::fromJson(lines[1].toUtf8()).object()["jdn"].toInt(), 2299161);
+  ASSERT_EQ(lines.size(), 4);
+  QList<QJsonObject> objects;
+  for (const QString& line : lines) objects << QJsonDocument::fromJson(line.toUtf8()).object();
+  EXPECT_EQ(objects[0]["jdn"].toInt(), 2451545);
+  EXPECT_EQ(objects[0]["line"].toInt(), 1);
+  EXPECT_EQ(
+      objects[1],
+      (QJsonObject{{"line", 2}, {"input", "2000-13-01 CE"}, {"error", "Invalid input date"}}));
+  EXPECT_EQ(objects[2]["jdn"].toInt(), 2299161);
+  EXPECT_EQ(objects[2]["line"].toInt(), 4);
+  EXPECT_EQ(objects[3]["line"].toInt(), 5);
+  // One line of standard error a refused line, the message's breaks as spaces.
   EXPECT_EQ(run.err,
             "line 2: Invalid input date\n"
-            "line 5: The input date is invalid.\n\nIn the Gregorian Calendar\n2001 is not a leap "
+            "line 5: The input date is invalid. In the Gregorian Calendar 2001 is not a leap "
             "year.\n");
+  EXPECT_EQ(objects[3]["error"].toString() + '\n', run.err.section("line 5: ", 1));
 }
 
 TEST(Orvc, RefusalsPrintTheProgramsMessages) {
@@ -102,8 +112,9 @@ TEST(Orvc, RefusalsPrintTheProgramsMessages) {
   const Case cases[] = {
       {{"convert", "2000-01-01 JC", "--calendar", "gregorian"},
        "Inconsistent calendar designations in year-month-day date.\n"},
-      {{"convert", "2000-01-01 BC", "--calendar", "gregorian"},
+      {{"convert", "2000-01-01 BC"},
        "The calendar designators 'AD' and 'BC'\ncan only be used with month,day,year dates.\n"},
+      {{"convert", "--dee", "DC", "2017-03-21 D"}, "Invalid input date\n"},
       {{"equinoxes", "4001"},
        "Vernal equinoxes are calculated only for years in the range 1 through 4000.\n"},
   };
@@ -113,14 +124,49 @@ TEST(Orvc, RefusalsPrintTheProgramsMessages) {
     EXPECT_EQ(run.err, c.message) << c.arguments.join(' ').toStdString();
     EXPECT_TRUE(run.out.isEmpty());
   }
-  for (const QStringList& usage : {QStringList{}, QStringList{"bogus"}, QStringList{"convert"},
-                                   QStringList{"convert", "--calendar", "x", "1"},
-                                   QStringList{"convert", "--mdy", "Smarch", "1", "2000", "AD"},
-                                   QStringList{"convert", "--days", "1", "2000-01-01 CE"}}) {
-    const Finished run = Orvc(usage);
-    EXPECT_EQ(run.status, 2) << usage.join(' ').toStdString();
-    EXPECT_FALSE(run.err.isEmpty());
+}
+
+TEST(Orvc, UsageErrorsNameWhatIsWrong) {
+  struct Case {
+    QStringList arguments;
+    const char* first_line;
+  };
+  const Case cases[] = {
+      {{"frobnicate"}, "orvc: unknown command 'frobnicate'"},
+      {{"convert", "--csv", "2000-01-01"}, "orvc: convert does not take --csv"},
+      {{"convert", "--count", "3", "2000-01-01"}, "orvc: convert does not take --count"},
+      {{"convert", "--mean", "2000-01-01"}, "orvc: convert does not take --mean"},
+      {{"weekday", "--csv", "--mdy", "1", "1", "2000", "AD", "Saturday"},
+       "orvc: weekday does not take --csv"},
+      {{"sequence", "--longitude", "5:0", "2000-01-01"},
+       "orvc: sequence does not take --longitude"},
+      {{"diff", "--csv", "2000-01-01", "2000-02-01"}, "orvc: diff does not take --csv"},
+      {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
+       "orvc: diff does not take --mdy"},
+      {{"convert", "--calendar", "x", "1"}, "orvc: --calendar must be gregorian, julian or dee"},
+      {{"convert", "--mdy", "Smarch", "1", "2000", "AD"},
+       "orvc: MONTH must be a month name or 1 to 12"},
+      {{"convert", "--jdn", "1.2.3"},
+       "orvc: --jdn takes a day number from -2,147,483,648 to "
+       "2,147,483,647 (or a Julian Date with a fraction); not "
+       "\"1.2.3\""},
+      {{"convert"},
+       "Usage: orvc convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR "
+       "ERA | -"},
+  };
+  for (const Case& c : cases) {
+    const Finished run = Orvc(c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(run.err.section('\n', 0, 0), c.first_line);
+    EXPECT_TRUE(run.err.endsWith("Try 'orvc --help'.\n"));
   }
+  // Without a command, the usage lines of every command.
+  EXPECT_TRUE(Orvc({}).err.contains("\n       orvc diff [options] FROM TO\n"));
+}
+
+TEST(Orvc, JdnTakesTheFormsOfTheWindowsField) {
+  EXPECT_TRUE(Orvc({"convert", "--jdn", "2,451,545"}).out.contains("January 1, 2000"));
+  EXPECT_TRUE(Orvc({"convert", "--jdn", "2451545.5"}).out.contains("January 2, 2000"));
 }
 
 TEST(Orvc, BatchInputIsUtf8AndNoLineIsLost) {
@@ -179,7 +225,6 @@ TEST(Orvc, TheTagNamesTheDeeVersion) {
   const Finished dee = Orvc({"convert", "1-01-01 D"});
   EXPECT_EQ(dee.status, 0) << dee.err.toStdString();
   EXPECT_TRUE(dee.out.contains("Dee Calendar:       January 1, 1 CE"));
-  EXPECT_EQ(Orvc({"convert", "--dee", "DC", "1-01-01 D"}).status, 2) << "--dee rules";
   EXPECT_EQ(Orvc({"convert", "-"}, "1-01-01 D\n1-01-01 DC\n").status, 0) << "line by line";
 }
 

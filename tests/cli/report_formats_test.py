@@ -57,6 +57,18 @@ check(all(float(r["jd_ut"]) == j["jd_ut"] for r, j in zip(table, rows)), "CSV = 
 check({int(r["cycle_position"]) for r in table} == set(range(1, 34)), "cycle positions 1-33")
 check(sum(r["dee_leap"] == "true" for r in table[:33]) == 8, "8 Dee leap years a cycle")
 
+# Every row says what it was computed for.
+east = list(csv.DictReader(io.StringIO(orvc("equinoxes", "--count", "2", "--csv", "--mean",
+                                            "--longitude", "74:30", "--dee", "D", "2024"),
+                                       newline="")))
+check(all((r["dee_version"], r["meridian"], r["time_kind"]) == ("Dee", "74d30m W", "mean")
+          for r in east), "equinox rows name the Dee version, meridian and time kind")
+check(rows[0]["time_kind"] == "apparent" and rows[0]["dee_version"] == "Dee-Cecil",
+      "so do the JSON rows")
+sequence = orvc("sequence", "--count", "2", "--csv", "--dee", "D", "2016-02-26 CE")
+check(all(r["dee_version"] == "Dee" for r in csv.DictReader(io.StringIO(sequence, newline=""))),
+      "sequence rows name the Dee version")
+
 # A difference, and a weekday answer, are one object each.
 difference = json.loads(orvc("diff", "--json", "1582-10-04 JC", "2000-01-01 CE"))
 check(difference["days"] == 152385 and difference["years"] == 417, "the difference")

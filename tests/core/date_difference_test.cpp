@@ -87,18 +87,39 @@ TEST(DateDifference, AddedBackGivesTheSecondDate) {
 }
 
 TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
+  const CalendarInfo* gregorian = CalendarByCode(kGregorianCode);
   QString typed = " 2000-3-1 ce ";
   UserMessage message;
   EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption)->jdn, 2451605);
   EXPECT_EQ(typed, "2000-03-01 CE");
-  for (const char* refused : {"2000-01-01", "2001-02-29 CE", "2000-01-01 D"}) {
-    typed = refused;
-    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption)) << refused;
+  typed = "2000-1-1";
+  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption, gregorian)->jdn,
+            2451545);
+  EXPECT_EQ(typed, "2000-01-01 CE");
+
+  struct Refusal {
+    const char* text;
+    const CalendarInfo* untagged;
+    QString message;
+  };
+  const Refusal refusals[] = {
+      {"2000-01-01", nullptr, "Please specify calendar for year-month-day date."},
+      {"2001-02-29 CE", gregorian,
+       "The input date is invalid.\r\n\r\nIn the Gregorian Calendar\r\n"
+       "2001 is not a leap year."},
+      {"2000-01-01 BC", gregorian,
+       "The calendar designators 'AD' and 'BC'\r\ncan only be used with month,day,year dates."},
+      {"2000-01-01 AD", gregorian,
+       "The calendar designators 'AD' and 'BC'\r\ncan only be used with month,day,year dates."},
+      {"2000-01-01 D", gregorian, "Invalid input date"},  // D is not the tag in force
+  };
+  for (const Refusal& refusal : refusals) {
+    typed = refusal.text;
+    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption, refusal.untagged));
     ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, refusal.message) << refusal.text;
     EXPECT_EQ(message->title, kDoItCaption);
   }
-  EXPECT_EQ(message->text, "Please specify calendar for year-month-day date.")
-      << "D is not the tag in force";
 }
 
 }  // namespace

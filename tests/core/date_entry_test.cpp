@@ -187,6 +187,35 @@ TEST(DateEntry, YearsOfTheInput) {
   for (const Case& c : cases) EXPECT_EQ(YearOfTypedDate(c.typed), c.year);
 }
 
+TEST(DateEntry, TypedJulianDatesNameTheirCivilDay) {
+  struct Case {
+    const char* text;
+    std::optional<int64_t> day;
+  };
+  const Case cases[] = {
+      {" 2451545 ", 2451545},
+      {"2,451,548", 2451548},
+      {"2.451.547", 2451547},
+      {"2'451 545", 2451545},
+      {"2451545.5", 2451546},
+      {"2451545.25", 2451545},
+      {"2451545.4999", 2451545},
+      {"2,451,545.5", 2451546},
+      {"2451545.", 2451545},
+      {"-5.5", -5},
+      {"-5.5001", -6},
+      {"-5.25", -5},
+      {"0.5", 1},
+      {"1.2.3", std::nullopt},
+      {"2451545.5x", std::nullopt},
+      {"x2451545", std::nullopt},
+      {",5", std::nullopt},
+      {".5", std::nullopt},
+      {"1234567890123", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DayOfTypedJulianDate(c.text), c.day) << c.text;
+}
+
 TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
   struct Case {
     int32_t year;
