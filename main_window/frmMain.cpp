@@ -17,6 +17,7 @@
 #include "ui_services/Geometry.h"
 #include "ui_services/MakeControl.h"
 #include "ui_services/QL_common.h"
+#include "ui_services/TextBox.h"
 
 namespace orv {
 namespace {
@@ -178,6 +179,13 @@ void frmMain::SetAccessibleNames() {
       {txbDayOfWeek, Label1->text()}};
   for (const auto& [control, name] : names) control->setAccessibleName(name);
   for (int i = 0; i < 4; ++i) txbArith[i]->setAccessibleName(lblArith[i]->text());
+  // A list's accessible name is its chosen item on the Linux desktop, and its
+  // label there the frame's title, the same for every list of the frame: the
+  // description says which list it is.
+  for (QComboBox* list :
+       {cboMonthNames, cboDayNumbers, cboYearDesADBCetc, cboCalendar[0], cboCalendar[1]}) {
+    list->setAccessibleDescription(list->accessibleName());
+  }
 }
 
 void frmMain::ConnectHandlers() {
@@ -203,14 +211,16 @@ void frmMain::ConnectHandlers() {
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
   connect(cmdDateSequence, &QPushButton::clicked, this, &frmMain::cmdDateSequence_Click);
   connect(cmdDateDifference, &QPushButton::clicked, this, &frmMain::cmdDateDifference_Click);
-  connect(txbGoToJDN, &QLineEdit::returnPressed, this, &frmMain::txbGoToJDN_Enter);
   connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
   connect(cmdQLsoftware, &QPushButton::clicked, this, &frmMain::cmdQLsoftware_Click);
 
-  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc}) box->installEventFilter(this);
+  for (QLineEdit* box : {txbYearCEJC, txbYearADBCetc, txbGoToJDN}) box->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
-  new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmMain::cmdHelp_Click);
-  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &frmMain::cmdQuit_Click);
+  // Help and Quit from every window of the program, as the help says.
+  new QShortcut(QKeySequence(Qt::Key_F1), this, this, &frmMain::cmdHelp_Click,
+                Qt::ApplicationShortcut);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &frmMain::cmdQuit_Click,
+                Qt::ApplicationShortcut);
 
   // Besides its half-second round, the upkeep runs on every change the user
   // makes to the input, so that Calculate (and Enter) work the moment the
@@ -329,9 +339,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     lblOnlineUserManual_Click();
   } else if (event->type() == QEvent::MouseButtonRelease && watched == lblQuillon) {
     lblQuillon_Click();
-  } else if (event->type() == QEvent::KeyRelease &&
-             (watched == txbYearCEJC || watched == txbYearADBCetc)) {
-    DateBox_KeyUp(static_cast<QKeyEvent*>(event)->key());
+  } else if (IsEnterPress(event) && (watched == txbYearCEJC || watched == txbYearADBCetc)) {
+    DateBox_Enter();
+    return true;
+  } else if (IsEnterPress(event) && watched == txbGoToJDN) {
+    txbGoToJDN_Enter();
+    return true;
   } else if (event->type() == QEvent::FocusOut) {
     // Leaving a box for another control of this window, not switching windows.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -92,7 +92,8 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void optInputDateWithoutAYN_Click();
   void optInputDateWithAYN_Click();
   void txbYearCEJC_LostFocus();
-  void DateBox_KeyUp(int key_code);  // txbYearCEJC_KeyUp and txbYearADBCetc_KeyUp
+  // Enter in txbYearCEJC or txbYearADBCetc: Calculate, when it is enabled.
+  void DateBox_Enter();
 
   // Output.
   void cmdCalculate_Click();

@@ -4,6 +4,7 @@
 #include "core/StrProc.h"
 #include "main_window/frmMain.h"
 #include "ui_services/QL_common.h"
+#include "ui_services/TextBox.h"
 
 namespace orv {
 
@@ -95,12 +96,12 @@ void frmMain::optInputDateWithAYN_Click() {
   SetFocusIfAvailable(cmdCalculate);
 }
 
-void frmMain::txbYearCEJC_LostFocus() { txbYearCEJC->setText(txbYearCEJC->text().toUpper()); }
+void frmMain::txbYearCEJC_LostFocus() {
+  RewriteKeepingSelection(txbYearCEJC, txbYearCEJC->text().toUpper());
+}
 
-void frmMain::DateBox_KeyUp(int key_code) {
-  if ((key_code == Qt::Key_Return || key_code == Qt::Key_Enter) && cmdCalculate->isEnabled()) {
-    cmdCalculate_Click();
-  }
+void frmMain::DateBox_Enter() {
+  if (cmdCalculate->isEnabled()) cmdCalculate_Click();
 }
 
 }  // namespace orv

@@ -49,6 +49,7 @@ void frmMain::cmdDateDifference_Click() {
     date_difference_window = new frmDateDifference(*this, this);
   }
   if (!from.isEmpty()) date_difference_window->txbFromDate->setText(from);
+  date_difference_window->ClearResults();  // each opening starts without a result
   ShowModeless(date_difference_window);
   date_difference_window->txbToDate->setFocus();
 }

@@ -1,6 +1,7 @@
 // frmMain: the periodic upkeep of the controls (Timer1, every 500 ms).
 #include "main_window/ControlUpkeep.h"
 #include "main_window/frmMain.h"
+#include "ui_services/TextBox.h"
 
 namespace orv {
 
@@ -20,10 +21,9 @@ void frmMain::RunUpkeep(bool while_typing) {
   // tidied by the next round of the timer, not under the user's fingers.
   if (while_typing) c.in.txbYearADBCetc = txbYearADBCetc->text();
 
-  // The upper-cased year-month-day text keeps its caret where it was.
-  const int caret = txbYearCEJC->cursorPosition();
+  // The upper-cased year-month-day text keeps the user's selection and caret.
+  RewriteKeepingSelection(txbYearCEJC, c.in.txbYearCEJC);
   WriteInputs(c.in);
-  txbYearCEJC->setCursorPosition(caret);
 
   cmdCalculate->setEnabled(c.cmdCalculate_enabled);
   cmdDateSequence->setEnabled(c.cmdDateSequence_enabled);

@@ -14,6 +14,7 @@
 #include "ui_services/MessageBox.h"
 #include "ui_services/QL_common.h"
 #include "ui_services/SaveAndPrint.h"
+#include "ui_services/TextBox.h"
 #include "ui_services/TextCopy.h"
 
 namespace orv {
@@ -197,9 +198,9 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event) {
     // The selection was made by the press and the moves before.
     txbOutput_MouseUp(static_cast<QMouseEvent*>(event)->button());
   }
-  if (watched == count_box && event->type() == QEvent::KeyRelease) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdDoIt->isEnabled()) cmdDoIt_Click();
+  if (watched == count_box && IsEnterPress(event)) {
+    if (cmdDoIt->isEnabled()) cmdDoIt_Click();
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

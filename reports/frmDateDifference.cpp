@@ -10,6 +10,7 @@
 #include "ui_services/Geometry.h"
 #include "ui_services/MakeControl.h"
 #include "ui_services/MessageBox.h"
+#include "ui_services/TextBox.h"
 
 namespace orv {
 namespace {
@@ -54,18 +55,29 @@ frmDateDifference::frmDateDifference(ReportHost& host, QWidget* parent)
           &frmDateDifference::cmdCopyToClipboard_Click);
   connect(cmdClear, &QPushButton::clicked, this, &frmDateDifference::cmdClear_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
-  for (QLineEdit* box : {txbFromDate, txbToDate}) box->installEventFilter(this);
+  for (QLineEdit* box : {txbFromDate, txbToDate}) {
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textEdited, this, &frmDateDifference::ClearResults);
+  }
   LookLikeTheMainWindow(*this, host);
 }
 
 void frmDateDifference::cmdDoIt_Click() {
+  // A result stays only beside the dates it belongs to.
+  ClearResults();
   const DeeVersion dee = host.DeeVersionInUse();
   std::optional<DateRecord> dates[2];
   QLineEdit* boxes[2] = {txbFromDate, txbToDate};
   for (int i = 0; i < 2; ++i) {
+    if (boxes[i]->text().trimmed().isEmpty()) {
+      boxes[i]->setFocus();
+      return;
+    }
+    // An untagged date is Gregorian, as orvc diff reads it: the window has
+    // no calendar list.
     QString text = boxes[i]->text();
     UserMessage message;
-    dates[i] = ReadTaggedDate(text, dee, message, kDoItCaption);
+    dates[i] = ReadTaggedDate(text, dee, message, kDoItCaption, CalendarByCode(kGregorianCode));
     boxes[i]->setText(text);
     if (!dates[i]) {
       ShowMessageBox(*message, this);
@@ -90,20 +102,21 @@ void frmDateDifference::cmdCopyToClipboard_Click() {
   if (!result_lines.isEmpty()) ReplaceClipboardText(ResultText());
 }
 
-void frmDateDifference::cmdClear_Click() {
+void frmDateDifference::ClearResults() {
   for (QLineEdit* box : {txbDays, txbWeeks, txbYearsMonthsDays}) box->clear();
   lblYearsMonthsDays->setText(kYearsMonthsDaysLabel);
   result_lines.clear();
+}
+
+void frmDateDifference::cmdClear_Click() {
+  ClearResults();
   txbToDate->setFocus();
 }
 
 bool frmDateDifference::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      cmdDoIt_Click();
-      return true;
-    }
+  if (IsEnterPress(event)) {
+    cmdDoIt_Click();
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -32,6 +32,9 @@ class frmDateDifference : public QWidget {
   void cmdDoIt_Click();
   void cmdCopyToClipboard_Click();
   void cmdClear_Click();
+  // Empties the three results (the dates stay): a result is never shown
+  // beside dates it does not belong to.
+  void ClearResults();
   // The lines Copy puts on the clipboard; empty before a result.
   QString ResultText() const;
 

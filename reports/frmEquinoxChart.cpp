@@ -16,6 +16,22 @@
 
 namespace orv {
 
+YearTicks YearAxisTicks(int32_t first_year, int32_t last_year) {
+  const int64_t years = int64_t{last_year} - first_year + 1;
+  int32_t step = 1;
+  for (int32_t decade = 1;; decade *= 10) {
+    step = decade;
+    if ((years + step - 1) / step <= kMostYearTicks) break;
+    step = 2 * decade;
+    if ((years + step - 1) / step <= kMostYearTicks) break;
+    step = 5 * decade;
+    if ((years + step - 1) / step <= kMostYearTicks) break;
+  }
+  // The first multiple of the step from the first year on (years may be 0 or less).
+  const int32_t remainder = ((first_year % step) + step) % step;
+  return {remainder == 0 ? first_year : first_year + step - remainder, step};
+}
+
 frmEquinoxChart::frmEquinoxChart(ReportHost& host, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmEquinoxChart"));
   setWindowTitle(QStringLiteral("Equinox chart"));
@@ -23,6 +39,7 @@ frmEquinoxChart::frmEquinoxChart(ReportHost& host, QWidget* parent) : QWidget(pa
   chvChart = new QChartView(this);
   chvChart->setObjectName("chvChart");
   chvChart->setRenderHint(QPainter::Antialiasing);
+  chvChart->setAccessibleName(QStringLiteral("Equinox chart"));
   cmdSaveChart = new QPushButton(QStringLiteral("Save chart\u2026"), this);
   cmdSaveChart->setObjectName("cmdSaveChart");
   cmdClose = new QPushButton(QStringLiteral("Close"), this);
@@ -88,8 +105,14 @@ void frmEquinoxChart::ShowRun(const VernalEquinoxRun& run, int32_t first_year, i
 
   auto* x_axis = new QValueAxis;
   x_axis->setTitleText(QStringLiteral("Year"));
-  x_axis->setLabelFormat(QStringLiteral("%d"));
+  // Half a year of room either side, ticks and labels on whole years only.
+  const YearTicks ticks = YearAxisTicks(first_year, last_year);
+  x_axis->setLabelFormat(QStringLiteral("%.0f"));
   x_axis->setRange(first_year - 0.5, last_year + 0.5);
+  x_axis->setTickType(QValueAxis::TicksDynamic);
+  x_axis->setTickAnchor(ticks.first);
+  x_axis->setTickInterval(ticks.step);
+  x_axis->setMinorTickCount(0);
   auto* y_axis = new QValueAxis;
   y_axis->setTitleText(QStringLiteral("Day of March (fraction: time of day)"));
   y_axis->setLabelFormat(QStringLiteral("%.0f"));
@@ -115,6 +138,7 @@ void frmEquinoxChart::ShowRun(const VernalEquinoxRun& run, int32_t first_year, i
                       .arg(run.longitude_label, run.apparent_time ? QStringLiteral("apparent")
                                                                   : QStringLiteral("mean")));
   chart->legend()->setAlignment(Qt::AlignBottom);
+  chvChart->setAccessibleDescription(chart->title());  // what the picture says, in words
   QChart* old = chvChart->chart();
   chvChart->setChart(chart);
   delete old;

@@ -15,6 +15,16 @@
 
 namespace orv {
 
+// The ticks of the year axis: whole years that carry points, every year of
+// a short run and a round step (1, 2, 5, 10, 20, 50, 100 ... years) for a
+// long one, at most kMostYearTicks of them; the first on a multiple of the step.
+inline constexpr int kMostYearTicks = 12;
+struct YearTicks {
+  int32_t first;
+  int32_t step;
+};
+YearTicks YearAxisTicks(int32_t first_year, int32_t last_year);
+
 class frmEquinoxChart : public QWidget {
   Q_OBJECT
 

@@ -73,6 +73,9 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
   txbNumYears->setAccessibleName(lblDates1->text() + " ... " + lblDates2->text());
   cboDegrees->setAccessibleName(lblWashingtonLongitude->text() + " " + lblDegrees->text());
   cboMinutes->setAccessibleName(lblMinutes->text());
+  // What a screen reader says of the lists besides the chosen number.
+  cboDegrees->setAccessibleDescription(QStringLiteral("Degrees"));
+  cboMinutes->setAccessibleDescription(QStringLiteral("Minutes"));
   txbOutput->setAccessibleName(windowTitle());
   FinishLoad(txbNumYears);
 }
@@ -92,6 +95,9 @@ void frmVernalEquinoxes::WindowActivated() {
 
 void frmVernalEquinoxes::cmdClear_Click() {
   ReportWindow::cmdClear_Click();
+  // Nothing to draw until the next run.
+  last_rows = 0;
+  cmdChart->setEnabled(false);
   WriteVEHeader();
   count_box->setFocus();
 }

@@ -78,6 +78,7 @@ frmView::frmView(QWidget* parent) : QWidget(parent, Qt::Window) {
 void frmView::Form_Activate() {
   if (blnFileDisplayed) return;
   cmdClose->setText(QStringLiteral("Close"));
+  txbText1->setAccessibleName(windowTitle());  // "Orvantis Help": what the text is
   txbText1->clear();
   SetCopyCaption(false);
   cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);

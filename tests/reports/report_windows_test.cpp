@@ -1,7 +1,10 @@
 // The report windows opened from the real main window, offscreen.
 
+#include <QAccessible>
+#include <QGroupBox>
 #include <QImage>
 #include <QPrinter>
+#include <QtCharts/QValueAxis>
 
 #include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
@@ -9,6 +12,7 @@
 #include "tests/main_window/MainWindowHarness.h"
 #include "ui_services/Clipboard.h"
 #include "ui_services/SaveAndPrint.h"
+#include "ui_services/frmView.h"
 
 using namespace orv;
 
@@ -24,6 +28,42 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
   frmDateSequence* OpenDateSequence() {
     QTest::mouseClick(window->cmdDateSequence, Qt::LeftButton);
     return window->DateSequenceWindow();
+  }
+  frmVernalEquinoxes* RunEquinoxes(const QString& date, int years) {
+    TypeYearMonthDay(date);
+    QTest::mouseClick(window->cmdQLsoftware, Qt::LeftButton);
+    frmVernalEquinoxes* report = window->VernalEquinoxWindow();
+    report->txbNumYears->setText(QString::number(years));
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    return report;
+  }
+  // What a screen reader says a control is, besides its value: the label
+  // that names it as its buddy, its description, or its own name (not its
+  // value, nor the title of the frame it sits in).
+  static QString SpokenLabel(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    for (const auto& relation : face->relations(QAccessible::Label)) {
+      if (qobject_cast<QLabel*>(relation.first->object()))
+        return relation.first->text(QAccessible::Name);
+    }
+    if (!face->text(QAccessible::Description).isEmpty())
+      return face->text(QAccessible::Description);
+    const QString name = face->text(QAccessible::Name);
+    const auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
+    if (name == face->text(QAccessible::Value) || (frame != nullptr && name == frame->title())) {
+      return {};
+    }
+    return name;
+  }
+  // The year ticks of the chart's axis.
+  static QList<double> YearTicks(const frmEquinoxChart* chart) {
+    const auto* axis = qobject_cast<QValueAxis*>(chart->chvChart->chart()->axes(Qt::Horizontal)[0]);
+    QList<double> ticks;
+    if (axis->tickType() != QValueAxis::TicksDynamic) return ticks;
+    for (double x = axis->tickAnchor(); x <= axis->max(); x += axis->tickInterval()) {
+      if (x >= axis->min()) ticks << x;
+    }
+    return ticks;
   }
 
  private slots:
@@ -52,6 +92,9 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     const QString both = report->OutputText();
     QCOMPARE(both.count("Common Era date"), 1);
     QVERIFY(both.contains("calendars.\r\n\r\n   2016-02-26 CE"));
+    // The release of an Enter pressed elsewhere (a dialog's) starts no run.
+    QTest::keyRelease(report->txbNumDays, Qt::Key_Return);
+    QCOMPARE(report->OutputText(), both);
     QVERIFY(messages->requests.empty());
   }
 
@@ -89,12 +132,31 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(ClipboardText(), difference->ResultText());
     QVERIFY(ClipboardText().startsWith("From:               1582-10-15 CE\r\n"));
 
-    difference->txbToDate->setText("1582-02-30 JC");
+    // A refusal clears the result: it belonged to other dates.
+    difference->txbToDate->setText("1582-10-04 BC");
     QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
     QCOMPARE(messages->requests.size(), size_t{1});
     QCOMPARE(messages->requests[0].title, QString("Do it"));
+    QVERIFY(messages->requests[0].text.startsWith("The calendar designators 'AD' and 'BC'"));
+    QVERIFY(difference->txbDays->text().isEmpty() && difference->ResultText().isEmpty());
+    // An untagged date is Gregorian; emptying a box clears the result.
+    difference->txbToDate->setText("1582-10-16");
+    QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(difference->txbToDate->text(), QString("1582-10-16 CE"));
+    QCOMPARE(difference->txbDays->text(), QString("1"));
+    difference->txbToDate->selectAll();
+    QTest::keyClick(difference->txbToDate, Qt::Key_Delete);
+    QVERIFY(difference->txbWeeks->text().isEmpty());
+    QTest::keyClick(difference->txbToDate, Qt::Key_Return);
+    QCOMPARE(messages->requests.size(), size_t{1});
+
+    QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
+    difference->txbToDate->setText("1582-10-16");
+    QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
     QTest::keyClick(difference, Qt::Key_Escape);
     QVERIFY(!difference->isVisible());
+    QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
+    QVERIFY2(difference->txbYearsMonthsDays->text().isEmpty(), "reopened without a result");
   }
 
   void aReportIsSavedAsTextOrRowsAndPrinted() {
@@ -224,10 +286,6 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
         "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 0 of 2\r\n"));
     QCOMPARE(report->lngYear, 2026);
 
-    QTest::mouseClick(report->cmdClear, Qt::LeftButton);
-    QVERIFY(report->OutputText().startsWith("  Year      Astronomical"));
-    QVERIFY(!report->OutputText().contains(" CE "));
-
     // The chart draws the run's years.
     QTest::mouseClick(report->cmdChart, Qt::LeftButton);
     frmEquinoxChart* chart = report->ChartWindow();
@@ -244,6 +302,11 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(chart->SaveChart(folder.filePath("chart.png")));
     QVERIFY(!QImage(folder.filePath("chart.png")).isNull());
 
+    QTest::mouseClick(report->cmdClear, Qt::LeftButton);
+    QVERIFY(report->OutputText().startsWith("  Year      Astronomical"));
+    QVERIFY(!report->OutputText().contains(" CE "));
+    QVERIFY2(!report->cmdChart->isEnabled(), "nothing to draw until the next run");
+
     // A first year past the table: the message, and the box as it was.
     const QString before = report->OutputText();
     window->txbYearCEJC->setText("4001-01-01 CE");
@@ -252,6 +315,71 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
         messages->requests.back().text,
         QString("Vernal equinoxes are calculated only for years in the range 1 through 4000."));
     QCOMPARE(report->OutputText(), before);
+  }
+
+  void theChartsYearTicksAreWholeYearsWithPoints() {
+    QCOMPARE(YearAxisTicks(2000, 2002).step, 1);
+    QCOMPARE(YearAxisTicks(2000, 2011).step, 1);
+    QCOMPARE(YearAxisTicks(2000, 2012).step, 2);
+    QCOMPARE(YearAxisTicks(1, 800).step, 100);
+    QCOMPARE(YearAxisTicks(1, 4000).step, 500);
+    QCOMPARE(YearAxisTicks(2001, 2100).first, 2010);
+    frmVernalEquinoxes* report = RunEquinoxes("2000-01-01 CE", 3);
+    QTest::mouseClick(report->cmdChart, Qt::LeftButton);
+    QCOMPARE(YearTicks(report->ChartWindow()), (QList<double>{2000, 2001, 2002}));
+    report->txbNumYears->setText("800");
+    window->txbYearCEJC->setText("1-01-01 CE");
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QTest::mouseClick(report->cmdChart, Qt::LeftButton);
+    QCOMPARE(YearTicks(report->ChartWindow()),
+             (QList<double>{100, 200, 300, 400, 500, 600, 700, 800}));
+  }
+
+  void helpAndQuitWorkFromEveryWindow() {
+    frmVernalEquinoxes* report = RunEquinoxes("2024-01-01 CE", 2);
+    QTest::mouseClick(report->cmdChart, Qt::LeftButton);
+    window->show();
+    for (QWidget* other :
+         {static_cast<QWidget*>(report), static_cast<QWidget*>(report->ChartWindow())}) {
+      other->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(other));
+      QTest::keyClick(other, Qt::Key_F1);
+      QVERIFY(window->HelpViewer() != nullptr && window->HelpViewer()->isVisible());
+      window->HelpViewer()->hide();
+    }
+    QVERIFY(QDir(config->path()).isEmpty());
+    QTest::keyClick(report->ChartWindow(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY2(!QDir(config->path()).isEmpty(), "Quit saved the settings");
+  }
+
+  void everyFocusableControlOfEveryWindowIsNamed() {
+    OpenDateSequence();
+    QTest::mouseClick(RunEquinoxes("2024-01-01 CE", 2)->cmdChart, Qt::LeftButton);
+    QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
+    window->cmdHelp_Click();
+    frmVernalEquinoxes* equinoxes = window->VernalEquinoxWindow();
+    const QList<QWidget*> windows = {window.get(),
+                                     window->DateSequenceWindow(),
+                                     equinoxes,
+                                     equinoxes->ChartWindow(),
+                                     window->DateDifferenceWindow(),
+                                     window->HelpViewer()};
+    for (QWidget* shown : windows) {
+      QVERIFY(shown != nullptr);
+      // The window's own controls: not another window's, nor a list's pop-up,
+      // nor the drawing surface of a view that takes the focus itself.
+      for (QWidget* control : shown->findChildren<QWidget*>()) {
+        const auto* view = qobject_cast<QAbstractScrollArea*>(control->parentWidget());
+        if (control->focusPolicy() == Qt::NoFocus || control->window() != shown ||
+            (view != nullptr && view->viewport() == control)) {
+          continue;
+        }
+        QVERIFY2(!SpokenLabel(control).isEmpty(),
+                 qPrintable(shown->objectName() + ": " + control->objectName()));
+      }
+    }
+    QCOMPARE(SpokenLabel(window->cboMonthNames), QString("Month"));
+    QCOMPARE(SpokenLabel(equinoxes->cboMinutes), QString("Minutes"));
   }
 };
 
