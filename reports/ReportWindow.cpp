@@ -19,8 +19,8 @@
 
 namespace orv {
 
-ReportWindow::ReportWindow(ReportHost& host, const QString& caption, QWidget* parent)
-    : QWidget(parent, Qt::Window), host(host) {
+ReportWindow::ReportWindow(ReportHost& owner, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window), host(owner) {
   setWindowTitle(caption);
   cmdDoIt = new QPushButton(kDoItCaption, this);
   cmdDoIt->setObjectName("cmdDoIt");

@@ -19,8 +19,8 @@ const QString kYearsMonthsDaysLabel = QStringLiteral("Years, months, days:");
 
 }  // namespace
 
-frmDateDifference::frmDateDifference(ReportHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), host(host) {
+frmDateDifference::frmDateDifference(ReportHost& owner, QWidget* parent)
+    : QWidget(parent, Qt::Window), host(owner) {
   setObjectName(QStringLiteral("frmDateDifference"));
   setWindowTitle(QStringLiteral("Date difference"));
   setFixedSize(TwipsSize(7400, 3500));

@@ -4,8 +4,8 @@
 
 namespace orv {
 
-frmDateSequence::frmDateSequence(ReportHost& host, QWidget* parent)
-    : ReportWindow(host, QStringLiteral("Date sequence"), parent) {
+frmDateSequence::frmDateSequence(ReportHost& owner, QWidget* parent)
+    : ReportWindow(owner, QStringLiteral("Date sequence"), parent) {
   setObjectName(QStringLiteral("frmDateSequence"));
   setFixedSize(TwipsSize(9300, 8040));
   lblDates1 = new QLabel(QStringLiteral("Calculate dates for "), this);

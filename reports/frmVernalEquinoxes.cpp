@@ -7,8 +7,8 @@
 
 namespace orv {
 
-frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& host, QWidget* parent)
-    : ReportWindow(host, QStringLiteral("Vernal equinoxes"), parent) {
+frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
+    : ReportWindow(owner, QStringLiteral("Vernal equinoxes"), parent) {
   setObjectName(QStringLiteral("frmVernalEquinoxes"));
   const auto label = [this](const char* name, const QString& text, const QRect& rect) {
     auto* made = new QLabel(text, this);

@@ -15,6 +15,8 @@ orv_required_packages="
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  clang-format
+  clang-tidy
   fonts-croscore
   fonts-liberation2
   fonts-dejavu-core

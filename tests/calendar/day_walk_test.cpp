@@ -55,8 +55,8 @@ TEST_P(DayWalkTest, SampledAcrossTheWhole32BitRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCalendars, DayWalkTest, ::testing::ValuesIn(kVersions),
-                         [](const auto& info) {
-                           const Version v = info.param;
+                         [](const auto& test_info) {
+                           const Version v = test_info.param;
                            if (v.calendar == kGregorianCode) return std::string("Gregorian");
                            if (v.calendar == kJulianCode) return std::string("Julian");
                            return std::string(v.dee_epoch == kDeeEpoch ? "Dee" : "DeeCecil");
