@@ -26,11 +26,10 @@ void DeeFromJDN(DateRecord& date, const DeeVersion& dee) { DeeJDNToDate(date, de
 
 }  // namespace
 
-bool IsGregorianLeapYear(int32_t year) {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+// The engine's rule, the one the conversions apply.
+bool IsGregorianLeapYear(int32_t year) { return almanor::IsLeapYear(year, true); }
 
-bool IsJulianLeapYear(int32_t year) { return year % 4 == 0; }
+bool IsJulianLeapYear(int32_t year) { return almanor::IsLeapYear(year, false); }
 
 const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
     {kGregorianCode, 1, "gregorian", "Gregorian", "CE", "CE", true, IsGregorianLeapYear,
@@ -59,12 +58,6 @@ const CalendarInfo* CalendarByKey(std::string_view key) {
     if (calendar.key == key) return &calendar;
   }
   return nullptr;
-}
-
-const CalendarInfo* CalendarByName(std::string_view name) {
-  constexpr std::string_view kProleptic = "Proleptic ";
-  if (name.starts_with(kProleptic)) name.remove_prefix(kProleptic.size());
-  return name.empty() ? nullptr : CalendarByCode(static_cast<unsigned char>(name.front()));
 }
 
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee) {

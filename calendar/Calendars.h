@@ -44,9 +44,6 @@ bool IsJulianLeapYear(int32_t year);
 const CalendarInfo* CalendarByCode(int32_t code);
 const CalendarInfo* CalendarByPosition(int list_position);
 const CalendarInfo* CalendarByKey(std::string_view key);
-// The calendar a name begins with: its first letter is the calendar's code
-// ("Gregorian Calendar", "Julian", "Dee-Cecil"), after a leading "Proleptic ".
-const CalendarInfo* CalendarByName(std::string_view name);
 // Exact tag, with the Dee version's designation as the Dee tag.
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee);
 

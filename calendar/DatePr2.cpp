@@ -23,26 +23,13 @@ std::function<LocalDate()>& LocalDateSource() {
   return source;
 }
 
-std::string TwoDigits(int64_t value) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02lld", static_cast<long long>(value));
-  return text;
-}
-
 }  // namespace
 
-std::string DayOfWeekName(int16_t day_of_week, bool pad, bool german) {
-  static constexpr std::string_view kEnglish[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                   "Thursday", "Friday", "Saturday"};
-  static constexpr std::string_view kGerman[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
-                                                  "Donnerstag", "Freitag", "Samstag"};
-  std::string name;
-  if (day_of_week >= 0 && day_of_week <= 6) {
-    name = german ? kGerman[day_of_week] : kEnglish[day_of_week];
-  }
-  constexpr size_t kPaddedWidth = 9;  // "Wednesday"
-  if (pad && name.size() < kPaddedWidth) name.resize(kPaddedWidth, ' ');
-  return name;
+std::string DayOfWeekName(int16_t day_of_week) {
+  static constexpr std::string_view kNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                 "Thursday", "Friday", "Saturday"};
+  if (day_of_week < 0 || day_of_week > 6) return {};
+  return std::string(kNames[day_of_week]);
 }
 
 std::string TimeOfDayText(double day_fraction, bool with_seconds) {
@@ -96,59 +83,6 @@ int32_t TodayJDN() {
   DateRecord date{};
   TodayDate(date);
   return date.jdn;
-}
-
-std::string DateText(const DateRecord& date, int16_t order, std::string_view separator,
-                     std::string_view thousands_separator, bool tag) {
-  const bool astronomical = date.calendar == kAstronomicalCode;
-  const std::string sep = astronomical ? "-" : std::string(separator);
-  const std::string day = TwoDigits(date.day);
-  const std::string month = TwoDigits(date.month);
-  std::string year = std::to_string(date.year);
-  if ((date.year > 9999 || date.year < -9999) && !astronomical) {
-    year = SeparateThousands(year, thousands_separator);
-  }
-  const bool bracket_year = date.year < 0 && !astronomical;
-  const std::string last_year = bracket_year ? "(" + year + ")" : year;
-
-  std::string text;
-  if (order == DateOrderYMD || (order != DateOrderDMY && astronomical)) {
-    text = year + sep + month + sep + day;
-  } else if (order == DateOrderDMY) {
-    text = day + sep + month + sep + last_year;
-  } else {
-    text = month + sep + day + sep + last_year;
-  }
-
-  if (tag) {
-    if (astronomical) {
-      text += " AN";
-    } else if (date.calendar == kJulianCode) {
-      text += " JC";
-    } else if (date.calendar == kGregorianCode) {
-      text += " CE";
-    }
-  }
-  return text;
-}
-
-std::string SeparateThousands(std::string_view number, std::string_view separator) {
-  if (separator.empty()) return std::string(number);
-  const std::string number_text(number);
-  // The library writes at most 20 characters and a NUL; the caller's buffer
-  // starts as 20 spaces.
-  char buffer[ALMANOR_GROUPED_CAPACITY + 1];
-  std::fill(buffer, buffer + ALMANOR_GROUPED_CAPACITY, ' ');
-  buffer[ALMANOR_GROUPED_CAPACITY] = '\0';
-  separate_thousands(number_text.c_str(), static_cast<unsigned char>(separator.front()), buffer);
-  std::string result(buffer, ALMANOR_GROUPED_CAPACITY);
-  CutAtNul(result);
-  return result;
-}
-
-void CutAtNul(std::string& text) {
-  const size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
 }
 
 }  // namespace orv

@@ -32,8 +32,6 @@ static_assert(offsetof(DateRecord, year) == 0 && offsetof(DateRecord, month) == 
 inline constexpr int32_t kGregorianCode = 'G';
 inline constexpr int32_t kJulianCode = 'J';
 inline constexpr int32_t kDeeCode = 'D';
-// Astronomical numbering, for DateText only.
-inline constexpr int32_t kAstronomicalCode = 'A';
 
 // Why a date did or did not get a day number. The record's valid field says
 // only yes or no; callers that word a message need to know which no.

@@ -31,10 +31,6 @@ void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
   length += line.size() + 2;
 }
 
-QString DateTextOf(const DateRecord& date) {
-  return QString::fromStdString(DateText(date, DateOrderYMD, "-", ",", false));
-}
-
 // The date of a day in the calendar, and its year-month-day text.
 DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& text) {
   DateRecord date{0, 0, 0, code, jdn, 0};
@@ -255,10 +251,11 @@ QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& r
   QString line = "  " + QString::number(row.year);
   if (line.size() == 3) line.prepend(u' ');
   line += Spaces(5) + FormatGroupedFixed(row.jd_ut, 4);
-  line += Spaces(row.london.year < 10 ? 6 : 5) + DateTextOf(row.london) + " CE " + row.london_time +
-          mark;
-  line += Spaces(row.meridian.year < 10 ? 4 : 3) + DateTextOf(row.meridian) + u' ' +
-          QStringOf(run.dee.designation) + u' ' + row.meridian_time + mark;
+  line += Spaces(row.london.year < 10 ? 6 : 5) +
+          YearMonthDayText(row.london, QStringLiteral("CE")) + u' ' + row.london_time + mark;
+  line += Spaces(row.meridian.year < 10 ? 4 : 3) +
+          YearMonthDayText(row.meridian, QStringOf(run.dee.designation)) + u' ' +
+          row.meridian_time + mark;
   line += u' ';
   if (row.cycle_position == 33) {
     line += QStringLiteral("33");

@@ -263,7 +263,6 @@ bool frmMain::Form_Load() {
   intHelpTop = PixelsToTwips(cmdHelp->y());
   intQLsoftwareTop = PixelsToTwips(cmdQLsoftware->y());
   InitMainWindow();
-  InitDateTables();
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int screen_width = screen ? screen->availableGeometry().width() : width();
@@ -284,7 +283,6 @@ bool frmMain::Form_Load() {
 void frmMain::InitMainWindow() {
   FillLists();
   ApplyDeeVersion();  // names the calendars in the lists and explains their tags
-  InitDateTables();
   notation_group->setExclusive(false);
   optInputDateWithoutAYN->setChecked(false);
   optInputDateWithAYN->setChecked(false);

@@ -85,7 +85,6 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void RunUpkeep(bool while_typing);
 
   // Reading and checking the typed date.
-  void CheckInputComplete();
   void GetInputCalendar();
   void ShowDateAsMDY(const DateRecord& date);
   void ShowDateAsYMD(const DateRecord& date);
@@ -111,7 +110,6 @@ class frmMain : public QWidget, public MainState, public ReportHost {
 
   // Arithmetic.
   void txbArith_LostFocus(int index);
-  bool ReadArithValues();
   void ClearOutput();
 
   // Controls, named as in the program's documentation.
@@ -193,7 +191,6 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void Show(const UserMessage& message);
   void SetResultsVisible(bool visible);
 
-  DateRecord OutputDate{};
   DateRecord TodayRecord{};
   int intHelpTop = 0;        // design Top of cmdHelp, twips
   int intQLsoftwareTop = 0;  // design Top of cmdQLsoftware, twips

@@ -10,13 +10,6 @@ void frmMain::txbArith_LostFocus(int index) {
   Show(message);
 }
 
-bool frmMain::ReadArithValues() {
-  UserMessage message;
-  const bool ok = orv::ReadArithValues(ReadInputs().txbArith, ArithValues, message);
-  Show(message);
-  return ok;
-}
-
 void frmMain::ClearOutput() {
   for (QLineEdit* box : {txbOutputGC, txbOutputGCwithAYN, txbOutputJC, txbOutputJCwithAYN,
                          txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek}) {

@@ -8,12 +8,6 @@
 
 namespace orv {
 
-void frmMain::CheckInputComplete() {
-  MainInputs in = ReadInputs();
-  orv::CheckInputComplete(in, *this);
-  WriteInputs(in);
-}
-
 bool frmMain::InputDateOK() {
   MainInputs in = ReadInputs();
   UserMessage message;

@@ -1,9 +1,6 @@
 #include "ui_services/frmPopUp.h"
 
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <cmath>
 
 #include "ui_services/Geometry.h"
 
@@ -42,29 +39,6 @@ void frmPopUp::PopUp(const QString& strMessage, int intWidth, int intHeight, int
   resize(TwipsSize(intWidth, intHeight));
   lblMessage->resize(size());  // the whole window is the message, and clickable
   move(TwipsPoint(intLeft, intTop));
-  ShowModal(intInterval);
-}
-
-void frmPopUp::PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
-                                 int intInterval) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize screen_size = screen ? screen->geometry().size() : QSize(0, 0);
-  const auto centred = [](int screen_pixels, int window_pixels) {
-    const double twips = (PixelsToTwips(screen_pixels) - PixelsToTwips(window_pixels)) / 2.0;
-    return static_cast<int>(std::nearbyint(twips));  // halves to the even neighbour
-  };
-  PopUp(strMessage, intWidth, intHeight, intInterval,
-        centred(screen_size.height(), frameGeometry().height()),
-        centred(screen_size.width(), frameGeometry().width()));
-}
-
-void frmPopUp::PopUpInForm(QWidget* owner, const QString& strMessage, int intWidth, int intHeight,
-                           int intInterval, int intTop, int intLeft) {
-  const QPoint owner_corner = owner ? owner->frameGeometry().topLeft() : QPoint(0, 0);
-  move(owner_corner + TwipsPoint(intLeft, intTop));
-  lblMessage->setText(strMessage);
-  resize(TwipsSize(intWidth, intHeight));
-  lblMessage->resize(TwipsToPixels(intWidth), lblMessage->height());
   ShowModal(intInterval);
 }
 

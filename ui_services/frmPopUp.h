@@ -3,8 +3,8 @@
 // ("Result copied to clipboard").
 //
 // One instance, made on first use (PopUpWindow()) and hidden, not destroyed,
-// when it closes, so it keeps its last size. Each of the three ways to show it
-// is modal and returns once the message has closed. Sizes and positions are
+// when it closes, so it keeps its last size. Showing it is modal and returns
+// once the message has closed. Sizes and positions are
 // twips; a position is that of the window's outer top-left corner.
 #pragma once
 
@@ -24,12 +24,6 @@ class frmPopUp : public QDialog {
   // At screen position (left, top), for interval milliseconds (0: until clicked).
   void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
              int intLeft);
-  // Centred on the screen by the size the window has before this call.
-  void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval);
-  // At (left, top) from the owner window's outer top-left corner. The label
-  // keeps its height.
-  void PopUpInForm(QWidget* owner, const QString& strMessage, int intWidth, int intHeight,
-                   int intInterval, int intTop, int intLeft);
 
   QLabel* lblMessage;
   QTimer* Timer1;

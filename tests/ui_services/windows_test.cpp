@@ -85,25 +85,6 @@ class WindowServicesTest : public QObject {
     QVERIFY(!popup.Timer1->isActive());
   }
 
-  void popUpInFormKeepsTheLabelHeightAndCentresByThePresentSize() {
-    frmPopUp& popup = PopUpWindow();
-    popup.PopUp("tall", 3000, 1500, 10, 0, 0);
-    const int tall = popup.lblMessage->height();
-    QWidget owner;
-    owner.move(100, 80);
-    owner.show();
-    popup.PopUpInForm(&owner, "in form", 2000, 300, 10, 600, 300);
-    QCOMPARE(popup.lblMessage->height(), tall);
-    QCOMPARE(popup.pos(), owner.frameGeometry().topLeft() + TwipsPoint(300, 600));
-
-    popup.PopUp("size", 3000, 1500, 10, 0, 0);
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    popup.PopUpCenterScreen("centred", 1500, 750, 10);
-    // Centred by the 3000 x 1500 it had before this call.
-    QCOMPARE(popup.pos(), QPoint(TwipsToPixels((PixelsToTwips(screen.width()) - 3000) / 2),
-                                 TwipsToPixels((PixelsToTwips(screen.height()) - 1500) / 2)));
-  }
-
   // The viewer, on files of our own.
   void viewerShowsAFileWholeOrCutsIt() {
     QCOMPARE(ViewerText(QString(65529, 'x')), QString(65529, 'x'));
