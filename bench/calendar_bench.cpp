@@ -40,7 +40,7 @@ const Inputs& TheInputs() {
       orv::DateRecord d{year(random), month(random), day(random), orv::kGregorianCode, 0, 0};
       in.civil.emplace_back(std::chrono::year(d.year), std::chrono::month(unsigned(d.month)),
                             std::chrono::day(unsigned(d.day)));
-      orv::DateToJDN(d);
+      orv::DateToJDNWithStatus(d, orv::kDeeCecilVersion);
       in.jdns.push_back(d.jdn);
       in.dates.push_back(d);
     }
@@ -57,12 +57,11 @@ void SetRate(benchmark::State& state) {
 
 void DateToJdn(benchmark::State& state, int32_t calendar) {
   const Inputs& in = TheInputs();
-  orv::SetDeeEpoch(orv::kDeeCecilEpoch);
   for (auto _ : state) {
     int64_t sum = 0;
     for (const orv::DateRecord& input : in.dates) {
       orv::DateRecord d{input.year, input.month, input.day, calendar, 0, 0};
-      orv::DateToJDN(d);
+      orv::DateToJDNWithStatus(d, orv::kDeeCecilVersion);
       sum += d.jdn;
     }
     benchmark::DoNotOptimize(sum);
@@ -72,12 +71,11 @@ void DateToJdn(benchmark::State& state, int32_t calendar) {
 
 void JdnToDate(benchmark::State& state, int32_t calendar) {
   const Inputs& in = TheInputs();
-  orv::SetDeeEpoch(orv::kDeeCecilEpoch);
   for (auto _ : state) {
     int64_t sum = 0;
     for (const int32_t jdn : in.jdns) {
       orv::DateRecord d{0, 0, 0, calendar, jdn, 0};
-      orv::JDNToDate(d);
+      orv::JDNToDate(d, orv::kDeeCecilVersion);
       sum += d.year + d.month + d.day;
     }
     benchmark::DoNotOptimize(sum);

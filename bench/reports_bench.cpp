@@ -24,7 +24,6 @@ namespace {
 using namespace orv;
 
 void BuildDateSequence800(benchmark::State& state) {
-  SetDeeEpoch(kDeeCecilEpoch);
   DateSequenceRun run;
   run.first_jdn = 2451545;
   run.days = 800;

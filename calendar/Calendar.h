@@ -2,17 +2,17 @@
 // calendars, and the day of the week.
 //
 // The record's calendar code chooses the calendar: 'D' goes to the Dee
-// arithmetic (with the Dee version given, or the one in force,
-// calendar/Dee.h), 'G' and 'J' to the almanor day counts. All calendars are
+// arithmetic in the Dee version given (calendar/Dee.h), 'G' and 'J' to the
+// almanor day counts. All calendars are
 // proleptic with astronomical years. The three are inline, on the record
 // itself: programs convert in bulk; any other calendar of the table
 // (calendar/Calendars.h) is reached through it.
 //
 //   DateRecord d{2000, 1, 1, kGregorianCode, 0, 0};
-//   DateToJDN(d);                 // d.jdn == 2451545, d.valid == 1
-//   DayOfWeek(d.jdn);             // 6 (Saturday)
+//   DateToJDNWithStatus(d, kDeeCecilVersion);   // kValid; d.jdn == 2451545
+//   DayOfWeek(d.jdn);                           // 6 (Saturday)
 //   d.calendar = kJulianCode;
-//   JDNToDate(d);                 // 1999-12-19
+//   JDNToDate(d, kDeeCecilVersion);             // 1999-12-19
 #pragma once
 
 #include <cstdint>
@@ -77,17 +77,6 @@ inline void JDNToDate(DateRecord& date, const DeeVersion& dee) {
     default:
       return calendar_detail::OtherFromJDN(date, dee);
   }
-}
-
-// The same with the Dee version in force.
-inline DateStatus DateToJDNWithStatus(DateRecord& date) {
-  if (date.calendar == kDeeCode) return DeeDateToJDNWithStatus(date, DeeEpoch());
-  return DateToJDNWithStatus(date, kDeeCecilVersion);  // the version plays no part
-}
-inline void DateToJDN(DateRecord& date) { DateToJDNWithStatus(date); }
-inline void JDNToDate(DateRecord& date) {
-  if (date.calendar == kDeeCode) return DeeJDNToDate(date, DeeEpoch());
-  JDNToDate(date, kDeeCecilVersion);
 }
 
 // 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.

@@ -4,7 +4,7 @@
 // conversion functions (and its code in DateRecord.h).
 //
 //   const CalendarInfo& julian = *CalendarByCode(kJulianCode);
-//   CalendarTag(julian, DeeVersionInForce());      // "JC"
+//   CalendarTag(julian, kDeeCecilVersion);         // "JC"
 //   CalendarByTag("DC", kDeeCecilVersion)->code;   // kDeeCode
 #pragma once
 

@@ -9,12 +9,4 @@ const DeeVersion* DeeVersionByDesignation(std::string_view designation) {
   return nullptr;
 }
 
-DeeVersion DeeVersionInForce() {
-  DeeVersion version = DeeEpoch() == kDeeEpoch ? kDeeVersion : kDeeCecilVersion;
-  version.epoch = DeeEpoch();
-  return version;
-}
-
-void SetDeeVersion(const DeeVersion& version) { SetDeeEpoch(version.epoch); }
-
 }  // namespace orv

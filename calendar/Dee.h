@@ -7,14 +7,14 @@
 //   Dee        1-1-1 D  = JDN 1,721,425 (0-12-31 Gregorian)
 //   Dee-Cecil  1-1-1 DC = JDN 1,721,426 (1-1-1 Gregorian)
 //
-// Exactly one version is in force, program-wide; Dee-Cecil at start. Every
-// operation here reads the epoch in force at the moment of the call. Years are
-// astronomical and year 0 and negative years follow the same cycle:
-// leap years ..., -5, -1, 4, 8, ..., 32, 37, ...; years 0, 33, 36 are common.
+// Every conversion takes the version (or its epoch) as a parameter: there is
+// no version "in force" here; a window keeps the one its user chose in its own
+// state. Years are astronomical and year 0 and negative years follow the same
+// cycle: leap years ..., -5, -1, 4, 8, ..., 32, 37, ...; years 0, 33, 36 are
+// common.
 //
-//   SetDeeEpoch(kDeeEpoch);
 //   DateRecord d{2000, 1, 2, kDeeCode, 0, 0};
-//   DeeDateToJDN(d);   // d.jdn == 2451545 (2000-01-01 Gregorian)
+//   DeeDateToJDNWithStatus(d, kDeeVersion);   // d.jdn == 2451545 (2000-01-01 Gregorian)
 #pragma once
 
 #include <array>
@@ -29,12 +29,6 @@ inline constexpr int32_t kDeeEpoch = 1721425;
 inline constexpr int32_t kDeeCecilEpoch = 1721426;
 inline constexpr int32_t kDaysInDeeCycle = 12053;  // 33 * 365 + 8
 inline constexpr int32_t kYearsInDeeCycle = 33;
-
-namespace dee_detail {
-inline int32_t epoch_in_force = kDeeCecilEpoch;
-}  // namespace dee_detail
-inline int32_t DeeEpoch() { return dee_detail::epoch_in_force; }
-inline void SetDeeEpoch(int32_t epoch) { dee_detail::epoch_in_force = epoch; }
 
 // One version of the calendar: the day its year 1 begins, its name (in
 // labels, lists and messages) and its designation (the tag of its
@@ -51,12 +45,6 @@ inline constexpr std::array<DeeVersion, 2> kDeeVersions{kDeeVersion, kDeeCecilVe
 
 // The version with that designation ("D" or "DC", exactly), or null.
 const DeeVersion* DeeVersionByDesignation(std::string_view designation);
-
-// The version in force: Dee or Dee-Cecil by the program-wide epoch (an epoch
-// of neither keeps its value under the Dee-Cecil names). Putting a version in
-// force makes its epoch the program-wide one.
-DeeVersion DeeVersionInForce();
-void SetDeeVersion(const DeeVersion& version);
 
 // The arithmetic, inline: the conversions are called in bulk.
 namespace dee_detail {
@@ -140,20 +128,12 @@ constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
   date.valid = 1;
 }
 
-// In a given version, or in the version in force.
+// In a given version.
 inline DateStatus DeeDateToJDNWithStatus(DateRecord& date, const DeeVersion& version) {
   return DeeDateToJDNWithStatus(date, version.epoch);
 }
 inline void DeeJDNToDate(DateRecord& date, const DeeVersion& version) {
   DeeJDNToDate(date, version.epoch);
 }
-inline DateStatus DeeDateToJDNWithStatus(DateRecord& date) {
-  return DeeDateToJDNWithStatus(date, DeeEpoch());
-}
-// True when valid.
-inline bool DeeDateToJDN(DateRecord& date) {
-  return DeeDateToJDNWithStatus(date, DeeEpoch()) == DateStatus::kValid;
-}
-inline void DeeJDNToDate(DateRecord& date) { DeeJDNToDate(date, DeeEpoch()); }
 
 }  // namespace orv

@@ -223,7 +223,7 @@ VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
   double london = row.jd_ut + 0.5 - apparent_shift;
   RoundToMinute(london);
   row.london = {0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
-  JDNToDate(row.london);
+  JDNToDate(row.london, run.dee);
   row.london_time = QString::fromStdString(DayFractionTime(london));
   row.london_day_of_march = DayOfMarch(row.london, london, run.dee);
 

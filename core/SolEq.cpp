@@ -35,30 +35,27 @@ constexpr double kFrom1000[4][5] = {{2451623.80984, 365242.37404, 0.05169, -0.00
                                     {2451810.21715, 365242.01767, -0.11575, 0.00337, 0.00078},
                                     {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032}};
 
-double Radians(double degrees) { return degrees / 360.0 * kTwoPi; }
+constexpr double Radians(double degrees) { return degrees / 360.0 * kTwoPi; }
 
 struct Term {
   double amplitude, phase, rate;  // phase and rate in radians
 };
 
-std::array<Term, kTerms>& EquinoxTerms() {
-  static std::array<Term, kTerms> terms{};
+// The terms with their angles in radians, made by the compiler.
+constexpr std::array<Term, kTerms> kEquinoxTerms = [] {
+  std::array<Term, kTerms> terms{};
+  for (int i = 0; i < kTerms; ++i) {
+    terms[i] = {kTermsInDegrees[i][0], Radians(kTermsInDegrees[i][1]),
+                Radians(kTermsInDegrees[i][2])};
+  }
   return terms;
-}
-bool terms_ready = false;
+}();
 
 }  // namespace
 
-void InitEquinoxTerms() {
-  for (int i = 0; i < kTerms; ++i) {
-    EquinoxTerms()[i] = {kTermsInDegrees[i][0], Radians(kTermsInDegrees[i][1]),
-                         Radians(kTermsInDegrees[i][2])};
-  }
-  terms_ready = true;
-}
+void InitEquinoxTerms() {}
 
 double EquinoxJDE(int16_t season, int32_t year) {
-  if (!terms_ready) InitEquinoxTerms();
   const int row = season >= 0 && season <= 2 ? season : 3;
   const bool before_1000 = year < 1000;
   const double y = before_1000 ? year / 1000.0 : (year - 2000.0) / 1000.0;
@@ -69,8 +66,7 @@ double EquinoxJDE(int16_t season, int32_t year) {
   const double w = Radians(35999.373 * t - 2.47);
   const double delta_lambda = 1.0 + 0.0334 * std::cos(w) + 0.0007 * std::cos(2.0 * w);
   double s = 0.0;
-  for (const Term& term : EquinoxTerms())
-    s += term.amplitude * std::cos(term.phase + term.rate * t);
+  for (const Term& term : kEquinoxTerms) s += term.amplitude * std::cos(term.phase + term.rate * t);
   return jde0 + 0.00001 * s / delta_lambda;
 }
 

@@ -5,7 +5,6 @@
 // (JDE); subtracting delta T (platform/skyreck) gives Universal Time.
 // Accurate to about a minute for the years 1 to 4000 the report lists.
 //
-//   InitEquinoxTerms();
 //   EquinoxJDE(0, 2000);      // 2451623.81699 (20 March 2000, 07:36 TT)
 //   MarchEquinoxUT(2024);     // the JDE of 2024 less delta T
 #pragma once
@@ -21,8 +20,8 @@ inline constexpr int16_t kJuneSolstice = 1;
 inline constexpr int16_t kSeptemberEquinox = 2;
 inline constexpr int16_t kDecemberSolstice = 3;
 
-// Fills the table of periodic terms (degrees turned into radians). Running it
-// again gives the same table; EquinoxJDE runs it itself when needed.
+// Kept for the callers of the start-up sequence: the table of periodic terms
+// is made by the compiler, so there is nothing left to fill.
 void InitEquinoxTerms();
 
 // The instant in dynamical time, as a Julian ephemeris day.

@@ -37,7 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);
   MainState state;
   state.dee_version = input.Flag() ? kDeeCecilVersion : kDeeVersion;
-  SetDeeVersion(state.dee_version);
 
   MainInputs in;
   in.optInputDateWithoutAYN = input.Flag();
@@ -64,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DateRecord back{};
     back.jdn = state.lngJDN;
     back.calendar = state.InputDate.calendar;
-    JDNToDate(back);
+    JDNToDate(back, state.dee_version);
     if (back.year != state.InputDate.year || back.month != state.InputDate.month ||
         back.day != state.InputDate.day) {
       std::abort();

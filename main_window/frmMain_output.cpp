@@ -95,11 +95,10 @@ void frmMain::optDee_Click() { SwitchDeeVersion(kDeeVersion); }
 
 void frmMain::optDeeCecil_Click() { SwitchDeeVersion(kDeeCecilVersion); }
 
-// Puts the version in force and renames its tag in the year-month-day text and
+// Makes the version the window's and renames its tag in the year-month-day text and
 // in the tag explanation.
 void frmMain::SwitchDeeVersion(const DeeVersion& version) {
   const DeeVersion previous = dee_version;
-  SetDeeVersion(version);
   dee_version = version;
   QString text = txbYearCEJC->text();
   QString explanation = lblCE->text();

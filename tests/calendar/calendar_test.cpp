@@ -9,30 +9,25 @@
 namespace orv {
 namespace {
 
-// Restores the program's start-up Dee version after each test.
-class CalendarTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetDeeEpoch(kDeeCecilEpoch); }
-};
-
-TEST_F(CalendarTest, CalendarCodeChoosesTheConversion) {
+TEST(Calendar, CalendarCodeChoosesTheConversion) {
   struct Case {
-    int32_t calendar, epoch, jdn;
+    int32_t calendar;
+    DeeVersion dee;
+    int32_t jdn;
   };
   // 2000-01-01 in each calendar: Gregorian, Julian, Dee, Dee-Cecil.
-  const Case cases[] = {{kGregorianCode, kDeeCecilEpoch, 2451545},
-                        {kJulianCode, kDeeCecilEpoch, 2451558},
-                        {kDeeCode, kDeeEpoch, 2451544},
-                        {kDeeCode, kDeeCecilEpoch, 2451545}};
+  const Case cases[] = {{kGregorianCode, kDeeCecilVersion, 2451545},
+                        {kJulianCode, kDeeCecilVersion, 2451558},
+                        {kDeeCode, kDeeVersion, 2451544},
+                        {kDeeCode, kDeeCecilVersion, 2451545}};
   for (const Case& c : cases) {
-    SetDeeEpoch(c.epoch);
     DateRecord date{2000, 1, 1, c.calendar, 0, 0};
-    DateToJDN(date);
+    DateToJDNWithStatus(date, c.dee);
     EXPECT_EQ(date.valid, 1);
-    EXPECT_EQ(date.jdn, c.jdn) << char(c.calendar) << " epoch " << c.epoch;
+    EXPECT_EQ(date.jdn, c.jdn) << char(c.calendar) << " epoch " << c.dee.epoch;
 
     DateRecord back{0, 0, 0, c.calendar, c.jdn, 0};
-    JDNToDate(back);
+    JDNToDate(back, c.dee);
     EXPECT_EQ(back.year, 2000);
     EXPECT_EQ(back.month, 1);
     EXPECT_EQ(back.day, 1);
@@ -40,16 +35,16 @@ TEST_F(CalendarTest, CalendarCodeChoosesTheConversion) {
   }
 }
 
-TEST_F(CalendarTest, OnlyTheDeeBranchMarksTheReverseConversionValid) {
+TEST(Calendar, OnlyTheDeeBranchMarksTheReverseConversionValid) {
   DateRecord gregorian{0, 0, 0, kGregorianCode, 2451545, 0};
-  JDNToDate(gregorian);
+  JDNToDate(gregorian, kDeeCecilVersion);
   EXPECT_EQ(gregorian.valid, 0);
   DateRecord dee{0, 0, 0, kDeeCode, 2451545, 0};
-  JDNToDate(dee);
+  JDNToDate(dee, kDeeCecilVersion);
   EXPECT_EQ(dee.valid, 1);
 }
 
-TEST_F(CalendarTest, StatusTellsNoSuchDateFromOutOfRange) {
+TEST(Calendar, StatusTellsNoSuchDateFromOutOfRange) {
   struct Case {
     DateRecord date;
     DateStatus status;
@@ -67,7 +62,8 @@ TEST_F(CalendarTest, StatusTellsNoSuchDateFromOutOfRange) {
   };
   for (const Case& c : cases) {
     DateRecord date = c.date;
-    EXPECT_EQ(DateToJDNWithStatus(date), c.status) << date.year << " " << char(date.calendar);
+    EXPECT_EQ(DateToJDNWithStatus(date, kDeeCecilVersion), c.status)
+        << date.year << " " << char(date.calendar);
     EXPECT_EQ(date.valid, c.status == DateStatus::kValid ? 1 : 0);
     if (c.status != DateStatus::kValid) {
       EXPECT_EQ(date.jdn, 5) << "jdn is left unchanged";

@@ -20,34 +20,32 @@ constexpr int64_t kFirstProgramDay = -34802824;  // -99999-01-01 Gregorian
 constexpr int64_t kLastProgramDay = 38245310;    // 100000-01-01 Gregorian
 
 TEST(DaySweep, EveryDayOfTheProgramRangeInEachCalendar) {
-  EXPECT_EQ(WalkDays(kGregorianCode, kFirstProgramDay, kLastProgramDay), "");
-  EXPECT_EQ(WalkDays(kJulianCode, kFirstProgramDay, kLastProgramDay), "");
-  SetDeeEpoch(kDeeEpoch);
-  EXPECT_EQ(WalkDays(kDeeCode, kFirstProgramDay, kLastProgramDay), "");
-  SetDeeEpoch(kDeeCecilEpoch);
-  EXPECT_EQ(WalkDays(kDeeCode, kFirstProgramDay, kLastProgramDay), "");
+  EXPECT_EQ(WalkDays(kGregorianCode, kDeeCecilVersion, kFirstProgramDay, kLastProgramDay), "");
+  EXPECT_EQ(WalkDays(kJulianCode, kDeeCecilVersion, kFirstProgramDay, kLastProgramDay), "");
+  EXPECT_EQ(WalkDays(kDeeCode, kDeeVersion, kFirstProgramDay, kLastProgramDay), "");
+  EXPECT_EQ(WalkDays(kDeeCode, kDeeCecilVersion, kFirstProgramDay, kLastProgramDay), "");
 }
 
 TEST(DaySweep, EveryDayOfThe32BitRangeInEachCalendar) {
   struct Version {
     int32_t calendar;
-    int32_t epoch;
+    DeeVersion dee;
   };
   for (const Version version :
-       {Version{kGregorianCode, kDeeCecilEpoch}, Version{kJulianCode, kDeeCecilEpoch},
-        Version{kDeeCode, kDeeEpoch}, Version{kDeeCode, kDeeCecilEpoch}}) {
-    SetDeeEpoch(version.epoch);
+       {Version{kGregorianCode, kDeeCecilVersion}, Version{kJulianCode, kDeeCecilVersion},
+        Version{kDeeCode, kDeeVersion}, Version{kDeeCode, kDeeCecilVersion}}) {
     // Two halves side by side, the second starting on the first's last day.
     const int64_t middle = 0;
     std::string faults[2];
-    std::thread lower([&] { faults[0] = WalkDays(version.calendar, INT32_MIN, middle); });
-    std::thread upper([&] { faults[1] = WalkDays(version.calendar, middle, INT32_MAX); });
+    std::thread lower(
+        [&] { faults[0] = WalkDays(version.calendar, version.dee, INT32_MIN, middle); });
+    std::thread upper(
+        [&] { faults[1] = WalkDays(version.calendar, version.dee, middle, INT32_MAX); });
     lower.join();
     upper.join();
     EXPECT_EQ(faults[0], "");
     EXPECT_EQ(faults[1], "");
   }
-  SetDeeEpoch(kDeeCecilEpoch);
 }
 
 }  // namespace

@@ -23,10 +23,7 @@ DateSequenceRun Sequence(int32_t first_jdn, int days, bool dee) {
   return run;
 }
 
-class ReportBuildersTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetDeeEpoch(kDeeCecilEpoch); }
-};
+class ReportBuildersTest : public ::testing::Test {};
 
 TEST_F(ReportBuildersTest, DateSequenceMarksWhereTheCalendarsPartAndCountsTheAgreeingDays) {
   // 26 February 2016 (Gregorian): Dee-Cecil 2016 has no 29 February, so the

@@ -43,7 +43,6 @@ struct MainWindowHarness {
   void Finish() {
     window.reset();
     messages.reset();
-    SetDeeEpoch(kDeeCecilEpoch);
     config.reset();
     QVERIFY2(QApplication::activeModalWidget() == nullptr, "a modal window is open");
   }

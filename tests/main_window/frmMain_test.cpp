@@ -53,7 +53,7 @@ class frmMainTest : public QObject, MainWindowHarness {
     QVERIFY(window->txbOutputGC->isHidden());
     QVERIFY(window->cmdCalculate->isEnabled());
     QCOMPARE(window->lblDee->text(), QString("Dee-Cecil:"));
-    QCOMPARE(DeeEpoch(), kDeeCecilEpoch);
+    QCOMPARE(window->dee_version, kDeeCecilVersion);
     QCOMPARE(window->cmdQLsoftware->text(), QString("Vernal equinoxes"));
     QCOMPARE(window->cmdQuit->y(), window->cmdHelp->y());
   }
@@ -146,7 +146,7 @@ class frmMainTest : public QObject, MainWindowHarness {
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-01 DC"));
     window->optDee->click();
-    QCOMPARE(DeeEpoch(), kDeeEpoch);
+    QCOMPARE(window->dee_version, kDeeVersion);
     QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-02 D"));
     QCOMPARE(window->txbOutputGCwithAYN->text(), QString("2000-01-01 CE"));
     QCOMPARE(window->lblDee->text(), QString("Dee:"));
@@ -211,7 +211,7 @@ class frmMainTest : public QObject, MainWindowHarness {
     Start();
     QVERIFY(window->optInputDateWithAYN->isChecked());
     QVERIFY(window->optDee->isChecked());
-    QCOMPARE(DeeEpoch(), kDeeEpoch);
+    QCOMPARE(window->dee_version, kDeeVersion);
     QCOMPARE(window->cboCalendar[1]->currentText(), QString("Proleptic Gregorian"));
     QCOMPARE(window->txbYearCEJC->text(), QString("2000-01-01 CE"));
     QCOMPARE(window->txbOutputGCwithAYN->text(), QString("2000-01-01 CE"));
