@@ -41,25 +41,25 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   run.longitude_label = options.longitude_label;
   run.apparent_time = options.apparent;
   run.dee = options.dee;
+  run.first_year = year;
   // Every year asked, streamed, up to the last of the table.
   ReportPrinter printer(options, out);
   printer.Header(LineFeeds(VernalEquinoxHeader(run.dee)));
-  int rows = 0;
-  int missed = 0;
-  for (; rows < years && IsEquinoxYear(year); ++rows, ++year) {
-    const VernalEquinoxRow row = VernalEquinoxFor(year, run);
-    missed += row.missed ? 1 : 0;
-    printer.Row(VernalEquinoxLine(row, run, rows), RecordOf(row, run));
+  VernalEquinoxRows rows(run);
+  while (rows.rows() < years && !rows.Done()) {
+    const VernalEquinoxRow row = *rows.Next();
+    printer.Row(VernalEquinoxLine(row, run, rows.rows() - 1), RecordOf(row, run));
   }
-  const QString summary = years >= 2 ? VernalEquinoxSummary(run, missed, rows) : QString();
-  printer.Summary(summary, {{"rows", rows},
-                            {"missed", missed},
+  const QString summary =
+      years >= 2 ? VernalEquinoxSummary(run, rows.missed(), rows.rows()) : QString();
+  printer.Summary(summary, {{"rows", rows.rows()},
+                            {"missed", rows.missed()},
                             {"expected_day", run.dee == kDeeCecilVersion ? 20 : 21},
                             {"dee_version", QStringOf(run.dee.name)},
                             {"meridian", run.longitude_label},
                             {"time", run.apparent_time ? "apparent" : "mean"},
                             {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
-  if (rows < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+  if (rows.rows() < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
   return kOrvcSuccess;
 }
 

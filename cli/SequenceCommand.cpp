@@ -1,6 +1,5 @@
 // orvc sequence: the date sequence report, streamed row by row for any
 // length within the day numbers.
-#include <limits>
 
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
@@ -20,25 +19,19 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   DateSequenceText text(options.dee);
   ReportPrinter printer(options, out);
   printer.Header(text.Header() + "\n\n");
-  DateSequenceRow previous;
-  int64_t rows = 0;
-  int64_t same_days = 0;
+  DateSequenceRows rows(held.InputDate.jdn, options.dee);
   UserMessage message;
-  for (int64_t day = held.InputDate.jdn; rows < days; ++day) {
-    if (day > std::numeric_limits<int32_t>::max()) {
+  while (rows.rows() < days) {
+    const std::optional<DateSequenceRow> row = rows.Next();
+    if (!row) {
       message = LastNumberedDayMessage();
       break;
     }
-    const DateSequenceRow row =
-        DateSequenceDay(static_cast<int32_t>(day), options.dee, rows == 0 ? nullptr : &previous);
-    printer.Row(text.Line(row), RecordOf(row, options.dee));
-    ++rows;
-    same_days += row.same ? 1 : 0;
-    previous = row;
+    printer.Row(text.Line(*row), RecordOf(*row, options.dee));
   }
-  const QString summary = DateSequenceText::Summary(same_days, rows);
-  printer.Summary(summary, {{"rows", qint64(rows)},
-                            {"same_days", qint64(same_days)},
+  const QString summary = DateSequenceText::Summary(rows.same_days(), rows.rows());
+  printer.Summary(summary, {{"rows", qint64(rows.rows())},
+                            {"same_days", qint64(rows.same_days())},
                             {"dee_version", QStringOf(options.dee.name)},
                             {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
   if (message) PrintMessages({*message}, err);

@@ -110,6 +110,17 @@ MessageRequest LastNumberedDayMessage() {
                      MessageStyle::kInformation);
 }
 
+std::optional<DateSequenceRow> DateSequenceRows::Next() {
+  if (next_jdn_ > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  DateSequenceRow row =
+      DateSequenceDay(static_cast<int32_t>(next_jdn_), dee_, rows_ == 0 ? nullptr : &previous_);
+  ++next_jdn_;
+  ++rows_;
+  same_days_ += row.same ? 1 : 0;
+  previous_ = row;
+  return row;
+}
+
 QString DateSequenceText::Summary(int64_t same_days, int64_t rows) {
   if (rows < 3) return QString();
   if (same_days == 0) return QStringLiteral("All days have different dates in the two calendars.");
@@ -133,28 +144,23 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     AppendLine(output, length, QString());
   }
 
-  int same_days = 0;
-  DateSequenceRow previous;
-  for (int i = 0; i < run.days; ++i) {
+  DateSequenceRows rows(run.first_jdn, run.dee);
+  while (rows.rows() < run.days) {
     if (length > run.box.capacity) {
       output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
       return output;  // no summary
     }
-    const int64_t day = int64_t{run.first_jdn} + i;
-    if (day > std::numeric_limits<int32_t>::max()) {
+    const std::optional<DateSequenceRow> row = rows.Next();
+    if (!row) {
       output.message = LastNumberedDayMessage();
       break;
     }
-    const DateSequenceRow row =
-        DateSequenceDay(static_cast<int32_t>(day), run.dee, i == 0 ? nullptr : &previous);
-    AppendLine(output, length, text.Line(row));
-    output.records.push_back(RecordOf(row, run.dee));
-    ++output.rows;
-    same_days += row.same ? 1 : 0;
-    previous = row;
+    AppendLine(output, length, text.Line(*row));
+    output.records.push_back(RecordOf(*row, run.dee));
+    output.rows = static_cast<int>(rows.rows());
   }
 
-  const QString summary = DateSequenceText::Summary(same_days, output.rows);
+  const QString summary = DateSequenceText::Summary(rows.same_days(), output.rows);
   if (!summary.isEmpty()) output.text += kCrLf + summary + kCrLf;
   return output;
 }
@@ -188,10 +194,9 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
     length += 2;
   }
 
-  int32_t year = run.first_year;
-  int missed = 0;
-  for (int i = 0; i < run.years; ++i, ++year) {
-    if (!IsEquinoxYear(year)) {
+  VernalEquinoxRows rows(run);
+  while (rows.rows() < run.years) {
+    if (rows.Done()) {
       output.message = VernalEquinoxOutOfRangeMessage();
       break;  // the summary still follows
     }
@@ -199,17 +204,16 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
       output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
       return output;  // no summary
     }
-    const VernalEquinoxRow row = VernalEquinoxFor(year, run);
-    missed += row.missed ? 1 : 0;
-    AppendLine(output, length, VernalEquinoxLine(row, run, i));
+    const VernalEquinoxRow row = *rows.Next();
+    AppendLine(output, length, VernalEquinoxLine(row, run, rows.rows() - 1));
     output.records.push_back(RecordOf(row, run));
-    ++output.rows;
+    output.rows = rows.rows();
   }
 
   // The count is out of the years listed: fewer than asked when the run
   // reached the last year of the table.
   if (run.years >= 2 && output.rows >= 1) {
-    output.text += kCrLf + VernalEquinoxSummary(run, missed, output.rows) + kCrLf;
+    output.text += kCrLf + VernalEquinoxSummary(run, rows.missed(), output.rows) + kCrLf;
   }
   return output;
 }
@@ -239,6 +243,15 @@ VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
   // A Dee-Cecil equinox is expected on March 20; Dee dates, a day later.
   const int expected_day = run.dee == kDeeCecilVersion ? 20 : 21;
   row.missed = row.meridian.month != 3 || row.meridian.day != expected_day;
+  return row;
+}
+
+std::optional<VernalEquinoxRow> VernalEquinoxRows::Next() {
+  if (Done()) return std::nullopt;
+  VernalEquinoxRow row = VernalEquinoxFor(static_cast<int32_t>(next_year_), run_);
+  ++next_year_;
+  ++rows_;
+  missed_ += row.missed ? 1 : 0;
   return row;
 }
 

@@ -11,6 +11,7 @@
 #include <QJsonValue>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,25 @@ class DateSequenceText {
 // Shown when a sequence reaches the last day that can be numbered.
 MessageRequest LastNumberedDayMessage();
 
+// The rows of a sequence one day after another from its first, each knowing
+// the day before, with the counts the summary needs. The window's runs and
+// orvc's stream both take their rows from here.
+class DateSequenceRows {
+ public:
+  DateSequenceRows(int32_t first_jdn, const DeeVersion& dee) : next_jdn_(first_jdn), dee_(dee) {}
+  // The next day's row; nullopt past the last day that can be numbered.
+  std::optional<DateSequenceRow> Next();
+  int64_t rows() const { return rows_; }
+  int64_t same_days() const { return same_days_; }
+
+ private:
+  int64_t next_jdn_;
+  DeeVersion dee_;
+  DateSequenceRow previous_;
+  int64_t rows_ = 0;
+  int64_t same_days_ = 0;
+};
+
 // A run into a box of the window: at most 800 rows.
 struct DateSequenceRun {
   ReportBox box;
@@ -134,6 +154,26 @@ struct VernalEquinoxRow {
   bool missed = false;  // the Dee date is not March 21 (Dee) or 20 (Dee-Cecil)
 };
 VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run);
+
+// The rows of a table one year after another from run.first_year, up to the
+// table's last year, with the counts the summary needs; shared by the window
+// and orvc.
+class VernalEquinoxRows {
+ public:
+  explicit VernalEquinoxRows(const VernalEquinoxRun& run) : run_(run), next_year_(run.first_year) {}
+  // No year left: the next is outside the table.
+  bool Done() const { return !IsEquinoxYear(next_year_); }
+  // The next year's row; nullopt when Done().
+  std::optional<VernalEquinoxRow> Next();
+  int rows() const { return rows_; }
+  int missed() const { return missed_; }
+
+ private:
+  VernalEquinoxRun run_;
+  int64_t next_year_;
+  int rows_ = 0;
+  int missed_ = 0;
+};
 // A row's line; the time kind ("a" or "m") is shown on every tenth row from
 // the first (index 0, 10, 20 ...). No line break.
 QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& run, int index);
