@@ -8,9 +8,11 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/Calculation.h"
 #include "core/DateEntry.h"
+#include "core/DateTexts.h"
 
 namespace orv {
 
@@ -41,11 +43,22 @@ struct MainInputs {
 };
 
 // What the window keeps between calculations.
+// What the output frame shows: the day and its texts and, after a weekday
+// test, the calendar that held the answer (its label is bold). Quit and Copy
+// read this, never the boxes or their fonts.
+struct ShownResult {
+  int32_t jdn = 0;
+  ResultTexts texts;
+  bool found_in_gregorian = false;
+  bool found_in_julian = false;
+};
+
 struct MainState : HeldInput {
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
   int32_t lngJDN = 0;  // of the input date after arithmetic; 0 = none yet
   DeeVersion dee_version = kDeeCecilVersion;
+  std::optional<ShownResult> shown;  // none while the output frame is empty
 };
 
 // Sets InputComplete and intInputDateType from the controls of the chosen

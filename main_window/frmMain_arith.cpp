@@ -11,6 +11,7 @@ void frmMain::txbArith_LostFocus(int index) {
 }
 
 void frmMain::ClearOutput() {
+  shown.reset();
   for (QLineEdit* box : {txbOutputGC, txbOutputGCwithAYN, txbOutputJC, txbOutputJCwithAYN,
                          txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek}) {
     box->clear();

@@ -26,6 +26,8 @@ void frmMain::cmdCalculate_Click() {
   }
   ShowResults();
   if (calculation.in_gregorian || calculation.in_julian) {
+    shown->found_in_gregorian = calculation.in_gregorian;
+    shown->found_in_julian = calculation.in_julian;
     QFont font = lblGregorian->font();
     font.setBold(calculation.in_gregorian);
     lblGregorian->setFont(font);
@@ -44,6 +46,7 @@ void frmMain::ShowResults() {
   const Era era = ResultEra(static_cast<Era>(std::max(cboYearDesADBCetc->currentIndex(), 0)));
   cboYearDesADBCetc->setCurrentIndex(static_cast<int>(era));
   const ResultTexts results = ResultsFor(lngJDN, era, dee_version);
+  shown = ShownResult{lngJDN, results, false, false};
   std::vector<std::pair<QLineEdit*, QString>> boxes = {{txbJDN, results.jdn},
                                                        {txbDayOfWeek, results.day_of_week}};
   for (size_t i = 0; i < kCalendarCount; ++i) {
@@ -119,7 +122,7 @@ void frmMain::ApplyDeeVersion() {
                                 ProlepticCalendarName(calendar, dee_version));
     strTagExplanation[i] = TagExplanation(calendar, dee_version);
   }
-  if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted) {
+  if (cmdCalculate->isEnabled() && shown && blnStartupCompleted) {
     cmdCalculate_Click();
   } else {
     ClearOutput();
@@ -173,13 +176,8 @@ void frmMain::cmdCopyResult_Click() {
 }
 
 void frmMain::CopyResultToClipboard() {
-  ResultTexts shown;
-  for (size_t i = 0; i < kCalendarCount; ++i) {
-    shown.calendars[i] = {OutputBoxes()[i].first->text(), OutputBoxes()[i].second->text()};
-  }
-  shown.jdn = txbJDN->text();
-  shown.day_of_week = txbDayOfWeek->text();
-  ReplaceClipboardText(CopyResultText(shown));
+  if (!shown) return;
+  ReplaceClipboardText(CopyResultText(shown->texts));
 
   // Where the button stands: its place in the window plus the window's outer
   // corner, in twips.

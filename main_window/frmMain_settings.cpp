@@ -53,9 +53,12 @@ void frmMain::SaveSettings() {
   const std::optional<Notation> notation =
       intInputDateType == kNoCompleteInput ? std::nullopt
                                            : std::optional(static_cast<Notation>(intInputDateType));
-  const SettingsToSave settings = SettingsFor(
-      txbJDN->text(), notation, {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
-      lblGregorian->font().bold(), lblJulian->font().bold(), dee_version);
+  const ShownResult none;
+  const ShownResult& result = shown ? *shown : none;
+  const SettingsToSave settings =
+      SettingsFor(shown ? QString::number(result.jdn) : QString(), notation,
+                  {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
+                  result.found_in_gregorian, result.found_in_julian, dee_version);
   cboCalendar[0]->setCurrentIndex(settings.cboCalendar0);
   const QString key = KeyPath();
   // The statuses are not examined: a store that cannot be written must not
