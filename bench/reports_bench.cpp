@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 
 #include "calendar/Dee.h"
-#include "core/ReportBuilders.h"
 #include "core/SolEq.h"
 #include "main_window/frmMain.h"
+#include "reports/ReportRuns.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
 #include "ui_services/MessageBox.h"
@@ -38,8 +38,9 @@ void BuildVernalEquinoxTable800(benchmark::State& state) {
   run.years = 800;
   run.longitude_label = "77d0m W";
   run.dee = kDeeCecilVersion;
-  run.box.capacity = 1 << 30;  // every row, whatever the box holds
-  for (auto _ : state) benchmark::DoNotOptimize(BuildVernalEquinoxTable(run));
+  ReportBox box;
+  box.capacity = 1 << 30;  // every row, whatever the box holds
+  for (auto _ : state) benchmark::DoNotOptimize(BuildVernalEquinoxTable(run, box));
 }
 
 // Back to the event loop: the posted layout and paint requests are handled

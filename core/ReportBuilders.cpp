@@ -9,14 +9,11 @@
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
-#include "core/ReportRecords.h"
 #include "core/SolEq.h"
 #include "core/StrProc.h"
 
 namespace orv {
 namespace {
-
-constexpr int kMostRows = 800;
 
 MessageRequest DoItMessage(const QString& text, MessageStyle style) {
   return MessageRequest{text, style, MessageButtons::kOk, kDoItCaption};
@@ -24,12 +21,6 @@ MessageRequest DoItMessage(const QString& text, MessageStyle style) {
 
 // Padding never goes negative: a text longer than its column gets none.
 QString Spaces(qsizetype count) { return QString(std::max<qsizetype>(count, 0), u' '); }
-
-// Appends a line and keeps the box's length up to date.
-void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
-  output.text += line + kCrLf;
-  length += line.size() + 2;
-}
 
 // The date of a day in the calendar, and its year-month-day text.
 DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& text) {
@@ -48,23 +39,6 @@ double DayOfMarch(const DateRecord& date, double instant, const DeeVersion& dee)
 }
 
 }  // namespace
-
-RunCount ReadRunCount(QString& text, const QString& too_many) {
-  text = TrimSpaces(text);
-  RunCount result;
-  if (text.isEmpty()) return result;
-  if (!IsWholeNumber(text, false, QString())) {
-    result.message = DoItMessage("Invalid input for number of days.", MessageStyle::kInformation);
-    return result;
-  }
-  const double count = LeadingNumber(text);
-  if (count > kMostRows) {
-    result.message = DoItMessage(too_many, MessageStyle::kInformation);
-    return result;
-  }
-  result.count = static_cast<int>(count);
-  return result;
-}
 
 DateSequenceRow DateSequenceDay(int32_t jdn, const DeeVersion& dee,
                                 const DateSequenceRow* previous) {
@@ -131,40 +105,6 @@ QString DateSequenceText::Summary(int64_t same_days, int64_t rows) {
          "%) have the same date in the two calendars.";
 }
 
-ReportOutput BuildDateSequence(const DateSequenceRun& run) {
-  ReportOutput output;
-  int64_t length = run.box.length;
-  if (run.box.contains_ce) {
-    output.text += kCrLf;
-    length += 2;
-  }
-  DateSequenceText text(run.dee);
-  if (length == 0) {
-    AppendLine(output, length, text.Header());
-    AppendLine(output, length, QString());
-  }
-
-  DateSequenceRows rows(run.first_jdn, run.dee);
-  while (rows.rows() < run.days) {
-    if (length > run.box.capacity) {
-      output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
-      return output;  // no summary
-    }
-    const std::optional<DateSequenceRow> row = rows.Next();
-    if (!row) {
-      output.message = LastNumberedDayMessage();
-      break;
-    }
-    AppendLine(output, length, text.Line(*row));
-    output.records.push_back(RecordOf(*row, run.dee));
-    output.rows = static_cast<int>(rows.rows());
-  }
-
-  const QString summary = DateSequenceText::Summary(rows.same_days(), output.rows);
-  if (!summary.isEmpty()) output.text += kCrLf + summary + kCrLf;
-  return output;
-}
-
 QString VernalEquinoxHeader(const DeeVersion& dee) {
   return "  Year      Astronomical      Gregorian Calendar      " + QStringOf(dee.name) +
          " Calendar" + kCrLf + Spaces(12) + "Julian date" + Spaces(13) + "London" + Spaces(12) +
@@ -177,45 +117,6 @@ MessageRequest VernalEquinoxOutOfRangeMessage() {
           .arg(kFirstEquinoxYear)
           .arg(kLastEquinoxYear),
       MessageStyle::kInformation, MessageButtons::kOk, QStringLiteral("Out of range")};
-}
-
-ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run) {
-  ReportOutput output;
-  if (!IsEquinoxYear(run.first_year)) {
-    output.message = VernalEquinoxOutOfRangeMessage();
-    return output;  // nothing to add to the box
-  }
-  int64_t length = run.box.length;
-  if (length == 0) {
-    output.text = VernalEquinoxHeader(run.dee);
-    length = output.text.size();
-  } else if (run.box.contains_ce) {
-    output.text += kCrLf;
-    length += 2;
-  }
-
-  VernalEquinoxRows rows(run);
-  while (rows.rows() < run.years) {
-    if (rows.Done()) {
-      output.message = VernalEquinoxOutOfRangeMessage();
-      break;  // the summary still follows
-    }
-    if (length > run.box.capacity) {
-      output.message = DoItMessage("Textbox is full.", MessageStyle::kExclamation);
-      return output;  // no summary
-    }
-    const VernalEquinoxRow row = *rows.Next();
-    AppendLine(output, length, VernalEquinoxLine(row, run, rows.rows() - 1));
-    output.records.push_back(RecordOf(row, run));
-    output.rows = rows.rows();
-  }
-
-  // The count is out of the years listed: fewer than asked when the run
-  // reached the last year of the table.
-  if (run.years >= 2 && output.rows >= 1) {
-    output.text += kCrLf + VernalEquinoxSummary(run, rows.missed(), output.rows) + kCrLf;
-  }
-  return output;
 }
 
 VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {

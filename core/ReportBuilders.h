@@ -1,11 +1,7 @@
-// The text of the two reports, built from the inputs of one run.
-//
-// A run appends to a text box that keeps the text of earlier runs. The window
-// tells the builder how long the box's text is (counting each line break as
-// CR LF, two characters), whether it holds "CE" (a sign of an earlier run)
-// and how much it may hold; the builder returns the text to append, the
-// message to show afterwards and how many rows it wrote. Nothing here touches
-// a window.
+// The two reports row by row: each row as values and as its line of text,
+// the generators that give the rows of a run one after another, the header
+// and summary texts. The windows (reports/ReportRuns.h) and orvc build their
+// output from these.
 #pragma once
 
 #include <QJsonValue>
@@ -28,30 +24,8 @@ inline bool IsEquinoxYear(int64_t year) {
   return year >= kFirstEquinoxYear && year <= kLastEquinoxYear;
 }
 
-// The box as a run finds it.
-struct ReportBox {
-  int64_t length = 0;  // characters, line breaks counted as CR LF
-  bool contains_ce = false;
-  int64_t capacity = 63 * 1024;
-};
-
 // A row of a report as named fields in their order (core/ReportRecords.h).
 using Record = std::vector<std::pair<QString, QJsonValue>>;
-
-struct ReportOutput {
-  QString text;         // to append, lines ended by CR LF
-  UserMessage message;  // to show once the text is appended
-  int rows = 0;
-  std::vector<Record> records;  // the rows written, as fields, for saving as CSV
-};
-
-// Reads the number of days or years typed (the text is trimmed in place).
-// 0 with no message: nothing to do (empty or 0). Above 800: too_many.
-struct RunCount {
-  int count = 0;
-  UserMessage message;
-};
-RunCount ReadRunCount(QString& text, const QString& too_many);
 
 // Date sequence: days from first_jdn on, the Gregorian and the Dee date of
 // each, its day number and weekday; days on which both dates begin or cease
@@ -112,21 +86,11 @@ class DateSequenceRows {
   int64_t same_days_ = 0;
 };
 
-// A run into a box of the window: at most 800 rows.
-struct DateSequenceRun {
-  ReportBox box;
-  int32_t first_jdn = 0;
-  int days = 0;  // 1 to 800
-  DeeVersion dee = kDeeCecilVersion;
-};
-ReportOutput BuildDateSequence(const DateSequenceRun& run);
-
 // Vernal equinox table: for each year the March equinox as a Julian date
 // (UT), the Gregorian date and time at London and the Dee date and time at
 // the 'Washington' meridian, the year's place in the 33-year cycle, and a
 // mark where the Dee equinox misses its expected day.
 struct VernalEquinoxRun {
-  ReportBox box;
   int32_t first_year = 1;
   int years = 0;                  // 1 to 800
   double longitude_degrees = 77;  // west of Greenwich
@@ -134,7 +98,6 @@ struct VernalEquinoxRun {
   bool apparent_time = true;      // apparent solar time, else mean
   DeeVersion dee = kDeeCecilVersion;
 };
-ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run);
 
 // Row by row: the equinox of one year (1 to 4000) with the run's meridian,
 // time kind and Dee version.
@@ -180,10 +143,8 @@ QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& r
 // "Number of VE not on March 20 in ... : 3 of 12 (25.00%)".
 QString VernalEquinoxSummary(const VernalEquinoxRun& run, int missed, int rows);
 
-// The three header lines of the table. A box shows them alone until it holds
-// a run (a run's dates carry "CE"); a run into an empty box begins with them.
+// The three header lines of the table.
 QString VernalEquinoxHeader(const DeeVersion& dee);
-inline bool VernalEquinoxHeaderDue(const ReportBox& box) { return !box.contains_ce; }
 
 // The message shown for a year outside the table's years.
 MessageRequest VernalEquinoxOutOfRangeMessage();

@@ -11,6 +11,7 @@
 
 #include "core/ReportBuilders.h"
 #include "reports/ReportHost.h"
+#include "reports/ReportRuns.h"
 
 namespace orv {
 

@@ -122,12 +122,11 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   } else if (txbOutput->document()->isEmpty()) {
     WriteVEHeader();  // cleared on the user's word
   }
-  run.box = BoxState();
   run.first_year = lngYear;
   run.years = years;
   run.apparent_time = optApparentST->isChecked();
   run.dee = host.DeeVersionInUse();
-  const ReportOutput output = BuildVernalEquinoxTable(run);
+  const ReportOutput output = BuildVernalEquinoxTable(run, BoxState());
   lngYear += output.rows;
   AppendOutput(output);
   if (output.rows > 0) {

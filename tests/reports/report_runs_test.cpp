@@ -1,4 +1,4 @@
-#include "core/ReportBuilders.h"
+#include "reports/ReportRuns.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +23,14 @@ DateSequenceRun Sequence(int32_t first_jdn, int days, bool dee) {
   return run;
 }
 
-class ReportBuildersTest : public ::testing::Test {};
+class ReportRunsTest : public ::testing::Test {};
 
-TEST_F(ReportBuildersTest, DateSequenceMarksWhereTheCalendarsPartAndCountsTheAgreeingDays) {
+// A vernal equinox run into a box (an empty one unless given).
+ReportOutput Table(const VernalEquinoxRun& run, const ReportBox& box = {}) {
+  return BuildVernalEquinoxTable(run, box);
+}
+
+TEST_F(ReportRunsTest, DateSequenceMarksWhereTheCalendarsPartAndCountsTheAgreeingDays) {
   // 26 February 2016 (Gregorian): Dee-Cecil 2016 has no 29 February, so the
   // two calendars agree for three days and then part.
   const ReportOutput output = BuildDateSequence(Sequence(2457445, 8, false));
@@ -46,7 +51,7 @@ TEST_F(ReportBuildersTest, DateSequenceMarksWhereTheCalendarsPartAndCountsTheAgr
   EXPECT_EQ(output.message, std::nullopt);
 }
 
-TEST_F(ReportBuildersTest, DateSequenceMarksTheFirstDayAfterAnAgreeingRunToo) {
+TEST_F(ReportRunsTest, DateSequenceMarksTheFirstDayAfterAnAgreeingRunToo) {
   // 27 February 2017: Dee-Cecil's 29 February brings the calendars together.
   const ReportOutput output = BuildDateSequence(Sequence(2457812, 4, false));
   EXPECT_TRUE(output.text.contains("   2017-02-27 CE        2017-02-28 DC          2,457,812"));
@@ -57,7 +62,7 @@ TEST_F(ReportBuildersTest, DateSequenceMarksTheFirstDayAfterAnAgreeingRunToo) {
       output.text.endsWith("\r\nTwo days (50%) have the same date in the two calendars.\r\n"));
 }
 
-TEST_F(ReportBuildersTest, DateSequenceSummaries) {
+TEST_F(ReportRunsTest, DateSequenceSummaries) {
   struct Case {
     int32_t first_jdn;
     int days;
@@ -83,7 +88,7 @@ TEST_F(ReportBuildersTest, DateSequenceSummaries) {
   }
 }
 
-TEST_F(ReportBuildersTest, DateSequenceColumnsAreTheSameInBothDeeVersions) {
+TEST_F(ReportRunsTest, DateSequenceColumnsAreTheSameInBothDeeVersions) {
   const ReportOutput dee = BuildDateSequence(Sequence(2451545, 3, true));
   const ReportOutput dee_cecil = BuildDateSequence(Sequence(2451545, 3, false));
   EXPECT_TRUE(dee.text.startsWith(
@@ -94,7 +99,7 @@ TEST_F(ReportBuildersTest, DateSequenceColumnsAreTheSameInBothDeeVersions) {
   EXPECT_EQ(row_width(dee.text), row_width(dee_cecil.text));
 }
 
-TEST_F(ReportBuildersTest, DateSequenceRunsFollowEarlierText) {
+TEST_F(ReportRunsTest, DateSequenceRunsFollowEarlierText) {
   DateSequenceRun again = Sequence(2451545, 1, false);
   again.box = {500, true, 64512};
   EXPECT_TRUE(BuildDateSequence(again).text.startsWith("\r\n   2000-01-01 CE"))
@@ -128,9 +133,9 @@ VernalEquinoxRun Equinoxes(int32_t first_year, int years, bool dee_cecil, bool a
   return run;
 }
 
-TEST_F(ReportBuildersTest, VernalEquinoxRowsInBothTimeKinds) {
+TEST_F(ReportRunsTest, VernalEquinoxRowsInBothTimeKinds) {
   InitEquinoxTerms();
-  const ReportOutput mean = BuildVernalEquinoxTable(Equinoxes(2024, 1, true, false));
+  const ReportOutput mean = Table(Equinoxes(2024, 1, true, false));
   const QString header =
       "  Year      Astronomical      Gregorian Calendar      Dee-Cecil Calendar\r\n"
       "            Julian date             London            'Washington'\r\n\r\n";
@@ -139,18 +144,18 @@ TEST_F(ReportBuildersTest, VernalEquinoxRowsInBothTimeKinds) {
       mean.text,
       header +
           "  2024     2,460,389.6295     2024-03-20 CE 03:06 m   2024-03-20 DC 21:58 m 11\r\n");
-  const ReportOutput apparent = BuildVernalEquinoxTable(Equinoxes(2024, 1, true, true));
+  const ReportOutput apparent = Table(Equinoxes(2024, 1, true, true));
   EXPECT_TRUE(apparent.text.endsWith(
       "  2024     2,460,389.6295     2024-03-20 CE 02:58 a   2024-03-20 DC 21:50 a 11\r\n"));
   // The same instant in the Dee version is 21 March, its expected day.
-  const ReportOutput dee = BuildVernalEquinoxTable(Equinoxes(2024, 1, false, false));
+  const ReportOutput dee = Table(Equinoxes(2024, 1, false, false));
   EXPECT_TRUE(dee.text.endsWith(
       "  2024     2,460,389.6295     2024-03-20 CE 03:06 m   2024-03-21 D 21:58 m 11\r\n"))
       << dee.text.toStdString();
 }
 
-TEST_F(ReportBuildersTest, VernalEquinoxFieldsMarksAndSummary) {
-  const ReportOutput output = BuildVernalEquinoxTable(Equinoxes(1, 12, false, true));
+TEST_F(ReportRunsTest, VernalEquinoxFieldsMarksAndSummary) {
+  const ReportOutput output = Table(Equinoxes(1, 12, false, true));
   const QStringList lines = output.text.split("\r\n");
   ASSERT_GE(lines.size(), 3 + 12 + 2);
   EXPECT_TRUE(lines[3].startsWith("   1     1,721,"));  // years below 10 take four characters
@@ -162,36 +167,35 @@ TEST_F(ReportBuildersTest, VernalEquinoxFieldsMarksAndSummary) {
   EXPECT_TRUE(lines[6].endsWith("  4*"));
   EXPECT_EQ(lines[lines.size() - 2],
             "Number of VE not on March 21 in Dee Calendar for 77d0m W: 3 of 12 (25.00%)");
-  EXPECT_EQ(BuildVernalEquinoxTable(Equinoxes(1, 12, true, true)).text.section("\r\n", -2, -2),
+  EXPECT_EQ(Table(Equinoxes(1, 12, true, true)).text.section("\r\n", -2, -2),
             "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 3 of 12 (25.00%)");
-  EXPECT_EQ(BuildVernalEquinoxTable(Equinoxes(2013, 12, false, true)).text.section("\r\n", -2, -2),
+  EXPECT_EQ(Table(Equinoxes(2013, 12, false, true)).text.section("\r\n", -2, -2),
             "Number of VE not on March 21 in Dee Calendar for 77d0m W: 0 of 12");
 
-  const ReportOutput one = BuildVernalEquinoxTable(Equinoxes(2024, 1, true, true));
+  const ReportOutput one = Table(Equinoxes(2024, 1, true, true));
   EXPECT_FALSE(one.text.contains("Number of VE")) << "one year: no summary";
 }
 
-TEST_F(ReportBuildersTest, VernalEquinoxCycleField) {
+TEST_F(ReportRunsTest, VernalEquinoxCycleField) {
   // 2013 is the 33rd year of its cycle, 2016 a Dee leap year (position 3 of the next).
-  const ReportOutput output = BuildVernalEquinoxTable(Equinoxes(2013, 5, true, false));
+  const ReportOutput output = Table(Equinoxes(2013, 5, true, false));
   const QStringList lines = output.text.split("\r\n");
   EXPECT_TRUE(lines[3].endsWith(" 33")) << lines[3].toStdString();
   EXPECT_TRUE(lines[4].endsWith("  1"));
   EXPECT_TRUE(lines[7].endsWith("  4*")) << lines[7].toStdString();
 }
 
-TEST_F(ReportBuildersTest, VernalEquinoxRunStoppingAt4000CountsTheYearsListed) {
-  const ReportOutput output = BuildVernalEquinoxTable(Equinoxes(3998, 5, true, true));
+TEST_F(ReportRunsTest, VernalEquinoxRunStoppingAt4000CountsTheYearsListed) {
+  const ReportOutput output = Table(Equinoxes(3998, 5, true, true));
   EXPECT_EQ(output.rows, 3);
   EXPECT_EQ(output.message, VernalEquinoxOutOfRangeMessage());
   const QString summary = output.text.section("\r\n", -2, -2);
   EXPECT_TRUE(summary.contains(" of 3")) << summary.toStdString();
   VernalEquinoxRun past = Equinoxes(4001, 5, true, true);
-  past.box = {500, true, 64512};
-  EXPECT_EQ(BuildVernalEquinoxTable(past).text, "") << "nothing for the box, not even a line";
+  EXPECT_EQ(Table(past, {500, true, 64512}).text, "") << "nothing for the box, not even a line";
 }
 
-TEST_F(ReportBuildersTest, RunCounts) {
+TEST_F(ReportRunsTest, RunCounts) {
   struct Case {
     const char* typed;
     int count;
@@ -215,13 +219,6 @@ TEST_F(ReportBuildersTest, RunCounts) {
       EXPECT_EQ(result.message, std::nullopt);
     }
   }
-}
-
-TEST(ReportRecords, CsvQuotesOnlyWhatNeedsIt) {
-  const Record record = {{"a", "x,y"}, {"b", "say \"hi\""}, {"c", true}, {"d", 2.5}, {"e", "z"}};
-  EXPECT_EQ(CsvHeader(record), "a,b,c,d,e");
-  EXPECT_EQ(CsvLine(record), "\"x,y\",\"say \"\"hi\"\"\",true,2.5,z");
-  EXPECT_EQ(CsvText({record, record}).count("\r\n"), 3);
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "reports/ReportRuns.h"
+
+#include "core/ReportRecords.h"
+#include "core/StrProc.h"
+
+namespace orv {
+namespace {
+
+constexpr int kMostRows = 800;
+
+// Appends a line and keeps the box's length up to date.
+void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
+  output.text += line + kCrLf;
+  length += line.size() + 2;
+}
+
+}  // namespace
+
+RunCount ReadRunCount(QString& text, const QString& too_many) {
+  text = TrimSpaces(text);
+  RunCount result;
+  if (text.isEmpty()) return result;
+  if (!IsWholeNumber(text, false, QString())) {
+    result.message =
+        Message("Invalid input for number of days.", MessageStyle::kInformation, kDoItCaption);
+    return result;
+  }
+  const double count = LeadingNumber(text);
+  if (count > kMostRows) {
+    result.message = Message(too_many, MessageStyle::kInformation, kDoItCaption);
+    return result;
+  }
+  result.count = static_cast<int>(count);
+  return result;
+}
+
+ReportOutput BuildDateSequence(const DateSequenceRun& run) {
+  ReportOutput output;
+  int64_t length = run.box.length;
+  if (run.box.contains_ce) {
+    output.text += kCrLf;
+    length += 2;
+  }
+  DateSequenceText text(run.dee);
+  if (length == 0) {
+    AppendLine(output, length, text.Header());
+    AppendLine(output, length, QString());
+  }
+
+  DateSequenceRows rows(run.first_jdn, run.dee);
+  while (rows.rows() < run.days) {
+    if (length > run.box.capacity) {
+      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kDoItCaption);
+      return output;  // no summary
+    }
+    const std::optional<DateSequenceRow> row = rows.Next();
+    if (!row) {
+      output.message = LastNumberedDayMessage();
+      break;
+    }
+    AppendLine(output, length, text.Line(*row));
+    output.records.push_back(RecordOf(*row, run.dee));
+    output.rows = static_cast<int>(rows.rows());
+  }
+
+  const QString summary = DateSequenceText::Summary(rows.same_days(), output.rows);
+  if (!summary.isEmpty()) output.text += kCrLf + summary + kCrLf;
+  return output;
+}
+
+ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBox& box) {
+  ReportOutput output;
+  if (!IsEquinoxYear(run.first_year)) {
+    output.message = VernalEquinoxOutOfRangeMessage();
+    return output;  // nothing to add to the box
+  }
+  int64_t length = box.length;
+  if (length == 0) {
+    output.text = VernalEquinoxHeader(run.dee);
+    length = output.text.size();
+  } else if (box.contains_ce) {
+    output.text += kCrLf;
+    length += 2;
+  }
+
+  VernalEquinoxRows rows(run);
+  while (rows.rows() < run.years) {
+    if (rows.Done()) {
+      output.message = VernalEquinoxOutOfRangeMessage();
+      break;  // the summary still follows
+    }
+    if (length > box.capacity) {
+      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kDoItCaption);
+      return output;  // no summary
+    }
+    const VernalEquinoxRow row = *rows.Next();
+    AppendLine(output, length, VernalEquinoxLine(row, run, rows.rows() - 1));
+    output.records.push_back(RecordOf(row, run));
+    output.rows = rows.rows();
+  }
+
+  // The count is out of the years listed: fewer than asked when the run
+  // reached the last year of the table.
+  if (run.years >= 2 && output.rows >= 1) {
+    output.text += kCrLf + VernalEquinoxSummary(run, rows.missed(), output.rows) + kCrLf;
+  }
+  return output;
+}
+
+}  // namespace orv

@@ -1,0 +1,56 @@
+// A report window's runs: the box a run appends to (its text of earlier
+// runs, its length counted with CR LF line breaks, "CE" in it as the sign of
+// an earlier run, the 64,512 characters it may hold), the count typed in the
+// window, and the text one run appends, built from the core's rows
+// (core/ReportBuilders.h). Widget-free; the windows show what these return.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "calendar/Dee.h"
+#include "core/Message.h"
+#include "core/ReportBuilders.h"
+
+namespace orv {
+
+// The box as a run finds it.
+struct ReportBox {
+  int64_t length = 0;  // characters, line breaks counted as CR LF
+  bool contains_ce = false;
+  int64_t capacity = 63 * 1024;
+};
+
+struct ReportOutput {
+  QString text;         // to append, lines ended by CR LF
+  UserMessage message;  // to show once the text is appended
+  int rows = 0;
+  std::vector<Record> records;  // the rows written, as fields, for saving as CSV
+};
+
+// Reads the number of days or years typed (the text is trimmed in place).
+// 0 with no message: nothing to do (empty or 0). Above 800: too_many.
+struct RunCount {
+  int count = 0;
+  UserMessage message;
+};
+RunCount ReadRunCount(QString& text, const QString& too_many);
+
+// A date sequence run into a box: at most 800 rows.
+struct DateSequenceRun {
+  ReportBox box;
+  int32_t first_jdn = 0;
+  int days = 0;  // 1 to 800
+  DeeVersion dee = kDeeCecilVersion;
+};
+ReportOutput BuildDateSequence(const DateSequenceRun& run);
+
+// A vernal equinox run (run.years rows, at most 800) into a box.
+ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBox& box);
+
+// A box shows the table's header alone until it holds a run (a run's dates
+// carry "CE"); a run into an empty box begins with it.
+inline bool VernalEquinoxHeaderDue(const ReportBox& box) { return !box.contains_ce; }
+
+}  // namespace orv
