@@ -65,12 +65,17 @@ constexpr uint64_t ShiftedYear(int32_t year) {
   return static_cast<uint64_t>(int64_t{year} - 1 + static_cast<int64_t>(kYearShift));
 }
 
+// The leap rule, on a shifted year: positions 3, 7, ..., 31 of each cycle.
+constexpr bool IsLeapShiftedYear(uint64_t shifted_year) {
+  return shifted_year % kYearsInDeeCycle % 4 == 3;
+}
+
 inline constexpr int16_t kDaysBeforeMonth[13] = {0,   0,   31,  59,  90,  120, 151,
                                                  181, 212, 243, 273, 304, 334};
 }  // namespace dee_detail
 
 constexpr bool IsDeeLeapYear(int32_t year) {
-  return dee_detail::ShiftedYear(year) % kYearsInDeeCycle % 4 == 3;
+  return dee_detail::IsLeapShiftedYear(dee_detail::ShiftedYear(year));
 }
 
 // 28, 29, 30 or 31; 0 for a month outside 1 to 12.
@@ -93,7 +98,7 @@ constexpr DateStatus DeeDateToJDNWithStatus(DateRecord& date, int32_t epoch) {
     return DateStatus::kNoSuchDate;
   }
   const uint64_t shifted_year = dee_detail::ShiftedYear(date.year);
-  const int64_t leap_day = date.month > 2 && shifted_year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
+  const int64_t leap_day = date.month > 2 && dee_detail::IsLeapShiftedYear(shifted_year) ? 1 : 0;
   const int64_t days_before_year =
       static_cast<int64_t>(dee_detail::DaysBeforeShiftedYear(shifted_year) - dee_detail::kDayShift);
   return StoreDayNumber(date, int64_t{epoch} + days_before_year +
@@ -110,7 +115,7 @@ constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
   // DaysBeforeShiftedYear, floor((12053y + 8) / 33) <= days.
   const uint64_t year = (33 * days + 24) / kDaysInDeeCycle;
   const uint64_t day_of_year = days - DaysBeforeShiftedYear(year);  // [0:365]
-  const uint64_t leap = year % kYearsInDeeCycle % 4 == 3 ? 1 : 0;
+  const uint64_t leap = IsLeapShiftedYear(year) ? 1 : 0;
   // Counted from 1 March, with January and February as months 13 and 14 of
   // the year before, the month lengths follow a 153-day pattern of five
   // months; 2141/65536 is a close enough 5/153 that one multiplication gives
