@@ -318,11 +318,7 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
 }
 
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
-  UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts);
-  if (!refusal && typed.calendar == nullptr) {
-    refusal = Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
-  }
-  if (refusal) {
+  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
     PrintMessages({*refusal}, err);
     return false;
   }

@@ -64,11 +64,6 @@ Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVe
     calculation.messages.push_back(*refusal);
     return calculation;
   }
-  if (typed.calendar == nullptr && typed.weekday < 0) {
-    calculation.messages.push_back(
-        Message("Please specify calendar for year-month-day date.", MessageStyle::kNone));
-    return calculation;
-  }
   if (typed.calendar != nullptr) {
     UserMessage message;
     calculation.found =

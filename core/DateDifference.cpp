@@ -38,9 +38,6 @@ std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, U
   QStringList pieces;
   DateRecord date;
   message = CheckTypedDate(typed, dee, pieces);
-  if (!message && typed.calendar == nullptr) {
-    message = Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
-  }
   if (!message) ReadTypedDate(typed, pieces, typed.calendar->code, dee, true, date, message);
   text = typed.year_month_day;
   if (message) {

@@ -97,7 +97,8 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
     tag = text;
     RemoveChars(tag, kDateCharacters);
   }
-  if (CalendarByTag(tag.toStdString(), dee) == nullptr) {
+  const CalendarInfo* tagged = CalendarByTag(tag.toStdString(), dee);
+  if (tagged == nullptr) {
     if (tag == "AD" || tag == "BC") {
       return Message("The calendar designators 'AD' and 'BC'" + kCrLf +
                          "can only be used with month,day,year dates.",
@@ -105,6 +106,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
     }
     return Message("Invalid input date", MessageStyle::kExclamation);
   }
+  if (chosen == nullptr) typed.calendar = tagged;  // no calendar chosen: the tag's
 
   const bool negative = text.startsWith('-');
   QString rest = negative ? text.mid(1) : text;
@@ -368,9 +370,7 @@ const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& 
   QString letters = text.toUpper();
   RemoveChars(letters, kDateCharacters);
   if (letters.isEmpty()) return untagged;
-  // As the upkeep reads the tag; then the tag itself, however it is spaced.
-  const CalendarInfo* named = CalendarNamedInText(text.toUpper(), dee);
-  return named != nullptr ? named : CalendarByTag(letters.toStdString(), dee);
+  return CalendarNamedInText(text.toUpper(), dee);  // as the upkeep reads the tag
 }
 
 std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {

@@ -56,8 +56,9 @@ bool IsComplete(TypedDate& typed);
 
 // The checks of the typed text, in their fixed order. Year-month-day: tag
 // consistency, tag present (the tag of a calendar that implies it appended),
-// tag valid, three pieces, year within 99,999, month and day in range; the
-// pieces (year, month, day) go to `pieces`. Month-day-year: the year's
+// tag valid (with no calendar chosen, the tag's calendar becomes the input's),
+// three pieces, year within 99,999, month and day in range; the pieces (year,
+// month, day) go to `pieces`. Month-day-year: the year's
 // characters, leading zeros, sign and range.
 UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, QStringList& pieces);
 

@@ -53,12 +53,10 @@ void frmMain::SaveSettings() {
   const std::optional<Notation> notation =
       intInputDateType == kNoCompleteInput ? std::nullopt
                                            : std::optional(static_cast<Notation>(intInputDateType));
-  const ShownResult none;
-  const ShownResult& result = shown ? *shown : none;
   const SettingsToSave settings =
-      SettingsFor(shown ? QString::number(result.jdn) : QString(), notation,
+      SettingsFor(shown ? QString::number(shown->jdn) : QString(), notation,
                   {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
-                  result.found_in_gregorian, result.found_in_julian, dee_version);
+                  shown && shown->found_in_gregorian, shown && shown->found_in_julian, dee_version);
   cboCalendar[0]->setCurrentIndex(settings.cboCalendar0);
   const QString key = KeyPath();
   // The statuses are not examined: a store that cannot be written must not
