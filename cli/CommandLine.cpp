@@ -1,9 +1,13 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFileDevice>
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
+#include <charconv>
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
@@ -132,15 +136,91 @@ int64_t WholeNumberOption(const QString& value, const QString& option) {
   return number;
 }
 
-QJsonObject CalendarObject(const CalendarInfo& calendar, int32_t jdn, const CalendarResult& texts,
-                           const DeeVersion& dee) {
-  DateRecord date{0, 0, 0, calendar.code, jdn, 0};
-  JDNToDate(date, dee);
-  return {{"year", date.year},
-          {"month", date.month},
-          {"day", date.day},
-          {"era_date", texts.era_date},
-          {"ymd_date", texts.year_month_day}};
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<size_t>(end - digits));
+}
+
+// A JSON string as QJsonDocument writes it: quotes, backslashes and control
+// characters escaped, everything else as it is.
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  size_t plain = 0;  // the start of the characters not yet appended
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+    static constexpr char kHex[] = "0123456789abcdef";
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 15];
+    }
+  }
+  out.append(text, plain);
+  out += '"';
+}
+
+// The members of a result object in the order JSON objects keep theirs (by
+// key): the weekday, the number, the line and each calendar's object.
+struct ResultMember {
+  std::string_view key;
+  int calendar;  // a position in the calendar table; -1 the day of week, -2 jdn, -3 line
+};
+const std::vector<ResultMember>& ResultMembers() {
+  static const std::vector<ResultMember> members = [] {
+    std::vector<ResultMember> sorted = {{"day_of_week", -1}, {"jdn", -2}, {"line", -3}};
+    for (size_t i = 0; i < kCalendarCount; ++i) {
+      sorted.push_back({kCalendars[i].key, static_cast<int>(i)});
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
+    return sorted;
+  }();
+  return members;
+}
+
+void AppendCalendarJson(std::string& out, const CalendarResult& result,
+                        std::string_view dee_version) {
+  out += "{\"day\":";
+  AppendNumber(out, result.date.day);
+  out += ",\"era_date\":";
+  AppendJsonString(out, result.era_date);
+  out += ",\"month\":";
+  AppendNumber(out, result.date.month);
+  if (!dee_version.empty()) {
+    out += ",\"version\":";
+    AppendJsonString(out, dee_version);
+  }
+  out += ",\"year\":";
+  AppendNumber(out, result.date.year);
+  out += ",\"ymd_date\":";
+  AppendJsonString(out, result.year_month_day);
+  out += '}';
 }
 
 }  // namespace
@@ -312,9 +392,8 @@ ArithmeticInput ArithmeticFor(const Options& options, bool shown) {
 
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
   if (options.dee_given) return options.dee;
-  QString tag = date_text.toUpper();
-  RemoveChars(tag, "0123456789-" + kTypedGroupSeparators);
-  return tag == QStringOf(kDeeVersion.designation) ? kDeeVersion : kDeeCecilVersion;
+  return LettersOfDateText(date_text.toUpper()) == kDeeVersion.designation ? kDeeVersion
+                                                                           : kDeeCecilVersion;
 }
 
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
@@ -331,23 +410,63 @@ bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTe
   return true;
 }
 
+void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
+                  std::optional<int> line) {
+  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
+  if (!options.json) {
+    AppendResultLines(out, results, options.dee);
+    return;
+  }
+  char separator = '{';
+  for (const ResultMember& member : ResultMembers()) {
+    if (member.calendar == -3 && !line) continue;
+    out += separator;
+    separator = ',';
+    AppendJsonString(out, member.key);
+    out += ':';
+    switch (member.calendar) {
+      case -1:
+        AppendJsonString(out, results.day_of_week);
+        break;
+      case -2:
+        AppendNumber(out, jdn);
+        break;
+      case -3:
+        AppendNumber(out, *line);
+        break;
+      default: {
+        const auto i = static_cast<size_t>(member.calendar);
+        AppendCalendarJson(out, results.calendars[i],
+                           kCalendars[i].code == kDeeCode ? options.dee.name : std::string_view());
+      }
+    }
+  }
+  out += "}\n";
+}
+
 QString ResultFor(int32_t jdn, Era era, const Options& options) {
-  if (!options.json) return ResultLines(ResultsFor(jdn, ResultEra(era), options.dee), options.dee);
-  return QString::fromUtf8(
-             QJsonDocument(ResultObject(jdn, era, options)).toJson(QJsonDocument::Compact)) +
-         u'\n';
+  std::string text;
+  AppendResult(text, jdn, era, options);
+  return QString::fromStdString(text);
 }
 
 QJsonObject ResultObject(int32_t jdn, Era era, const Options& options) {
-  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
-  QJsonObject object{{"jdn", jdn}, {"day_of_week", results.day_of_week}};
-  for (size_t i = 0; i < kCalendarCount; ++i) {
-    const CalendarInfo& calendar = kCalendars[i];
-    QJsonObject texts = CalendarObject(calendar, jdn, results.calendars[i], options.dee);
-    if (calendar.code == kDeeCode) texts.insert("version", QStringOf(options.dee.name));
-    object.insert(QStringOf(calendar.key), texts);
+  Options json = options;
+  json.json = true;
+  std::string text;
+  AppendResult(text, jdn, era, json);
+  return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+void WriteUtf8(QTextStream& out, std::string_view text) {
+  if (QIODevice* device = out.device()) {
+    out.flush();  // what went before stays before
+    device->write(text.data(), static_cast<qint64>(text.size()));
+    // Out of the file's buffer too: a pipe's reader is waiting for it.
+    if (auto* file = qobject_cast<QFileDevice*>(device)) file->flush();
+  } else {
+    out << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   }
-  return object;
 }
 
 void ReportPrinter::Header(const QString& text_header) {

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/DateEntry.h"
@@ -80,9 +82,16 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
 // the refusal. held.InputDate.jdn is the day on success.
 bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err);
 
-// The day's texts: lines, or one JSON object and a line feed.
+// The day's texts: lines, or one JSON object (with the input's line number
+// when given) and a line feed. Appended on plain characters: convert writes
+// one for every line of a long list.
+void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
+                  std::optional<int> line = std::nullopt);
 QString ResultFor(int32_t jdn, Era era, const Options& options);
+// The JSON object alone, for commands that put it into one of theirs.
 QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
+// Writes UTF-8 text to the stream's device as it is (or into its string).
+void WriteUtf8(QTextStream& out, std::string_view text);
 
 QString LineFeeds(QString text);
 // A message on one line: each run of line breaks becomes one space.

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 #include "calendar/Calendar.h"
@@ -28,12 +29,49 @@ Era EraStyle(const Options& options, const TypedDate& typed) {
   return options.era_style.value_or(options.mdy ? typed.era : Era::kCE);
 }
 
+// The lines of the input, each with its line break; empty at the end. A pipe
+// or a terminal is read a line at a time, so that each line is answered as
+// soon as it has come; anything else in blocks.
+class InputLines {
+ public:
+  InputLines(QIODevice& in, bool line_at_a_time) : in_(in), line_at_a_time_(line_at_a_time) {}
+
+  QByteArray Next() {
+    if (line_at_a_time_) return in_.readLine();
+    for (;;) {
+      const qsizetype end = block_.indexOf('\n', start_);
+      if (end >= 0 || at_end_) {
+        const qsizetype length = end >= 0 ? end + 1 - start_ : block_.size() - start_;
+        QByteArray line = block_.mid(start_, length);
+        start_ += length;
+        return line;
+      }
+      block_.remove(0, start_);
+      start_ = 0;
+      const QByteArray more = in_.read(1 << 16);
+      if (more.isEmpty()) at_end_ = true;
+      block_ += more;
+    }
+  }
+
+ private:
+  QIODevice& in_;
+  const bool line_at_a_time_;
+  QByteArray block_;
+  qsizetype start_ = 0;
+  bool at_end_ = false;
+};
+
 }  // namespace
 
 // One line of standard input without its line break, decoded from UTF-8;
 // nullopt when it is not UTF-8.
 std::optional<QString> DecodedLine(QByteArray bytes) {
   while (bytes.endsWith('\n') || bytes.endsWith('\r')) bytes.chop(1);
+  // Most lines are ASCII, which reads the same in both.
+  if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; })) {
+    return QString::fromLatin1(bytes);
+  }
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = decoder(bytes);
   if (decoder.hasError()) return std::nullopt;
@@ -46,12 +84,19 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
     bool first = true;
+    // The answers, written in blocks (or at each line, see below).
+    std::string answers;
+    const auto write_answers = [&] {
+      WriteUtf8(out, answers);
+      answers.clear();
+    };
+    InputLines lines(in, options.answer_each_line);
     for (int line_number = 1;; ++line_number) {
-      QByteArray bytes = in.readLine();
+      QByteArray bytes = lines.Next();
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
       if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
       const std::optional<QString> line = DecodedLine(bytes);
-      if (line && line->trimmed().isEmpty()) continue;
+      if (line && QStringView(*line).trimmed().isEmpty()) continue;
       QString refusal;
       if (!line) {
         refusal = QStringLiteral("The line is not UTF-8 text.");
@@ -70,21 +115,16 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           refusal += (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
         }
         if (refusal.isEmpty()) {
-          const Era era = EraStyle(line_options, typed);
-          if (options.json) {
-            QJsonObject object = ResultObject(held.InputDate.jdn, era, line_options);
-            object.insert(QStringLiteral("line"), line_number);
-            out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
-          } else {
-            if (!first) out << '\n';
-            out << ResultFor(held.InputDate.jdn, era, line_options);
-          }
+          if (!first && !options.json) answers += '\n';
+          AppendResult(answers, held.InputDate.jdn, EraStyle(line_options, typed), line_options,
+                       line_number);
           first = false;
         }
       }
       if (!refusal.isEmpty()) {
         // One line each, on standard error and, for --json, in the output
         // where the line's answer would be.
+        write_answers();
         err << "line " << line_number << ": " << refusal << '\n';
         if (options.json) {
           const QJsonObject object{{"line", line_number},
@@ -94,11 +134,15 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         }
         status = kOrvcRefused;
       }
-      if (options.answer_each_line) {
-        out.flush();
-        err.flush();
+      if (options.answer_each_line || answers.size() >= 1 << 16) {
+        write_answers();
+        if (options.answer_each_line) {
+          out.flush();
+          err.flush();
+        }
       }
     }
+    write_answers();
     return status;
   }
   // A day number, or today: the day itself, then any arithmetic.

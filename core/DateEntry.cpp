@@ -1,6 +1,7 @@
 #include "core/DateEntry.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -27,12 +28,13 @@ using almanor::FitsIn32Bits;
 // without its surrounding spaces; none when there are not exactly three
 // pieces. One "-" at either end is ignored; an empty piece in between counts
 // ("2000--03-20" has four).
-QStringList YearMonthDayParts(QString text) {
-  if (text.startsWith(u'-')) text.remove(0, 1);
+QStringList YearMonthDayParts(QStringView text) {
+  if (text.startsWith(u'-')) text = text.mid(1);
   if (text.endsWith(u'-')) text.chop(1);
   if (text.isEmpty() || text.count(u'-') != 2) return {};  // not three parts
-  QStringList parts = text.split(u'-');
-  for (QString& part : parts) part = TrimSpaces(part);
+  QStringList parts;
+  parts.reserve(3);
+  for (const QStringView part : text.tokenize(u'-')) parts.append(TrimmedSpaces(part).toString());
   return parts;
 }
 
@@ -51,10 +53,11 @@ QString YearText(int64_t year, bool grouped) {
   return grouped ? FormatGroupedInteger(year) : QString::number(year);
 }
 
-// The letters of every calendar's tags and marks: what is left of a
-// year-month-day date once its digits and separators are taken away.
+// The letters of every calendar's tags and marks (what is left of a
+// year-month-day date once its digits and separators are taken away) and the
+// group separators.
 QString TagLettersOf(const DeeVersion& dee) {
-  QString letters;
+  QString letters = kTypedGroupSeparators;
   for (const CalendarInfo& calendar : kCalendars) {
     for (const QChar letter : QStringOf(CalendarTag(calendar, dee)) + QStringOf(calendar.mark)) {
       if (!letters.contains(letter)) letters += letter;
@@ -63,7 +66,7 @@ QString TagLettersOf(const DeeVersion& dee) {
   return letters;
 }
 
-QString TagLetters(const DeeVersion& dee) {
+QString TagLettersAndSeparators(const DeeVersion& dee) {
   // The same two texts for the two versions, made once.
   static const std::array<QString, 2> kLetters = {TagLettersOf(kDeeVersion),
                                                   TagLettersOf(kDeeCecilVersion)};
@@ -79,25 +82,22 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
 
   if (chosen != nullptr) {
     for (const CalendarInfo& other : kCalendars) {
-      const QLatin1StringView mark(other.mark.data(), static_cast<qsizetype>(other.mark.size()));
-      if (&other != chosen && text.contains(mark)) {
+      if (&other != chosen && ContainsAscii(text, other.mark)) {
         return Message("Inconsistent calendar designations in year-month-day date.",
                        MessageStyle::kExclamation);
       }
     }
   }
 
-  QString tag = text;
-  RemoveChars(tag, kDateCharacters);
-  if (tag.isEmpty()) {
+  std::string tag = LettersOfDateText(text);
+  if (tag.empty()) {
     if (chosen == nullptr || !chosen->tag_implied) {
       return Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
     }
     text += u' ' + QStringOf(chosen->tag);
-    tag = text;
-    RemoveChars(tag, kDateCharacters);
+    tag = LettersOfDateText(text);
   }
-  const CalendarInfo* tagged = CalendarByTag(tag.toStdString(), dee);
+  const CalendarInfo* tagged = CalendarByTag(tag, dee);
   if (tagged == nullptr) {
     if (tag == "AD" || tag == "BC") {
       return Message("The calendar designators 'AD' and 'BC'" + kCrLf +
@@ -110,7 +110,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
 
   const bool negative = text.startsWith('-');
   QString rest = negative ? text.mid(1) : text;
-  RemoveChars(rest, TagLetters(dee) + kTypedGroupSeparators);
+  RemoveChars(rest, TagLettersAndSeparators(dee));
   QStringList parts = YearMonthDayParts(rest);
   if (parts.size() != 3) return Message("Invalid input date", MessageStyle::kExclamation);
   if (negative) parts[0].prepend('-');
@@ -200,6 +200,24 @@ bool Validate(DateRecord& date, const DeeVersion& dee, bool explain, UserMessage
 
 }  // namespace
 
+std::string LettersOfDateText(QStringView text) {
+  static const auto kIsDateCharacter = [] {
+    std::bitset<128> set;
+    for (const QChar c : kDateCharacters) set.set(c.unicode());
+    return set;
+  }();
+  std::string letters;
+  for (const QChar c : text) {
+    const char16_t code = c.unicode();
+    if (code >= 128) {
+      letters += '\x80';  // names no tag
+    } else if (!kIsDateCharacter.test(code)) {
+      letters += static_cast<char>(code);
+    }
+  }
+  return letters;
+}
+
 std::optional<Era> EraFromText(const QString& text) {
   for (size_t position = 0; position < kEraTexts.size(); ++position) {
     if (kEraTexts[position] == text) return static_cast<Era>(position);
@@ -269,22 +287,15 @@ void ShowDateAsMDY(const DateRecord& date, TypedDate& typed) {
 void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
   const std::string_view tag =
       typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
-  typed.year_month_day = YearMonthDayText(date, QStringOf(tag));
+  std::string text;
+  AppendYearMonthDay(text, date, tag, GroupSeparator());
+  typed.year_month_day = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString YearMonthDayText(const DateRecord& date, const QString& tag) {
-  QString text;
-  text.reserve(24);
-  text += date.year > 9999 || date.year < -9999 ? FormatGroupedInteger(date.year)
-                                                : QString::number(date.year);
-  for (const int32_t part : {date.month, date.day}) {
-    text += u'-';
-    if (part < 10) text += u'0';
-    text += QString::number(part);
-  }
-  text += u' ';
-  text += tag;
-  return text;
+  std::string text;
+  AppendYearMonthDay(text, date, tag.toStdString(), GroupSeparator());
+  return QString::fromStdString(text);
 }
 
 UserMessage ArithBoxLeft(QString& text) {
@@ -367,10 +378,9 @@ bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool 
 
 const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
                                          const CalendarInfo* untagged) {
-  QString letters = text.toUpper();
-  RemoveChars(letters, kDateCharacters);
-  if (letters.isEmpty()) return untagged;
-  return CalendarNamedInText(text.toUpper(), dee);  // as the upkeep reads the tag
+  const QString upper = text.toUpper();
+  if (LettersOfDateText(upper).empty()) return untagged;
+  return CalendarNamedInText(upper, dee);  // as the upkeep reads the tag
 }
 
 std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {

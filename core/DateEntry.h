@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calendar/Calendars.h"
 #include "calendar/DateRecord.h"
@@ -80,6 +81,11 @@ int32_t YearOfTypedDate(const TypedDate& typed);
 // Dee tag when none is chosen).
 void ShowDateAsMDY(const DateRecord& date, TypedDate& typed);
 void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
+
+// What is left of a year-month-day text once its digits, "-" and group
+// separators are taken away: its tag, as ASCII letters; any other character
+// stands as a byte that is part of no tag.
+std::string LettersOfDateText(QStringView text);
 
 // The calendar a year-month-day text names by its tag ("2000-01-01 CE";
 // the Dee tag of the version in force): `untagged` for a text with no tag

@@ -1,5 +1,7 @@
 #include "core/DateTexts.h"
 
+#include <charconv>
+
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 #include "core/NumberFormat.h"
@@ -16,76 +18,107 @@ DateRecord DateOf(const CalendarInfo& calendar, int32_t jdn, const DeeVersion& d
   return date;
 }
 
-QString Padded(const QString& text, int width) { return text.leftJustified(width, u' ', true); }
-
 // Appends the text cut or padded with spaces to the width.
-void AppendPadded(QString& out, QStringView text, qsizetype width) {
-  out += text.left(width);
-  for (qsizetype i = text.size(); i < width; ++i) out += u' ';
+void AppendPadded(std::string& out, std::string_view text, size_t width) {
+  out += text.substr(0, width);
+  if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<size_t>(end - digits));
 }
 
 // "January 1, 2000 AD": the month name, the day, the year of the era (grouped
 // from 10,000 on) and the era, in the style chosen.
-QString EraDateOf(const DateRecord& date, Era era) {
-  QString text;
-  text.reserve(28);
-  const std::string_view month = MonthNames[date.month];
-  text += QLatin1StringView(month.data(), static_cast<qsizetype>(month.size()));
-  text += u' ';
-  text += QString::number(date.day);
-  text += u',';
-  text += u' ';
+std::string EraDateOf(const DateRecord& date, Era era, char group_separator) {
+  std::string text;
+  text.reserve(32);
+  text += MonthNames[date.month];
+  text += ' ';
+  AppendNumber(text, date.day);
+  text += ", ";
   const int64_t era_year = date.year < 1 ? 1 - int64_t{date.year} : date.year;
-  text += era_year > 9999 ? FormatGroupedInteger(era_year) : QString::number(era_year);
+  if (era_year > 9999) {
+    AppendGroupedInteger(text, era_year, group_separator);
+  } else {
+    AppendNumber(text, era_year);
+  }
   const bool christian_era = era == Era::kAD || era == Era::kBC;
   if (christian_era) {
-    text += date.year < 1 ? QLatin1StringView(" BC") : QLatin1StringView(" AD");
+    text += date.year < 1 ? " BC" : " AD";
   } else {
-    text += date.year < 1 ? QLatin1StringView(" BCE") : QLatin1StringView(" CE");
+    text += date.year < 1 ? " BCE" : " CE";
   }
   return text;
 }
 
-QString RowLabel(const CalendarInfo& calendar, const DeeVersion& dee) {
-  // Made once for each calendar of the two versions: orvc writes them for
-  // every date of a list.
-  static const auto kLabels = [] {
-    std::array<std::array<QString, kCalendarCount>, 2> labels;
-    for (size_t v = 0; v < labels.size(); ++v) {
-      for (size_t i = 0; i < kCalendarCount; ++i) {
-        labels[v][i] = CalendarListName(kCalendars[i], kDeeVersions[v]) + u':';
-      }
-    }
-    return labels;
-  }();
-  for (size_t v = 0; v < kDeeVersions.size(); ++v) {
-    if (dee == kDeeVersions[v]) return kLabels[v][&calendar - kCalendars.data()];
-  }
-  return CalendarListName(calendar, dee) + u':';
+// "Gregorian Calendar:" padded with spaces to 20 characters.
+void AppendRowLabel(std::string& out, const CalendarInfo& calendar, const DeeVersion& dee) {
+  const size_t start = out.size();
+  out += CalendarName(calendar, dee);
+  out += " Calendar:";
+  const size_t length = out.size() - start;
+  if (length < 20) out.append(20 - length, ' ');
+  if (length > 20) out.resize(start + 20);
+}
+
+QString Padded(std::string_view text, int width) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+      .leftJustified(width, u' ', true);
 }
 
 }  // namespace
 
 QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee) {
-  return EraDateOf(DateOf(calendar, jdn, dee), era);
+  return QString::fromStdString(EraDateOf(DateOf(calendar, jdn, dee), era, GroupSeparator()));
 }
 
 Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
 
 ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
+  const char group_separator = GroupSeparator();
   ResultTexts results;
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarInfo& calendar = kCalendars[i];
-    const DateRecord date = DateOf(calendar, jdn, dee);
-    results.calendars[i] = {EraDateOf(date, era), TaggedYearMonthDay(date, dee)};
+    CalendarResult& result = results.calendars[i];
+    result.date = DateOf(calendar, jdn, dee);
+    result.era_date = EraDateOf(result.date, era, group_separator);
+    result.year_month_day.reserve(24);
+    AppendYearMonthDay(result.year_month_day, result.date, CalendarTag(calendar, dee),
+                       group_separator);
   }
-  results.jdn = FormatGroupedInteger(jdn);
-  results.day_of_week = QString::fromStdString(DayOfWeekName(DayOfWeek(jdn)));
+  AppendGroupedInteger(results.jdn, jdn, group_separator);
+  results.day_of_week = DayOfWeekName(DayOfWeek(jdn));
   return results;
 }
 
+void AppendYearMonthDay(std::string& out, const DateRecord& date, std::string_view tag,
+                        char group_separator) {
+  if (date.year > 9999 || date.year < -9999) {
+    AppendGroupedInteger(out, date.year, group_separator);
+  } else {
+    AppendNumber(out, date.year);
+  }
+  for (const int32_t part : {date.month, date.day}) {
+    out += '-';
+    if (part >= 0 && part < 100) {  // every month and day: two digits
+      out += static_cast<char>('0' + part / 10);
+      out += static_cast<char>('0' + part % 10);
+    } else {
+      AppendNumber(out, part);
+    }
+  }
+  out += ' ';
+  out += tag;
+}
+
 QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
-  return YearMonthDayText(date, QStringOf(CalendarTag(*CalendarByCode(date.calendar), dee)));
+  std::string text;
+  AppendYearMonthDay(text, date, CalendarTag(*CalendarByCode(date.calendar), dee),
+                     GroupSeparator());
+  return QString::fromStdString(text);
 }
 
 QString CopyResultText(const ResultTexts& results) {
@@ -94,30 +127,28 @@ QString CopyResultText(const ResultTexts& results) {
     // The copy holds no Dee row, so the Dee version plays no part in the labels.
     if (kCalendars[i].code == kDeeCode) continue;
     const CalendarResult& row = results.calendars[i];
-    text += Padded(RowLabel(kCalendars[i], kDeeCecilVersion), 20) + Padded(row.era_date, 28) +
-            Padded(row.year_month_day, 28) + kCrLf;
+    std::string label;
+    AppendRowLabel(label, kCalendars[i], kDeeCecilVersion);
+    text += Padded(label, 20) + Padded(row.era_date, 28) + Padded(row.year_month_day, 28) + kCrLf;
   }
-  return text + Padded("Julian day number:", 20) + results.jdn + kCrLf +
-         Padded("Day of week:", 20) + results.day_of_week + kCrLf + kCrLf;
+  return text + Padded("Julian day number:", 20) + QString::fromStdString(results.jdn) + kCrLf +
+         Padded("Day of week:", 20) + QString::fromStdString(results.day_of_week) + kCrLf + kCrLf;
 }
 
-QString ResultLines(const ResultTexts& results, const DeeVersion& dee) {
-  QString text;
-  text.reserve(5 * 64);  // one allocation for the whole text
+void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee) {
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarResult& row = results.calendars[i];
-    AppendPadded(text, RowLabel(kCalendars[i], dee), 20);
-    AppendPadded(text, row.era_date, 28);
-    text += row.year_month_day;
-    text += u'\n';
+    AppendRowLabel(out, kCalendars[i], dee);
+    AppendPadded(out, row.era_date, 28);
+    out += row.year_month_day;
+    out += '\n';
   }
-  AppendPadded(text, u"Julian day number:", 20);
-  text += results.jdn;
-  text += u'\n';
-  AppendPadded(text, u"Day of week:", 20);
-  text += results.day_of_week;
-  text += u'\n';
-  return text;
+  AppendPadded(out, "Julian day number:", 20);
+  out += results.jdn;
+  out += '\n';
+  AppendPadded(out, "Day of week:", 20);
+  out += results.day_of_week;
+  out += '\n';
 }
 
 QString CalendarListName(const CalendarInfo& calendar, const DeeVersion& dee) {
@@ -150,7 +181,7 @@ const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& d
   // this order.
   for (const int32_t code : {kDeeCode, kJulianCode, kGregorianCode}) {
     const CalendarInfo& calendar = *CalendarByCode(code);
-    if (text.contains(QStringOf(CalendarTag(calendar, dee)))) return &calendar;
+    if (ContainsAscii(text, CalendarTag(calendar, dee))) return &calendar;
   }
   return nullptr;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "calendar/Calendars.h"
 #include "core/DateEntry.h"
@@ -20,16 +22,24 @@ QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVer
 Era ResultEra(Era chosen);
 
 // The day in every calendar, in table order, with its number and weekday.
+// The texts are ASCII, made on plain characters: orvc makes them for every
+// line of a long list; the windows take them as QString at their edge.
 struct CalendarResult {
-  QString era_date;        // "January 1, 2000 CE"
-  QString year_month_day;  // "2000-01-01 CE"
+  DateRecord date;             // the day in this calendar
+  std::string era_date;        // "January 1, 2000 CE"
+  std::string year_month_day;  // "2000-01-01 CE"
 };
 struct ResultTexts {
   std::array<CalendarResult, kCalendarCount> calendars;
-  QString jdn;          // grouped: "2,451,545"
-  QString day_of_week;  // "Saturday"
+  std::string jdn;          // grouped: "2,451,545"
+  std::string day_of_week;  // "Saturday"
 };
 ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
+
+// Appends "2000-01-01 CE": the astronomical year (grouped by the separator
+// beyond 9999 in magnitude), two-digit month and day, a space and the tag.
+void AppendYearMonthDay(std::string& out, const DateRecord& date, std::string_view tag,
+                        char group_separator);
 
 // A date in its record's calendar as year-month-day with that calendar's tag
 // ("1582-10-05 JC", the Dee version's tag for a Dee date).
@@ -39,9 +49,9 @@ QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee);
 // Gregorian and Julian dates to 28 each; the Dee dates are not copied.
 QString CopyResultText(const ResultTexts& results);
 
-// The result as lines ended by line feeds, for reading and scripts: the
-// copied text's layout with every calendar's row and no trailing spaces.
-QString ResultLines(const ResultTexts& results, const DeeVersion& dee);
+// Appends the result as lines ended by line feeds, for reading and scripts:
+// the copied text's layout with every calendar's row and no trailing spaces.
+void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee);
 
 // "Gregorian Calendar" (the month-day-year list) and "Proleptic Gregorian"
 // (the year-month-day list).

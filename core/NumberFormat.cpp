@@ -1,7 +1,9 @@
 #include "core/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace orv {
 namespace {
@@ -11,15 +13,12 @@ bool IsReadableSeparator(const QString& text) {
          text == QLatin1String(" ");
 }
 
-// Inserts the separator between groups of three in a run of ASCII digits.
-QString GroupDigits(const QString& digits, QChar separator) {
-  QString grouped;
-  grouped.reserve(digits.size() + digits.size() / 3);
-  for (qsizetype i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separator;
-    grouped += digits[i];
+// Appends a run of ASCII digits with the separator between groups of three.
+void AppendGroupedDigits(std::string& out, std::string_view digits, char separator) {
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+    out += digits[i];
   }
-  return grouped;
 }
 
 }  // namespace
@@ -39,12 +38,23 @@ NumberSymbols NumberSymbolsFor(const QLocale& locale) {
 }
 
 QString FormatGroupedInteger(qint64 value, const QLocale& locale) {
-  const NumberSymbols symbols = NumberSymbolsFor(locale);
+  std::string text;
+  AppendGroupedInteger(text, value, GroupSeparator(locale));
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void AppendGroupedInteger(std::string& out, int64_t value, char separator) {
   // The magnitude as unsigned, so the most negative value has one too.
-  const quint64 magnitude =
-      value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-  const QString grouped = GroupDigits(QString::number(magnitude), symbols.group_separator);
-  return value < 0 ? QLatin1String("-") + grouped : grouped;
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  if (value < 0) out += '-';
+  AppendGroupedDigits(out, std::string_view(digits, static_cast<size_t>(end - digits)), separator);
+}
+
+char GroupSeparator(const QLocale& locale) {
+  return NumberSymbolsFor(locale).group_separator.toLatin1();
 }
 
 QString FormatGroupedFixed(double value, int decimals, const QLocale& locale) {
@@ -52,7 +62,10 @@ QString FormatGroupedFixed(double value, int decimals, const QLocale& locale) {
   const NumberSymbols symbols = NumberSymbolsFor(locale);
   const QString plain = QString::number(std::fabs(value), 'f', decimals < 0 ? 0 : decimals);
   const qsizetype point = plain.indexOf(u'.');
-  QString text = GroupDigits(point < 0 ? plain : plain.left(point), symbols.group_separator);
+  std::string whole;
+  AppendGroupedDigits(whole, (point < 0 ? plain : plain.left(point)).toStdString(),
+                      symbols.group_separator.toLatin1());
+  QString text = QString::fromLatin1(whole.data(), static_cast<qsizetype>(whole.size()));
   if (point >= 0) text += symbols.decimal_point + plain.mid(point + 1);
   // No "-0.0000": the sign only when the rounded figure is not zero.
   const bool rounds_to_zero =

@@ -18,6 +18,8 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <cstdint>
+#include <string>
 
 namespace orv {
 
@@ -34,6 +36,12 @@ NumberSymbols NumberSymbolsFor(const QLocale& locale = QLocale());
 
 // 1721426 -> "1,721,426" (English), "1.721.426" (German), "1 721 426" (French).
 QString FormatGroupedInteger(qint64 value, const QLocale& locale = QLocale());
+
+// The same on plain characters, for texts made in bulk: appends the value
+// grouped by the separator (one of the four above, so always ASCII).
+void AppendGroupedInteger(std::string& out, int64_t value, char separator);
+// The platform's group separator as AppendGroupedInteger takes it.
+char GroupSeparator(const QLocale& locale = QLocale());
 
 // 2460389.62961 with 4 decimals -> "2,460,389.6296" (English).
 QString FormatGroupedFixed(double value, int decimals, const QLocale& locale = QLocale());

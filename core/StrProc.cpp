@@ -13,11 +13,14 @@ constexpr QChar kSpace = u' ';
 }  // namespace
 
 QString TrimSpaces(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text[first] == kSpace) ++first;
-  while (last > first && text[last - 1] == kSpace) --last;
-  return text.mid(first, last - first);
+  const QStringView trimmed = TrimmedSpaces(text);
+  return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+QStringView TrimmedSpaces(QStringView text) {
+  while (!text.isEmpty() && text.front() == kSpace) text = text.mid(1);
+  while (!text.isEmpty() && text.back() == kSpace) text.chop(1);
+  return text;
 }
 
 double LeadingNumber(const QString& text) {
@@ -39,6 +42,19 @@ double LeadingNumber(const QString& text) {
     }
   }
   return sign * value;
+}
+
+bool ContainsAscii(QStringView text, std::string_view needle) {
+  const auto length = static_cast<qsizetype>(needle.size());
+  for (qsizetype at = 0; at + length <= text.size(); ++at) {
+    qsizetype matched = 0;
+    while (matched < length &&
+           text[at + matched].unicode() == static_cast<unsigned char>(needle[matched])) {
+      ++matched;
+    }
+    if (matched == length) return true;
+  }
+  return false;
 }
 
 void RemoveChars(QString& text, const QString& set) {

@@ -24,11 +24,15 @@ inline QString QStringOf(std::string_view text) {
 
 // The text without its leading and trailing spaces (other white space stays).
 QString TrimSpaces(const QString& text);
+QStringView TrimmedSpaces(QStringView text);
 
 // The signed decimal number at the start of the text (after spaces), with an
 // optional fraction after "."; reading stops at the first other character.
 // 0 when there is none: "-500-03-20 JC" gives -500, "1.0" 1, "x" 0.
 double LeadingNumber(const QString& text);
+
+// Whether the text holds the ASCII needle (an empty one it always holds).
+bool ContainsAscii(QStringView text, std::string_view needle);
 
 // Removes every character of the set from the text.
 // RemoveChars("2000-03-20 CE", "0123456789-,.' ") -> "CE".

@@ -47,14 +47,14 @@ void frmMain::ShowResults() {
   cboYearDesADBCetc->setCurrentIndex(static_cast<int>(era));
   const ResultTexts results = ResultsFor(lngJDN, era, dee_version);
   shown = ShownResult{lngJDN, results, false, false};
-  std::vector<std::pair<QLineEdit*, QString>> boxes = {{txbJDN, results.jdn},
-                                                       {txbDayOfWeek, results.day_of_week}};
+  std::vector<std::pair<QLineEdit*, const std::string*>> boxes = {
+      {txbJDN, &results.jdn}, {txbDayOfWeek, &results.day_of_week}};
   for (size_t i = 0; i < kCalendarCount; ++i) {
-    boxes.emplace_back(OutputBoxes()[i].first, results.calendars[i].era_date);
-    boxes.emplace_back(OutputBoxes()[i].second, results.calendars[i].year_month_day);
+    boxes.emplace_back(OutputBoxes()[i].first, &results.calendars[i].era_date);
+    boxes.emplace_back(OutputBoxes()[i].second, &results.calendars[i].year_month_day);
   }
   for (const auto& [box, text] : boxes) {
-    box->setText(text);
+    box->setText(QString::fromStdString(*text));
     box->setCursorPosition(0);
     box->setVisible(true);
   }

@@ -23,7 +23,9 @@ TEST(DateTexts, ResultsOfTheFirstDayOf2000InBothDeeVersions) {
   const ResultTexts dee = ResultsFor(2451545, Era::kCE, kDeeVersion);
   EXPECT_EQ(dee.calendars[2].era_date, "January 2, 2000 CE");
   EXPECT_EQ(dee.calendars[2].year_month_day, "2000-01-02 D");
-  EXPECT_EQ(ResultLines(dee, kDeeVersion).split('\n')[2],
+  std::string lines;
+  AppendResultLines(lines, dee, kDeeVersion);
+  EXPECT_EQ(QString::fromStdString(lines).split('\n')[2],
             "Dee Calendar:       January 2, 2000 CE          2000-01-02 D");
 }
 
@@ -61,7 +63,7 @@ TEST(DateTexts, ClipboardTextHasFourPaddedLines) {
             "Day of week:        Saturday\r\n"
             "\r\n");
   ResultTexts long_texts;
-  long_texts.calendars[0].era_date = QString(40, 'x');
+  long_texts.calendars[0].era_date = std::string(40, 'x');
   EXPECT_EQ(CopyResultText(long_texts).left(20 + 28 + 1),
             "Gregorian Calendar: " + QString(28, 'x') + " ");
 }
