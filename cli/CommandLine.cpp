@@ -386,8 +386,8 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
   return typed;
 }
 
-ArithmeticInput ArithmeticFor(const Options& options, bool shown) {
-  return {options.plus, options.minus, shown, options.amounts};
+ArithmeticInput ArithmeticFor(const Options& options, bool apply) {
+  return {options.plus, options.minus, apply, options.amounts};
 }
 
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {

@@ -72,7 +72,7 @@ QString OptionsHelp(const std::vector<QCommandLineOption>& options);
 // Throws UsageError for a month, day or era that is not one.
 TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday = -1);
 
-ArithmeticInput ArithmeticFor(const Options& options, bool shown = true);
+ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 
 // The Dee version for a date text: --dee when given; else a "D" tag names the
 // Dee version and anything else leaves Dee-Cecil.

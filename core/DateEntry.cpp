@@ -456,7 +456,7 @@ bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithm
     amount = TrimSpaces(amount);
     any_amount = any_amount || !amount.isEmpty();
   }
-  if (arithmetic.shown && sign_chosen && any_amount) {
+  if (arithmetic.apply && sign_chosen && any_amount) {
     // Read again: without a typed date the reading above has not run.
     if (!ReadArithValues(arithmetic.amounts, held.ArithValues, message)) return false;
     DateRecord result = held.InputDate;

@@ -118,7 +118,7 @@ QString YearMonthDayText(const DateRecord& date, const QString& tag);
 struct ArithmeticInput {
   bool plus = false;
   bool minus = false;
-  bool shown = true;               // the window hides it during a weekday test
+  bool apply = true;               // false: the amounts are checked, but the day stays as typed
   std::array<QString, 4> amounts;  // years, months, weeks, days, as typed
 };
 using ArithmeticValues = std::array<int32_t, 4>;
@@ -152,8 +152,8 @@ struct HeldInput {
 
 // The day of the input: reads the typed date in the calendar (when `typed`
 // is given; otherwise the date held is used), then applies the arithmetic
-// when it is shown, chosen and has an amount. On success held.InputDate.jdn
-// is the day. The amount boxes are trimmed.
+// when it is to be applied, a sign is chosen and it has an amount. On
+// success held.InputDate.jdn is the day. The amounts are trimmed.
 bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,
                 const DeeVersion& dee, bool explain, HeldInput& held, UserMessage& message);
 

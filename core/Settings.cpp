@@ -47,7 +47,7 @@ SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> not
   settings.jdn = shown_jdn;
   RemoveChars(settings.jdn, kTypedGroupSeparators);
   if (settings.jdn.isEmpty()) settings.jdn = QStringLiteral("0");
-  settings.cboCalendar0 = list_positions[0];
+  settings.month_day_year_calendar = list_positions[0];
   if (!notation) {
     settings.calendar_index = QStringLiteral("0");
   } else {
@@ -56,13 +56,13 @@ SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> not
                                list_positions[0] > 0;
     if (weekday_shown) {
       if (found_in_gregorian) {
-        settings.cboCalendar0 = CalendarByCode(kGregorianCode)->list_position;
+        settings.month_day_year_calendar = CalendarByCode(kGregorianCode)->list_position;
       } else if (found_in_julian) {
-        settings.cboCalendar0 = CalendarByCode(kJulianCode)->list_position;
+        settings.month_day_year_calendar = CalendarByCode(kJulianCode)->list_position;
       }
     }
     const bool year_month_day = *notation == Notation::kYearMonthDay;
-    const int position = year_month_day ? list_positions[1] : settings.cboCalendar0;
+    const int position = year_month_day ? list_positions[1] : settings.month_day_year_calendar;
     settings.calendar_index =
         (year_month_day ? QStringLiteral("-") : QString()) + QString::number(position);
   }

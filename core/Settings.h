@@ -46,7 +46,9 @@ struct SettingsToSave {
   QString jdn;
   QString calendar_index;
   QString dee;
-  int cboCalendar0;  // the month-day-year list, moved off a weekday to the calendar shown
+  // The saved index of the month-day-year calendar: after a weekday test, the
+  // calendar that held the answer takes the weekday's place.
+  int month_day_year_calendar;
 };
 
 // What Quit saves, from the shown day number, the notation of a complete

@@ -43,6 +43,7 @@ void WriteTypedDate(const TypedDate& typed, MainInputs& in) {
 }
 
 ArithmeticInput ArithmeticOf(const MainInputs& in) {
+  // Hidden during a weekday test: its amounts are checked but not applied.
   return {in.optPlus, in.optMinus, in.fraPlusMinusVisible, in.txbArith};
 }
 

@@ -57,7 +57,7 @@ void frmMain::SaveSettings() {
       SettingsFor(shown ? QString::number(shown->jdn) : QString(), notation,
                   {cboCalendar[0]->currentIndex(), cboCalendar[1]->currentIndex()},
                   shown && shown->found_in_gregorian, shown && shown->found_in_julian, dee_version);
-  cboCalendar[0]->setCurrentIndex(settings.cboCalendar0);
+  cboCalendar[0]->setCurrentIndex(settings.month_day_year_calendar);
   const QString key = KeyPath();
   // The statuses are not examined: a store that cannot be written must not
   // keep the program from ending.
