@@ -1,12 +1,8 @@
-// Calendar date <-> Julian day number for the Gregorian, Julian and Dee
-// calendars, and the day of the week.
-//
-// The record's calendar code chooses the calendar: 'D' goes to the Dee
-// arithmetic in the Dee version given (calendar/Dee.h), 'G' and 'J' to the
-// almanor day counts. All calendars are
-// proleptic with astronomical years. The three are inline, on the record
-// itself: programs convert in bulk; any other calendar of the table
-// (calendar/Calendars.h) is reached through it.
+// The Date record's conversions: calendar date <-> Julian day number for the
+// calendar its code names, and the day of the week. They convert through the
+// pure functions of calendar/CalendarDate.h and keep the record's C layout
+// for the almanor library; all calendars are proleptic with astronomical
+// years.
 //
 //   DateRecord d{2000, 1, 1, kGregorianCode, 0, 0};
 //   DateToJDNWithStatus(d, kDeeCecilVersion);   // kValid; d.jdn == 2451545
@@ -16,70 +12,60 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "calendar/CalendarDate.h"
 #include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
 #include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 
-namespace calendar_detail {
-
-// The Gregorian (gregorian) or Julian date of the record to its day number.
-inline DateStatus CivilToJDN(DateRecord& date, bool gregorian) {
-  if (!almanor::IsDate(date.year, date.month, date.day, gregorian)) {
-    date.valid = 0;
-    return DateStatus::kNoSuchDate;
+// The calendar of a record's code; none for a code no calendar has.
+constexpr std::optional<CalendarId> CalendarIdOfCode(int32_t code) {
+  switch (code) {
+    case kGregorianCode:
+      return CalendarId::kGregorian;
+    case kJulianCode:
+      return CalendarId::kJulian;
+    case kDeeCode:
+      return CalendarId::kDee;
+    default:
+      return std::nullopt;
   }
-  return StoreDayNumber(date, almanor::ToJDN(date.year, date.month, date.day, gregorian));
 }
 
-inline void CivilFromJDN(DateRecord& date, bool gregorian) {
-  const almanor::Date found = almanor::FromJDN(date.jdn, gregorian);
-  date.year = found.year;
-  date.month = found.month;
-  date.day = found.day;
+// The record's date as a value (its calendar must be one of the table's).
+constexpr CalendarDate DateOfRecord(const DateRecord& date) {
+  return {date.year, date.month, date.day, CalendarIdOfCode(date.calendar).value_or(CalendarId{})};
 }
-
-// A calendar of the table other than these three; an unknown code names no
-// date (valid = 0) and no day.
-DateStatus OtherToJDN(DateRecord& date, const DeeVersion& dee);
-void OtherFromJDN(DateRecord& date, const DeeVersion& dee);
-
-}  // namespace calendar_detail
 
 // Reads year, month, day, calendar; sets valid, and jdn when valid. A date
 // that does not exist, or whose day number would not fit in 32 bits, gets
-// valid = 0 and keeps its old jdn. Tells which kind of failure it was.
-inline DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
-  switch (date.calendar) {
-    case kGregorianCode:
-      return calendar_detail::CivilToJDN(date, true);
-    case kJulianCode:
-      return calendar_detail::CivilToJDN(date, false);
-    case kDeeCode:
-      return DeeDateToJDNWithStatus(date, dee.epoch);
-    default:
-      return calendar_detail::OtherToJDN(date, dee);
-  }
+// valid = 0 and keeps its old jdn. Tells which kind of failure it was; an
+// unknown calendar code names no date.
+constexpr DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
+  const std::optional<CalendarId> calendar = CalendarIdOfCode(date.calendar);
+  const DayResult day =
+      calendar ? DayNumberOf({date.year, date.month, date.day, *calendar}, dee) : DayResult{};
+  date.valid = day ? 1 : 0;
+  if (day) date.jdn = day.jdn;
+  return day.status;
 }
 
 // Reads jdn and calendar; sets year, month, day. The Dee branch also sets
 // valid to 1. Every 32-bit day number has a date in every calendar.
-inline void JDNToDate(DateRecord& date, const DeeVersion& dee) {
-  switch (date.calendar) {
-    case kGregorianCode:
-      return calendar_detail::CivilFromJDN(date, true);
-    case kJulianCode:
-      return calendar_detail::CivilFromJDN(date, false);
-    case kDeeCode:
-      return DeeJDNToDate(date, dee.epoch);
-    default:
-      return calendar_detail::OtherFromJDN(date, dee);
-  }
+constexpr void JDNToDate(DateRecord& date, const DeeVersion& dee) {
+  const std::optional<CalendarId> calendar = CalendarIdOfCode(date.calendar);
+  if (!calendar) return;
+  const CalendarDate found = DateOfDay(date.jdn, *calendar, dee);
+  date.year = found.year;
+  date.month = found.month;
+  date.day = found.day;
+  if (*calendar == CalendarId::kDee) date.valid = 1;
 }
 
 // 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.
-inline int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(almanor::DayOfWeek(jdn)); }
+constexpr int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(almanor::DayOfWeek(jdn)); }
 
 }  // namespace orv

@@ -1,30 +1,11 @@
 #include "calendar/Calendars.h"
 
+#include <climits>
+
 #include "calendar/Calendar.h"
+#include "calendar/DatePr2.h"
 
 namespace orv {
-namespace {
-
-// The table's conversions: the same inline code that DateToJDN and JDNToDate
-// run for these three.
-DateStatus GregorianToJDN(DateRecord& date, const DeeVersion&) {
-  return calendar_detail::CivilToJDN(date, true);
-}
-void GregorianFromJDN(DateRecord& date, const DeeVersion&) {
-  calendar_detail::CivilFromJDN(date, true);
-}
-DateStatus JulianToJDN(DateRecord& date, const DeeVersion&) {
-  return calendar_detail::CivilToJDN(date, false);
-}
-void JulianFromJDN(DateRecord& date, const DeeVersion&) {
-  calendar_detail::CivilFromJDN(date, false);
-}
-DateStatus DeeToJDN(DateRecord& date, const DeeVersion& dee) {
-  return DeeDateToJDNWithStatus(date, dee.epoch);
-}
-void DeeFromJDN(DateRecord& date, const DeeVersion& dee) { DeeJDNToDate(date, dee.epoch); }
-
-}  // namespace
 
 // The engine's rule, the one the conversions apply.
 bool IsGregorianLeapYear(int32_t year) { return almanor::IsLeapYear(year, true); }
@@ -32,12 +13,16 @@ bool IsGregorianLeapYear(int32_t year) { return almanor::IsLeapYear(year, true);
 bool IsJulianLeapYear(int32_t year) { return almanor::IsLeapYear(year, false); }
 
 const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
-    {kGregorianCode, 1, "gregorian", "Gregorian", "CE", "CE", true, IsGregorianLeapYear,
-     GregorianToJDN, GregorianFromJDN},
-    {kJulianCode, 2, "julian", "Julian", "JC", "JC", true, IsJulianLeapYear, JulianToJDN,
-     JulianFromJDN},
-    {kDeeCode, 3, "dee", "", "", "D", false, IsDeeLeapYear, DeeToJDN, DeeFromJDN},
+    {CalendarId::kGregorian, kGregorianCode, 1, "gregorian", "Gregorian", "CE", "CE", true,
+     &MonthNames, IsGregorianLeapYear, INT32_MIN, INT32_MAX},
+    {CalendarId::kJulian, kJulianCode, 2, "julian", "Julian", "JC", "JC", true, &MonthNames,
+     IsJulianLeapYear, INT32_MIN, INT32_MAX},
+    {CalendarId::kDee, kDeeCode, 3, "dee", "", "", "D", false, &MonthNames, IsDeeLeapYear,
+     INT32_MIN, INT32_MAX},
 }};
+
+static_assert(static_cast<size_t>(CalendarId::kDee) == kCalendarCount - 1,
+              "a row for every id, in the order of the ids");
 
 const CalendarInfo* CalendarByCode(int32_t code) {
   for (const CalendarInfo& calendar : kCalendars) {

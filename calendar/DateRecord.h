@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "calendar/DateStatus.h"
+
 namespace orv {
 
 struct DateRecord {
@@ -32,14 +34,6 @@ static_assert(offsetof(DateRecord, year) == 0 && offsetof(DateRecord, month) == 
 inline constexpr int32_t kGregorianCode = 'G';
 inline constexpr int32_t kJulianCode = 'J';
 inline constexpr int32_t kDeeCode = 'D';
-
-// Why a date did or did not get a day number. The record's valid field says
-// only yes or no; callers that word a message need to know which no.
-enum class DateStatus {
-  kValid,
-  kNoSuchDate,  // month or day outside the calendar (30 February, month 13, day 0)
-  kOutOfRange,  // the date exists but its day number does not fit in 32 bits
-};
 
 // Gives the record a computed day number: valid with the number when it fits
 // in 32 bits, else invalid with its old number kept.

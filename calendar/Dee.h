@@ -86,31 +86,36 @@ constexpr int16_t DeeDaysInMonth(int16_t month, int32_t year) {
   return static_cast<int16_t>(kLengths[month_index] + (month == 2 && IsDeeLeapYear(year)));
 }
 
-// Reads year, month, day (not calendar) in the version of the given epoch.
-// Sets valid, and jdn when valid. An impossible date, or one whose day number
-// would not fit in 32 bits, gets valid = 0 and keeps its old jdn.
-constexpr DateStatus DeeDateToJDNWithStatus(DateRecord& date, int32_t epoch) {
+// Whether the date exists: month 1 to 12, day 1 to the month's length.
+constexpr bool IsDeeDate(int32_t year, int32_t month, int32_t day) {
   // The whole 32-bit month is checked: narrowing it first would let month
   // 65,537 pass as January. Days 1 to 28 exist in every month.
-  if (static_cast<uint32_t>(date.month) - 1 >= 12 || date.day < 1 ||
-      (date.day > 28 && date.day > DeeDaysInMonth(static_cast<int16_t>(date.month), date.year))) {
-    date.valid = 0;
-    return DateStatus::kNoSuchDate;
-  }
-  const uint64_t shifted_year = dee_detail::ShiftedYear(date.year);
-  const int64_t leap_day = date.month > 2 && dee_detail::IsLeapShiftedYear(shifted_year) ? 1 : 0;
-  const int64_t days_before_year =
-      static_cast<int64_t>(dee_detail::DaysBeforeShiftedYear(shifted_year) - dee_detail::kDayShift);
-  return StoreDayNumber(date, int64_t{epoch} + days_before_year +
-                                  dee_detail::kDaysBeforeMonth[date.month] + leap_day + date.day -
-                                  1);
+  return static_cast<uint32_t>(month) - 1 < 12 && day >= 1 &&
+         (day <= 28 || day <= DeeDaysInMonth(static_cast<int16_t>(month), year));
 }
 
-// Reads jdn (not calendar); sets year, month, day and valid = 1.
-constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
+// The day number of an existing date in the version of the given epoch, in
+// 64 bits (it may not fit in 32).
+constexpr int64_t DeeDayNumber(int32_t year, int32_t month, int32_t day, int32_t epoch) {
+  const uint64_t shifted_year = dee_detail::ShiftedYear(year);
+  const int64_t leap_day = month > 2 && dee_detail::IsLeapShiftedYear(shifted_year) ? 1 : 0;
+  const int64_t days_before_year =
+      static_cast<int64_t>(dee_detail::DaysBeforeShiftedYear(shifted_year) - dee_detail::kDayShift);
+  return int64_t{epoch} + days_before_year + dee_detail::kDaysBeforeMonth[month] + leap_day + day -
+         1;
+}
+
+struct DeeDate {
+  int32_t year;
+  int32_t month;
+  int32_t day;
+};
+
+// The date of a day number in the version of the given epoch.
+constexpr DeeDate DeeDateOfDay(int32_t jdn, int32_t epoch) {
   using namespace dee_detail;
   const uint64_t days =
-      static_cast<uint64_t>(int64_t{date.jdn} - epoch + static_cast<int64_t>(kDayShift));
+      static_cast<uint64_t>(int64_t{jdn} - epoch + static_cast<int64_t>(kDayShift));
   // The last shifted year that begins on or before this day: the inverse of
   // DaysBeforeShiftedYear, floor((12053y + 8) / 33) <= days.
   const uint64_t year = (33 * days + 24) / kDaysInDeeCycle;
@@ -126,10 +131,28 @@ constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
   const auto day_from_march = static_cast<uint32_t>(day_of_year + 306 * january_or_february -
                                                     march_first * (1 - january_or_february));
   const uint32_t month_and_day = 2141 * day_from_march + 197913;
-  date.month = static_cast<int32_t>((month_and_day >> 16) - 12 * january_or_february);
-  date.day = static_cast<int32_t>((month_and_day & 0xFFFF) / 2141 + 1);
-  date.year =
-      static_cast<int32_t>(static_cast<int64_t>(year) - static_cast<int64_t>(kYearShift) + 1);
+  return {static_cast<int32_t>(static_cast<int64_t>(year) - static_cast<int64_t>(kYearShift) + 1),
+          static_cast<int32_t>((month_and_day >> 16) - 12 * january_or_february),
+          static_cast<int32_t>((month_and_day & 0xFFFF) / 2141 + 1)};
+}
+
+// The same on the Date record. Reads year, month, day (not calendar); sets
+// valid, and jdn when valid. An impossible date, or one whose day number
+// would not fit in 32 bits, gets valid = 0 and keeps its old jdn.
+constexpr DateStatus DeeDateToJDNWithStatus(DateRecord& date, int32_t epoch) {
+  if (!IsDeeDate(date.year, date.month, date.day)) {
+    date.valid = 0;
+    return DateStatus::kNoSuchDate;
+  }
+  return StoreDayNumber(date, DeeDayNumber(date.year, date.month, date.day, epoch));
+}
+
+// Reads jdn (not calendar); sets year, month, day and valid = 1.
+constexpr void DeeJDNToDate(DateRecord& date, int32_t epoch) {
+  const DeeDate found = DeeDateOfDay(date.jdn, epoch);
+  date.year = found.year;
+  date.month = found.month;
+  date.day = found.day;
   date.valid = 1;
 }
 

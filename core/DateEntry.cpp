@@ -288,13 +288,13 @@ void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& d
   const std::string_view tag =
       typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
   std::string text;
-  AppendYearMonthDay(text, date, tag, GroupSeparator());
+  AppendYearMonthDay(text, DateOfRecord(date), tag, GroupSeparator());
   typed.year_month_day = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString YearMonthDayText(const DateRecord& date, const QString& tag) {
   std::string text;
-  AppendYearMonthDay(text, date, tag.toStdString(), GroupSeparator());
+  AppendYearMonthDay(text, DateOfRecord(date), tag.toStdString(), GroupSeparator());
   return QString::fromStdString(text);
 }
 

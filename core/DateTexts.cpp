@@ -10,14 +10,6 @@
 namespace orv {
 namespace {
 
-DateRecord DateOf(const CalendarInfo& calendar, int32_t jdn, const DeeVersion& dee) {
-  DateRecord date{};
-  date.jdn = jdn;
-  date.calendar = calendar.code;
-  JDNToDate(date, dee);
-  return date;
-}
-
 // Appends the text cut or padded with spaces to the width.
 void AppendPadded(std::string& out, std::string_view text, size_t width) {
   out += text.substr(0, width);
@@ -32,10 +24,11 @@ void AppendNumber(std::string& out, int64_t value) {
 
 // "January 1, 2000 AD": the month name, the day, the year of the era (grouped
 // from 10,000 on) and the era, in the style chosen.
-std::string EraDateOf(const DateRecord& date, Era era, char group_separator) {
+std::string EraDateOf(const CalendarDate& date, const CalendarInfo& calendar, Era era,
+                      char group_separator) {
   std::string text;
   text.reserve(32);
-  text += MonthNames[date.month];
+  text += (*calendar.month_names)[static_cast<size_t>(date.month)];
   text += ' ';
   AppendNumber(text, date.day);
   text += ", ";
@@ -72,7 +65,8 @@ QString Padded(std::string_view text, int width) {
 }  // namespace
 
 QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee) {
-  return QString::fromStdString(EraDateOf(DateOf(calendar, jdn, dee), era, GroupSeparator()));
+  return QString::fromStdString(
+      EraDateOf(DateOfDay(jdn, calendar.id, dee), calendar, era, GroupSeparator()));
 }
 
 Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
@@ -83,8 +77,8 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const CalendarInfo& calendar = kCalendars[i];
     CalendarResult& result = results.calendars[i];
-    result.date = DateOf(calendar, jdn, dee);
-    result.era_date = EraDateOf(result.date, era, group_separator);
+    result.date = DateOfDay(jdn, calendar.id, dee);
+    result.era_date = EraDateOf(result.date, calendar, era, group_separator);
     result.year_month_day.reserve(24);
     AppendYearMonthDay(result.year_month_day, result.date, CalendarTag(calendar, dee),
                        group_separator);
@@ -94,7 +88,7 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
   return results;
 }
 
-void AppendYearMonthDay(std::string& out, const DateRecord& date, std::string_view tag,
+void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_view tag,
                         char group_separator) {
   if (date.year > 9999 || date.year < -9999) {
     AppendGroupedInteger(out, date.year, group_separator);
@@ -116,7 +110,7 @@ void AppendYearMonthDay(std::string& out, const DateRecord& date, std::string_vi
 
 QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
   std::string text;
-  AppendYearMonthDay(text, date, CalendarTag(*CalendarByCode(date.calendar), dee),
+  AppendYearMonthDay(text, DateOfRecord(date), CalendarTag(*CalendarByCode(date.calendar), dee),
                      GroupSeparator());
   return QString::fromStdString(text);
 }

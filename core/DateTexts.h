@@ -25,7 +25,7 @@ Era ResultEra(Era chosen);
 // The texts are ASCII, made on plain characters: orvc makes them for every
 // line of a long list; the windows take them as QString at their edge.
 struct CalendarResult {
-  DateRecord date;             // the day in this calendar
+  CalendarDate date;           // the day in this calendar
   std::string era_date;        // "January 1, 2000 CE"
   std::string year_month_day;  // "2000-01-01 CE"
 };
@@ -38,7 +38,7 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
 
 // Appends "2000-01-01 CE": the astronomical year (grouped by the separator
 // beyond 9999 in magnitude), two-digit month and day, a space and the tag.
-void AppendYearMonthDay(std::string& out, const DateRecord& date, std::string_view tag,
+void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_view tag,
                         char group_separator);
 
 // A date in its record's calendar as year-month-day with that calendar's tag
