@@ -396,14 +396,16 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
                                                                            : kDeeCecilVersion;
 }
 
-bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err) {
-  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err) {
+  QStringList pieces;
+  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, pieces)) {
     PrintMessages({*refusal}, err);
     return false;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
   UserMessage message;
-  if (!DayOfInput(&typed, typed.calendar->code, arithmetic, options.dee, true, held, message)) {
+  if (!DayOfInput(&typed, pieces, typed.calendar->code, arithmetic, options.dee, true, day,
+                  message)) {
     if (message) PrintMessages({*message}, err);
     return false;
   }

@@ -79,8 +79,8 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
 
 // Checks a complete input and finds its day, as a report button does; prints
-// the refusal. held.InputDate.jdn is the day on success.
-bool DayForReport(TypedDate& typed, const Options& options, HeldInput& held, QTextStream& err);
+// the refusal. day.jdn is the day on success.
+bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err);
 
 // The day's texts: lines, or one JSON object (with the input's line number
 // when given) and a line feed. Appended on plain characters: convert writes

@@ -15,10 +15,11 @@
 namespace orv {
 namespace {
 
-// Checks and converts a date; returns the refusal messages, empty on success.
-std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, HeldInput& held) {
+// Checks and converts a date into `day`; returns the refusal messages, empty on success.
+std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, DateRecord& day) {
   ArithmeticInput arithmetic = ArithmeticFor(options);
-  Calculation calculation = Calculate(typed, arithmetic, options.dee, held);
+  QStringList pieces;
+  Calculation calculation = Calculate(typed, arithmetic, options.dee, pieces, day);
   if (calculation.found) return {};
   if (calculation.messages.empty())
     calculation.messages.push_back(Message("Invalid input date", MessageStyle::kExclamation));
@@ -79,8 +80,7 @@ std::optional<QString> DecodedLine(QByteArray bytes) {
 }
 
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err) {
-  // What one date leaves for the next, as in the window.
-  HeldInput held;
+  DateRecord day{};
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
     bool first = true;
@@ -110,14 +110,13 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         }
         const Options& line_options = version != options.dee ? other_version : options;
         TypedDate typed = TypedDateFor(line_options, {*line});
-        const std::vector<MessageRequest> refusals = Convert(typed, line_options, held);
+        const std::vector<MessageRequest> refusals = Convert(typed, line_options, day);
         for (const MessageRequest& message : refusals) {
           refusal += (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
         }
         if (refusal.isEmpty()) {
           if (!first && !options.json) answers += '\n';
-          AppendResult(answers, held.InputDate.jdn, EraStyle(line_options, typed), line_options,
-                       line_number);
+          AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options, line_number);
           first = false;
         }
       }
@@ -151,28 +150,28 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     if (options.jdn && (options.mdy || !options.positional.isEmpty())) {
       throw UsageError{"orvc: --jdn takes the place of the date"};
     }
-    held.InputDate = {0, 0, 0, kGregorianCode, options.jdn.value_or(0), 0};
-    if (today) held.InputDate.jdn = TodayJDN();
-    JDNToDate(held.InputDate, options.dee);
+    day = {0, 0, 0, kGregorianCode, options.jdn.value_or(0), 0};
+    if (today) day.jdn = TodayJDN();
+    JDNToDate(day, options.dee);
     ArithmeticInput arithmetic = ArithmeticFor(options);
     UserMessage message;
-    if (!DayOfInput(nullptr, kGregorianCode, arithmetic, options.dee, true, held, message)) {
+    if (!DayOfInput(nullptr, {}, kGregorianCode, arithmetic, options.dee, true, day, message)) {
       PrintMessages({message.value_or(Message("Invalid input in the arithmetical function.",
                                               MessageStyle::kInformation))},
                     err);
       return kOrvcRefused;
     }
-    out << ResultFor(held.InputDate.jdn, options.era_style.value_or(Era::kCE), options);
+    out << ResultFor(day.jdn, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   TypedDate typed = TypedDateFor(options, options.positional);
-  const std::vector<MessageRequest> refusals = Convert(typed, options, held);
+  const std::vector<MessageRequest> refusals = Convert(typed, options, day);
   if (!refusals.empty()) {
     PrintMessages(refusals, err);
     return kOrvcRefused;
   }
-  out << ResultFor(held.InputDate.jdn, EraStyle(options, typed), options);
+  out << ResultFor(day.jdn, EraStyle(options, typed), options);
   return kOrvcSuccess;
 }
 

@@ -18,10 +18,10 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     year = options.positional[0].toInt();
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
-    HeldInput held;
     const bool complete = IsComplete(typed);
     if (complete) {
-      if (const UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts)) {
+      QStringList pieces;
+      if (const UserMessage refusal = CheckTypedDate(typed, options.dee, pieces)) {
         PrintMessages({*refusal}, err);
         return kOrvcRefused;
       }
@@ -29,7 +29,8 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
       typed.notation = Notation::kYearMonthDay;  // what the window reads without a complete input
     }
     year = YearOfTypedDate(typed);
-    if (IsEquinoxYear(year) && !DayForReport(typed, options, held, err)) return kOrvcRefused;
+    DateRecord day{};
+    if (IsEquinoxYear(year) && !DayForReport(typed, options, day, err)) return kOrvcRefused;
   }
   if (!IsEquinoxYear(year)) {
     PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);

@@ -12,14 +12,14 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t days = options.count.value_or(14);
   TypedDate typed = TypedDateFor(options, options.positional);
-  HeldInput held;
-  if (!DayForReport(typed, options, held, err)) return kOrvcRefused;
+  DateRecord day{};
+  if (!DayForReport(typed, options, day, err)) return kOrvcRefused;
   if (days == 0) return kOrvcSuccess;
 
   DateSequenceText text(options.dee);
   ReportPrinter printer(options, out);
   printer.Header(text.Header() + "\n\n");
-  DateSequenceRows rows(held.InputDate.jdn, options.dee);
+  DateSequenceRows rows(day.jdn, options.dee);
   UserMessage message;
   while (rows.rows() < days) {
     const std::optional<DateSequenceRow> row = rows.Next();

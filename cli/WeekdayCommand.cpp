@@ -29,15 +29,16 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   const int weekday = WeekdayNumber(options.positional[4]);
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
-  HeldInput held;
-  UserMessage refusal = CheckTypedDate(typed, options.dee, held.DateParts);
-  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, held.DateParts);
+  QStringList pieces;
+  UserMessage refusal = CheckTypedDate(typed, options.dee, pieces);
+  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, pieces);
   if (refusal) {
     PrintMessages({*refusal}, err);
     return kOrvcRefused;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options, false);
-  const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, options.dee, weekday, held);
+  DateRecord day{};
+  const WeekdayOutcome outcome = WeekdayTest(typed, pieces, arithmetic, options.dee, weekday, day);
   const Era era = options.era_style.value_or(typed.era);
   if (options.json) {
     // Standard output holds only JSON: the answer, its sentence and the day.
@@ -52,13 +53,13 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
         {"found_in", calendars},
         {"sentence", outcome.message ? QJsonValue(LineFeeds(outcome.message->text))
                                      : QJsonValue(QJsonValue::Null)}};
-    if (outcome.found) answer.insert("day", ResultObject(held.InputDate.jdn, era, options));
+    if (outcome.found) answer.insert("day", ResultObject(day.jdn, era, options));
     out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
     return outcome.found ? kOrvcSuccess : kOrvcNotFound;
   }
   if (outcome.message) out << LineFeeds(outcome.message->text) << '\n';
   if (!outcome.found) return kOrvcNotFound;
-  out << ResultFor(held.InputDate.jdn, era, options);
+  out << ResultFor(day.jdn, era, options);
   out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';
   return kOrvcSuccess;
 }

@@ -5,16 +5,16 @@
 
 namespace orv {
 
-WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                           int weekday, HeldInput& held) {
+WeekdayOutcome WeekdayTest(TypedDate& typed, const QStringList& pieces, ArithmeticInput& arithmetic,
+                           const DeeVersion& dee, int weekday, DateRecord& date) {
   WeekdayOutcome outcome;
   const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));
   const auto falls_on_weekday = [&](int32_t calendar_code) {
     // A refused amount is reported once and ends the test.
     UserMessage refusal;
     const bool on_weekday =
-        DayOfInput(&typed, calendar_code, arithmetic, dee, false, held, refusal) &&
-        DayOfWeek(held.InputDate.jdn) == weekday;
+        DayOfInput(&typed, pieces, calendar_code, arithmetic, dee, false, date, refusal) &&
+        DayOfWeek(date.jdn) == weekday;
     if (refusal) outcome.message = refusal;
     return on_weekday;
   };
@@ -35,8 +35,8 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const 
         MessageStyle::kInformation);
   }
   UserMessage ignored;
-  outcome.found = DayOfInput(&typed, julian ? kJulianCode : kGregorianCode, arithmetic, dee, false,
-                             held, ignored);
+  outcome.found = DayOfInput(&typed, pieces, julian ? kJulianCode : kGregorianCode, arithmetic, dee,
+                             false, date, ignored);
   outcome.in_gregorian = !julian;
   outcome.in_julian = julian;
   return outcome;
@@ -47,31 +47,30 @@ UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
   UserMessage gregorian_refusal;
   for (const int32_t code : {kGregorianCode, kJulianCode}) {
     TypedDate reading = typed;
-    HeldInput held;
-    held.DateParts = parts;
+    DateRecord date{};
     ArithmeticInput none;
     UserMessage refusal;
-    if (DayOfInput(&reading, code, none, dee, true, held, refusal)) return std::nullopt;
+    if (DayOfInput(&reading, parts, code, none, dee, true, date, refusal)) return std::nullopt;
     if (code == kGregorianCode) gregorian_refusal = refusal;
   }
   return gregorian_refusal;
 }
 
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      HeldInput& held) {
+                      QStringList& pieces, DateRecord& date) {
   Calculation calculation;
-  if (const UserMessage refusal = CheckTypedDate(typed, dee, held.DateParts)) {
+  if (const UserMessage refusal = CheckTypedDate(typed, dee, pieces)) {
     calculation.messages.push_back(*refusal);
     return calculation;
   }
   if (typed.calendar != nullptr) {
     UserMessage message;
     calculation.found =
-        DayOfInput(&typed, typed.calendar->code, arithmetic, dee, true, held, message);
+        DayOfInput(&typed, pieces, typed.calendar->code, arithmetic, dee, true, date, message);
     if (message) calculation.messages.push_back(*message);
     return calculation;
   }
-  const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, dee, typed.weekday, held);
+  const WeekdayOutcome outcome = WeekdayTest(typed, pieces, arithmetic, dee, typed.weekday, date);
   if (outcome.message) calculation.messages.push_back(*outcome.message);
   calculation.found = outcome.found;
   calculation.in_gregorian = outcome.in_gregorian;

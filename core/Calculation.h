@@ -12,13 +12,13 @@ namespace orv {
 // (0 Sunday ... 6 Saturday) in the Gregorian and in the Julian calendar. A
 // date that does not exist in one of them simply is not on the weekday there.
 struct WeekdayOutcome {
-  bool found = false;         // held.InputDate.jdn is the day to show
+  bool found = false;         // date.jdn is the day to show
   bool in_gregorian = false;  // the answer came from the Gregorian calendar
   bool in_julian = false;     // ... from the Julian
   UserMessage message;
 };
-WeekdayOutcome WeekdayTest(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                           int weekday, HeldInput& held);
+WeekdayOutcome WeekdayTest(TypedDate& typed, const QStringList& pieces, ArithmeticInput& arithmetic,
+                           const DeeVersion& dee, int weekday, DateRecord& date);
 
 // For a checked month-day-year date (parts as the check split them) that
 // exists in neither the Gregorian nor the Julian calendar, such as 30
@@ -30,8 +30,9 @@ UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
 
 // A whole Calculate of a complete input: the checks, then the conversion in
 // the input's calendar, or the weekday test when a weekday is chosen. The
-// messages come in the order they are shown; on success held.InputDate.jdn
-// is the day to show.
+// messages come in the order they are shown. The check leaves the pieces of
+// a year-month-day text in `pieces`; the date read goes into `date`, and on
+// success date.jdn is the day to show.
 struct Calculation {
   bool found = false;
   bool in_gregorian = false;  // the weekday test found its answer here
@@ -39,6 +40,6 @@ struct Calculation {
   std::vector<MessageRequest> messages;
 };
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      HeldInput& held);
+                      QStringList& pieces, DateRecord& date);
 
 }  // namespace orv

@@ -438,15 +438,16 @@ std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_co
   return date;
 }
 
-bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,
-                const DeeVersion& dee, bool explain, HeldInput& held, UserMessage& message) {
+bool DayOfInput(TypedDate* typed, const QStringList& pieces, int32_t calendar_code,
+                ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
+                UserMessage& message) {
+  ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
   if (typed != nullptr) {
-    if (!ReadTypedDate(*typed, held.DateParts, calendar_code, dee, explain, held.InputDate,
-                       message)) {
+    if (!ReadTypedDate(*typed, pieces, calendar_code, dee, explain, date, message)) {
       return false;
     }
-    if (sign_chosen && !ReadArithValues(arithmetic.amounts, held.ArithValues, message)) {
+    if (sign_chosen && !ReadArithValues(arithmetic.amounts, values, message)) {
       return false;
     }
   }
@@ -458,17 +459,17 @@ bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithm
   }
   if (arithmetic.apply && sign_chosen && any_amount) {
     // Read again: without a typed date the reading above has not run.
-    if (!ReadArithValues(arithmetic.amounts, held.ArithValues, message)) return false;
-    DateRecord result = held.InputDate;
-    if (!ApplyDateArithmetic(result, held.ArithValues, arithmetic.plus, dee)) {
+    if (!ReadArithValues(arithmetic.amounts, values, message)) return false;
+    DateRecord result = date;
+    if (!ApplyDateArithmetic(result, values, arithmetic.plus, dee)) {
       message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
       return false;
     }
-    held.InputDate = result;
+    date = result;
     return true;
   }
-  DateToJDNWithStatus(held.InputDate, dee);
-  return held.InputDate.valid == 1;
+  DateToJDNWithStatus(date, dee);
+  return date.valid == 1;
 }
 
 }  // namespace orv

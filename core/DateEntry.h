@@ -142,19 +142,13 @@ bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plu
 bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
                          const DeeVersion& dee);
 
-// What one reading leaves for the next: the input date as last read, the
-// pieces of the last checked year-month-day text, the amounts last read.
-struct HeldInput {
-  DateRecord InputDate{};
-  QStringList DateParts;
-  ArithmeticValues ArithValues{};
-};
-
-// The day of the input: reads the typed date in the calendar (when `typed`
-// is given; otherwise the date held is used), then applies the arithmetic
+// The day of the input: reads the typed date (its checked pieces, for the
+// year-month-day notation) into `date` in the calendar, when `typed` is
+// given; otherwise `date` is taken as it is. Then applies the arithmetic
 // when it is to be applied, a sign is chosen and it has an amount. On
-// success held.InputDate.jdn is the day. The amounts are trimmed.
-bool DayOfInput(TypedDate* typed, int32_t calendar_code, ArithmeticInput& arithmetic,
-                const DeeVersion& dee, bool explain, HeldInput& held, UserMessage& message);
+// success date.jdn is the day. The amounts are trimmed.
+bool DayOfInput(TypedDate* typed, const QStringList& pieces, int32_t calendar_code,
+                ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
+                UserMessage& message);
 
 }  // namespace orv

@@ -82,8 +82,8 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
   ArithmeticInput arithmetic = ArithmeticOf(in);
   const int32_t code = calendar_name.isEmpty() ? 0 : calendar_name.front().unicode();
-  const bool found = DayOfInput(has_input ? &typed : nullptr, code, arithmetic, state.dee_version,
-                                show_message, state, message);
+  const bool found = DayOfInput(has_input ? &typed : nullptr, state.DateParts, code, arithmetic,
+                                state.dee_version, show_message, state.InputDate, message);
   if (has_input) WriteTypedDate(typed, in);
   in.txbArith = arithmetic.amounts;
   if (found) state.lngJDN = state.InputDate.jdn;
@@ -98,7 +98,8 @@ Calculation CalculateInput(MainInputs& in, MainState& state) {
   if (state.intInputDateType == kNoCompleteInput) return {};
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
   ArithmeticInput arithmetic = ArithmeticOf(in);
-  Calculation calculation = Calculate(typed, arithmetic, state.dee_version, state);
+  Calculation calculation =
+      Calculate(typed, arithmetic, state.dee_version, state.DateParts, state.InputDate);
   WriteTypedDate(typed, in);
   in.txbArith = arithmetic.amounts;
   if (calculation.found) state.lngJDN = state.InputDate.jdn;

@@ -53,7 +53,11 @@ struct ShownResult {
   bool found_in_julian = false;
 };
 
-struct MainState : HeldInput {
+struct MainState {
+  // The input date as last read (a Calculate without a complete input works
+  // from it) and the pieces of the last checked year-month-day text.
+  DateRecord InputDate{};
+  QStringList DateParts;
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
   int32_t lngJDN = 0;  // of the input date after arithmetic; 0 = none yet

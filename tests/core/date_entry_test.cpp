@@ -39,7 +39,8 @@ MessageRequest Expected(const QString& text, MessageStyle style,
 
 struct Outcome {
   Calculation calculation;
-  HeldInput held;
+  QStringList pieces;
+  DateRecord date{};
   UserMessage first() const {
     return calculation.messages.empty() ? UserMessage() : calculation.messages.front();
   }
@@ -48,7 +49,7 @@ struct Outcome {
 Outcome CalculateWith(TypedDate& typed, const DeeVersion& dee = kDeeCecilVersion,
                       ArithmeticInput arithmetic = {}) {
   Outcome run;
-  run.calculation = Calculate(typed, arithmetic, dee, run.held);
+  run.calculation = Calculate(typed, arithmetic, dee, run.pieces, run.date);
   return run;
 }
 
@@ -114,7 +115,7 @@ TEST(DateEntry, YearMonthDayAcceptedAndRewritten) {
     const Outcome run = CalculateWith(typed);
     EXPECT_TRUE(run.calculation.found) << c.typed;
     EXPECT_EQ(typed.year_month_day, c.after_calculation);
-    EXPECT_EQ(run.held.InputDate.year, c.year);
+    EXPECT_EQ(run.date.year, c.year);
   }
 }
 
@@ -287,7 +288,7 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
   for (const Case& c : cases) {
     const Outcome run = CalculateArithmetic(c.date, c.calendar, c.amounts);
     ASSERT_TRUE(run.calculation.found) << c.date;
-    DateRecord result{0, 0, 0, c.calendar, run.held.InputDate.jdn, 0};
+    DateRecord result{0, 0, 0, c.calendar, run.date.jdn, 0};
     JDNToDate(result, kDeeCecilVersion);
     EXPECT_EQ(result.year, c.year) << c.date;
     EXPECT_EQ(result.month, c.month) << c.date;
@@ -296,8 +297,8 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
   // Weeks and days move the day number only: the date held is the month end.
   const Outcome run =
       CalculateArithmetic("2000-01-31 CE", kGregorianCode, {true, "", "1", "2", "3"});
-  EXPECT_EQ(run.held.InputDate.day, 29);
-  EXPECT_EQ(run.held.InputDate.jdn, 2451604 + 17);
+  EXPECT_EQ(run.date.day, 29);
+  EXPECT_EQ(run.date.jdn, 2451604 + 17);
 }
 
 TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
@@ -325,9 +326,9 @@ TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
     EXPECT_FALSE(run.calculation.found);
   }
   // The last day whose number fits: 5874898-06-03 Gregorian.
-  EXPECT_EQ(CalculateArithmetic("2000-06-03 CE", kGregorianCode, {true, "5872898", "", "", ""})
-                .held.InputDate.jdn,
-            INT32_MAX);
+  EXPECT_EQ(
+      CalculateArithmetic("2000-06-03 CE", kGregorianCode, {true, "5872898", "", "", ""}).date.jdn,
+      INT32_MAX);
 }
 
 TEST(DateArithmetic, LeavingABox) {
@@ -372,7 +373,7 @@ TEST(WeekdayTest, Outcomes) {
     EXPECT_EQ(run.first(), c.message ? UserMessage(Expected(c.message, MessageStyle::kInformation))
                                      : std::nullopt);
     if (c.found) {
-      EXPECT_EQ(run.held.InputDate.jdn, c.jdn);
+      EXPECT_EQ(run.date.jdn, c.jdn);
     }
   }
   // A refused amount is reported once and ends the test.
