@@ -10,13 +10,14 @@ namespace orv {
 ChartAndPrint* LoadChartAndPrint(QWidget* parent, const QString& action) {
   static ChartAndPrint* loaded = nullptr;
   if (loaded != nullptr) return loaded;
-  QPluginLoader plugin(PluginPath(QStringLiteral(ORV_CHART_PRINT_PLUGIN),
-                                  QStringLiteral(ORV_CHART_PRINT_BUILD_FOLDER)));
+  const QString path = PluginPath(QStringLiteral(ORV_CHART_PRINT_PLUGIN),
+                                  QStringLiteral(ORV_CHART_PRINT_BUILD_FOLDER));
+  QPluginLoader plugin(path);
   loaded = qobject_cast<ChartAndPrint*>(plugin.instance());
   if (loaded == nullptr) {
     ShowMessageBox({QStringLiteral("Printing and the equinox chart are not available: their "
                                    "part of the program could not be loaded.\r\n\r\n") +
-                        plugin.errorString(),
+                        path + QStringLiteral("\r\n") + plugin.errorString(),
                     MessageStyle::kExclamation, MessageButtons::kOk, action},
                    parent);
   }
