@@ -1,11 +1,11 @@
 // Orvantis, the desktop date calculator.
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
 
 #include "main_window/frmMain.h"
+#include "ui_services/PngIcon.h"
 
 namespace {
 
@@ -36,11 +36,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvantis"));
   QApplication::setDesktopFileName(QStringLiteral("org.orvantis.Orvantis"));
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icons/orvantis-%1.png").arg(size), QSize(size, size));
-  }
-  QApplication::setWindowIcon(icon);
+  QApplication::setWindowIcon(
+      orv::PngIcon(QStringLiteral(":/icons/orvantis-%1.png"), {16, 24, 32, 48, 64, 128, 256}));
   orv::frmMain main_window;
   main_window.setWindowIcon(QApplication::windowIcon());
   std::unique_ptr<QuitWhenPainted> benchmark;

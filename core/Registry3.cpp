@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -56,11 +55,11 @@ bool IsWellFormedIni(const QString& path) {
   if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestSettingsFile) return false;
   const QByteArray bytes = file.readAll();
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = decoder(bytes);
+  QString text = decoder(bytes);
   if (decoder.hasError()) return false;
   // A carriage return ends a line as a line feed does (as QSettings reads it).
-  static const QRegularExpression line_end(QStringLiteral("[\r\n]"));
-  for (QStringView line : QStringView(text).split(line_end)) {
+  text.replace(u'\r', u'\n');
+  for (QStringView line : QStringView(text).split(u'\n')) {
     line = line.trimmed();
     if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
     const bool section = line.startsWith(u'[');

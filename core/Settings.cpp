@@ -1,12 +1,33 @@
 #include "core/Settings.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
 namespace orv {
+namespace {
+
+// Spaces, an optional sign, digits, optionally a point and digits, spaces:
+// a number as Quit writes it. (Checked by hand: a regular expression would
+// compile and map its engine on every start.)
+bool IsSavedNumber(const QString& text) {
+  const QString number = TrimSpaces(text);
+  qsizetype at = number.startsWith(u'+') || number.startsWith(u'-') ? 1 : 0;
+  const auto digits = [&number, &at] {
+    const qsizetype first = at;
+    while (at < number.size() && number[at] >= u'0' && number[at] <= u'9') ++at;
+    return at > first;
+  };
+  if (!digits()) return false;
+  if (at < number.size() && number[at] == u'.') {
+    ++at;
+    if (!digits()) return false;
+  }
+  return at == number.size();
+}
+
+}  // namespace
 
 QString SettingsKeyPath(const QString& settings_root, const QString& publisher) {
   return settings_root + u'\\' + publisher + u'\\' + kProgramAbbreviation;
@@ -15,8 +36,7 @@ QString SettingsKeyPath(const QString& settings_root, const QString& publisher) 
 std::optional<int32_t> RestorableJDN(const QString& saved) {
   // Only a number as Quit writes it (a fraction is rounded); a value of any
   // other shape, such as "1e300" or "12abc", is not ours and is ignored.
-  static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+(\\.[0-9]+)? *$"));
-  if (!number.match(saved).hasMatch()) return std::nullopt;
+  if (!IsSavedNumber(saved)) return std::nullopt;
   const double jdn = std::nearbyint(LeadingNumber(saved));  // halves to even
   if (jdn == 0 || jdn < kFirstRestorableJDN || jdn >= kEndOfRestorableJDNs) return std::nullopt;
   return static_cast<int32_t>(jdn);

@@ -140,7 +140,11 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
 
 void frmVernalEquinoxes::cmdChart_Click() {
   if (last_rows == 0) return;
-  if (chart_window == nullptr) chart_window = new frmEquinoxChart(host, this);
+  if (chart_window == nullptr) {
+    ChartAndPrint* plugin = LoadChartAndPrint(this, QStringLiteral("Chart"));
+    if (plugin == nullptr) return;  // the user has been told
+    chart_window = new frmEquinoxChart(*plugin, host, this);
+  }
   chart_window->ShowRun(last_run, last_run.first_year, last_rows);
   chart_window->show();
   chart_window->raise();

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the two Debian packages from an optimised build and checks them:
 # lintian, their dependencies and file lists, that orvc's package needs no
-# widget library, and orvc run from its unpacked package.
+# widget library, that orvantis's carries its chart and printing plugin with
+# the libraries it needs, and orvc run from its unpacked package.
 #   scripts/build-deb.sh  -> build/release/package/orvc_<version>_<arch>.deb
 #                            build/release/package/orvantis_<version>_<arch>.deb
 # Install them with: sudo apt-get install ./build/release/package/*.deb
@@ -23,6 +24,12 @@ done
 cli=$(ls build/release/package/orvc_*.deb)
 if dpkg-deb --field "$cli" Depends | grep -Eq 'libqt6(gui|widgets)|qpa|fonts'; then
   echo "orvc's package depends on the desktop's libraries" >&2
+  exit 1
+fi
+desktop=$(ls build/release/package/orvantis_*.deb)
+if ! dpkg-deb --contents "$desktop" | grep '/usr/lib/orvantis/liborvantis_chart_print\.so$' >/dev/null ||
+   ! dpkg-deb --field "$desktop" Depends | grep -q 'libqt6charts6.*libqt6printsupport6.*libqt6svg6'; then
+  echo "orvantis's package lacks its chart and printing plugin or the libraries it needs" >&2
   exit 1
 fi
 root=$(mktemp -d)

@@ -1,10 +1,7 @@
 #include "ui_services/SaveAndPrint.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 #include "ui_services/MessageBox.h"
 
@@ -45,20 +42,8 @@ bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, boo
 }
 
 bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(title);
-  if (PrintChooser()) {
-    if (!PrintChooser()(printer)) return false;
-  } else {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print ") + title);
-    if (dialog.exec() != QDialog::Accepted) return false;
-  }
-  QTextDocument document;
-  document.setDefaultFont(font);
-  document.setPlainText(text);
-  document.print(&printer);
-  return true;
+  ChartAndPrint* plugin = LoadChartAndPrint(parent, QStringLiteral("Print"));
+  return plugin != nullptr && plugin->PrintText(parent, title, text, font, PrintChooser());
 }
 
 void SetPrinterChooser(PrinterChooser chooser) { PrintChooser() = std::move(chooser); }

@@ -1,6 +1,7 @@
 // Saving a window's text to a file and printing it, for the report windows
 // and the viewer. The file and print dialogs are the platform's; tests put
-// their own choosers in their place.
+// their own choosers in their place. Printing is done by the chart and
+// printing plugin (ui_services/ChartAndPrint.h), loaded on the first print.
 #pragma once
 
 #include <QFont>
@@ -8,7 +9,7 @@
 #include <QWidget>
 #include <functional>
 
-class QPrinter;
+#include "ui_services/ChartAndPrint.h"
 
 namespace orv {
 
@@ -30,9 +31,9 @@ bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, boo
 
 // Prints plain text in the font, after the platform's print dialog (which
 // also prints to a PDF file), or the chooser set for tests, which sets the
-// printer up and returns whether to print.
+// printer up and returns whether to print. False when not printed (or when
+// the plugin could not be loaded: the user has been told).
 bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font);
-using PrinterChooser = std::function<bool(QPrinter& printer)>;
 void SetPrinterChooser(PrinterChooser chooser);  // nullptr: the dialog again
 
 }  // namespace orv

@@ -1,7 +1,7 @@
 # Installs the build into a temporary prefix and checks what lands there:
 # the file list, the desktop entry and metainfo with their validators, and
-# that a program in bin/ finds its data in share/orvantis/.
-# Arguments: -DBUILD_DIR=... -DPREFIX=... -DPROBE=...
+# that a program in bin/ finds its data in share/orvantis/ and its plugin in
+# lib/orvantis/. Arguments: -DBUILD_DIR=... -DPREFIX=... -DPROBE=... -DPLUGIN=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -14,6 +14,7 @@ list(SORT installed)
 set(expected
     bin/orvantis
     bin/orvc
+    lib/orvantis/${PLUGIN}
     share/applications/org.orvantis.Orvantis.desktop
     share/doc/orvantis/changelog.gz
     share/doc/orvantis/copyright
@@ -43,13 +44,17 @@ endif()
 
 file(COPY "${PROBE}" DESTINATION "${PREFIX}/bin")
 get_filename_component(probe_name "${PROBE}" NAME)
-execute_process(COMMAND "${PREFIX}/bin/${probe_name}" OUTPUT_VARIABLE folder
+execute_process(COMMAND "${PREFIX}/bin/${probe_name}" ${PLUGIN} OUTPUT_VARIABLE folders
                 OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
-file(REAL_PATH "${PREFIX}/share/orvantis" expected_folder)
-file(REAL_PATH "${folder}" found_folder)
-if(NOT result EQUAL 0 OR NOT found_folder STREQUAL expected_folder)
-  message(FATAL_ERROR "the installed program looks in '${folder}', not '${expected_folder}'")
-endif()
+string(REPLACE "\n" ";" folders "${folders}")
+foreach(expected share/orvantis "lib/orvantis/${PLUGIN}")
+  list(POP_FRONT folders folder)
+  file(REAL_PATH "${PREFIX}/${expected}" expected_folder)
+  file(REAL_PATH "${folder}" found_folder)
+  if(NOT result EQUAL 0 OR NOT found_folder STREQUAL expected_folder)
+    message(FATAL_ERROR "the installed program looks in '${folder}', not '${expected_folder}'")
+  endif()
+endforeach()
 
 execute_process(COMMAND "${PREFIX}/bin/orvc" convert "2000-01-01 CE" OUTPUT_VARIABLE converted
                 RESULT_VARIABLE result)

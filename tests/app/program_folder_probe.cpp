@@ -1,4 +1,5 @@
-// Prints where the program looks for its files, from wherever it is copied.
+// Prints where the program looks for its files, from wherever it is copied,
+// and where for the plugin named as the argument.
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -7,5 +8,6 @@
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   std::printf("%s\n", orv::ProgramFolder().toLocal8Bit().constData());
+  if (argc > 1) std::printf("%s\n", orv::PluginPath(argv[1], QString()).toLocal8Bit().constData());
   return 0;
 }

@@ -1,0 +1,96 @@
+#include "chart_print/EquinoxChartWidget.h"
+
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+
+namespace orv {
+
+EquinoxChartWidget::EquinoxChartWidget(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+}
+
+void EquinoxChartWidget::Show(const EquinoxChart& shown) {
+  auto* chart = new QChart;
+  auto* london = new QLineSeries;
+  london->setName(shown.london_name);
+  london->setColor(QColor(30, 90, 200));
+  london->append(shown.london);
+  auto* meridian = new QScatterSeries;
+  meridian->setName(shown.meridian_name);
+  meridian->setColor(QColor(235, 140, 0));
+  meridian->setBorderColor(QColor(150, 80, 0));
+  meridian->setMarkerSize(shown.many_years ? 4 : 7);
+  meridian->append(shown.meridian);
+  auto* missed = new QScatterSeries;
+  missed->setName(shown.missed_name);
+  missed->setColor(QColor(220, 0, 0));
+  missed->setBorderColor(QColor(120, 0, 0));
+  missed->setMarkerSize(shown.many_years ? 6 : 10);
+  missed->append(shown.missed);
+
+  // The band's edges belong to the chart (the band does not own them).
+  auto* day_start = new QLineSeries(chart);
+  auto* day_end = new QLineSeries(chart);
+  for (const double x : {shown.first_year - 0.5, shown.last_year + 0.5}) {
+    day_start->append(x, shown.expected_day);
+    day_end->append(x, shown.expected_day + 1);
+  }
+  auto* band = new QAreaSeries(day_end, day_start);
+  band->setName(shown.band_name);
+  band->setColor(QColor(0, 170, 0, 50));
+  band->setBorderColor(QColor(0, 130, 0));
+  for (QAbstractSeries* series :
+       std::initializer_list<QAbstractSeries*>{band, london, meridian, missed}) {
+    chart->addSeries(series);
+  }
+
+  auto* x_axis = new QValueAxis;
+  x_axis->setTitleText(QStringLiteral("Year"));
+  x_axis->setLabelFormat(QStringLiteral("%.0f"));
+  x_axis->setRange(shown.first_year - 0.5, shown.last_year + 0.5);
+  x_axis->setTickType(QValueAxis::TicksDynamic);
+  x_axis->setTickAnchor(shown.year_ticks.first);
+  x_axis->setTickInterval(shown.year_ticks.step);
+  x_axis->setMinorTickCount(0);
+  auto* y_axis = new QValueAxis;
+  y_axis->setTitleText(QStringLiteral("Day of March (fraction: time of day)"));
+  y_axis->setLabelFormat(QStringLiteral("%.0f"));
+  y_axis->setRange(shown.bottom_day, shown.top_day);
+  y_axis->setTickCount(static_cast<int>(shown.top_day - shown.bottom_day) + 1);
+  chart->addAxis(x_axis, Qt::AlignBottom);
+  chart->addAxis(y_axis, Qt::AlignLeft);
+  for (QAbstractSeries* series : chart->series()) {
+    series->attachAxis(x_axis);
+    series->attachAxis(y_axis);
+  }
+  chart->setTitle(shown.title);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  setAccessibleDescription(shown.title);  // what the picture says, in words
+  QChart* old = this->chart();
+  setChart(chart);
+  delete old;
+}
+
+bool EquinoxChartWidget::Save(const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size());
+    svg.setViewBox(QRect(QPoint(0, 0), size()));
+    svg.setTitle(chart()->title());
+    QPainter painter(&svg);
+    render(&painter);
+  } else if (!grab().save(&file, "PNG")) {
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace orv
