@@ -18,7 +18,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     versions[i] = DeeVersionFor(options, texts[i]);
     UserMessage message;
     const std::optional<DateRecord> date = ReadTaggedDate(
-        texts[i], versions[i], message, kDoItCaption, CalendarByCode(kGregorianCode));
+        texts[i], versions[i], message, kReportTitle, CalendarByCode(kGregorianCode));
     if (!date) {
       PrintMessages({*message}, err);
       return kOrvcRefused;

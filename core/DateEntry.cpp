@@ -254,7 +254,7 @@ bool ReadTypedDate(TypedDate& typed, const QStringList& pieces, int32_t calendar
                    const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message) {
   if (!FillDate(typed, pieces, calendar_code, date, message)) return false;
   if (!Validate(date, dee, explain, message)) return false;
-  if (typed.notation == Notation::kYearMonthDay) ShowDateAsYMD(date, typed, dee);
+  if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);
   return true;
 }
 
@@ -276,7 +276,7 @@ int32_t YearOfTypedDate(const TypedDate& typed) {
   return value;
 }
 
-void ShowDateAsMDY(const DateRecord& date, TypedDate& typed) {
+void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed) {
   typed.month = date.month;
   typed.day = date.day;
   const int64_t era_year = date.year >= 1 ? date.year : 1 - int64_t{date.year};
@@ -284,7 +284,7 @@ void ShowDateAsMDY(const DateRecord& date, TypedDate& typed) {
   typed.era = EraForYear(typed.era, date.year);
 }
 
-void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
+void PutDateInYearMonthDay(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
   const std::string_view tag =
       typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
   std::string text;

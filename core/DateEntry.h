@@ -79,8 +79,8 @@ int32_t YearOfTypedDate(const TypedDate& typed);
 // Writes a date into the month-day-year fields (the era that fits its year),
 // or into the year-month-day text with the tag of the input's calendar (the
 // Dee tag when none is chosen).
-void ShowDateAsMDY(const DateRecord& date, TypedDate& typed);
-void ShowDateAsYMD(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
+void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed);
+void PutDateInYearMonthDay(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
 
 // What is left of a year-month-day text once its digits, "-" and group
 // separators are taken away: its tag, as ASCII letters; any other character

@@ -24,14 +24,15 @@ struct MessageRequest {
 // A message that logic asks its front end to show, if any.
 using UserMessage = std::optional<MessageRequest>;
 
-// The caption of the main window's Calculate button, the title of most of its
-// messages; the report windows title theirs with their "Do it" button.
-inline const QString kCalculateCaption = QStringLiteral("Calculate");
+// The titles of the program's messages: a message about a calculation is
+// titled as the action the user took ("Calculate"), one about a report run as
+// the report's ("Do it"); refused input as such.
+inline const QString kCalculationTitle = QStringLiteral("Calculate");
 inline const QString kInvalidInputTitle = QStringLiteral("Invalid input");
-inline const QString kDoItCaption = QStringLiteral("Do it");
+inline const QString kReportTitle = QStringLiteral("Do it");
 
 inline MessageRequest Message(const QString& text, MessageStyle style,
-                              const QString& title = kCalculateCaption) {
+                              const QString& title = kCalculationTitle) {
   return MessageRequest{text, style, MessageButtons::kOk, title};
 }
 

@@ -16,7 +16,7 @@ namespace orv {
 namespace {
 
 MessageRequest DoItMessage(const QString& text, MessageStyle style) {
-  return MessageRequest{text, style, MessageButtons::kOk, kDoItCaption};
+  return MessageRequest{text, style, MessageButtons::kOk, kReportTitle};
 }
 
 // Padding never goes negative: a text longer than its column gets none.

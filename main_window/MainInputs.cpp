@@ -122,14 +122,14 @@ int32_t GetInputCalendar(MainInputs& in) {
 
 void ShowDateAsMDY(const DateRecord& date, MainInputs& in) {
   TypedDate typed = TypedDateOf(in);
-  ShowDateAsMDY(date, typed);
+  PutDateInMonthDayYear(date, typed);
   WriteTypedDate(typed, in);
 }
 
 void ShowDateAsYMD(const DateRecord& date, MainInputs& in, const DeeVersion& dee) {
   TypedDate typed = TypedDateOf(in);
   typed.calendar = CalendarByPosition(in.cboCalendar[1]);
-  ShowDateAsYMD(date, typed, dee);
+  PutDateInYearMonthDay(date, typed, dee);
   WriteTypedDate(typed, in);
 }
 

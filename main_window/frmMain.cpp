@@ -126,8 +126,8 @@ void frmMain::CreateControls() {
 
   // Side buttons and links. Help and the vernal equinox button exchange
   // places at start-up (ArrangeSideButtons), Quit moving level with Help.
-  cmdCalculate =
-      MakeButton(this, "cmdCalculate", kCalculateCaption, TwipsRect(7860, 160, 2250, 480));
+  cmdCalculate = MakeButton(this, "cmdCalculate", QStringLiteral("Calculate"),
+                            TwipsRect(7860, 160, 2250, 480));
   cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard",
                              TwipsRect(7860, 740, 2250, 480));
   cmdDateDifference =

@@ -22,12 +22,12 @@ RunCount ReadRunCount(QString& text, const QString& too_many) {
   if (text.isEmpty()) return result;
   if (!IsWholeNumber(text, false, QString())) {
     result.message =
-        Message("Invalid input for number of days.", MessageStyle::kInformation, kDoItCaption);
+        Message("Invalid input for number of days.", MessageStyle::kInformation, kReportTitle);
     return result;
   }
   const double count = LeadingNumber(text);
   if (count > kMostRows) {
-    result.message = Message(too_many, MessageStyle::kInformation, kDoItCaption);
+    result.message = Message(too_many, MessageStyle::kInformation, kReportTitle);
     return result;
   }
   result.count = static_cast<int>(count);
@@ -50,7 +50,7 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
   DateSequenceRows rows(run.first_jdn, run.dee);
   while (rows.rows() < run.days) {
     if (length > run.box.capacity) {
-      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kDoItCaption);
+      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kReportTitle);
       return output;  // no summary
     }
     const std::optional<DateSequenceRow> row = rows.Next();
@@ -90,7 +90,7 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBo
       break;  // the summary still follows
     }
     if (length > box.capacity) {
-      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kDoItCaption);
+      output.message = Message("Textbox is full.", MessageStyle::kExclamation, kReportTitle);
       return output;  // no summary
     }
     const VernalEquinoxRow row = *rows.Next();

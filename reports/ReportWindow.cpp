@@ -22,7 +22,7 @@ namespace orv {
 ReportWindow::ReportWindow(ReportHost& owner, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window), host(owner) {
   setWindowTitle(caption);
-  cmdDoIt = new QPushButton(kDoItCaption, this);
+  cmdDoIt = new QPushButton(QStringLiteral("Do it"), this);
   cmdDoIt->setObjectName("cmdDoIt");
   txbOutput = new QPlainTextEdit(this);
   txbOutput->setObjectName("txbOutput");
@@ -114,7 +114,7 @@ bool ReportWindow::ClearIfFullAndAgreed() {
   if (BoxState().length <= BoxState().capacity) return true;
   const MessageAnswer answer =
       ShowMessageBox({QStringLiteral("Textbox is full.  Clear it?"), MessageStyle::kNone,
-                      MessageButtons::kYesNo, kDoItCaption},
+                      MessageButtons::kYesNo, kReportTitle},
                      this);
   if (answer != MessageAnswer::kYes) return false;
   ClearOutput();

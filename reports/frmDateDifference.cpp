@@ -28,7 +28,7 @@ frmDateDifference::frmDateDifference(ReportHost& owner, QWidget* parent)
   txbFromDate = Make<QLineEdit>(this, "txbFromDate", TwipsRect(1300, 240, 3300, 330));
   MakeLabel(this, "lblToDate", "To:", TwipsRect(240, 720, 1000, 285));
   txbToDate = Make<QLineEdit>(this, "txbToDate", TwipsRect(1300, 680, 3300, 330));
-  cmdDoIt = MakeButton(this, "cmdDoIt", kDoItCaption, TwipsRect(5600, 220, 1500, 420));
+  cmdDoIt = MakeButton(this, "cmdDoIt", QStringLiteral("Do it"), TwipsRect(5600, 220, 1500, 420));
 
   MakeLabel(this, "lblDays", "Days:", TwipsRect(240, 1320, 2300, 285));
   txbDays = Make<QLineEdit>(this, "txbDays", TwipsRect(2600, 1280, 4500, 330));
@@ -77,7 +77,7 @@ void frmDateDifference::cmdDoIt_Click() {
     // no calendar list.
     QString text = boxes[i]->text();
     UserMessage message;
-    dates[i] = ReadTaggedDate(text, dee, message, kDoItCaption, CalendarByCode(kGregorianCode));
+    dates[i] = ReadTaggedDate(text, dee, message, kReportTitle, CalendarByCode(kGregorianCode));
     boxes[i]->setText(text);
     if (!dates[i]) {
       ShowMessageBox(*message, this);

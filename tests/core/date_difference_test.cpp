@@ -15,7 +15,7 @@ namespace {
 DateRecord Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
   QString typed = text;
   UserMessage message;
-  const std::optional<DateRecord> date = ReadTaggedDate(typed, dee, message, kDoItCaption);
+  const std::optional<DateRecord> date = ReadTaggedDate(typed, dee, message, kReportTitle);
   EXPECT_TRUE(date.has_value()) << text;
   return date.value_or(DateRecord{});
 }
@@ -90,10 +90,10 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   const CalendarInfo* gregorian = CalendarByCode(kGregorianCode);
   QString typed = " 2000-3-1 ce ";
   UserMessage message;
-  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption)->jdn, 2451605);
+  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle)->jdn, 2451605);
   EXPECT_EQ(typed, "2000-03-01 CE");
   typed = "2000-1-1";
-  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption, gregorian)->jdn,
+  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, gregorian)->jdn,
             2451545);
   EXPECT_EQ(typed, "2000-01-01 CE");
 
@@ -110,10 +110,10 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   };
   for (const Refusal& refusal : refusals) {
     typed = refusal.text;
-    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kDoItCaption, refusal.untagged));
+    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, refusal.untagged));
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->text, refusal.message) << refusal.text;
-    EXPECT_EQ(message->title, kDoItCaption);
+    EXPECT_EQ(message->title, kReportTitle);
   }
 }
 

@@ -33,7 +33,7 @@ TypedDate MonthDayYear(int month, int day, const QString& year, Era era, int32_t
 }
 
 MessageRequest Expected(const QString& text, MessageStyle style,
-                        const QString& title = kCalculateCaption) {
+                        const QString& title = kCalculationTitle) {
   return Message(text, style, title);
 }
 
@@ -237,8 +237,8 @@ TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
     TypedDate typed = YearMonthDay("", kJulianCode);
     typed.era = c.era_before;
     const DateRecord date{c.year, 3, 20, kJulianCode, 0, 1};
-    ShowDateAsMDY(date, typed);
-    ShowDateAsYMD(date, typed, kDeeCecilVersion);
+    PutDateInMonthDayYear(date, typed);
+    PutDateInYearMonthDay(date, typed, kDeeCecilVersion);
     EXPECT_EQ(typed.month, 3);
     EXPECT_EQ(typed.day, 20);
     EXPECT_EQ(typed.year, c.year_box) << c.year;
@@ -246,7 +246,7 @@ TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
     EXPECT_EQ(typed.year_month_day, c.year_month_day) << c.year;
   }
   TypedDate dee = YearMonthDay("", kDeeCode);
-  ShowDateAsYMD({1, 1, 1, kDeeCode, 0, 1}, dee, kDeeVersion);
+  PutDateInYearMonthDay({1, 1, 1, kDeeCode, 0, 1}, dee, kDeeVersion);
   EXPECT_EQ(dee.year_month_day, "1-01-01 D");
 }
 
