@@ -60,7 +60,7 @@ struct Program {
     main.Form_Load();
     main.Timer1->stop();
     main.optInputDateWithAYN->click();
-    main.cboCalendar[1]->setCurrentIndex(CalendarByCode(kGregorianCode)->list_position);
+    main.cboCalendar[1]->setCurrentIndex(CalendarByCode(kGregorianCode)->saved_index);
     main.txbYearCEJC->setText("1200-01-01 CE");
     main.Timer1_Timer();
   }

@@ -31,9 +31,9 @@ const CalendarInfo* CalendarByCode(int32_t code) {
   return nullptr;
 }
 
-const CalendarInfo* CalendarByPosition(int list_position) {
+const CalendarInfo* CalendarBySavedIndex(int saved_index) {
   for (const CalendarInfo& calendar : kCalendars) {
-    if (calendar.list_position == list_position) return &calendar;
+    if (calendar.saved_index == saved_index) return &calendar;
   }
   return nullptr;
 }

@@ -22,9 +22,11 @@ namespace orv {
 using MonthNameList = std::array<std::string_view, 13>;
 
 struct CalendarInfo {
-  CalendarId id;          // its place in this table
-  int32_t code;           // its letter in the Date record (DateRecord::calendar)
-  int list_position;      // in the calendar lists and the saved "CalNdx" (0 = none)
+  CalendarId id;  // its place in this table
+  int32_t code;   // its letter in the Date record (DateRecord::calendar)
+  // Its number in the saved setting "CalNdx" (0 = none), which is also its
+  // place in the windows' calendar lists.
+  int saved_index;
   std::string_view key;   // lower-case name for the command line and JSON
   std::string_view name;  // "Gregorian"; empty: the Dee version's name
   std::string_view tag;   // year-month-day tag "CE"; empty: the Dee version's designation
@@ -51,7 +53,7 @@ bool IsJulianLeapYear(int32_t year);
 
 // Lookups; null when no calendar matches.
 const CalendarInfo* CalendarByCode(int32_t code);
-const CalendarInfo* CalendarByPosition(int list_position);
+const CalendarInfo* CalendarBySavedIndex(int index);
 const CalendarInfo* CalendarByKey(std::string_view key);
 // Exact tag, with the Dee version's designation as the Dee tag.
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee);

@@ -8,8 +8,8 @@
 
 namespace orv {
 
-// The icon of a message; the values are the classic style codes.
-enum class MessageStyle { kNone = 0, kStop = 16, kExclamation = 48, kInformation = 64 };
+// The icon of a message.
+enum class MessageStyle { kNone, kStop, kExclamation, kInformation };
 enum class MessageButtons { kOk, kYesNo };
 enum class MessageAnswer { kOk, kYes, kNo };
 

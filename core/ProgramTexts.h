@@ -37,7 +37,7 @@ struct ProgramIdentity {
 void InitProgramIdentity(int major_version, int minor_version);
 const ProgramIdentity& Identity();
 
-// The main window's caption: title, a space, version ("Orvantis 1.06").
-QString ProgramCaption();
+// The program's title, a space and its version ("Orvantis 1.06").
+QString ProgramTitleWithVersion();
 
 }  // namespace orv

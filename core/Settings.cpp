@@ -53,7 +53,7 @@ RestoredSettings RestoreSettings(const std::optional<QString>& jdn,
   restored.dee = *dee == QStringLiteral("D") ? kDeeVersion : kDeeCecilVersion;
   const double position = std::fabs(std::nearbyint(LeadingNumber(*calendar_index)));
   restored.calendar = position >= 1 && position <= kCalendarCount
-                          ? CalendarByPosition(static_cast<int>(position))
+                          ? CalendarBySavedIndex(static_cast<int>(position))
                           : nullptr;
   restored.notation =
       calendar_index->startsWith(u'-') ? Notation::kYearMonthDay : Notation::kMonthDayYear;
@@ -61,28 +61,28 @@ RestoredSettings RestoreSettings(const std::optional<QString>& jdn,
 }
 
 SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> notation,
-                           const std::array<int, 2>& list_positions, bool found_in_gregorian,
+                           const std::array<int, 2>& list_indexes, bool found_in_gregorian,
                            bool found_in_julian, const DeeVersion& dee) {
   SettingsToSave settings;
   settings.jdn = shown_jdn;
   RemoveChars(settings.jdn, kTypedGroupSeparators);
   if (settings.jdn.isEmpty()) settings.jdn = QStringLiteral("0");
-  settings.month_day_year_calendar = list_positions[0];
+  settings.month_day_year_calendar = list_indexes[0];
   if (!notation) {
     settings.calendar_index = QStringLiteral("0");
   } else {
     const bool weekday_shown = *notation == Notation::kMonthDayYear &&
-                               CalendarByPosition(list_positions[0]) == nullptr &&
-                               list_positions[0] > 0;
+                               CalendarBySavedIndex(list_indexes[0]) == nullptr &&
+                               list_indexes[0] > 0;
     if (weekday_shown) {
       if (found_in_gregorian) {
-        settings.month_day_year_calendar = CalendarByCode(kGregorianCode)->list_position;
+        settings.month_day_year_calendar = CalendarByCode(kGregorianCode)->saved_index;
       } else if (found_in_julian) {
-        settings.month_day_year_calendar = CalendarByCode(kJulianCode)->list_position;
+        settings.month_day_year_calendar = CalendarByCode(kJulianCode)->saved_index;
       }
     }
     const bool year_month_day = *notation == Notation::kYearMonthDay;
-    const int position = year_month_day ? list_positions[1] : settings.month_day_year_calendar;
+    const int position = year_month_day ? list_indexes[1] : settings.month_day_year_calendar;
     settings.calendar_index =
         (year_month_day ? QStringLiteral("-") : QString()) + QString::number(position);
   }

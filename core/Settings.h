@@ -55,7 +55,7 @@ struct SettingsToSave {
 // input (none: no complete input) and the two calendar lists' positions. A
 // weekday test on display saves the calendar in which it found its answer.
 SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> notation,
-                           const std::array<int, 2>& list_positions, bool found_in_gregorian,
+                           const std::array<int, 2>& list_indexes, bool found_in_gregorian,
                            bool found_in_julian, const DeeVersion& dee);
 
 }  // namespace orv

@@ -45,7 +45,7 @@ void Timer1Tick(ControlStates& c, MainState& state,
   in.txbYearCEJC = in.txbYearCEJC.toUpper();
 
   if (named != nullptr && in.cboCalendar[1] == kNoCalendar) {
-    in.cboCalendar[1] = named->list_position;
+    in.cboCalendar[1] = named->saved_index;
   }
   c.cmdCopyResult_enabled = c.txbOutputGC_visible;
 }

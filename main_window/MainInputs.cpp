@@ -27,7 +27,7 @@ TypedDate TypedDateOf(const MainInputs& in, int16_t input_date_type = kNoComplet
   typed.year = in.txbYearADBCetc;
   typed.era = in.cboYearDesADBCetc >= 0 ? static_cast<Era>(in.cboYearDesADBCetc) : Era::kNone;
   const int position = in.cboCalendar[static_cast<int>(typed.notation)];
-  typed.calendar = CalendarByPosition(position);
+  typed.calendar = CalendarBySavedIndex(position);
   if (typed.notation == Notation::kMonthDayYear && position >= kFirstWeekdayPosition) {
     typed.weekday = position - kFirstWeekdayPosition;
   }
@@ -107,16 +107,16 @@ Calculation CalculateInput(MainInputs& in, MainState& state) {
 }
 
 int32_t GetInputCalendar(MainInputs& in) {
-  const int gregorian = CalendarByCode(kGregorianCode)->list_position;
+  const int gregorian = CalendarByCode(kGregorianCode)->saved_index;
   if (in.optInputDateWithoutAYN) {
-    if (CalendarByPosition(in.cboCalendar[0]) == nullptr) in.cboCalendar[0] = gregorian;
+    if (CalendarBySavedIndex(in.cboCalendar[0]) == nullptr) in.cboCalendar[0] = gregorian;
     in.cboCalendar[1] = in.cboCalendar[0];
   } else if (in.optInputDateWithAYN) {
     if (in.cboCalendar[1] == kNoCalendar) in.cboCalendar[1] = gregorian;
     in.cboCalendar[0] = in.cboCalendar[1];
   }
   const CalendarInfo* calendar =
-      CalendarByPosition(in.optInputDateWithAYN ? in.cboCalendar[1] : in.cboCalendar[0]);
+      CalendarBySavedIndex(in.optInputDateWithAYN ? in.cboCalendar[1] : in.cboCalendar[0]);
   return calendar != nullptr ? calendar->code : kGregorianCode;
 }
 
@@ -128,7 +128,7 @@ void ShowDateAsMDY(const DateRecord& date, MainInputs& in) {
 
 void ShowDateAsYMD(const DateRecord& date, MainInputs& in, const DeeVersion& dee) {
   TypedDate typed = TypedDateOf(in);
-  typed.calendar = CalendarByPosition(in.cboCalendar[1]);
+  typed.calendar = CalendarBySavedIndex(in.cboCalendar[1]);
   PutDateInYearMonthDay(date, typed, dee);
   WriteTypedDate(typed, in);
 }
@@ -142,7 +142,7 @@ int32_t GetYear(const MainInputs& in, int16_t input_date_type) {
 
 QString InputCalendarName(const MainInputs& in, const MainState& state) {
   if (state.intInputDateType == kNoCompleteInput) return QString();
-  const CalendarInfo* calendar = CalendarByPosition(in.cboCalendar[state.intInputDateType]);
+  const CalendarInfo* calendar = CalendarBySavedIndex(in.cboCalendar[state.intInputDateType]);
   if (calendar == nullptr) {
     // A weekday in the month-day-year list: its name, as the list shows it.
     const int position = in.cboCalendar[state.intInputDateType];

@@ -17,7 +17,7 @@
 namespace orv {
 
 // List positions; position 0 of every list is the empty item, then the
-// calendars in table order (CalendarInfo::list_position), and in the
+// calendars in table order (CalendarInfo::saved_index), and in the
 // month-day-year list the weekdays after them.
 inline constexpr int kNoCalendar = 0;
 inline constexpr int kFirstWeekdayPosition = kCalendarCount + 1;  // Sunday ... Saturday

@@ -82,7 +82,7 @@ void frmMain::optInputDateWithAYN_Click() {
     for (const int32_t code : {kGregorianCode, kJulianCode}) {
       const CalendarInfo& calendar = *CalendarByCode(code);
       if (txbYearCEJC->text().contains(QStringOf(calendar.tag))) {
-        cboCalendar[1]->setCurrentIndex(calendar.list_position);
+        cboCalendar[1]->setCurrentIndex(calendar.saved_index);
         break;
       }
     }

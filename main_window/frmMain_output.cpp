@@ -88,7 +88,7 @@ void frmMain::FillLists() {
 
 void frmMain::cboCalendar_Click(int index) {
   if (index != 1) return;
-  const CalendarInfo* calendar = CalendarByPosition(cboCalendar[1]->currentIndex());
+  const CalendarInfo* calendar = CalendarBySavedIndex(cboCalendar[1]->currentIndex());
   txbYearCEJC->setText(calendar != nullptr
                            ? TagsForCalendar(txbYearCEJC->text(), *calendar, dee_version)
                            : txbYearCEJC->text().toUpper());
@@ -117,9 +117,8 @@ void frmMain::ApplyDeeVersion() {
   txbOutputDEEwithAYN->setAccessibleName(lblDee->text() + " year-month-day");
   for (size_t i = 0; i < kCalendarCount; ++i) {
     const CalendarInfo& calendar = kCalendars[i];
-    cboCalendar[0]->setItemText(calendar.list_position, CalendarListName(calendar, dee_version));
-    cboCalendar[1]->setItemText(calendar.list_position,
-                                ProlepticCalendarName(calendar, dee_version));
+    cboCalendar[0]->setItemText(calendar.saved_index, CalendarListName(calendar, dee_version));
+    cboCalendar[1]->setItemText(calendar.saved_index, ProlepticCalendarName(calendar, dee_version));
     strTagExplanation[i] = TagExplanation(calendar, dee_version);
   }
   if (cmdCalculate->isEnabled() && shown && blnStartupCompleted) {

@@ -40,7 +40,7 @@ void frmMain::LoadSettings() {
   intInputDateType = static_cast<int16_t>(notation);
   (restored.notation == Notation::kYearMonthDay ? optInputDateWithAYN : optInputDateWithoutAYN)
       ->setChecked(true);
-  cboCalendar[notation]->setCurrentIndex(restored.calendar->list_position);
+  cboCalendar[notation]->setCurrentIndex(restored.calendar->saved_index);
   if (restored.notation == Notation::kYearMonthDay) {
     ShowDateAsYMD(date);
   } else {

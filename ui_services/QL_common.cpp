@@ -93,6 +93,6 @@ bool SetFocusIfAvailable(QAbstractButton* button) {
   return true;
 }
 
-void ShowProgramCaption(QWidget* main_window) { main_window->setWindowTitle(ProgramCaption()); }
+void ShowProgramCaption(QWidget* main_window) { main_window->setWindowTitle(ProgramTitleWithVersion()); }
 
 }  // namespace orv

@@ -113,9 +113,9 @@ TEST_F(ProgramTextsTest, IdentityAndCaption) {
   ASSERT_EQ(Load("310 Orvantis Project\n"), 1);
   InitProgramIdentity(1, 0);
   EXPECT_EQ(Identity().strPublisher, "Orvantis Project");
-  EXPECT_EQ(ProgramCaption(), "Orvantis 1.06");
+  EXPECT_EQ(ProgramTitleWithVersion(), "Orvantis 1.06");
   InitProgramIdentity(7, 4);
-  EXPECT_EQ(ProgramCaption(), "Orvantis 7.46");
+  EXPECT_EQ(ProgramTitleWithVersion(), "Orvantis 7.46");
 }
 
 }  // namespace
