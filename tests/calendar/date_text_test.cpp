@@ -8,9 +8,8 @@
 namespace orv {
 namespace {
 
-TEST(DayOfWeekName, NamesAndOutOfRange) {
-  EXPECT_EQ(DayOfWeekName(0), "Sunday");
-  EXPECT_EQ(DayOfWeekName(6), "Saturday");
+// The names themselves reach every result (core DateTexts, weekday tests).
+TEST(DayOfWeekName, OutOfRangeNamesNothing) {
   EXPECT_EQ(DayOfWeekName(7), "");
   EXPECT_EQ(DayOfWeekName(-1), "");
 }
@@ -22,9 +21,8 @@ TEST(TimeOfDayText, FractionsOfADay) {
     const char* text;
   };
   const Case cases[] = {
-      {0.5, true, "12:00:00"},   {0.99999999, true, "23:59:59"},     {1.0, true, "XX:XX:XX"},
-      {-0.1, true, "XX:XX:XX"},  {3601.0 / 86400, true, "01:00:01"}, {0.75, false, "18:00"},
-      {1.0 / 3, false, "08:00"},
+      {0.99999999, true, "23:59:59"},     {1.0, true, "XX:XX:XX"}, {-0.1, true, "XX:XX:XX"},
+      {3601.0 / 86400, true, "01:00:01"}, {0.75, false, "18:00"},  {1.0 / 3, false, "08:00"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TimeOfDayText(c.fraction, c.seconds), c.text) << c.fraction;

@@ -35,25 +35,21 @@ Finished Orvc(const QStringList& arguments, const QByteArray& input = {},
 TEST(Orvc, ConvertsInBothNotationsAndAllCalendars) {
   struct Case {
     QStringList arguments;
-    const char* first_line;
-    const char* jdn_line;
+    const char* first_line;  // the lines' form: the core's DateTexts test
   };
   const Case cases[] = {
       {{"convert", "-4712-01-01 JC"},
-       "Gregorian Calendar: November 24, 4714 BCE       -4713-11-24 CE",
-       "Julian day number:  0"},
-      {{"convert", "--dee", "D", "1-01-01 D"},
-       "Gregorian Calendar: December 31, 1 BCE          0-12-31 CE",
-       "Julian day number:  1,721,425"},
+       "Gregorian Calendar: November 24, 4714 BCE       -4713-11-24 CE"},
+      {{"convert", "1-01-01 D"},  // the tag names the Dee version
+       "Gregorian Calendar: December 31, 1 BCE          0-12-31 CE"},
       {{"convert", "--mdy", "10", "5", "1,582", "AD", "--calendar", "julian"},
-       "Gregorian Calendar: October 15, 1582 AD         1582-10-15 CE",
-       "Julian day number:  2,299,161"},
+       "Gregorian Calendar: October 15, 1582 AD         1582-10-15 CE"},
       {{"convert", "--plus", "--months", "1", "2000-01-31 CE"},
-       "Gregorian Calendar: February 29, 2000 CE        2000-02-29 CE",
-       "Julian day number:  2,451,604"},
+       "Gregorian Calendar: February 29, 2000 CE        2000-02-29 CE"},
       {{"convert", "--minus", "--years", "1", "--era", "AD", "1-06-15 CE"},
-       "Gregorian Calendar: June 15, 1 BC               0-06-15 CE",
-       "Julian day number:  1,721,226"},
+       "Gregorian Calendar: June 15, 1 BC               0-06-15 CE"},
+      {{"convert", "--jdn", "2,451,545.5"},  // the day-number field's reader
+       "Gregorian Calendar: January 2, 2000 CE          2000-01-02 CE"},
   };
   for (const Case& c : cases) {
     const Finished run = Orvc(c.arguments);
@@ -61,8 +57,6 @@ TEST(Orvc, ConvertsInBothNotationsAndAllCalendars) {
     const QStringList lines = run.out.split('\n');
     ASSERT_EQ(lines.size(), 6) << run.out.toStdString();  // five lines and the final line feed
     EXPECT_EQ(lines[0], c.first_line);
-    EXPECT_EQ(lines[3], c.jdn_line);
-    EXPECT_FALSE(run.out.contains(" \n")) << "no trailing spaces";
   }
 }
 
@@ -112,7 +106,7 @@ TEST(Orvc, RefusalsPrintTheProgramsMessages) {
   const Case cases[] = {
       {{"convert", "2000-01-01 JC", "--calendar", "gregorian"},
        "Inconsistent calendar designations in year-month-day date.\n"},
-      {{"convert", "2000-01-01 BC"},
+      {{"convert", "2000-01-01 BC"},  // a message of two lines
        "The calendar designators 'AD' and 'BC'\ncan only be used with month,day,year dates.\n"},
       {{"convert", "--dee", "DC", "2017-03-21 D"}, "Invalid input date\n"},
       {{"equinoxes", "4001"},
@@ -134,13 +128,6 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
   const Case cases[] = {
       {{"frobnicate"}, "orvc: unknown command 'frobnicate'"},
       {{"convert", "--csv", "2000-01-01"}, "orvc: convert does not take --csv"},
-      {{"convert", "--count", "3", "2000-01-01"}, "orvc: convert does not take --count"},
-      {{"convert", "--mean", "2000-01-01"}, "orvc: convert does not take --mean"},
-      {{"weekday", "--csv", "--mdy", "1", "1", "2000", "AD", "Saturday"},
-       "orvc: weekday does not take --csv"},
-      {{"sequence", "--longitude", "5:0", "2000-01-01"},
-       "orvc: sequence does not take --longitude"},
-      {{"diff", "--csv", "2000-01-01", "2000-02-01"}, "orvc: diff does not take --csv"},
       {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
        "orvc: diff does not take --mdy"},
       {{"convert", "--calendar", "x", "1"}, "orvc: --calendar must be gregorian, julian or dee"},
@@ -164,20 +151,17 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
   EXPECT_TRUE(Orvc({}).err.contains("\n       orvc diff [options] FROM TO\n"));
 }
 
-TEST(Orvc, JdnTakesTheFormsOfTheWindowsField) {
-  EXPECT_TRUE(Orvc({"convert", "--jdn", "2,451,545"}).out.contains("January 1, 2000"));
-  EXPECT_TRUE(Orvc({"convert", "--jdn", "2451545.5"}).out.contains("January 2, 2000"));
-}
-
 TEST(Orvc, BatchInputIsUtf8AndNoLineIsLost) {
   const Finished foreign = Orvc({"convert", "-"}, "\xff\xfe\n2000-01-01 CE\n1582-10-05 JC\n");
   EXPECT_EQ(foreign.status, 2);
   EXPECT_EQ(foreign.err, "line 1: The line is not UTF-8 text.\n");
   EXPECT_EQ(foreign.out.count("Julian day number:"), 2);
+  // A byte-order mark and CR LF; each line's tag names its own Dee version.
   const Finished marked = Orvc({"convert", "-"},
                                "\xef\xbb\xbf"
-                               "2000-01-01 CE\r\n");
+                               "1-01-01 D\r\n1-01-01 DC\r\n");
   EXPECT_EQ(marked.status, 0) << marked.err.toStdString();
+  EXPECT_TRUE(marked.out.contains("Dee Calendar:       January 1, 1 CE"));
   // A 16 MB line is refused like any other, and the next line converts.
   const Finished huge =
       Orvc({"convert", "-"}, QByteArray("1,000,").repeated(2800000) + "\n2000-01-01 CE\n");
@@ -200,7 +184,6 @@ TEST(Orvc, AnswersEachLineAtOnceFromAPipe) {
 TEST(Orvc, OptionNumbersAreDigitsOnly) {
   for (const QStringList& arguments :
        {QStringList{"convert", "--plus", "--months", "1e9", "2000-01-01 CE"},
-        QStringList{"convert", "--plus", "--months", "1x", "2000-01-01 CE"},
         QStringList{"convert", "--plus", "--days", "1,00", "2000-01-01 CE"},
         QStringList{"sequence", "--count", "-3", "2000-01-01 CE"}}) {
     const Finished run = Orvc(arguments);
@@ -221,21 +204,12 @@ TEST(Orvc, OutputIsTheSameInEveryLocale) {
                   .out.contains("2,460,389.6295"));
 }
 
-TEST(Orvc, TheTagNamesTheDeeVersion) {
-  const Finished dee = Orvc({"convert", "1-01-01 D"});
-  EXPECT_EQ(dee.status, 0) << dee.err.toStdString();
-  EXPECT_TRUE(dee.out.contains("Dee Calendar:       January 1, 1 CE"));
-  EXPECT_EQ(Orvc({"convert", "-"}, "1-01-01 D\n1-01-01 DC\n").status, 0) << "line by line";
-}
-
 TEST(Orvc, WeekdayTest) {
   const Finished gregorian = Orvc({"weekday", "--mdy", "January", "1", "2000", "AD", "Saturday"});
   EXPECT_EQ(gregorian.status, 0);
   EXPECT_TRUE(
       gregorian.out.endsWith("Day of week:        Saturday\nFound in: Gregorian Calendar\n"));
   EXPECT_EQ(Orvc({"weekday", "--mdy", "January", "1", "2000", "AD", "Sunday"}).status, 1);
-  EXPECT_EQ(Orvc({"weekday", "--mdy", "January", "1", "1200", "AD", "sat"}).status, 0)
-      << "weekday names may be cut short";
 
   const Finished impossible = Orvc({"weekday", "--mdy", "February", "30", "2000", "AD", "Monday"});
   EXPECT_EQ(impossible.status, 2);
@@ -243,25 +217,24 @@ TEST(Orvc, WeekdayTest) {
   EXPECT_TRUE(impossible.out.isEmpty());
 
   const Finished json =
-      Orvc({"weekday", "--json", "--mdy", "January", "1", "1200", "AD", "Saturday"});
-  QJsonParseError error;
-  const QJsonObject answer = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
-  ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
-  EXPECT_EQ(answer["found_in"].toArray().size(), 2);
+      Orvc({"weekday", "--json", "--mdy", "January", "1", "1200", "AD", "sat"});  // cut short
+  // Nothing but JSON: anything else on standard output leaves no object.
+  const QJsonObject answer = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(answer["found_in"].toArray().size(), 2) << json.out.toStdString();
   EXPECT_EQ(answer["day"]["jdn"].toInt(), 2159358);
 }
 
 TEST(Orvc, ReportOptionsReachTheReports) {
-  const Finished sequence = Orvc({"sequence", "--count", "3", "--dee", "D", "2016-02-26 CE"});
-  EXPECT_EQ(sequence.status, 0);
-  EXPECT_EQ(sequence.out.count("\n   2016-"), 3) << sequence.out.toStdString();
-  EXPECT_TRUE(sequence.out.contains(" D ")) << "the Dee version of --dee";
+  // --dee reaches the sequence's rows (the 26th is the 27th in the Dee
+  // version); --count and what the rows name: the report-format test.
+  const QString sequence = Orvc({"sequence", "--count", "1", "--dee", "D", "2016-02-26 CE"}).out;
+  EXPECT_TRUE(sequence.contains("Dee date") &&
+              sequence.contains("2016-02-26 CE        2016-02-27 D "));
   const Finished table =
       Orvc({"equinoxes", "--count", "2", "--longitude", "74:30", "--mean", "1582"});
   EXPECT_EQ(table.status, 0);
-  EXPECT_TRUE(table.out.contains("for 74d30m W: ")) << table.out.toStdString();
-  EXPECT_TRUE(table.out.contains("\n  1582 ")) << "a bare year";
-  EXPECT_TRUE(table.out.contains(" m ")) << "mean solar time";
+  // A bare year's row in mean time ("m") at 74d30m W (18:48 at 77d0m W).
+  EXPECT_TRUE(table.out.contains("1582-03-20 CE 23:56 m   1582-03-20 DC 18:58 m"));
   EXPECT_EQ(
       Orvc({"equinoxes", "--count", "2", "--longitude", "74:30", "--mean", "1582-06-01 CE"}).out,
       table.out)
@@ -276,13 +249,10 @@ TEST(Orvc, HelpAndVersion) {
   }
   // Each command's help shows its own options and no other command's.
   const QString convert = Orvc({"convert", "--help"}).out;
-  for (const char* option : {"--calendar", "--dee", "--days", "--json"}) {
+  for (const char* option : {"--calendar NAME", "--dee", "--days", "--json"}) {
     EXPECT_TRUE(convert.contains(option)) << option;
   }
   EXPECT_FALSE(convert.contains("--longitude"));
-  const QString equinoxes = Orvc({"equinoxes", "--help"}).out;
-  EXPECT_TRUE(equinoxes.contains("--longitude DEG:MIN"));
-  EXPECT_FALSE(equinoxes.contains("--jdn"));
   EXPECT_EQ(Orvc({"--version"}).out, "orvc 1.0\n");
 }
 

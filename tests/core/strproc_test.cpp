@@ -34,11 +34,10 @@ TEST(StrProcNumbers, WholeNumbers) {
     bool whole;
   };
   const Case cases[] = {
-      {"1,000", false, ",. ", true}, {"1 000", false, ",. ", true}, {"1e3", false, ",. ", false},
-      {"", false, ",. ", false},     {"   ", false, "", false},     {" 12 ", false, "", true},
-      {"-12", false, "", false},     {"-12", true, "", true},       {"+12", true, "", true},
-      {"-", true, "", true},         {"1-2", true, "", false},      {"--1", true, "", false},
-      {"\t12", false, "", false},
+      {"1,000", false, ",. ", true}, {"1e3", false, ",. ", false}, {"", false, ",. ", false},
+      {"   ", false, "", false},     {" 12 ", false, "", true},    {"-12", false, "", false},
+      {"-12", true, "", true},       {"+12", true, "", true},      {"-", true, "", true},
+      {"1-2", true, "", false},      {"--1", true, "", false},     {"\t12", false, "", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(IsWholeNumber(c.text, c.sign_allowed, c.extra), c.whole) << c.text;

@@ -53,7 +53,6 @@ class frmMainTest : public QObject, MainWindowHarness {
     QVERIFY(window->txbOutputGC->isHidden());
     QVERIFY(window->cmdCalculate->isEnabled());
     QCOMPARE(window->lblDee->text(), QString("Dee-Cecil:"));
-    QCOMPARE(window->dee_version, kDeeCecilVersion);
     QCOMPARE(window->cmdQLsoftware->text(), QString("Vernal equinoxes"));
     QCOMPARE(window->cmdQuit->y(), window->cmdHelp->y());
   }
@@ -74,12 +73,14 @@ class frmMainTest : public QObject, MainWindowHarness {
     QVERIFY(messages->requests.empty());
   }
 
-  void typingKeepsTheYearBoxAsTyped() {
-    ChooseMonthDayYear(3, 15, "", kEraAD, kGregorian);
+  void monthDayYearDateKeepsTheYearAsTypedAndCalculatesOnEnter() {
+    ChooseMonthDayYear(3, 15, "", kEraBC, kJulian);
     QTest::keyClicks(window->txbYearADBCetc, "1 000");
     QCOMPARE(window->txbYearADBCetc->text(), QString("1 000"));
     QTest::keyClick(window->txbYearADBCetc, Qt::Key_Return);
-    QCOMPARE(window->txbOutputGC->text(), QString("March 15, 1000 AD"));
+    QCOMPARE(window->txbOutputJC->text(), QString("March 15, 1000 BC"));
+    QCOMPARE(window->txbOutputJCwithAYN->text(), QString("-999-03-15 JC"));
+    QCOMPARE(window->txbOutputGC->text(), QString("March 6, 1000 BC"));
   }
 
   void aDayNumberGoesIntoTheInputAndIsCalculated() {
@@ -94,14 +95,6 @@ class frmMainTest : public QObject, MainWindowHarness {
     QCOMPARE(messages->requests.size(), size_t{1});
     QVERIFY(messages->requests[0].text.startsWith("Julian day number out of range."));
     QCOMPARE(window->txbYearCEJC->text(), QString("1999-12-19 JC"));
-  }
-
-  void monthDayYearDateCalculatesOnClick() {
-    ChooseMonthDayYear(3, 15, "44", kEraBC, kJulian);
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QCOMPARE(window->txbOutputJC->text(), QString("March 15, 44 BC"));
-    QCOMPARE(window->txbOutputJCwithAYN->text(), QString("-43-03-15 JC"));
-    QCOMPARE(window->txbOutputGC->text(), QString("March 13, 44 BC"));
   }
 
   void theUpkeepKeepsTheSelectionAndCaret() {
@@ -146,15 +139,16 @@ class frmMainTest : public QObject, MainWindowHarness {
     QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-01 DC"));
     window->optDee->click();
-    QCOMPARE(window->dee_version, kDeeVersion);
     QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-02 D"));
     QCOMPARE(window->txbOutputGCwithAYN->text(), QString("2000-01-01 CE"));
     QCOMPARE(window->lblDee->text(), QString("Dee:"));
+    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee:"));
     QCOMPARE(window->cboCalendar[1]->itemText(kDee), QString("Proleptic Dee"));
     QCOMPARE(window->strTagExplanation[2],
              QString("'D' = the proleptic Dee Calendar with astronomical year numbering"));
     window->optDeeCecil->click();
     QCOMPARE(window->txbOutputDEEwithAYN->text(), QString("2000-01-01 DC"));
+    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee-Cecil:"));
   }
 
   void choosingACalendarRewritesTheTag() {
@@ -211,7 +205,6 @@ class frmMainTest : public QObject, MainWindowHarness {
     Start();
     QVERIFY(window->optInputDateWithAYN->isChecked());
     QVERIFY(window->optDee->isChecked());
-    QCOMPARE(window->dee_version, kDeeVersion);
     QCOMPARE(window->cboCalendar[1]->currentText(), QString("Proleptic Gregorian"));
     QCOMPARE(window->txbYearCEJC->text(), QString("2000-01-01 CE"));
     QCOMPARE(window->txbOutputGCwithAYN->text(), QString("2000-01-01 CE"));
@@ -283,17 +276,10 @@ class frmMainTest : public QObject, MainWindowHarness {
     SetBrowserOpener(nullptr);
     QCOMPARE(opened,
              (QStringList{"http://www.orvantis.example/manual", "http://www.orvantis.example"}));
-    QCOMPARE(messages->requests.size(), size_t{2});
-    QCOMPARE(messages->requests[0].title, QString("Cannot launch web browser"));
+    QCOMPARE(messages->requests.size(), size_t{2});  // the failures' texts: weblink_test
     QVERIFY(window->lblOnlineUserManual->toolTip().endsWith("at www.orvantis.example/manual"));
     QCOMPARE(window->lblQuillon->palette().color(QPalette::WindowText), QColor(0, 255, 255));
   }
-  void theDeeOutputsAreNamedAfterTheVersion() {
-    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee-Cecil:"));
-    window->optDee->click();
-    QCOMPARE(window->txbOutputDEE->accessibleName(), QString("Dee:"));
-  }
-
   void tabOrderFollowsTheSideColumn() {
     QCOMPARE(window->cmdDateSequence->nextInFocusChain(), window->cmdQLsoftware);
     QCOMPARE(window->cmdQLsoftware->nextInFocusChain(), window->cmdHelp);

@@ -24,6 +24,14 @@ using namespace orv;
 class WindowServicesTest : public QObject {
   Q_OBJECT
 
+  // A file of these bytes in the folder; its path, or nothing when it cannot be written.
+  static QString WriteFile(const QTemporaryDir& folder, const QByteArray& bytes) {
+    QFile file(folder.filePath("view.txt"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+      return {};
+    return file.fileName();
+  }
+
  private slots:
   void backColourReachesOnlyWhatSitsOnTheBackground() {
     QWidget window;
@@ -95,13 +103,8 @@ class WindowServicesTest : public QObject {
     QVERIFY(cut.endsWith("x\r\n\r\nNOTE: Entire contents of file have not been displayed.\r\n"));
 
     QTemporaryDir folder;
-    const QString path = folder.filePath("big.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(70000, 'y'));
-    file.close();
     frmView viewer;
-    viewer.strFilename = path;
+    viewer.strFilename = WriteFile(folder, QByteArray(70000, 'y'));
     viewer.show();
     QVERIFY(viewer.txbText1->toPlainText().startsWith("NOTE: This file is too large"));
     QCOMPARE(viewer.txbText1->textCursor().position(), 0);
@@ -109,13 +112,8 @@ class WindowServicesTest : public QObject {
 
   void viewerReadsOnceUntilClosedThroughItsFrame() {
     QTemporaryDir folder;
-    const QString path = folder.filePath("help.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("first\n");
-    file.close();
     frmView viewer;
-    viewer.strFilename = path;
+    viewer.strFilename = WriteFile(folder, "first\n");
     viewer.show();
     QCOMPARE(viewer.files_read, 1);
     QTest::keyClick(&viewer, Qt::Key_Escape);  // Escape is Close
@@ -136,13 +134,8 @@ class WindowServicesTest : public QObject {
     const QByteArray contents[] = {QByteArray(kBinary, sizeof kBinary - 1),
                                    QByteArray("M\xe4rz 1582\n")};  // Latin-1, not UTF-8
     for (const QByteArray& bytes : contents) {
-      const QString path = folder.filePath("odd.txt");
-      QFile file(path);
-      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      file.write(bytes);
-      file.close();
       frmView viewer;
-      viewer.strFilename = path;
+      viewer.strFilename = WriteFile(folder, bytes);
       viewer.show();
       QVERIFY(viewer.isVisible());
       QVERIFY(!viewer.txbText1->toPlainText().isEmpty());
@@ -164,10 +157,7 @@ class WindowServicesTest : public QObject {
 
   void viewerExplainsAnEmptyOrMissingFile() {
     QTemporaryDir folder;
-    const QString empty = folder.filePath("empty.txt");
-    QFile file(empty);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString empty = WriteFile(folder, {});
     MessageBoxRecorder messages;
     for (const QString& path : {empty, folder.filePath("missing.txt")}) {
       frmView viewer;
