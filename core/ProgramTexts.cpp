@@ -82,6 +82,8 @@ void InitProgramIdentity(int major_version, int minor_version) {
 
 const ProgramIdentity& Identity() { return MutableIdentity(); }
 
-QString ProgramTitleWithVersion() { return Identity().strProgramTitle + u' ' + Identity().strVersion; }
+QString ProgramTitleWithVersion() {
+  return Identity().strProgramTitle + u' ' + Identity().strVersion;
+}
 
 }  // namespace orv

@@ -93,6 +93,8 @@ bool SetFocusIfAvailable(QAbstractButton* button) {
   return true;
 }
 
-void ShowProgramCaption(QWidget* main_window) { main_window->setWindowTitle(ProgramTitleWithVersion()); }
+void ShowProgramCaption(QWidget* main_window) {
+  main_window->setWindowTitle(ProgramTitleWithVersion());
+}
 
 }  // namespace orv
