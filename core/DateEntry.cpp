@@ -298,7 +298,7 @@ QString YearMonthDayText(const DateRecord& date, const QString& tag) {
   return QString::fromStdString(text);
 }
 
-UserMessage ArithBoxLeft(QString& text) {
+UserMessage CheckTypedAmount(QString& text) {
   QString value = TrimSpaces(text);
   if (value.startsWith('-')) {
     return Message("Negative values not permitted in the arithmetical function.",

@@ -123,9 +123,10 @@ struct ArithmeticInput {
 };
 using ArithmeticValues = std::array<int32_t, 4>;
 
-// What happens when an amount box is left: a message for a negative value
-// (the text stays) or for other characters (the box is emptied).
-UserMessage ArithBoxLeft(QString& text);
+// The check of an amount as typed, once the user is done with it: a message
+// for a negative value (the text stays) or for other characters than digits
+// and group separators (the text is emptied).
+UserMessage CheckTypedAmount(QString& text);
 
 // Reads the four amounts. Refuses a negative value, and one beyond 32 bits.
 bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,

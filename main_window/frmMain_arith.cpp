@@ -5,7 +5,7 @@ namespace orv {
 
 void frmMain::txbArith_LostFocus(int index) {
   QString text = txbArith[index]->text();
-  const UserMessage message = ArithBoxLeft(text);
+  const UserMessage message = CheckTypedAmount(text);
   txbArith[index]->setText(text);
   Show(message);
 }

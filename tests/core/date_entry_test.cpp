@@ -318,16 +318,16 @@ TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
 
 TEST(DateArithmetic, LeavingABox) {
   QString negative = "-3";
-  EXPECT_EQ(ArithBoxLeft(negative),
+  EXPECT_EQ(CheckTypedAmount(negative),
             Expected("Negative values not permitted in the arithmetical function.",
                      MessageStyle::kInformation, kInvalidInputTitle));
   EXPECT_EQ(negative, "-3") << "the box keeps its text";
   QString letters = "12a";
-  EXPECT_EQ(ArithBoxLeft(letters), Expected("Invalid input in the arithmetical function.",
-                                            MessageStyle::kInformation, kInvalidInputTitle));
+  EXPECT_EQ(CheckTypedAmount(letters), Expected("Invalid input in the arithmetical function.",
+                                                MessageStyle::kInformation, kInvalidInputTitle));
   EXPECT_EQ(letters, "") << "the box is emptied";
   QString grouped = " 1,300'290. ";
-  EXPECT_EQ(ArithBoxLeft(grouped), std::nullopt);
+  EXPECT_EQ(CheckTypedAmount(grouped), std::nullopt);
 }
 
 TEST(WeekdayTest, Outcomes) {
