@@ -9,6 +9,20 @@
 #include <QtCharts/QValueAxis>
 
 namespace orv {
+namespace {
+
+QScatterSeries* Scatter(const QString& name, const QColor& fill, const QColor& border,
+                        qreal marker_size, const QList<QPointF>& points) {
+  auto* series = new QScatterSeries;
+  series->setName(name);
+  series->setColor(fill);
+  series->setBorderColor(border);
+  series->setMarkerSize(marker_size);
+  series->append(points);
+  return series;
+}
+
+}  // namespace
 
 EquinoxChartWidget::EquinoxChartWidget(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
@@ -20,18 +34,10 @@ void EquinoxChartWidget::Show(const EquinoxChart& shown) {
   london->setName(shown.london_name);
   london->setColor(QColor(30, 90, 200));
   london->append(shown.london);
-  auto* meridian = new QScatterSeries;
-  meridian->setName(shown.meridian_name);
-  meridian->setColor(QColor(235, 140, 0));
-  meridian->setBorderColor(QColor(150, 80, 0));
-  meridian->setMarkerSize(shown.many_years ? 4 : 7);
-  meridian->append(shown.meridian);
-  auto* missed = new QScatterSeries;
-  missed->setName(shown.missed_name);
-  missed->setColor(QColor(220, 0, 0));
-  missed->setBorderColor(QColor(120, 0, 0));
-  missed->setMarkerSize(shown.many_years ? 6 : 10);
-  missed->append(shown.missed);
+  auto* meridian = Scatter(shown.meridian_name, QColor(235, 140, 0), QColor(150, 80, 0),
+                           shown.many_years ? 4 : 7, shown.meridian);
+  auto* missed = Scatter(shown.missed_name, QColor(220, 0, 0), QColor(120, 0, 0),
+                         shown.many_years ? 6 : 10, shown.missed);
 
   // The band's edges belong to the chart (the band does not own them).
   auto* day_start = new QLineSeries(chart);

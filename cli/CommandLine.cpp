@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
-#include <charconv>
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
@@ -136,12 +135,6 @@ int64_t WholeNumberOption(const QString& value, const QString& option) {
   return number;
 }
 
-void AppendNumber(std::string& out, int64_t value) {
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, static_cast<size_t>(end - digits));
-}
-
 // A JSON string as QJsonDocument writes it: quotes, backslashes and control
 // characters escaped, everything else as it is.
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -187,15 +180,19 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // The members of a result object in the order JSON objects keep theirs (by
 // key): the weekday, the number, the line and each calendar's object.
+enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar };
 struct ResultMember {
   std::string_view key;
-  int calendar;  // a position in the calendar table; -1 the day of week, -2 jdn, -3 line
+  ResultField field;
+  size_t calendar = 0;  // for kCalendar: its place in the calendar table
 };
 const std::vector<ResultMember>& ResultMembers() {
   static const std::vector<ResultMember> members = [] {
-    std::vector<ResultMember> sorted = {{"day_of_week", -1}, {"jdn", -2}, {"line", -3}};
+    std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
+                                        {"jdn", ResultField::kJdn},
+                                        {"line", ResultField::kLine}};
     for (size_t i = 0; i < kCalendarCount; ++i) {
-      sorted.push_back({kCalendars[i].key, static_cast<int>(i)});
+      sorted.push_back({kCalendars[i].key, ResultField::kCalendar, i});
     }
     std::sort(sorted.begin(), sorted.end(),
               [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
@@ -207,17 +204,17 @@ const std::vector<ResultMember>& ResultMembers() {
 void AppendCalendarJson(std::string& out, const CalendarResult& result,
                         std::string_view dee_version) {
   out += "{\"day\":";
-  AppendNumber(out, result.date.day);
+  AppendInteger(out, result.date.day);
   out += ",\"era_date\":";
   AppendJsonString(out, result.era_date);
   out += ",\"month\":";
-  AppendNumber(out, result.date.month);
+  AppendInteger(out, result.date.month);
   if (!dee_version.empty()) {
     out += ",\"version\":";
     AppendJsonString(out, dee_version);
   }
   out += ",\"year\":";
-  AppendNumber(out, result.date.year);
+  AppendInteger(out, result.date.year);
   out += ",\"ymd_date\":";
   AppendJsonString(out, result.year_month_day);
   out += '}';
@@ -421,26 +418,26 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
   }
   char separator = '{';
   for (const ResultMember& member : ResultMembers()) {
-    if (member.calendar == -3 && !line) continue;
+    if (member.field == ResultField::kLine && !line) continue;
     out += separator;
     separator = ',';
     AppendJsonString(out, member.key);
     out += ':';
-    switch (member.calendar) {
-      case -1:
+    switch (member.field) {
+      case ResultField::kDayOfWeek:
         AppendJsonString(out, results.day_of_week);
         break;
-      case -2:
-        AppendNumber(out, jdn);
+      case ResultField::kJdn:
+        AppendInteger(out, jdn);
         break;
-      case -3:
-        AppendNumber(out, *line);
+      case ResultField::kLine:
+        AppendInteger(out, *line);
         break;
-      default: {
-        const auto i = static_cast<size_t>(member.calendar);
-        AppendCalendarJson(out, results.calendars[i],
-                           kCalendars[i].code == kDeeCode ? options.dee.name : std::string_view());
-      }
+      case ResultField::kCalendar:
+        AppendCalendarJson(
+            out, results.calendars[member.calendar],
+            kCalendars[member.calendar].code == kDeeCode ? options.dee.name : std::string_view());
+        break;
     }
   }
   out += "}\n";

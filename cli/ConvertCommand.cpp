@@ -133,13 +133,9 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         }
         status = kOrvcRefused;
       }
-      if (options.answer_each_line || answers.size() >= 1 << 16) {
-        write_answers();
-        if (options.answer_each_line) {
-          out.flush();
-          err.flush();
-        }
-      }
+      // (Writing the answers flushes them through to the reader.)
+      if (options.answer_each_line || answers.size() >= 1 << 16) write_answers();
+      if (options.answer_each_line) err.flush();
     }
     write_answers();
     return status;

@@ -287,15 +287,7 @@ void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed) {
 void PutDateInYearMonthDay(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
   const std::string_view tag =
       typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
-  std::string text;
-  AppendYearMonthDay(text, DateOfRecord(date), tag, GroupSeparator());
-  typed.year_month_day = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString YearMonthDayText(const DateRecord& date, const QString& tag) {
-  std::string text;
-  AppendYearMonthDay(text, DateOfRecord(date), tag.toStdString(), GroupSeparator());
-  return QString::fromStdString(text);
+  typed.year_month_day = YearMonthDayText(date, tag);
 }
 
 UserMessage CheckTypedAmount(QString& text) {

@@ -110,10 +110,6 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
                                         const DeeVersion& dee, UserMessage& message);
 
-// "2000-01-01 CE": astronomical year (grouped beyond 9999 in magnitude),
-// two-digit month and day, a space and the tag.
-QString YearMonthDayText(const DateRecord& date, const QString& tag);
-
 // The date arithmetic: plus or minus years, months, weeks and days.
 struct ArithmeticInput {
   bool plus = false;

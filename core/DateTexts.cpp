@@ -1,7 +1,5 @@
 #include "core/DateTexts.h"
 
-#include <charconv>
-
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 #include "core/NumberFormat.h"
@@ -12,14 +10,15 @@ namespace {
 
 // Appends the text cut or padded with spaces to the width.
 void AppendPadded(std::string& out, std::string_view text, size_t width) {
-  out += text.substr(0, width);
-  if (text.size() < width) out.append(width - text.size(), ' ');
+  const size_t start = out.size();
+  out += text;
+  out.resize(start + width, ' ');
 }
 
-void AppendNumber(std::string& out, int64_t value) {
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, static_cast<size_t>(end - digits));
+// "Gregorian Calendar": the name of the month-day-year list's item.
+void AppendListName(std::string& out, const CalendarInfo& calendar, const DeeVersion& dee) {
+  out += CalendarName(calendar, dee);
+  out += " Calendar";
 }
 
 // "January 1, 2000 AD": the month name, the day, the year of the era (grouped
@@ -30,13 +29,13 @@ std::string EraDateOf(const CalendarDate& date, const CalendarInfo& calendar, Er
   text.reserve(32);
   text += (*calendar.month_names)[static_cast<size_t>(date.month)];
   text += ' ';
-  AppendNumber(text, date.day);
+  AppendInteger(text, date.day);
   text += ", ";
   const int64_t era_year = date.year < 1 ? 1 - int64_t{date.year} : date.year;
   if (era_year > 9999) {
     AppendGroupedInteger(text, era_year, group_separator);
   } else {
-    AppendNumber(text, era_year);
+    AppendInteger(text, era_year);
   }
   const bool christian_era = era == Era::kAD || era == Era::kBC;
   if (christian_era) {
@@ -47,19 +46,12 @@ std::string EraDateOf(const CalendarDate& date, const CalendarInfo& calendar, Er
   return text;
 }
 
-// "Gregorian Calendar:" padded with spaces to 20 characters.
+// "Gregorian Calendar:" cut or padded with spaces to 20 characters.
 void AppendRowLabel(std::string& out, const CalendarInfo& calendar, const DeeVersion& dee) {
   const size_t start = out.size();
-  out += CalendarName(calendar, dee);
-  out += " Calendar:";
-  const size_t length = out.size() - start;
-  if (length < 20) out.append(20 - length, ' ');
-  if (length > 20) out.resize(start + 20);
-}
-
-QString Padded(std::string_view text, int width) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-      .leftJustified(width, u' ', true);
+  AppendListName(out, calendar, dee);
+  out += ':';
+  out.resize(start + 20, ' ');
 }
 
 }  // namespace
@@ -93,7 +85,7 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
   if (date.year > 9999 || date.year < -9999) {
     AppendGroupedInteger(out, date.year, group_separator);
   } else {
-    AppendNumber(out, date.year);
+    AppendInteger(out, date.year);
   }
   for (const int32_t part : {date.month, date.day}) {
     out += '-';
@@ -101,32 +93,39 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
       out += static_cast<char>('0' + part / 10);
       out += static_cast<char>('0' + part % 10);
     } else {
-      AppendNumber(out, part);
+      AppendInteger(out, part);
     }
   }
   out += ' ';
   out += tag;
 }
 
-QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
+QString YearMonthDayText(const DateRecord& date, std::string_view tag) {
   std::string text;
-  AppendYearMonthDay(text, DateOfRecord(date), CalendarTag(*CalendarByCode(date.calendar), dee),
-                     GroupSeparator());
-  return QString::fromStdString(text);
+  AppendYearMonthDay(text, DateOfRecord(date), tag, GroupSeparator());
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
+  return YearMonthDayText(date, CalendarTag(*CalendarByCode(date.calendar), dee));
 }
 
 QString CopyResultText(const ResultTexts& results) {
-  QString text;
+  std::string text;
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     // The copy holds no Dee row, so the Dee version plays no part in the labels.
     if (kCalendars[i].code == kDeeCode) continue;
     const CalendarResult& row = results.calendars[i];
-    std::string label;
-    AppendRowLabel(label, kCalendars[i], kDeeCecilVersion);
-    text += Padded(label, 20) + Padded(row.era_date, 28) + Padded(row.year_month_day, 28) + kCrLf;
+    AppendRowLabel(text, kCalendars[i], kDeeCecilVersion);
+    AppendPadded(text, row.era_date, 28);
+    AppendPadded(text, row.year_month_day, 28);
+    text += "\r\n";
   }
-  return text + Padded("Julian day number:", 20) + QString::fromStdString(results.jdn) + kCrLf +
-         Padded("Day of week:", 20) + QString::fromStdString(results.day_of_week) + kCrLf + kCrLf;
+  AppendPadded(text, "Julian day number:", 20);
+  text += results.jdn + "\r\n";
+  AppendPadded(text, "Day of week:", 20);
+  text += results.day_of_week + "\r\n\r\n";
+  return QString::fromStdString(text);
 }
 
 void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee) {
@@ -146,7 +145,9 @@ void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVe
 }
 
 QString CalendarListName(const CalendarInfo& calendar, const DeeVersion& dee) {
-  return QStringOf(CalendarName(calendar, dee)) + QStringLiteral(" Calendar");
+  std::string name;
+  AppendListName(name, calendar, dee);
+  return QString::fromStdString(name);
 }
 
 QString ProlepticCalendarName(const CalendarInfo& calendar, const DeeVersion& dee) {

@@ -41,6 +41,10 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
 void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_view tag,
                         char group_separator);
 
+// "2000-01-01 CE": the date as year-month-day (AppendYearMonthDay) with the
+// tag given, digits grouped as the platform groups them.
+QString YearMonthDayText(const DateRecord& date, std::string_view tag);
+
 // A date in its record's calendar as year-month-day with that calendar's tag
 // ("1582-10-05 JC", the Dee version's tag for a Dee date).
 QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee);

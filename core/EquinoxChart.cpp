@@ -37,8 +37,11 @@ EquinoxChart EquinoxChartFor(const VernalEquinoxRun& run, int32_t first_year, in
   double high = -1e9;
   chart.first_year = first_year;
   chart.last_year = first_year;
-  for (int i = 0; i < years && IsEquinoxYear(first_year + i); ++i) {
-    const VernalEquinoxRow row = VernalEquinoxFor(first_year + i, run);
+  VernalEquinoxRun from = run;
+  from.first_year = first_year;
+  VernalEquinoxRows rows(from);
+  while (rows.rows() < years && !rows.Done()) {
+    const VernalEquinoxRow row = *rows.Next();
     const auto year = static_cast<double>(row.year);
     chart.london.append({year, row.london_day_of_march});
     chart.meridian.append({year, row.meridian_day_of_march});

@@ -53,6 +53,12 @@ void AppendGroupedInteger(std::string& out, int64_t value, char separator) {
   AppendGroupedDigits(out, std::string_view(digits, static_cast<size_t>(end - digits)), separator);
 }
 
+void AppendInteger(std::string& out, int64_t value) {
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<size_t>(end - digits));
+}
+
 char GroupSeparator(const QLocale& locale) {
   return NumberSymbolsFor(locale).group_separator.toLatin1();
 }

@@ -40,6 +40,8 @@ QString FormatGroupedInteger(qint64 value, const QLocale& locale = QLocale());
 // The same on plain characters, for texts made in bulk: appends the value
 // grouped by the separator (one of the four above, so always ASCII).
 void AppendGroupedInteger(std::string& out, int64_t value, char separator);
+// Appends the value's plain digits (and a minus sign when negative).
+void AppendInteger(std::string& out, int64_t value);
 // The platform's group separator as AppendGroupedInteger takes it.
 char GroupSeparator(const QLocale& locale = QLocale());
 

@@ -165,11 +165,10 @@ QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& r
   QString line = "  " + QString::number(row.year);
   if (line.size() == 3) line.prepend(u' ');
   line += Spaces(5) + FormatGroupedFixed(row.jd_ut, 4);
-  line += Spaces(row.london.year < 10 ? 6 : 5) +
-          YearMonthDayText(row.london, QStringLiteral("CE")) + u' ' + row.london_time + mark;
+  line += Spaces(row.london.year < 10 ? 6 : 5) + YearMonthDayText(row.london, "CE") + u' ' +
+          row.london_time + mark;
   line += Spaces(row.meridian.year < 10 ? 4 : 3) +
-          YearMonthDayText(row.meridian, QStringOf(run.dee.designation)) + u' ' +
-          row.meridian_time + mark;
+          YearMonthDayText(row.meridian, run.dee.designation) + u' ' + row.meridian_time + mark;
   line += u' ';
   if (row.cycle_position == 33) {
     line += QStringLiteral("33");

@@ -42,7 +42,6 @@ struct MainInputs {
   std::array<QString, 4> txbArith;  // years, months, weeks, days
 };
 
-// What the window keeps between calculations.
 // What the output frame shows: the day and its texts and, after a weekday
 // test, the calendar that held the answer (its label is bold). Quit and Copy
 // read this, never the boxes or their fonts.
@@ -53,6 +52,7 @@ struct ShownResult {
   bool found_in_julian = false;
 };
 
+// What the window keeps between calculations.
 struct MainState {
   // The input date as last read (a Calculate without a complete input works
   // from it) and the pieces of the last checked year-month-day text.
