@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "calendar/Dee.h"
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 #include "main_window/frmMain.h"
 #include "reports/ReportRuns.h"
 #include "reports/frmDateSequence.h"

@@ -9,7 +9,7 @@
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 #include "core/StrProc.h"
 
 namespace orv {

@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 #include "ui_services/Geometry.h"
 
 namespace orv {

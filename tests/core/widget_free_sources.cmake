@@ -1,7 +1,8 @@
 # Fails when a source of the core, the calendar engine or the Qt-free
 # libraries includes a header of Qt Gui or Qt Widgets.
 file(GLOB_RECURSE sources ${SOURCE_DIR}/core/*.cpp ${SOURCE_DIR}/core/*.h
-     ${SOURCE_DIR}/calendar/*.cpp ${SOURCE_DIR}/calendar/*.h
+     ${SOURCE_DIR}/calendar/*.cpp ${SOURCE_DIR}/calendar/*.h ${SOURCE_DIR}/astronomy/*.cpp
+     ${SOURCE_DIR}/astronomy/*.h
      ${SOURCE_DIR}/platform/*.cpp ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/cli/*.cpp
      ${SOURCE_DIR}/cli/*.h)
 # Class headers of the two modules (QWidget, QGuiApplication, ...), their module

@@ -6,7 +6,7 @@
 
 #include "calendar/Dee.h"
 #include "core/ReportRecords.h"
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 #include "tests/PrintQString.h"
 
 namespace orv {

@@ -1,4 +1,4 @@
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/SolEq.h"
+#include "astronomy/SolEq.h"
 #include "platform/skyreck/skyreck.h"
 
 namespace orv {
