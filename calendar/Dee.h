@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "calendar/DateRecord.h"
+#include "calendar/YearMonthDay.h"
 
 namespace orv {
 
@@ -105,11 +106,7 @@ constexpr int64_t DeeDayNumber(int32_t year, int32_t month, int32_t day, int32_t
          1;
 }
 
-struct DeeDate {
-  int32_t year;
-  int32_t month;
-  int32_t day;
-};
+using DeeDate = YearMonthDay;
 
 // The date of a day number in the version of the given epoch.
 constexpr DeeDate DeeDateOfDay(int32_t jdn, int32_t epoch) {
