@@ -11,8 +11,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "calendar/Dee.h"
 #include "astronomy/SolEq.h"
+#include "calendar/Dee.h"
 #include "main_window/frmMain.h"
 #include "reports/ReportRuns.h"
 #include "reports/frmDateSequence.h"

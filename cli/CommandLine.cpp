@@ -191,7 +191,7 @@ const std::vector<ResultMember>& ResultMembers() {
     std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
                                         {"jdn", ResultField::kJdn},
                                         {"line", ResultField::kLine}};
-    for (size_t i = 0; i < kCalendarCount; ++i) {
+    for (size_t i = 0; i < kMainCalendarCount; ++i) {
       sorted.push_back({kCalendars[i].key, ResultField::kCalendar, i});
     }
     std::sort(sorted.begin(), sorted.end(),

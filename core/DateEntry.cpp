@@ -58,7 +58,7 @@ QString YearText(int64_t year, bool grouped) {
 // group separators.
 QString TagLettersOf(const DeeVersion& dee) {
   QString letters = kTypedGroupSeparators;
-  for (const CalendarInfo& calendar : kCalendars) {
+  for (const CalendarInfo& calendar : MainCalendars()) {
     for (const QChar letter : QStringOf(CalendarTag(calendar, dee)) + QStringOf(calendar.mark)) {
       if (!letters.contains(letter)) letters += letter;
     }
@@ -81,7 +81,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
   const CalendarInfo* chosen = typed.calendar;
 
   if (chosen != nullptr) {
-    for (const CalendarInfo& other : kCalendars) {
+    for (const CalendarInfo& other : MainCalendars()) {
       if (&other != chosen && ContainsAscii(text, other.mark)) {
         return Message("Inconsistent calendar designations in year-month-day date.",
                        MessageStyle::kExclamation);
@@ -97,7 +97,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
     text += u' ' + QStringOf(chosen->tag);
     tag = LettersOfDateText(text);
   }
-  const CalendarInfo* tagged = CalendarByTag(tag, dee);
+  const CalendarInfo* tagged = CalendarByTag(tag, dee, MainCalendars());
   if (tagged == nullptr) {
     if (tag == "AD" || tag == "BC") {
       return Message("The calendar designators 'AD' and 'BC'" + kCrLf +

@@ -27,7 +27,7 @@ std::string EraDateOf(const CalendarDate& date, const CalendarInfo& calendar, Er
                       char group_separator) {
   std::string text;
   text.reserve(32);
-  text += (*calendar.month_names)[static_cast<size_t>(date.month)];
+  text += calendar.month_name(date.year, date.month);
   text += ' ';
   AppendInteger(text, date.day);
   text += ", ";
@@ -66,7 +66,7 @@ Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
 ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
   const char group_separator = GroupSeparator();
   ResultTexts results;
-  for (size_t i = 0; i < kCalendars.size(); ++i) {
+  for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarInfo& calendar = kCalendars[i];
     CalendarResult& result = results.calendars[i];
     result.date = DateOfDay(jdn, calendar.id, dee);
@@ -112,7 +112,7 @@ QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
 
 QString CopyResultText(const ResultTexts& results) {
   std::string text;
-  for (size_t i = 0; i < kCalendars.size(); ++i) {
+  for (size_t i = 0; i < kMainCalendarCount; ++i) {
     // The copy holds no Dee row, so the Dee version plays no part in the labels.
     if (kCalendars[i].code == kDeeCode) continue;
     const CalendarResult& row = results.calendars[i];
@@ -129,7 +129,7 @@ QString CopyResultText(const ResultTexts& results) {
 }
 
 void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee) {
-  for (size_t i = 0; i < kCalendars.size(); ++i) {
+  for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarResult& row = results.calendars[i];
     AppendRowLabel(out, kCalendars[i], dee);
     AppendPadded(out, row.era_date, 28);
@@ -165,7 +165,7 @@ QString TagExplanation(const CalendarInfo& calendar, const DeeVersion& dee) {
 QString TagsForCalendar(const QString& text, const CalendarInfo& chosen, const DeeVersion& dee) {
   QString tags = text.toUpper();
   const QString chosen_tag = QStringOf(CalendarTag(chosen, dee));
-  for (const CalendarInfo& other : kCalendars) {
+  for (const CalendarInfo& other : MainCalendars()) {
     if (&other != &chosen) tags.replace(QStringOf(CalendarTag(other, dee)), chosen_tag);
   }
   return tags;

@@ -30,7 +30,7 @@ struct CalendarResult {
   std::string year_month_day;  // "2000-01-01 CE"
 };
 struct ResultTexts {
-  std::array<CalendarResult, kCalendarCount> calendars;
+  std::array<CalendarResult, kMainCalendarCount> calendars;
   std::string jdn;          // grouped: "2,451,545"
   std::string day_of_week;  // "Saturday"
 };

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <limits>
 
+#include "astronomy/SolEq.h"
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
-#include "astronomy/SolEq.h"
 #include "core/StrProc.h"
 
 namespace orv {

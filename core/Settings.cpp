@@ -52,7 +52,7 @@ RestoredSettings RestoreSettings(const std::optional<QString>& jdn,
   // Anything but the Dee version's own designation is the default, Dee-Cecil.
   restored.dee = *dee == QStringLiteral("D") ? kDeeVersion : kDeeCecilVersion;
   const double position = std::fabs(std::nearbyint(LeadingNumber(*calendar_index)));
-  restored.calendar = position >= 1 && position <= kCalendarCount
+  restored.calendar = position >= 1 && position <= kMainCalendarCount
                           ? CalendarBySavedIndex(static_cast<int>(position))
                           : nullptr;
   restored.notation =

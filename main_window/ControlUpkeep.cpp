@@ -6,7 +6,7 @@
 namespace orv {
 
 void Timer1Tick(ControlStates& c, MainState& state,
-                const std::array<QString, kCalendarCount>& tag_explanations) {
+                const std::array<QString, kMainCalendarCount>& tag_explanations) {
   MainInputs& in = c.in;
   CheckInputComplete(in, state);
   c.cmdCalculate_enabled = state.InputComplete;

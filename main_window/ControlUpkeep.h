@@ -35,6 +35,6 @@ struct ControlStates {
 // One firing of the upkeep (its thirteen steps, in order).
 // tag_explanations: of each calendar's tag, in table order.
 void Timer1Tick(ControlStates& controls, MainState& state,
-                const std::array<QString, kCalendarCount>& tag_explanations);
+                const std::array<QString, kMainCalendarCount>& tag_explanations);
 
 }  // namespace orv

@@ -20,7 +20,7 @@ namespace orv {
 // calendars in table order (CalendarInfo::saved_index), and in the
 // month-day-year list the weekdays after them.
 inline constexpr int kNoCalendar = 0;
-inline constexpr int kFirstWeekdayPosition = kCalendarCount + 1;  // Sunday ... Saturday
+inline constexpr int kFirstWeekdayPosition = kMainCalendarCount + 1;  // Sunday ... Saturday
 
 // Values of input date types (intInputDateType).
 inline constexpr int16_t kNoCompleteInput = -1;

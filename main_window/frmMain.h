@@ -166,7 +166,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QTimer* Timer1;
 
   // Explanations of the year-month-day tags shown in lblCE, in table order.
-  std::array<QString, kCalendarCount> strTagExplanation;
+  std::array<QString, kMainCalendarCount> strTagExplanation;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -184,7 +184,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void SwitchDeeVersion(const DeeVersion& version);
   // The output boxes of each calendar in table order: month-name and
   // year-month-day form.
-  std::array<std::pair<QLineEdit*, QLineEdit*>, kCalendarCount> OutputBoxes() const;
+  std::array<std::pair<QLineEdit*, QLineEdit*>, kMainCalendarCount> OutputBoxes() const;
 
   MainInputs ReadInputs() const;
   void WriteInputs(const MainInputs& in);

@@ -36,7 +36,7 @@ void frmMain::cmdCalculate_Click() {
   }
 }
 
-std::array<std::pair<QLineEdit*, QLineEdit*>, kCalendarCount> frmMain::OutputBoxes() const {
+std::array<std::pair<QLineEdit*, QLineEdit*>, kMainCalendarCount> frmMain::OutputBoxes() const {
   return {{{txbOutputGC, txbOutputGCwithAYN},
            {txbOutputJC, txbOutputJCwithAYN},
            {txbOutputDEE, txbOutputDEEwithAYN}}};
@@ -49,7 +49,7 @@ void frmMain::ShowResults() {
   shown = ShownResult{lngJDN, results, false, false};
   std::vector<std::pair<QLineEdit*, const std::string*>> boxes = {
       {txbJDN, &results.jdn}, {txbDayOfWeek, &results.day_of_week}};
-  for (size_t i = 0; i < kCalendarCount; ++i) {
+  for (size_t i = 0; i < kMainCalendarCount; ++i) {
     boxes.emplace_back(OutputBoxes()[i].first, &results.calendars[i].era_date);
     boxes.emplace_back(OutputBoxes()[i].second, &results.calendars[i].year_month_day);
   }
@@ -75,7 +75,7 @@ void frmMain::FillLists() {
   // The calendars' items are named by ApplyDeeVersion, for the version in force.
   for (QComboBox* list : cboCalendar) {
     list->clear();
-    for (size_t position = 0; position <= kCalendarCount; ++position) list->addItem(QString());
+    for (size_t position = 0; position <= kMainCalendarCount; ++position) list->addItem(QString());
   }
   for (int16_t weekday = 0; weekday < 7; ++weekday) {
     cboCalendar[0]->addItem(QString::fromStdString(DayOfWeekName(weekday)));
@@ -115,7 +115,7 @@ void frmMain::ApplyDeeVersion() {
   lblDee->setText(strDeeCalendarName() + ":");
   txbOutputDEE->setAccessibleName(lblDee->text());
   txbOutputDEEwithAYN->setAccessibleName(lblDee->text() + " year-month-day");
-  for (size_t i = 0; i < kCalendarCount; ++i) {
+  for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarInfo& calendar = kCalendars[i];
     cboCalendar[0]->setItemText(calendar.saved_index, CalendarListName(calendar, dee_version));
     cboCalendar[1]->setItemText(calendar.saved_index, ProlepticCalendarName(calendar, dee_version));

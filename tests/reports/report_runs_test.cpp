@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
+#include "astronomy/SolEq.h"
 #include "calendar/Dee.h"
 #include "core/ReportRecords.h"
-#include "astronomy/SolEq.h"
 #include "tests/PrintQString.h"
 
 namespace orv {
