@@ -89,12 +89,14 @@ constexpr int64_t NewYearDay(int64_t year) {
   int64_t day = FloorDiv(molad, kPartsPerDay);
   const int64_t part = molad - day * kPartsPerDay;  // [0:25919] from 6 pm
   const int64_t weekday = FloorMod(day + 1, 7);     // [0:6], Sunday 0
+  // Molad zaken, GaTaRaD, BeTUTaKPaT: each moves the day on by one; a
+  // Tuesday of GaTaRaD becomes Thursday through lo ADU below.
   if (part >= 18 * kPartsPerHour ||
       (weekday == 2 && part >= 9 * kPartsPerHour + 204 && !IsLeapYear(year)) ||
       (weekday == 1 && part >= 15 * kPartsPerHour + 589 && IsLeapYear(year - 1))) {
     ++day;
   }
-  if (IsSundayWednesdayOrFriday(day)) ++day;
+  if (IsSundayWednesdayOrFriday(day)) ++day;  // lo ADU rosh
   return day;
 }
 
