@@ -15,12 +15,26 @@
 #include <cstdint>
 
 #include "calendar/Dee.h"
+#include "calendar/England.h"
+#include "calendar/Hebrew.h"
+#include "calendar/Islamic.h"
+#include "calendar/IsoWeek.h"
+#include "calendar/RevisedJulian.h"
 #include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 
 // The calendars of the table (calendar/Calendars.h), in its order.
-enum class CalendarId : uint8_t { kGregorian, kJulian, kDee };
+enum class CalendarId : uint8_t {
+  kGregorian,
+  kJulian,
+  kDee,
+  kRevisedJulian,
+  kIsoWeek,
+  kHebrew,
+  kIslamic,
+  kEngland,
+};
 
 struct CalendarDate {
   int32_t year = 0;  // astronomical: 1 = AD 1, 0 = 1 BC, -1 = 2 BC
@@ -54,6 +68,18 @@ constexpr CalendarDate CivilDate(int32_t jdn, CalendarId calendar) {
   return {found.year, found.month, found.day, calendar};
 }
 
+// A calendar's own arithmetic: its test of a date, its count of days.
+constexpr DayResult DayNumberBy(const CalendarDate& date,
+                                bool (*is_date)(int32_t, int32_t, int32_t),
+                                int64_t (*day_number)(int32_t, int32_t, int32_t)) {
+  if (!is_date(date.year, date.month, date.day)) return {};
+  return Counted(day_number(date.year, date.month, date.day));
+}
+
+constexpr CalendarDate Dated(const YearMonthDay& found, CalendarId calendar) {
+  return {found.year, found.month, found.day, calendar};
+}
+
 }  // namespace calendar_detail
 
 // 12:00 of the day is the day; a date that does not exist (30 February,
@@ -68,17 +94,56 @@ constexpr DayResult DayNumberOf(const CalendarDate& date, const DeeVersion& dee)
     case CalendarId::kDee:
       if (!IsDeeDate(date.year, date.month, date.day)) return {};
       return calendar_detail::Counted(DeeDayNumber(date.year, date.month, date.day, dee.epoch));
+    case CalendarId::kRevisedJulian:
+      return calendar_detail::DayNumberBy(date, IsRevisedJulianDate, RevisedJulianDayNumber);
+    case CalendarId::kIsoWeek:
+      return calendar_detail::DayNumberBy(date, IsIsoWeekDate, IsoWeekDayNumber);
+    case CalendarId::kHebrew:
+      return calendar_detail::DayNumberBy(date, IsHebrewDate, HebrewDayNumber);
+    case CalendarId::kIslamic:
+      return calendar_detail::DayNumberBy(date, IsIslamicDate, IslamicDayNumber);
+    case CalendarId::kEngland:
+      return calendar_detail::DayNumberBy(date, IsEnglandDate, EnglandDayNumber);
   }
   return {};
 }
 
-// Every 32-bit day number has a date in every calendar.
+// For a day number in the calendar's range (calendar/Calendars.h: DateIn
+// checks it); every 32-bit day for the calendars without an epoch.
 constexpr CalendarDate DateOfDay(int32_t jdn, CalendarId calendar, const DeeVersion& dee) {
-  if (calendar == CalendarId::kDee) {
-    const DeeDate found = DeeDateOfDay(jdn, dee.epoch);
-    return {found.year, found.month, found.day, calendar};
+  using calendar_detail::Dated;
+  switch (calendar) {
+    case CalendarId::kGregorian:
+    case CalendarId::kJulian:
+      return calendar_detail::CivilDate(jdn, calendar);
+    case CalendarId::kDee:
+      return Dated(DeeDateOfDay(jdn, dee.epoch), calendar);
+    case CalendarId::kRevisedJulian:
+      return Dated(RevisedJulianDateOfDay(jdn), calendar);
+    case CalendarId::kIsoWeek:
+      return Dated(IsoWeekDateOfDay(jdn), calendar);
+    case CalendarId::kHebrew:
+      return Dated(HebrewDateOfDay(jdn), calendar);
+    case CalendarId::kIslamic:
+      return Dated(IslamicDateOfDay(jdn), calendar);
+    case CalendarId::kEngland:
+      return Dated(EnglandDateOfDay(jdn), calendar);
   }
-  return calendar_detail::CivilDate(jdn, calendar);
+  return {};
+}
+
+// The year the date belongs to in law: England's legal year (the year began
+// on 25 March from 1155 to 1751), the year itself elsewhere.
+constexpr int32_t LegalYearOf(const CalendarDate& date) {
+  if (date.calendar != CalendarId::kEngland) return date.year;
+  return EnglandLegalYear(date.year, date.month, date.day);
+}
+
+// Whether an England date is reckoned in the Julian calendar (before 14
+// September 1752).
+constexpr bool IsJulianReckoning(const CalendarDate& date) {
+  return date.calendar == CalendarId::kEngland &&
+         IsEnglandJulianReckoning(date.year, date.month, date.day);
 }
 
 }  // namespace orv

@@ -16,6 +16,19 @@ std::string_view RomanMonthName(int32_t /*year*/, int32_t month) {
   return month >= 1 && month <= 12 ? MonthNames[static_cast<size_t>(month)] : std::string_view();
 }
 
+namespace {
+
+template <const auto& kNames>
+std::string_view NameFromList(int32_t /*year*/, int32_t month) {
+  return month >= 1 && static_cast<size_t>(month) < kNames.size()
+             ? kNames[static_cast<size_t>(month)]
+             : std::string_view();
+}
+
+std::string_view NoMonthName(int32_t /*year*/, int32_t /*month*/) { return {}; }
+
+}  // namespace
+
 const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
     {CalendarId::kGregorian, kGregorianCode, 1, "gregorian", "gregorian", "Gregorian", "CE", "CE",
      true, TextForm::kEra, RomanMonthName, IsGregorianLeapYear,
@@ -26,9 +39,23 @@ const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
     {CalendarId::kDee, kDeeCode, 3, "dee", "dee", "", "", "D", false, TextForm::kEra,
      RomanMonthName, IsDeeLeapYear, "8 in 33: years 4, 8, ..., 32 of each 33-year cycle", true,
      INT32_MIN, INT32_MAX},
+    {CalendarId::kRevisedJulian, 0, 0, "revised-julian", "revised_julian", "Revised Julian", "RJ",
+     "RJ", true, TextForm::kTag, RomanMonthName, IsRevisedJulianLeapYear, kRevisedJulianLeapRule,
+     true, kRevisedJulianFirstDay, kRevisedJulianLastDay},
+    {CalendarId::kIsoWeek, 0, 0, "iso-week", "iso_week", "ISO Week", "", "", false,
+     TextForm::kIsoWeek, NoMonthName, IsIsoWeekLeapYear, kIsoWeekLeapRule, false, kIsoWeekFirstDay,
+     kIsoWeekLastDay},
+    {CalendarId::kHebrew, 0, 0, "hebrew", "hebrew", "Hebrew", "AM", "AM", true, TextForm::kTag,
+     HebrewMonthName, IsHebrewLeapYear, kHebrewLeapRule, false, kHebrewFirstDay, kHebrewLastDay},
+    {CalendarId::kIslamic, 0, 0, "islamic", "islamic", "Islamic", "AH", "AH", true, TextForm::kTag,
+     NameFromList<kIslamicMonthNames>, IsIslamicLeapYear, kIslamicLeapRule, true, kIslamicFirstDay,
+     kIslamicLastDay},
+    {CalendarId::kEngland, 0, 0, "england", "england", "England", "EN", "EN", true,
+     TextForm::kLegalYear, RomanMonthName, IsEnglandLeapYear, kEnglandLeapRule, false,
+     kEnglandFirstDay, kEnglandLastDay},
 }};
 
-static_assert(static_cast<size_t>(CalendarId::kDee) == kCalendarCount - 1,
+static_assert(static_cast<size_t>(CalendarId::kEngland) == kCalendarCount - 1,
               "a row for every id, in the order of the ids");
 
 std::optional<CalendarDate> DateIn(const CalendarInfo& calendar, int32_t jdn,
@@ -38,6 +65,7 @@ std::optional<CalendarDate> DateIn(const CalendarInfo& calendar, int32_t jdn,
 }
 
 const CalendarInfo* CalendarByCode(int32_t code) {
+  if (code == 0) return nullptr;  // the calendars without a record code
   for (const CalendarInfo& calendar : kCalendars) {
     if (calendar.code == code) return &calendar;
   }
@@ -45,6 +73,7 @@ const CalendarInfo* CalendarByCode(int32_t code) {
 }
 
 const CalendarInfo* CalendarBySavedIndex(int saved_index) {
+  if (saved_index == 0) return nullptr;  // none chosen; the other calendars have no index
   for (const CalendarInfo& calendar : kCalendars) {
     if (calendar.saved_index == saved_index) return &calendar;
   }
@@ -60,6 +89,7 @@ const CalendarInfo* CalendarByKey(std::string_view key) {
 
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee,
                                   std::span<const CalendarInfo> among) {
+  if (tag.empty()) return nullptr;  // the ISO week date has no tag
   for (const CalendarInfo& calendar : among) {
     if (CalendarTag(calendar, dee) == tag) return &calendar;
   }
@@ -67,11 +97,11 @@ const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee,
 }
 
 std::string_view CalendarName(const CalendarInfo& calendar, const DeeVersion& dee) {
-  return calendar.name.empty() ? dee.name : calendar.name;
+  return calendar.id == CalendarId::kDee ? dee.name : calendar.name;
 }
 
 std::string_view CalendarTag(const CalendarInfo& calendar, const DeeVersion& dee) {
-  return calendar.tag.empty() ? dee.designation : calendar.tag;
+  return calendar.id == CalendarId::kDee ? dee.designation : calendar.tag;
 }
 
 }  // namespace orv

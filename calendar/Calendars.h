@@ -33,14 +33,14 @@ enum class TextForm : uint8_t {
 
 struct CalendarInfo {
   CalendarId id;  // its place in this table
-  int32_t code;   // its letter in the Date record (DateRecord::calendar)
-  // Its number in the saved setting "CalNdx" (0 = none), which is also its
-  // place in the windows' calendar lists.
+  int32_t code;   // its letter in the Date record (DateRecord::calendar); 0: none
+  // Its number in the saved setting "CalNdx", which is also its place in the
+  // main window's calendar lists; 0 for the calendars not in them.
   int saved_index;
   std::string_view key;       // lower-case name for the command line: "revised-julian"
   std::string_view json_key;  // its key in JSON: "revised_julian"
-  std::string_view name;      // "Gregorian"; empty: the Dee version's name
-  std::string_view tag;       // year-month-day tag "CE"; empty: the Dee version's designation
+  std::string_view name;      // "Gregorian"; the Dee calendar: its version's name
+  std::string_view tag;       // year-month-day tag "CE"; the Dee calendar: its version's; ISO: none
   // What marks a typed year-month-day text as this calendar's when another
   // calendar is chosen: the tag, or for the Dee calendar "D" (both versions).
   std::string_view mark;
@@ -60,7 +60,7 @@ struct CalendarInfo {
   int32_t last_day;
 };
 
-inline constexpr std::size_t kCalendarCount = 3;
+inline constexpr std::size_t kCalendarCount = 8;
 extern const std::array<CalendarInfo, kCalendarCount> kCalendars;
 
 // The calendars of the main window, the first rows of the table: its lists,

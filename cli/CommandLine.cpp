@@ -10,6 +10,7 @@
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
+#include "core/CalendarDay.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/ReportRecords.h"
@@ -48,8 +49,9 @@ const std::vector<OptionEntry>& OptionTable() {
                 "in the year box, \"1,000\" is fine; ERA AD, BC, CE or BCE)"),
          {"convert", "weekday", "sequence", "equinoxes"}},
         {option({"calendar"},
-                "the input's calendar: gregorian, julian or dee; default: from the tag, or "
-                "Gregorian with --mdy",
+                "the input's calendar, a key of orvc calendars (gregorian, julian, dee, "
+                "revised-julian, iso-week, hebrew, islamic, persian, french-republican, "
+                "england; --mdy: the first three); default: from the tag, or Gregorian with --mdy",
                 "name"),
          converting},
         {option({"dee"},
@@ -60,6 +62,10 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
                 "era"),
          {"convert", "weekday", "diff"}},
+        {option({"all"},
+                "every calendar of the table, a row each (the text output; JSON always has "
+                "them)"),
+         {"convert"}},
         {option({"plus"}, "add the amounts that follow"), converting},
         {option({"minus"}, "subtract the amounts that follow"), converting},
         {option({"years"}, "years to add or subtract", "n"), converting},
@@ -73,7 +79,7 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"json"},
                 "JSON: one object a date (diff: one for the difference; sequence and "
                 "equinoxes: one a row, then one for the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes"}},
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars"}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"},
                 "the day of this Julian day number (any signed 32-bit number; grouped "
@@ -180,7 +186,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // The members of a result object in the order JSON objects keep theirs (by
 // key): the weekday, the number, the line and each calendar's object.
-enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar };
+enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
 struct ResultMember {
   std::string_view key;
   ResultField field;
@@ -191,8 +197,10 @@ const std::vector<ResultMember>& ResultMembers() {
     std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
                                         {"jdn", ResultField::kJdn},
                                         {"line", ResultField::kLine}};
-    for (size_t i = 0; i < kMainCalendarCount; ++i) {
-      sorted.push_back({kCalendars[i].key, ResultField::kCalendar, i});
+    for (size_t i = 0; i < kCalendars.size(); ++i) {
+      sorted.push_back(
+          {kCalendars[i].json_key,
+           i < kMainCalendarCount ? ResultField::kCalendar : ResultField::kOtherCalendar, i});
     }
     std::sort(sorted.begin(), sorted.end(),
               [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
@@ -217,6 +225,43 @@ void AppendCalendarJson(std::string& out, const CalendarResult& result,
   AppendInteger(out, result.date.year);
   out += ",\"ymd_date\":";
   AppendJsonString(out, result.year_month_day);
+  out += '}';
+}
+
+// A calendar beyond the main window's: its numbers and texts, null for a day
+// outside its range.
+void AppendOtherCalendarJson(std::string& out, const DayInCalendar& day) {
+  if (!day.date) {
+    out += "null";
+    return;
+  }
+  const CalendarDate& date = *day.date;
+  const bool iso_week = day.calendar->text_form == TextForm::kIsoWeek;
+  const bool legal_year = day.calendar->text_form == TextForm::kLegalYear;
+  out += "{\"day\":";
+  AppendInteger(out, date.day);
+  out += ",\"era_date\":";
+  AppendJsonString(out, day.month_name_text);
+  if (legal_year) {
+    out += ",\"legal_year\":";
+    AppendInteger(out, day.legal_year);
+  }
+  if (!iso_week) {
+    out += ",\"month\":";
+    AppendInteger(out, date.month);
+  }
+  if (legal_year) {
+    out += ",\"reckoning\":";
+    AppendJsonString(out, IsJulianReckoning(date) ? "julian" : "gregorian");
+  }
+  if (iso_week) {
+    out += ",\"week\":";
+    AppendInteger(out, date.month);
+  }
+  out += ",\"year\":";
+  AppendInteger(out, date.year);
+  out += ",\"ymd_date\":";
+  AppendJsonString(out, day.year_month_day);
   out += '}';
 }
 
@@ -246,6 +291,7 @@ Options ParseCommandLine(const QStringList& arguments) {
   if (!options.positional.isEmpty()) options.command = options.positional.takeFirst();
   options.mdy = parser.isSet(Named("mdy"));
   options.json = parser.isSet(Named("json"));
+  options.all = parser.isSet(Named("all"));
   options.csv = parser.isSet(Named("csv"));
   if (options.json && options.csv) throw UsageError{"orvc: --json or --csv, not both"};
   options.plus = parser.isSet(Named("plus"));
@@ -256,8 +302,15 @@ Options ParseCommandLine(const QStringList& arguments) {
   options.apparent = !parser.isSet(Named("mean"));
   if (parser.isSet(Named("calendar"))) {
     options.calendar = CalendarByKey(parser.value(Named("calendar")).toLower().toStdString());
-    if (options.calendar == nullptr) {
-      throw UsageError{"orvc: --calendar must be gregorian, julian or dee"};
+    if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
+      QStringList keys;
+      for (const CalendarInfo& calendar : options.mdy
+                                              ? std::span<const CalendarInfo>(MainCalendars())
+                                              : std::span<const CalendarInfo>(kCalendars)) {
+        keys << QString::fromLatin1(calendar.key.data(),
+                                    static_cast<qsizetype>(calendar.key.size()));
+      }
+      throw UsageError{"orvc: --calendar must be one of " + keys.join(QStringLiteral(", "))};
     }
   }
   if (parser.isSet(Named("dee"))) {
@@ -411,11 +464,16 @@ bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTe
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
                   std::optional<int> line) {
+  if (!options.json && options.all) {
+    AppendAllCalendarLines(out, jdn, era, options.dee);
+    return;
+  }
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
   if (!options.json) {
     AppendResultLines(out, results, options.dee);
     return;
   }
+  const char group_separator = GroupSeparator();
   char separator = '{';
   for (const ResultMember& member : ResultMembers()) {
     if (member.field == ResultField::kLine && !line) continue;
@@ -437,6 +495,10 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
         AppendCalendarJson(
             out, results.calendars[member.calendar],
             kCalendars[member.calendar].code == kDeeCode ? options.dee.name : std::string_view());
+        break;
+      case ResultField::kOtherCalendar:
+        AppendOtherCalendarJson(
+            out, DayIn(kCalendars[member.calendar], jdn, era, options.dee, group_separator));
         break;
     }
   }

@@ -47,6 +47,7 @@ struct Options {
   bool minus = false;
   std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
+  bool all = false;              // convert: every calendar of the table
   bool csv = false;              // sequence, equinoxes
   std::optional<int32_t> jdn;    // convert --jdn
   std::optional<int64_t> count;  // --count
@@ -119,6 +120,7 @@ void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err);
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err);
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err);
+int RunCalendars(const Options& options, QTextStream& out);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
 

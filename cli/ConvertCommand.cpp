@@ -11,6 +11,7 @@
 #include "calendar/DatePr2.h"
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
+#include "core/CalendarDay.h"
 
 namespace orv {
 namespace {
@@ -24,6 +25,37 @@ std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, Da
   if (calculation.messages.empty())
     calculation.messages.push_back(Message("Invalid input date", MessageStyle::kExclamation));
   return calculation.messages;
+}
+
+// A date the main window's rules do not read: in a calendar beyond its three
+// (by --calendar or by its tag), or an ISO week date.
+bool ForTableReader(const Options& options, const QString& text) {
+  if (options.mdy) return false;
+  if (options.calendar != nullptr) return options.calendar->saved_index == 0;
+  return NamesOtherCalendar(text, options.dee);
+}
+
+// Reads such a date and applies any arithmetic: the day, or the refusal.
+std::optional<int32_t> ConvertInTable(const QString& text, const Options& options,
+                                      QString& refusal) {
+  const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
+  if (!reading.date) {
+    refusal = reading.refusal;
+    return std::nullopt;
+  }
+  ArithmeticInput arithmetic = ArithmeticFor(options);
+  if (!arithmetic.plus && !arithmetic.minus) return reading.jdn;
+  ArithmeticValues values{};
+  UserMessage message;
+  if (!ReadArithValues(arithmetic.amounts, values, message)) {
+    refusal =
+        message ? message->text : QStringLiteral("Invalid input in the arithmetical function.");
+    return std::nullopt;
+  }
+  const CalendarArithmetic result =
+      AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
+  if (!result.jdn) refusal = result.refusal;
+  return result.jdn;
 }
 
 Era EraStyle(const Options& options, const TypedDate& typed) {
@@ -109,15 +141,27 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           other_version.dee = version;
         }
         const Options& line_options = version != options.dee ? other_version : options;
-        TypedDate typed = TypedDateFor(line_options, {*line});
-        const std::vector<MessageRequest> refusals = Convert(typed, line_options, day);
-        for (const MessageRequest& message : refusals) {
-          refusal += (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
-        }
-        if (refusal.isEmpty()) {
-          if (!first && !options.json) answers += '\n';
-          AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options, line_number);
-          first = false;
+        if (ForTableReader(line_options, *line)) {
+          if (const std::optional<int32_t> jdn = ConvertInTable(*line, line_options, refusal)) {
+            if (!first && !options.json) answers += '\n';
+            AppendResult(answers, *jdn, options.era_style.value_or(Era::kCE), line_options,
+                         line_number);
+            first = false;
+          }
+          refusal = OneLine(refusal);
+        } else {
+          TypedDate typed = TypedDateFor(line_options, {*line});
+          const std::vector<MessageRequest> refusals = Convert(typed, line_options, day);
+          for (const MessageRequest& message : refusals) {
+            refusal +=
+                (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
+          }
+          if (refusal.isEmpty()) {
+            if (!first && !options.json) answers += '\n';
+            AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options,
+                         line_number);
+            first = false;
+          }
         }
       }
       if (!refusal.isEmpty()) {
@@ -161,6 +205,16 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
+  if (ForTableReader(options, options.positional[0])) {
+    QString refusal;
+    const std::optional<int32_t> jdn = ConvertInTable(options.positional[0], options, refusal);
+    if (!jdn) {
+      err << refusal << '\n';
+      return kOrvcRefused;
+    }
+    out << ResultFor(*jdn, options.era_style.value_or(Era::kCE), options);
+    return kOrvcSuccess;
+  }
   TypedDate typed = TypedDateFor(options, options.positional);
   const std::vector<MessageRequest> refusals = Convert(typed, options, day);
   if (!refusals.empty()) {

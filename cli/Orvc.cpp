@@ -19,7 +19,8 @@ struct Command {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR ERA | -",
-       "The day in the Gregorian, Julian and Dee calendars; with -, one DATE a line\n      "
+       "The day in the Gregorian, Julian and Dee calendars (with --all in every\n      "
+       "calendar of orvc calendars; JSON always has them); with -, one DATE a line\n      "
        "of UTF-8 text from standard input, each answered at once when it comes from\n      "
        "a pipe or a terminal",
        "orvc convert --plus --months 1 \"2000-01-31 CE\"", RunConvert},
@@ -43,6 +44,11 @@ const std::vector<Command>& Commands() {
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
        }},
+      {"calendars", "calendars [options]",
+       "The calendars of the table: key, name, tag, range and leap rule", "orvc calendars",
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream&) {
+         return RunCalendars(o, out);
+       }},
       {"equinoxes", "equinoxes [options] YEAR | DATE | --mdy MONTH DAY YEAR ERA",
        "March equinoxes from the year, up to all the years 1 to 4000",
        "orvc equinoxes --count 3 --longitude 74:0 --mean 2024",
@@ -58,7 +64,9 @@ const char* const kDateHelp =
     "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
     "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
     "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
-    "--calendar) it is a Gregorian date: \"2000-01-01\".\n";
+    "--calendar) it is a Gregorian date: \"2000-01-01\". convert also reads the tags\n"
+    "of the other calendars (RJ, AM, AH, AP, FR, EN: orvc calendars) and ISO week\n"
+    "dates \"1999-W52-6\".\n";
 
 const char* const kExitHelp =
     "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n"

@@ -21,14 +21,15 @@ TEST(CalendarDate, EveryCalendarConvertsBothWaysToTheEndsOfThe32BitRange) {
   for (const CalendarInfo& calendar : kCalendars) {
     EXPECT_EQ(&CalendarOf(calendar.id), &calendar) << "the table is in the order of the ids";
     for (const DeeVersion& dee : kDeeVersions) {
-      for (const int32_t jdn : {INT32_MIN, -1, 0, 2299161, INT32_MAX}) {
+      for (const int32_t jdn : {INT32_MIN, calendar.first_day, -1, 0, 2299161, INT32_MAX}) {
+        if (!Dates(calendar, jdn)) continue;
         const CalendarDate date = DateOfDay(jdn, calendar.id, dee);
         EXPECT_EQ(date.calendar, calendar.id);
         const DayResult back = DayNumberOf(date, dee);
         EXPECT_EQ(back.status, DateStatus::kValid) << calendar.key << " " << jdn;
         EXPECT_EQ(back.jdn, jdn) << calendar.key;
       }
-      // One day past either end names no 32-bit day.
+      // One day past the end names no 32-bit day.
       CalendarDate last = DateOfDay(INT32_MAX, calendar.id, dee);
       last.day += 1;
       if (DayNumberOf(last, dee).status != DateStatus::kNoSuchDate) {  // not past a month's end

@@ -130,7 +130,9 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
       {{"convert", "--csv", "2000-01-01"}, "orvc: convert does not take --csv"},
       {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
        "orvc: diff does not take --mdy"},
-      {{"convert", "--calendar", "x", "1"}, "orvc: --calendar must be gregorian, julian or dee"},
+      {{"convert", "--calendar", "x", "1"},
+       "orvc: --calendar must be one of gregorian, julian, dee, revised-julian, iso-week, hebrew, "
+       "islamic, england"},
       {{"convert", "--mdy", "Smarch", "1", "2000", "AD"},
        "orvc: MONTH must be a month name or 1 to 12"},
       {{"convert", "--jdn", "1.2.3"},

@@ -1,0 +1,64 @@
+// orvc calendars: the calendar table, for the reader choosing a --calendar
+// key or a tag.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <climits>
+#include <string>
+
+#include "cli/CommandLine.h"
+#include "core/CalendarDay.h"
+#include "core/NumberFormat.h"
+
+namespace orv {
+namespace {
+
+// "whole range", or the first and last dates it has, in its own texts.
+std::string RangeText(const CalendarInfo& calendar, const DeeVersion& dee) {
+  if (calendar.first_day == INT32_MIN && calendar.last_day == INT32_MAX) {
+    return "every day (JDN -2,147,483,648 to 2,147,483,647)";
+  }
+  std::string text;
+  AppendCalendarYearMonthDay(text, DateOfDay(calendar.first_day, calendar.id, dee), dee, ',');
+  text += " to ";
+  AppendCalendarYearMonthDay(text, DateOfDay(calendar.last_day, calendar.id, dee), dee, ',');
+  text += " (JDN ";
+  AppendGroupedInteger(text, calendar.first_day, ',');
+  text += " to ";
+  AppendGroupedInteger(text, calendar.last_day, ',');
+  text += ')';
+  return text;
+}
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+int RunCalendars(const Options& options, QTextStream& out) {
+  if (!options.positional.isEmpty()) throw UsageError{{}, true};
+  for (const CalendarInfo& calendar : kCalendars) {
+    const QString tag = Utf8(CalendarTag(calendar, options.dee));
+    const QString range = QString::fromStdString(RangeText(calendar, options.dee));
+    if (options.json) {
+      out << QJsonDocument(QJsonObject{{"key", Utf8(calendar.key)},
+                                       {"json_key", Utf8(calendar.json_key)},
+                                       {"name", Utf8(CalendarName(calendar, options.dee))},
+                                       {"tag", tag.isEmpty() ? QJsonValue() : QJsonValue(tag)},
+                                       {"first_day", calendar.first_day},
+                                       {"last_day", calendar.last_day},
+                                       {"range", range},
+                                       {"leap_rule", Utf8(calendar.leap_rule)}})
+                 .toJson(QJsonDocument::Compact)
+          << '\n';
+      continue;
+    }
+    out << Utf8(calendar.key).leftJustified(18) << Utf8(CalendarName(calendar, options.dee)) << '\n'
+        << "    tag:    " << (tag.isEmpty() ? QStringLiteral("(none: 1999-W52-6)") : tag) << '\n'
+        << "    range:  " << range << '\n'
+        << "    leap:   " << Utf8(calendar.leap_rule) << '\n';
+  }
+  return kOrvcSuccess;
+}
+
+}  // namespace orv

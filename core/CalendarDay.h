@@ -1,0 +1,76 @@
+// A day in any calendar of the table: its two texts, reading a typed
+// year-month-day date of any calendar, and adding years, months, weeks and
+// days in it. The calendars window and orvc use these for every calendar;
+// the main window keeps its own input rules (core/DateEntry.h) for its three.
+//
+//   CalendarDayTexts(CalendarOf(CalendarId::kHebrew), 2451545, Era::kCE, kDeeCecilVersion, ',')
+//     .year_month_day                              // "5760-10-23 AM"
+//   ReadCalendarDate(u"1999-W52-6", nullptr, kDeeCecilVersion).date  // 1999 week 52 day 6
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <string>
+
+#include "calendar/Calendars.h"
+#include "core/DateEntry.h"
+
+namespace orv {
+
+struct DayInCalendar {
+  const CalendarInfo* calendar = nullptr;
+  std::optional<CalendarDate> date;  // none outside the calendar's range
+  std::string year_month_day;        // "5760-10-23 AM", "1999-W52-6"; empty when none
+  std::string month_name_text;       // "Tevet 23, 5760 AM"; empty when none
+  int32_t legal_year = 0;            // the England calendar's legal year ("1731" of 1731/32)
+};
+
+// The day's texts in the calendar. The month-name text of the main window's
+// calendars carries the era in the style given (see ResultEra); the others
+// write their own: "Tevet 23, 5760 AM", "Saturday, week 52 of 1999",
+// "1 Vendémiaire an II", "February 11, 1731/32" (UTF-8).
+DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee,
+                    char group_separator);
+
+// "1999-W52-6" or "2000-01-01 CE": the year-month-day text of a date (years
+// of five or more digits grouped).
+void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, const DeeVersion& dee,
+                                char group_separator);
+
+// A typed year-month-day date of any calendar, "5785-07-01 AM" or
+// "1999-W52-6" (any case; digit groups in the year; the tag may be left out
+// when `calendar` is given): its date and day number, or the message saying
+// why it names no day.
+struct CalendarDateReading {
+  std::optional<CalendarDate> date;
+  int32_t jdn = 0;
+  QString refusal;  // empty when read
+};
+CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
+                                     const DeeVersion& dee);
+
+// Whether the text's tag names a calendar outside the main window's ("AM"),
+// or it is an ISO week date: what the main window's rules do not read.
+bool NamesOtherCalendar(QStringView text, const DeeVersion& dee);
+
+// Years and months (in a calendar that has them: a day past the month's end
+// becomes its last day), then weeks and days on the day number; `plus`
+// adds, else subtracts. The final day number, or the refusal.
+struct CalendarArithmetic {
+  std::optional<int32_t> jdn;
+  QString refusal;
+};
+CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
+                                     bool plus, const DeeVersion& dee);
+
+// Every calendar's row of the day, in table order: "Hebrew Calendar:" padded
+// to 28 characters, the month-name text to 34, the year-month-day text ("no
+// date" outside the calendar's range); then the day number and the weekday
+// as AppendResultLines writes them. Lines end in line feeds.
+void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee);
+
+// "I", "IV", "MMCCVIII": the year of the French Republic (1 to 3999).
+std::string RomanNumeral(int32_t number);
+
+}  // namespace orv
