@@ -50,6 +50,7 @@ struct ShownResult {
   ResultTexts texts;
   bool found_in_gregorian = false;
   bool found_in_julian = false;
+  Era era = Era::kCE;  // the era style of its month-name dates
 };
 
 // What the window keeps between calculations.

@@ -130,6 +130,7 @@ void frmMain::CreateControls() {
                             TwipsRect(7860, 160, 2250, 480));
   cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard",
                              TwipsRect(7860, 740, 2250, 480));
+  cmdCalendars = MakeButton(this, "cmdCalendars", "Calendars", TwipsRect(7860, 3240, 2250, 480));
   cmdDateDifference =
       MakeButton(this, "cmdDateDifference", "Date difference", TwipsRect(7860, 3820, 2250, 480));
   cmdDateSequence =
@@ -146,6 +147,7 @@ void frmMain::CreateControls() {
   SetAccessibleNames();
   // Tab order as the eye reads: the left column, then the side buttons as
   // arranged at start-up.
+  setTabOrder(cmdCalendars, cmdDateDifference);
   setTabOrder(cmdDateDifference, cmdDateSequence);
   setTabOrder(cmdDateSequence, cmdQLsoftware);
   setTabOrder(cmdQLsoftware, cmdHelp);
@@ -211,6 +213,7 @@ void frmMain::ConnectHandlers() {
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
   connect(cmdDateSequence, &QPushButton::clicked, this, &frmMain::cmdDateSequence_Click);
   connect(cmdDateDifference, &QPushButton::clicked, this, &frmMain::cmdDateDifference_Click);
+  connect(cmdCalendars, &QPushButton::clicked, this, &frmMain::cmdCalendars_Click);
   connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
   connect(cmdQLsoftware, &QPushButton::clicked, this, &frmMain::cmdQLsoftware_Click);
 

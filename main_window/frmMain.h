@@ -27,6 +27,7 @@
 
 namespace orv {
 
+class frmCalendars;
 class frmDateDifference;
 class frmDateSequence;
 class frmVernalEquinoxes;
@@ -68,6 +69,10 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   frmDateDifference* DateDifferenceWindow() const { return date_difference_window; }
   // A typed Julian day number (Enter in txbGoToJDN) into the input, calculated.
   void txbGoToJDN_Enter();
+  void GoToDay(int32_t jdn) override;
+  // The calendars window (made on first use; hidden, not destroyed, on Close).
+  void cmdCalendars_Click();
+  frmCalendars* CalendarsWindow() const { return calendars_window; }
   // Help in the text viewer, and the two links.
   void cmdHelp_Click();
   void lblOnlineUserManual_Click();
@@ -157,6 +162,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QPushButton* cmdCopyResult;
   QPushButton* cmdDateSequence;
   QPushButton* cmdDateDifference;
+  QPushButton* cmdCalendars;
   QPushButton* cmdQLsoftware;
   QPushButton* cmdHelp;
   QPushButton* cmdQuit;
@@ -200,6 +206,9 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   frmDateSequence* date_sequence_window = nullptr;
   frmDateDifference* date_difference_window = nullptr;
   frmVernalEquinoxes* vernal_equinox_window = nullptr;
+  frmCalendars* calendars_window = nullptr;
+  // Moves the input to the day a typed day number names, and calculates.
+  void GoToTypedDay(const QString& day_number);
   frmView* help_viewer = nullptr;
 };
 

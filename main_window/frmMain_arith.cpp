@@ -1,5 +1,6 @@
 // frmMain: the date arithmetic boxes and clearing the output.
 #include "main_window/frmMain.h"
+#include "reports/frmCalendars.h"
 
 namespace orv {
 
@@ -12,6 +13,7 @@ void frmMain::txbArith_LostFocus(int index) {
 
 void frmMain::ClearOutput() {
   shown.reset();
+  if (calendars_window != nullptr) calendars_window->ShowDay(std::nullopt, Era::kCE);
   for (QLineEdit* box : {txbOutputGC, txbOutputGCwithAYN, txbOutputJC, txbOutputJCwithAYN,
                          txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek}) {
     box->clear();

@@ -7,6 +7,7 @@
 #include "core/ReportBuilders.h"
 #include "core/StrProc.h"
 #include "main_window/frmMain.h"
+#include "reports/frmCalendars.h"
 #include "ui_services/Clipboard.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/QL_common.h"
@@ -46,7 +47,7 @@ void frmMain::ShowResults() {
   const Era era = ResultEra(static_cast<Era>(std::max(cboYearDesADBCetc->currentIndex(), 0)));
   cboYearDesADBCetc->setCurrentIndex(static_cast<int>(era));
   const ResultTexts results = ResultsFor(lngJDN, era, dee_version);
-  shown = ShownResult{lngJDN, results, false, false};
+  shown = ShownResult{lngJDN, results, false, false, era};
   std::vector<std::pair<QLineEdit*, const std::string*>> boxes = {
       {txbJDN, &results.jdn}, {txbDayOfWeek, &results.day_of_week}};
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
@@ -58,6 +59,7 @@ void frmMain::ShowResults() {
     box->setCursorPosition(0);
     box->setVisible(true);
   }
+  if (calendars_window != nullptr) calendars_window->ShowDay(lngJDN, era);
 }
 
 QString frmMain::strDeeCalendarName() const { return QStringOf(dee_version.name); }

@@ -5,6 +5,7 @@
 #include "core/ReportBuilders.h"
 #include "core/StrProc.h"
 #include "main_window/frmMain.h"
+#include "reports/frmCalendars.h"
 #include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
@@ -54,14 +55,17 @@ void frmMain::cmdDateDifference_Click() {
   date_difference_window->txbToDate->setFocus();
 }
 
-void frmMain::txbGoToJDN_Enter() {
+void frmMain::txbGoToJDN_Enter() { GoToTypedDay(txbGoToJDN->text()); }
+
+void frmMain::GoToDay(int32_t jdn) { GoToTypedDay(QString::number(jdn)); }
+
+void frmMain::GoToTypedDay(const QString& day_number) {
   // Nothing changes until the number is known to be a day the input can show.
   MainInputs in = ReadInputs();
   if (!in.optInputDateWithoutAYN && !in.optInputDateWithAYN) in.optInputDateWithoutAYN = true;
   const int32_t calendar = orv::GetInputCalendar(in);
   UserMessage message;
-  const std::optional<DateRecord> day =
-      DayOfTypedJDN(txbGoToJDN->text(), calendar, dee_version, message);
+  const std::optional<DateRecord> day = DayOfTypedJDN(day_number, calendar, dee_version, message);
   if (!day) {
     Show(message);
     return;
@@ -71,6 +75,14 @@ void frmMain::txbGoToJDN_Enter() {
   ShowDateAsYMD(*day);
   Timer1_Timer();  // the input is complete: the upkeep learns its notation
   cmdCalculate_Click();
+}
+
+void frmMain::cmdCalendars_Click() {
+  if (calendars_window == nullptr) {
+    calendars_window = new frmCalendars(*this, this);
+    if (shown) calendars_window->ShowDay(shown->jdn, shown->era);
+  }
+  ShowModeless(calendars_window);
 }
 
 void frmMain::cmdQLsoftware_Click() {

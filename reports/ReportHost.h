@@ -22,6 +22,9 @@ class ReportHost {
   virtual int32_t CurrentJDN() const = 0;
   virtual int32_t TextBoxCapacityInKB() const = 0;
   virtual DeeVersion DeeVersionInUse() const = 0;
+  // Moves the input to the day and calculates, as a typed day number does;
+  // a day the input cannot show gets a message and changes nothing.
+  virtual void GoToDay(int32_t jdn) = 0;
 
   // The host window (for colours and icon) and where a report window opens:
   // its outer top-left corner, in screen pixels.

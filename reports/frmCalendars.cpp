@@ -1,0 +1,120 @@
+#include "reports/frmCalendars.h"
+
+#include <QKeyEvent>
+
+#include "core/CalendarDay.h"
+#include "core/Message.h"
+#include "core/NumberFormat.h"
+#include "core/StrProc.h"
+#include "reports/ReportWindow.h"
+#include "ui_services/Clipboard.h"
+#include "ui_services/Geometry.h"
+#include "ui_services/MakeControl.h"
+#include "ui_services/MessageBox.h"
+#include "ui_services/TextBox.h"
+
+namespace orv {
+namespace {
+
+constexpr int kFirstRowTop = 240;  // twips
+constexpr int kRowHeight = 420;
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
+    : QWidget(parent, Qt::Window), host(owner) {
+  setObjectName(QStringLiteral("frmCalendars"));
+  setWindowTitle(QStringLiteral("Calendars"));
+  const int rows_bottom = kFirstRowTop + static_cast<int>(kCalendars.size()) * kRowHeight;
+  setFixedSize(TwipsSize(9400, rows_bottom + 900));
+  for (size_t i = 0; i < kCalendars.size(); ++i) {
+    const QString key = Utf8(kCalendars[i].json_key);
+    const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
+    Row row;
+    row.lblCal = MakeLabel(this, "lblCal_" + key, QString(), TwipsRect(240, top + 40, 2300, 285));
+    row.txbCal = Make<QLineEdit>(this, "txbCal_" + key, TwipsRect(2600, top, 3700, 330));
+    row.txbCal->setReadOnly(true);
+    row.txbCalYmd = Make<QLineEdit>(this, "txbCalYmd_" + key, TwipsRect(6400, top, 2760, 330));
+    row.lblCal->setBuddy(row.txbCalYmd);
+    row.txbCalYmd->installEventFilter(this);
+    rows.push_back(row);
+  }
+  cmdCopy = MakeButton(this, "cmdCopy", QStringLiteral("Copy"),
+                       TwipsRect(240, rows_bottom + 240, 1500, 420));
+  cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"),
+                        TwipsRect(7660, rows_bottom + 240, 1500, 420));
+  connect(cmdCopy, &QPushButton::clicked, this, &frmCalendars::cmdCopy_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+  LookLikeTheMainWindow(*this, host);
+  ShowDay(std::nullopt, Era::kCE);
+}
+
+void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
+  shown_day = jdn;
+  shown_era = era;
+  const DeeVersion dee = host.DeeVersionInUse();
+  const char group_separator = GroupSeparator();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const CalendarInfo& calendar = kCalendars[i];
+    const Row& row = rows[i];
+    const QString name = Utf8(CalendarName(calendar, dee));
+    row.lblCal->setText(name + ':');
+    row.txbCal->setAccessibleName(name + " date");
+    row.txbCalYmd->setAccessibleName(name + " year-month-day date");
+    const DayInCalendar day =
+        jdn ? DayIn(calendar, *jdn, era, dee, group_separator) : DayInCalendar{};
+    row.txbCal->setText(QString::fromStdString(day.month_name_text));
+    row.txbCalYmd->setText(QString::fromStdString(day.year_month_day));
+    row.txbCal->setCursorPosition(0);
+  }
+}
+
+void frmCalendars::GoToRowDate(size_t row) {
+  const CalendarDateReading reading =
+      ReadCalendarDate(rows[row].txbCalYmd->text(), &kCalendars[row], host.DeeVersionInUse());
+  if (!reading.date) {
+    ShowMessageBox(Message(reading.refusal, MessageStyle::kExclamation, kInvalidInputTitle), this);
+    rows[row].txbCalYmd->setFocus();
+    return;
+  }
+  host.GoToDay(reading.jdn);  // which shows the day here too
+}
+
+QString frmCalendars::CopyText() const {
+  QString text;
+  for (const Row& row : rows) {
+    text += row.lblCal->text().leftJustified(28) + row.txbCal->text().leftJustified(34) +
+            row.txbCalYmd->text() + kCrLf;
+  }
+  return text;
+}
+
+void frmCalendars::cmdCopy_Click() {
+  if (shown_day) ReplaceClipboardText(CopyText());
+}
+
+bool frmCalendars::eventFilter(QObject* watched, QEvent* event) {
+  if (IsEnterPress(event)) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (watched == rows[i].txbCalYmd) {
+        GoToRowDate(i);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmCalendars::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();  // as Close does
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace orv

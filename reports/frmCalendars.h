@@ -1,0 +1,55 @@
+// The day in every calendar of the table: a row each, in table order (the
+// main window's three first, the Dee calendar in the version in force), with
+// the calendar's name, its month-name date and its year-month-day date. The
+// rows follow the main window's day; a date typed into a row's year-month-day
+// box and Enter move the main window to that day. Modeless; Close hides it.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "core/DateEntry.h"
+#include "reports/ReportHost.h"
+
+namespace orv {
+
+class frmCalendars : public QWidget {
+  Q_OBJECT
+
+ public:
+  frmCalendars(ReportHost& host, QWidget* parent);
+
+  struct Row {
+    QLabel* lblCal;        // lblCal_<JSON key>: the calendar's name
+    QLineEdit* txbCal;     // txbCal_<JSON key>: the month-name date, read-only
+    QLineEdit* txbCalYmd;  // txbCalYmd_<JSON key>: the year-month-day date
+  };
+  std::vector<Row> rows;  // in table order
+  QPushButton* cmdCopy;
+  QPushButton* cmdClose;
+
+  // The day the main window shows, with the era style of its results; none
+  // when it shows none (the rows are emptied).
+  void ShowDay(std::optional<int32_t> jdn, Era era);
+  // Reads the row's year-month-day date and moves the main window to its day;
+  // a refused date gets a message and changes nothing.
+  void GoToRowDate(size_t row);
+  // The rows as Copy puts them on the clipboard.
+  QString CopyText() const;
+  void cmdCopy_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  ReportHost& host;
+  std::optional<int32_t> shown_day;
+  Era shown_era = Era::kCE;
+};
+
+}  // namespace orv
