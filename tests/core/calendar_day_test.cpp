@@ -1,0 +1,115 @@
+// A day in any calendar of the table: texts, reading typed dates, arithmetic.
+#include "core/CalendarDay.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/PrintQString.h"
+
+namespace orv {
+namespace {
+
+const DeeVersion kDee = kDeeCecilVersion;
+
+DayInCalendar Day(CalendarId calendar, int32_t jdn) {
+  return DayIn(CalendarOf(calendar), jdn, Era::kCE, kDee, ',');
+}
+
+TEST(CalendarDay, EachCalendarWritesItsTwoTexts) {
+  struct Case {
+    CalendarId calendar;
+    int32_t jdn;
+    const char* month_name_text;
+    const char* year_month_day;
+  };
+  const Case cases[] = {
+      {CalendarId::kGregorian, 2451545, "January 1, 2000 CE", "2000-01-01 CE"},
+      {CalendarId::kRevisedJulian, 2451545, "January 1, 2000 RJ", "2000-01-01 RJ"},
+      {CalendarId::kIsoWeek, 2451545, "Saturday, week 52 of 1999", "1999-W52-6"},
+      {CalendarId::kIsoWeek, 2451546, "Sunday, week 52 of 1999", "1999-W52-7"},
+      {CalendarId::kHebrew, 2451545, "Tevet 23, 5760 AM", "5760-10-23 AM"},
+      {CalendarId::kHebrew, 2451602, "Adar I 21, 5760 AM", "5760-12-21 AM"},  // a leap year
+      {CalendarId::kIslamic, 2451545, "Ramadan 24, 1420 AH", "1420-09-24 AH"},
+      {CalendarId::kEngland, 2353712, "February 11, 1731/32", "1732-02-11 EN"},
+      {CalendarId::kEngland, 2361221, "September 2, 1752", "1752-09-02 EN"},
+      {CalendarId::kEngland, 2361222, "September 14, 1752", "1752-09-14 EN"},
+      {CalendarId::kEngland, 1705426, "March 15, 44 BC", "-43-03-15 EN"},
+      {CalendarId::kHebrew, 2147483647, "Kislev 21, 5,878,589 AM", "5,878,589-09-21 AM"},
+  };
+  for (const Case& c : cases) {
+    const DayInCalendar day = Day(c.calendar, c.jdn);
+    EXPECT_EQ(day.month_name_text, c.month_name_text) << c.jdn;
+    EXPECT_EQ(day.year_month_day, c.year_month_day) << c.jdn;
+  }
+  EXPECT_EQ(Day(CalendarId::kEngland, 2353712).legal_year, 1731);
+  // Before its epoch a calendar has no date, and no texts.
+  const DayInCalendar before = Day(CalendarId::kIslamic, 1948439);
+  EXPECT_FALSE(before.date);
+  EXPECT_EQ(before.year_month_day, "");
+  EXPECT_EQ(Day(CalendarId::kIslamic, 1948440).year_month_day, "1-01-01 AH");
+}
+
+TEST(CalendarDay, ReadsTheDatesOfEveryCalendar) {
+  struct Case {
+    const char16_t* text;
+    const CalendarInfo* calendar;  // --calendar, or the window's row
+    int32_t jdn;                   // 0: refused with the message
+    const char* refusal;
+  };
+  const CalendarInfo* hebrew = &CalendarOf(CalendarId::kHebrew);
+  const Case cases[] = {
+      {u"5760-10-23 AM", nullptr, 2451545, ""},
+      {u" 5760-10-23 am ", hebrew, 2451545, ""},
+      {u"5760-10-23", hebrew, 2451545, ""},
+      {u"1999-w52-6", nullptr, 2451545, ""},
+      {u"1,420-9-24 AH", nullptr, 2451545, ""},
+      {u"2000-01-01 CE", hebrew, 0, "Inconsistent calendar designations in year-month-day date."},
+      {u"5760-10-23", nullptr, 0, "Please specify calendar for year-month-day date."},
+      {u"5760-10-23 XY", nullptr, 0, "'XY' is the tag of no calendar."},
+      {u"5785-13-01 AM", nullptr, 0, "Invalid input date"},  // 5785 has no Adar II
+      {u"5760-10 AM", nullptr, 0, "Invalid input date"},
+      {u"1752-09-03 EN", nullptr, 0, "Invalid input date"},
+      {u"0-12-29 AH", nullptr, 0,
+       "The Islamic calendar dates the days from 1-01-01 AH to 6,054,563-09-18 AH."},
+  };
+  for (const Case& c : cases) {
+    const CalendarDateReading reading = ReadCalendarDate(c.text, c.calendar, kDee);
+    EXPECT_EQ(reading.jdn, c.jdn) << qPrintable(QString::fromUtf16(c.text));
+    EXPECT_EQ(reading.refusal, QString::fromUtf8(c.refusal))
+        << qPrintable(QString::fromUtf16(c.text));
+  }
+  EXPECT_TRUE(NamesOtherCalendar(u"5760-10-23 am", kDee));
+  EXPECT_TRUE(NamesOtherCalendar(u"1999-W52-6", kDee));
+  EXPECT_FALSE(NamesOtherCalendar(u"2000-01-01 dc", kDee));
+  EXPECT_FALSE(NamesOtherCalendar(u"2000-01-01", kDee));
+}
+
+TEST(CalendarDay, YearsAndMonthsWhereTheCalendarHasThemDaysEverywhere) {
+  const ArithmeticValues one_year{1, 0, 0, 0};
+  // 30 Dhu al-Hijja 1420 (a leap year) plus a year: 1421 is common, so 29.
+  const CalendarArithmetic islamic =
+      AddToCalendarDate({1420, 12, 30, CalendarId::kIslamic}, one_year, true, kDee);
+  ASSERT_TRUE(islamic.jdn);
+  EXPECT_EQ(Day(CalendarId::kIslamic, *islamic.jdn).year_month_day, "1421-12-29 AH");
+  // Back across the year's start, by months.
+  const CalendarArithmetic revised =
+      AddToCalendarDate({2000, 1, 31, CalendarId::kRevisedJulian}, {0, 2, 0, 0}, false, kDee);
+  ASSERT_TRUE(revised.jdn);
+  EXPECT_EQ(Day(CalendarId::kRevisedJulian, *revised.jdn).year_month_day, "1999-11-30 RJ");
+  const CalendarArithmetic weeks =
+      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 0, 1, 1}, true, kDee);
+  EXPECT_EQ(weeks.jdn, 2451553);
+  const CalendarArithmetic refused =
+      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 1, 0, 0}, true, kDee);
+  EXPECT_FALSE(refused.jdn);
+  EXPECT_EQ(refused.refusal, "Years and months cannot be added in the Hebrew calendar.");
+}
+
+TEST(CalendarDay, RomanNumerals) {
+  EXPECT_EQ(RomanNumeral(1), "I");
+  EXPECT_EQ(RomanNumeral(14), "XIV");
+  EXPECT_EQ(RomanNumeral(1999), "MCMXCIX");
+  EXPECT_EQ(RomanNumeral(2208), "MMCCVIII");
+}
+
+}  // namespace
+}  // namespace orv
