@@ -13,7 +13,10 @@ constexpr int32_t kGregorianYearOfYearZero = 1791;  // year I begins in Septembe
 constexpr double kMinutesPerDay = 1440.0;
 // The Paris Observatory, 2 deg 20' 14" E, as time: 9m 20.93s.
 constexpr double kParisMinutes = (2.0 + 20.0 / 60.0 + 14.0 / 3600.0) * 4.0;
-constexpr double kMeanYear = 365.2422;  // days from one September equinox to the next, now
+// The range's mean year: the year starts lie within a day of the line
+// through its two ends.
+constexpr double kMeanYear =
+    (kFrenchRepublicanLastDay + 1.0 - kFrenchRepublicanFirstDay) / kFrenchRepublicanLastYear;
 
 // The civil day of Paris apparent time on which the September equinox of
 // year falls, and the apparent time of the equinox in minutes after that
@@ -74,10 +77,12 @@ int64_t FrenchRepublicanDayNumber(int32_t year, int32_t month, int32_t day) {
 
 YearMonthDay FrenchRepublicanDateOfDay(int32_t jdn) {
   if (jdn < kFrenchRepublicanFirstDay || jdn > kFrenchRepublicanLastDay) return {0, 0, 0};
-  // The mean year puts the day in its year or one next to it; the equinoxes
-  // settle which. Year 1 begins on the first day and 2209 after the last, so
-  // the corrections stay inside [1:2208].
-  auto year = static_cast<int32_t>(std::floor((jdn - kFrenchRepublicanFirstDay) / kMeanYear)) + 1;
+  // Counted from the middle of the first day, the mean year puts the day in
+  // its year or one next to it (in this range, the year before at worst);
+  // the equinoxes settle which. Year 1 begins on the first day and 2209 after
+  // the last, so the corrections stay inside [1:2208].
+  auto year =
+      static_cast<int32_t>(std::floor((jdn - kFrenchRepublicanFirstDay + 0.5) / kMeanYear)) + 1;
   year = std::clamp(year, kFrenchRepublicanFirstYear, kFrenchRepublicanLastYear);
   int32_t start = FrenchRepublicanNewYear(year);
   while (jdn < start) start = FrenchRepublicanNewYear(--year);

@@ -12,7 +12,9 @@ namespace {
 constexpr int32_t kGregorianYearOfYearZero = 621;  // 1 AP begins in March 622
 constexpr double kMeridianDays = 3.5 / 24.0;       // 52.5 E: 3h 30m ahead of Greenwich
 constexpr double kMinutesPerDay = 1440.0;
-constexpr double kMeanYear = 365.2424;  // days from one March equinox to the next, now
+// The range's mean year: the year starts lie within a day of the line
+// through its two ends, on either side.
+constexpr double kMeanYear = (kPersianLastDay + 1.0 - kPersianFirstDay) / kPersianLastYear;
 
 // The civil day at 52.5 E on which the March equinox of year falls, and the
 // minutes from that day's true noon to the equinox.
@@ -83,10 +85,11 @@ int64_t PersianDayNumber(int32_t year, int32_t month, int32_t day) {
 
 YearMonthDay PersianDateOfDay(int32_t jdn) {
   if (jdn < kPersianFirstDay || jdn > kPersianLastDay) return {0, 0, 0};
-  // The mean year puts the day in its year or one next to it; the equinoxes
-  // settle which. Year 1 begins on the first day and 3379 after the last, so
-  // the corrections stay inside [1:3378].
-  auto year = static_cast<int32_t>(std::floor((jdn - kPersianFirstDay) / kMeanYear)) + 1;
+  // Counted from the middle of the first day, the mean year puts the day in
+  // its year or one next to it, either way; the equinoxes settle which. Year
+  // 1 begins on the first day and 3379 after the last, so the corrections
+  // stay inside [1:3378].
+  auto year = static_cast<int32_t>(std::floor((jdn - kPersianFirstDay + 0.5) / kMeanYear)) + 1;
   year = std::clamp(year, kPersianFirstYear, kPersianLastYear);
   int32_t start = PersianNewYear(year);
   while (jdn < start) start = PersianNewYear(--year);
