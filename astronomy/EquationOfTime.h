@@ -13,8 +13,8 @@
 // Good to a few seconds of time over the years 0 to 4000; the calendars need
 // it to well under the minute their equinox instants are good to.
 //
-//   EquationOfTimeMinutes(2448908.5);   // 1992 October 13.0 TD: +13.71 (13m 42.6s)
-//   EquationOfTimeMinutes(2460352.5);   // 2024 February 11.0: about -14.24 (-14m 14s)
+//   EquationOfTimeMinutes(2448908.5);   // 1992 October 13.0 TD: +13.70 (Meeus: 13m 42.6s)
+//   EquationOfTimeMinutes(2460352.0);   // 2024 February 11, 12h: -14.20 (-14m 12s)
 #pragma once
 
 namespace orv {
