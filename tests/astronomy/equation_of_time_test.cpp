@@ -10,12 +10,9 @@ namespace orv {
 namespace {
 
 TEST(EquationOfTime, MeeusExampleAndAlmanacValues) {
-  struct Case {
-    double jde;
-    double minutes;
-    double tolerance;  // minutes
-  };
-  const Case cases[] = {
+  const struct {
+    double jde, minutes, tolerance;  // minutes
+  } cases[] = {
       // Meeus, example 28.a: 1992 October 13.0 TD, +13m 42.6s; the Sun of
       // chapter 25 costs about 0.6 s; leaving out the aberration or dpsi cos(eps), 2 s.
       {2448908.5, 13.0 + 42.6 / 60.0, 1.0 / 60.0},
@@ -25,7 +22,7 @@ TEST(EquationOfTime, MeeusExampleAndAlmanacValues) {
       {2460352.0, -(14.0 + 15.0 / 60.0), 5.0 / 60.0},
       {2460617.5, 16.0 + 25.0 / 60.0, 5.0 / 60.0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_NEAR(EquationOfTimeMinutes(c.jde), c.minutes, c.tolerance) << c.jde;
   }
   // Its zero crossings of 2024 (0h of 15 April, 13 June, 1 September and 25

@@ -99,7 +99,6 @@ TEST(SkyCalendars, RangeEndsAndDatesThatDoNotExist) {
   for (const Sky* sky : kSkies) {
     EXPECT_EQ(sky->first_day, sky->new_year(1)) << sky->vectors;
     EXPECT_EQ(sky->last_day, sky->new_year(sky->last_year + 1) - 1) << sky->vectors;
-    EXPECT_EQ(sky->date_of_day(sky->last_day).year, sky->last_year) << sky->vectors;
     for (int32_t outside : {sky->first_day - 1, sky->last_day + 1, INT32_MIN, INT32_MAX}) {
       EXPECT_EQ(sky->date_of_day(outside), (YearMonthDay{0, 0, 0})) << outside;
     }
@@ -163,17 +162,13 @@ TEST(SkyCalendars, AgreeWithTheReferenceSaveNearTheDecidingNoonOrMidnight) {
       EXPECT_EQ(sky->day_number(date.year, date.month, date.day), jdn) << sky->vectors;
     }
     // Each such equinox lies between the program's boundary and the library's.
-    double farthest = 0.0;
     for (const auto& [year, offset] : moved) {
       const double past = sky->minutes_past_boundary(year);
       const double shift = sky->reference_shift(year);
       EXPECT_EQ(offset, past < 0.0 ? 1 : -1) << sky->vectors << " " << year;
       EXPECT_GE(past, std::min(0.0, -shift) - kTolerance) << sky->vectors << " " << year;
       EXPECT_LE(past, std::max(0.0, -shift) + kTolerance) << sky->vectors << " " << year;
-      farthest = std::max(farthest, std::abs(past));
     }
-    RecordProperty(std::string(sky->vectors) + " years moved", static_cast<int>(moved.size()));
-    RecordProperty(std::string(sky->vectors) + " farthest minutes", std::to_string(farthest));
     if (sky != &kPersian) continue;
     for (int32_t year : kPersianYearsOfTheLibrarysWrap) EXPECT_EQ(moved.count(year), 1U) << year;
   }
