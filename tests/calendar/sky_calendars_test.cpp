@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "astronomy/EquationOfTime.h"
 #include "astronomy/SolEq.h"
