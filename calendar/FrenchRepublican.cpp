@@ -31,7 +31,7 @@ EquinoxDay EquinoxDayOf(int32_t year) {
       std::clamp(year, kFrenchRepublicanFirstYear, kFrenchRepublicanLastYear + 1);
   const int32_t gregorian_year = clamped + kGregorianYearOfYearZero;
   const double equinox = EquinoxUT(kSeptemberEquinox, gregorian_year);  // JD, UT
-  const double jde = EquinoxJDE(kSeptemberEquinox, gregorian_year);
+  const double jde = equinox + DeltaTMinutes(gregorian_year) / kMinutesPerDay;
   // Paris apparent time as a Julian date, whose number changes at noon: half
   // a day later, it changes at apparent midnight.
   const double apparent = equinox + (kParisMinutes + EquationOfTimeMinutes(jde)) / kMinutesPerDay;
