@@ -16,9 +16,11 @@
 
 #include "calendar/Dee.h"
 #include "calendar/England.h"
+#include "calendar/FrenchRepublican.h"
 #include "calendar/Hebrew.h"
 #include "calendar/Islamic.h"
 #include "calendar/IsoWeek.h"
+#include "calendar/Persian.h"
 #include "calendar/RevisedJulian.h"
 #include "platform/almanor/almanor_engine.h"
 
@@ -33,6 +35,8 @@ enum class CalendarId : uint8_t {
   kIsoWeek,
   kHebrew,
   kIslamic,
+  kPersian,
+  kFrenchRepublican,
   kEngland,
 };
 
@@ -102,6 +106,10 @@ constexpr DayResult DayNumberOf(const CalendarDate& date, const DeeVersion& dee)
       return calendar_detail::DayNumberBy(date, IsHebrewDate, HebrewDayNumber);
     case CalendarId::kIslamic:
       return calendar_detail::DayNumberBy(date, IsIslamicDate, IslamicDayNumber);
+    case CalendarId::kPersian:
+      return calendar_detail::DayNumberBy(date, IsPersianDate, PersianDayNumber);
+    case CalendarId::kFrenchRepublican:
+      return calendar_detail::DayNumberBy(date, IsFrenchRepublicanDate, FrenchRepublicanDayNumber);
     case CalendarId::kEngland:
       return calendar_detail::DayNumberBy(date, IsEnglandDate, EnglandDayNumber);
   }
@@ -126,6 +134,10 @@ constexpr CalendarDate DateOfDay(int32_t jdn, CalendarId calendar, const DeeVers
       return Dated(HebrewDateOfDay(jdn), calendar);
     case CalendarId::kIslamic:
       return Dated(IslamicDateOfDay(jdn), calendar);
+    case CalendarId::kPersian:
+      return Dated(PersianDateOfDay(jdn), calendar);
+    case CalendarId::kFrenchRepublican:
+      return Dated(FrenchRepublicanDateOfDay(jdn), calendar);
     case CalendarId::kEngland:
       return Dated(EnglandDateOfDay(jdn), calendar);
   }

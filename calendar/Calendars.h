@@ -60,7 +60,7 @@ struct CalendarInfo {
   int32_t last_day;
 };
 
-inline constexpr std::size_t kCalendarCount = 8;
+inline constexpr std::size_t kCalendarCount = 10;
 extern const std::array<CalendarInfo, kCalendarCount> kCalendars;
 
 // The calendars of the main window, the first rows of the table: its lists,

@@ -47,9 +47,8 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       AppendYear(out, date.year, group_separator);
       break;
     case TextForm::kRepublican:
-      if (date.month == 13) {
-        out += calendar.month_name(date.year, date.month);
-        out += ' ';
+      if (date.month == 13) {  // the days that end the year, counted on their own
+        out += "jour complémentaire ";
         AppendInteger(out, date.day);
         out += ',';
       } else {

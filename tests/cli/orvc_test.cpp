@@ -132,7 +132,7 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
        "orvc: diff does not take --mdy"},
       {{"convert", "--calendar", "x", "1"},
        "orvc: --calendar must be one of gregorian, julian, dee, revised-julian, iso-week, hebrew, "
-       "islamic, england"},
+       "islamic, persian, french-republican, england"},
       {{"convert", "--mdy", "Smarch", "1", "2000", "AD"},
        "orvc: MONTH must be a month name or 1 to 12"},
       {{"convert", "--jdn", "1.2.3"},
