@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include "tests/PrintQString.h"
 
 namespace orv {
@@ -72,6 +73,37 @@ TEST(Orvc, JsonCarriesEveryCalendar) {
   EXPECT_EQ(object["gregorian"]["era_date"].toString(), "January 1, 2000 CE");
   EXPECT_EQ(object["dee"]["version"].toString(), "Dee-Cecil");
   EXPECT_EQ(object["dee"]["ymd_date"].toString(), "2000-01-01 DC");
+  // The other calendars under their JSON keys; null where a calendar has no date.
+  EXPECT_EQ(object["iso_week"]["week"].toInt(), 52);
+  EXPECT_EQ(object["revised_julian"]["ymd_date"].toString(), "2000-01-01 RJ");
+  EXPECT_EQ(object["french_republican"]["ymd_date"].toString(), "208-04-11 FR");
+  EXPECT_TRUE(QJsonDocument::fromJson(Orvc({"convert", "--json", "--jdn", "0"}).out.toUtf8())
+                  .object()["hebrew"]
+                  .isNull());
+  const QJsonObject england =
+      QJsonDocument::fromJson(Orvc({"convert", "--json", "1732-02-11 EN"}).out.toUtf8()).object();
+  EXPECT_EQ(england["england"]["legal_year"].toInt(), 1731);
+  EXPECT_EQ(england["england"]["reckoning"].toString(), "julian");
+}
+
+TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
+  // By tag, by --calendar, in a batch; --all prints a row a calendar.
+  EXPECT_TRUE(Orvc({"convert", "5760-10-23 AM"}).out.contains("January 1, 2000 CE"));
+  EXPECT_TRUE(
+      Orvc({"convert", "--calendar", "iso-week", "1999-W52-6"}).out.contains("January 1, 2000 CE"));
+  const Finished batch = Orvc({"convert", "-"}, "1403-01-01 AP\n5785-13-01 AM\n");
+  EXPECT_TRUE(batch.out.contains("March 20, 2024 CE"));
+  EXPECT_EQ(batch.err, "line 2: Invalid input date\n");
+  const Finished all = Orvc({"convert", "--all", "2-11-09 FR"});
+  EXPECT_EQ(all.out.count('\n'), 12);
+  EXPECT_TRUE(all.out.contains("French Republican Calendar: 9 Thermidor an II"));
+  const Finished refused = Orvc({"convert", "--plus", "--months", "1", "5760-10-23 AM"});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "Years and months cannot be added in the Hebrew calendar.\n");
+  const Finished table = Orvc({"calendars"});
+  EXPECT_EQ(table.out.count(QRegularExpression("^[a-z-]+ ", QRegularExpression::MultilineOption)),
+            10);
+  EXPECT_TRUE(table.out.contains("range:  1-01-01 AH to 6,054,563-09-18 AH"));
 }
 
 TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {

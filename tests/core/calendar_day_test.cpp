@@ -29,6 +29,9 @@ TEST(CalendarDay, EachCalendarWritesItsTwoTexts) {
       {CalendarId::kHebrew, 2451545, "Tevet 23, 5760 AM", "5760-10-23 AM"},
       {CalendarId::kHebrew, 2451602, "Adar I 21, 5760 AM", "5760-12-21 AM"},  // a leap year
       {CalendarId::kIslamic, 2451545, "Ramadan 24, 1420 AH", "1420-09-24 AH"},
+      {CalendarId::kPersian, 2460755, "Esfand 30, 1403 AP", "1403-12-30 AP"},
+      {CalendarId::kFrenchRepublican, 2376513, "9 Thermidor an II", "2-11-09 FR"},
+      {CalendarId::kFrenchRepublican, 2376935, "jour complémentaire 6, an III", "3-13-06 FR"},
       {CalendarId::kEngland, 2353712, "February 11, 1731/32", "1732-02-11 EN"},
       {CalendarId::kEngland, 2361221, "September 2, 1752", "1752-09-02 EN"},
       {CalendarId::kEngland, 2361222, "September 14, 1752", "1752-09-14 EN"},
@@ -90,6 +93,10 @@ TEST(CalendarDay, YearsAndMonthsWhereTheCalendarHasThemDaysEverywhere) {
       AddToCalendarDate({1420, 12, 30, CalendarId::kIslamic}, one_year, true, kDee);
   ASSERT_TRUE(islamic.jdn);
   EXPECT_EQ(Day(CalendarId::kIslamic, *islamic.jdn).year_month_day, "1421-12-29 AH");
+  const CalendarArithmetic persian =
+      AddToCalendarDate({1403, 12, 30, CalendarId::kPersian}, one_year, true, kDee);
+  ASSERT_TRUE(persian.jdn);
+  EXPECT_EQ(Day(CalendarId::kPersian, *persian.jdn).year_month_day, "1404-12-29 AP");
   // Back across the year's start, by months.
   const CalendarArithmetic revised =
       AddToCalendarDate({2000, 1, 31, CalendarId::kRevisedJulian}, {0, 2, 0, 0}, false, kDee);

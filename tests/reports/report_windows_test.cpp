@@ -8,6 +8,7 @@
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>
 
+#include "reports/frmCalendars.h"
 #include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
 #include "reports/frmVernalEquinoxes.h"
@@ -164,6 +165,39 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(!difference->isVisible());
     QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
     QVERIFY2(difference->txbYearsMonthsDays->text().isEmpty(), "reopened without a result");
+  }
+
+  void calendarsWindowFollowsTheDayAndMovesTheMainWindow() {
+    TypeYearMonthDay("2000-01-01 CE");
+    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(window->cmdCalendars, Qt::LeftButton);
+    frmCalendars* calendars = window->CalendarsWindow();
+    QVERIFY(calendars != nullptr && calendars->isVisible());
+    auto* hebrew = calendars->findChild<QLineEdit*>("txbCalYmd_hebrew");
+    QCOMPARE(hebrew->text(), QString("5760-10-23 AM"));
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCal_hebrew")->text(),
+             QString("Tevet 23, 5760 AM"));
+    // A date typed into a row moves the main window, and every row follows.
+    hebrew->setText("5785-07-01");
+    QTest::keyClick(hebrew, Qt::Key_Return);
+    QCOMPARE(window->txbYearCEJC->text(), QString("2024-10-03 CE"));
+    QCOMPARE(window->txbJDN->text(), QString("2,460,587"));
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCalYmd_iso_week")->text(), QString("2024-W40-4"));
+    QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
+    // A refused date changes nothing; a version switch relabels the Dee row.
+    hebrew->setText("5785-13-01");
+    QTest::keyClick(hebrew, Qt::Key_Return);
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QCOMPARE(messages->requests[0].text, QString("Invalid input date"));
+    QCOMPARE(window->txbJDN->text(), QString("2,460,587"));
+    QTest::mouseClick(window->optDee, Qt::LeftButton);
+    QCOMPARE(calendars->findChild<QLabel*>("lblCal_dee")->text(), QString("Dee:"));
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCalYmd_dee")->text(), QString("2024-10-05 D"));
+    QTest::mouseClick(calendars->cmdCopy, Qt::LeftButton);
+    QCOMPARE(ClipboardText(), calendars->CopyText());
+    QVERIFY(ClipboardText().contains("Hebrew:"));
+    QTest::keyClick(calendars, Qt::Key_Escape);
+    QVERIFY(!calendars->isVisible());
   }
 
   void aReportIsSavedAsTextOrRowsAndPrinted() {
@@ -348,6 +382,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     OpenDateSequence();
     QTest::mouseClick(RunEquinoxes("2024-01-01 CE", 2)->cmdChart, Qt::LeftButton);
     QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
+    QTest::mouseClick(window->cmdCalendars, Qt::LeftButton);
     window->cmdHelp_Click();
     frmVernalEquinoxes* equinoxes = window->VernalEquinoxWindow();
     const QList<QWidget*> windows = {window.get(),
@@ -355,6 +390,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
                                      equinoxes,
                                      equinoxes->ChartWindow(),
                                      window->DateDifferenceWindow(),
+                                     window->CalendarsWindow(),
                                      window->HelpViewer()};
     for (QWidget* shown : windows) {
       QVERIFY(shown != nullptr);
