@@ -77,6 +77,8 @@ TEST(SkyCalendars, KnownDaysAndLeapYears) {
       {kPersian, {1, 1, 1}, almanor::ToJDN(622, 3, 19, false)},
       {kPersian, {1403, 1, 1}, almanor::ToJDN(2024, 3, 20, true)},
       {kPersian, {1404, 1, 1}, almanor::ToJDN(2025, 3, 21, true)},
+      {kPersian, {1403, 12, 30}, almanor::ToJDN(2025, 3, 20, true)},
+      {kPersian, {1405, 1, 1}, almanor::ToJDN(2026, 3, 21, true)},
       {kFrench, {1, 1, 1}, almanor::ToJDN(1792, 9, 22, true)},
       {kFrench, {2, 11, 9}, almanor::ToJDN(1794, 7, 27, true)},  // 9 Thermidor II
       {kFrench, {8, 2, 18}, almanor::ToJDN(1799, 11, 9, true)},  // 18 Brumaire VIII
@@ -91,7 +93,13 @@ TEST(SkyCalendars, KnownDaysAndLeapYears) {
     const bool leap = year == 1395 || year == 1399 || year == 1403 || year == 1408;
     EXPECT_EQ(IsPersianLeapYear(year), leap) << year;
   }
+  // 1 Vendémiaire of the years I to XIV, as the Republic's almanacs had it:
+  // the September day of 1791 + year.
+  const int32_t kNewYearInSeptember[14] = {22, 22, 22, 23, 22, 22, 22, 23, 23, 23, 23, 24, 23, 23};
   for (int32_t year = 1; year <= 14; ++year) {
+    EXPECT_EQ(FrenchRepublicanNewYear(year),
+              almanor::ToJDN(1791 + year, 9, kNewYearInSeptember[year - 1], true))
+        << year;
     EXPECT_EQ(IsFrenchRepublicanLeapYear(year), year % 4 == 3 && year < 12) << year;
   }
 }
