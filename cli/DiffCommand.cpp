@@ -2,43 +2,83 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "calendar/Calendar.h"
 #include "cli/CommandLine.h"
+#include "core/CalendarDay.h"
 #include "core/DateDifference.h"
 #include "core/DateTexts.h"
+#include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
 namespace orv {
+namespace {
+
+// A date read for diff: its value and day, and the text as read back.
+struct DiffDate {
+  CalendarDate date;
+  int32_t jdn = 0;
+};
+
+// Reads a date of any calendar: the main window's three as the difference
+// window reads them (its checks and canonical text), the others by their tag
+// or ISO form. Prints the refusal.
+std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QTextStream& err) {
+  if (NamesOtherCalendar(text, dee)) {
+    const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
+    if (!reading.date) {
+      err << reading.refusal << '\n';
+      return std::nullopt;
+    }
+    std::string canonical;
+    AppendCalendarYearMonthDay(canonical, *reading.date, dee, GroupSeparator());
+    text = QString::fromStdString(canonical);
+    return DiffDate{*reading.date, reading.jdn};
+  }
+  UserMessage message;
+  const std::optional<DateRecord> date =
+      ReadTaggedDate(text, dee, message, kReportTitle, CalendarByCode(kGregorianCode));
+  if (!date) {
+    PrintMessages({*message}, err);
+    return std::nullopt;
+  }
+  return DiffDate{DateOfRecord(*date), date->jdn};
+}
+
+}  // namespace
 
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != 2) throw UsageError{{}, true};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
-  DateRecord dates[2];
+  DiffDate dates[2];
   for (int i = 0; i < 2; ++i) {
     versions[i] = DeeVersionFor(options, texts[i]);
-    UserMessage message;
-    const std::optional<DateRecord> date = ReadTaggedDate(
-        texts[i], versions[i], message, kReportTitle, CalendarByCode(kGregorianCode));
-    if (!date) {
-      PrintMessages({*message}, err);
-      return kOrvcRefused;
-    }
+    const std::optional<DiffDate> date = ReadDiffDate(texts[i], versions[i], err);
+    if (!date) return kOrvcRefused;
     dates[i] = *date;
   }
-  const DateDifference difference = DifferenceBetween(dates[0], dates[1].jdn, versions[0]);
-  const CalendarInfo& calendar = *CalendarByCode(dates[0].calendar);
+  const CalendarInfo& calendar = CalendarOf(dates[0].date.calendar);
+  const DateDifference difference =
+      calendar.saved_index != 0
+          ? DifferenceBetween({dates[0].date.year, dates[0].date.month, dates[0].date.day,
+                               calendar.code, dates[0].jdn, 1},
+                              dates[1].jdn, versions[0])
+          : DifferenceInCalendar(dates[0].date, dates[1].jdn, versions[0]);
   if (options.json) {
     Options from = options;
     from.dee = versions[0];
     Options to = options;
     to.dee = versions[1];
     const Era era = options.era_style.value_or(Era::kCE);
+    const auto part = [&](int64_t value) {
+      return difference.has_years_and_months ? QJsonValue(qint64(value)) : QJsonValue();
+    };
     const QJsonObject object{{"days", qint64(difference.days)},
                              {"weeks", qint64(difference.weeks)},
                              {"week_days", qint64(difference.week_days)},
-                             {"years", qint64(difference.years)},
-                             {"months", qint64(difference.months)},
-                             {"remainder_days", qint64(difference.remainder_days)},
+                             {"years", part(difference.years)},
+                             {"months", part(difference.months)},
+                             {"remainder_days", part(difference.remainder_days)},
                              {"calendar", QStringOf(calendar.key)},
                              {"from", ResultObject(dates[0].jdn, era, from)},
                              {"to", ResultObject(dates[1].jdn, era, to)}};

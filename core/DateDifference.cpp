@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calendar/Calendar.h"
+#include "core/CalendarDay.h"
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
@@ -20,6 +21,32 @@ std::optional<int32_t> MonthsOn(const DateRecord& from, int64_t n, bool forwards
                                    0};
   if (!ApplyDateArithmetic(date, values, forwards, dee)) return std::nullopt;
   return date.jdn;
+}
+
+// The difference in days and weeks, then the most whole months `n` (as years
+// and months) that, moved by `months_on`, do not pass the second day,
+// starting the search from `estimate`.
+template <typename MonthsOn>
+DateDifference Difference(int32_t from_jdn, int32_t to_jdn, int64_t estimate, MonthsOn months_on) {
+  DateDifference difference;
+  difference.days = int64_t{to_jdn} - from_jdn;
+  difference.weeks = difference.days / 7;  // both truncate toward zero: same sign
+  difference.week_days = difference.days % 7;
+
+  const bool forwards = difference.days >= 0;
+  const auto passes = [&](int64_t n) {
+    const std::optional<int32_t> day = months_on(n, forwards);
+    return !day || (forwards ? *day > to_jdn : *day < to_jdn);
+  };
+  // The answer is at most one away from the estimate.
+  int64_t n = std::llabs(estimate);
+  while (n > 0 && passes(n)) --n;
+  while (!passes(n + 1)) ++n;
+  const int64_t sign = forwards ? 1 : -1;
+  difference.years = sign * (n / 12);
+  difference.months = sign * (n % 12);
+  difference.remainder_days = int64_t{to_jdn} - *months_on(n, forwards);
+  return difference;
 }
 
 QString Amount(int64_t value, const char* unit) {
@@ -48,35 +75,44 @@ std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, U
 }
 
 DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee) {
-  DateDifference difference;
-  difference.days = int64_t{to_jdn} - from.jdn;
-  difference.weeks = difference.days / 7;  // both truncate toward zero: same sign
-  difference.week_days = difference.days % 7;
-
-  const bool forwards = difference.days >= 0;
-  const auto passes = [&](int64_t n) {
-    const std::optional<int32_t> day = MonthsOn(from, n, forwards, dee);
-    return !day || (forwards ? *day > to_jdn : *day < to_jdn);
-  };
-  // Start from the months between the two dates in the first one's calendar;
-  // the answer is at most one away.
+  // Estimated from the months between the two dates in the first one's calendar.
   DateRecord to{0, 0, 0, from.calendar, to_jdn, 0};
   JDNToDate(to, dee);
-  int64_t n = std::llabs((int64_t{to.year} - from.year) * 12 + (to.month - from.month));
-  while (n > 0 && passes(n)) --n;
-  while (!passes(n + 1)) ++n;
-  const int64_t sign = forwards ? 1 : -1;
-  difference.years = sign * (n / 12);
-  difference.months = sign * (n % 12);
-  difference.remainder_days = int64_t{to_jdn} - *MonthsOn(from, n, forwards, dee);
-  return difference;
+  return Difference(from.jdn, to_jdn, (int64_t{to.year} - from.year) * 12 + (to.month - from.month),
+                    [&](int64_t n, bool forwards) { return MonthsOn(from, n, forwards, dee); });
+}
+
+DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
+                                    const DeeVersion& dee) {
+  const int32_t from_jdn = DayNumberOf(from, dee).jdn;
+  const CalendarInfo& calendar = CalendarOf(from.calendar);
+  if (!calendar.adds_years_and_months || !Dates(calendar, to_jdn)) {
+    DateDifference days;
+    days.days = int64_t{to_jdn} - from_jdn;
+    days.weeks = days.days / 7;
+    days.week_days = days.days % 7;
+    days.has_years_and_months = false;
+    return days;
+  }
+  const CalendarDate to = DateOfDay(to_jdn, from.calendar, dee);
+  return Difference(from_jdn, to_jdn, (int64_t{to.year} - from.year) * 12 + (to.month - from.month),
+                    [&](int64_t n, bool forwards) {
+                      const ArithmeticValues values = {static_cast<int32_t>(n / 12),
+                                                       static_cast<int32_t>(n % 12), 0, 0};
+                      return AddToCalendarDate(from, values, forwards, dee).jdn;
+                    });
 }
 
 DifferenceTexts TextsOf(const DateDifference& d) {
-  return {FormatGroupedInteger(d.days),
-          Amount(d.weeks, "week") + QStringLiteral(", ") + Amount(d.week_days, "day"),
-          Amount(d.years, "year") + QStringLiteral(", ") + Amount(d.months, "month") +
-              QStringLiteral(", ") + Amount(d.remainder_days, "day")};
+  DifferenceTexts texts{FormatGroupedInteger(d.days),
+                        Amount(d.weeks, "week") + QStringLiteral(", ") + Amount(d.week_days, "day"),
+                        QString()};
+  if (d.has_years_and_months) {
+    texts.years_months_days = Amount(d.years, "year") + QStringLiteral(", ") +
+                              Amount(d.months, "month") + QStringLiteral(", ") +
+                              Amount(d.remainder_days, "day");
+  }
+  return texts;
 }
 
 QStringList DifferenceLines(const QString& from, const QString& to, const DifferenceTexts& texts,
@@ -84,9 +120,12 @@ QStringList DifferenceLines(const QString& from, const QString& to, const Differ
   const auto line = [](const char* label, const QString& value) {
     return QString::fromLatin1(label).leftJustified(20) + value;
   };
-  return {line("From:", from), line("To:", to), line("Days:", texts.days),
-          line("Weeks and days:", texts.weeks),
-          "In the " + calendar_name + ": " + texts.years_months_days};
+  QStringList lines = {line("From:", from), line("To:", to), line("Days:", texts.days),
+                       line("Weeks and days:", texts.weeks)};
+  if (!texts.years_months_days.isEmpty()) {
+    lines << "In the " + calendar_name + ": " + texts.years_months_days;
+  }
+  return lines;
 }
 
 }  // namespace orv

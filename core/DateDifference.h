@@ -39,11 +39,19 @@ struct DateDifference {
   int64_t years = 0;
   int64_t months = 0;
   int64_t remainder_days = 0;
+  bool has_years_and_months = true;  // false: years, months and remainder_days mean nothing
 };
 DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee);
 
+// The same from an existing date of any calendar of the table; the days and
+// weeks alone where its calendar has no years and months to add, or no date
+// for the second day.
+DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
+                                    const DeeVersion& dee);
+
 // The texts the window and orvc show: "8,845", "1,263 weeks, 4 days",
-// "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards).
+// "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards; empty without
+// years and months).
 struct DifferenceTexts {
   QString days;
   QString weeks;
@@ -51,7 +59,8 @@ struct DifferenceTexts {
 };
 DifferenceTexts TextsOf(const DateDifference& difference);
 
-// The difference as lines to copy or print (no line breaks at the ends):
+// The difference as lines to copy or print (no line breaks at the ends; the
+// last only with years and months):
 //   From:               2000-01-01 CE
 //   To:                 2024-03-01 CE
 //   Days:               8,826

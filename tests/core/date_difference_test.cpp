@@ -6,6 +6,7 @@
 #include <random>
 
 #include "calendar/Calendar.h"
+#include "core/CalendarDay.h"
 #include "core/DateEntry.h"
 #include "tests/PrintQString.h"
 
@@ -84,6 +85,32 @@ TEST(DateDifference, AddedBackGivesTheSecondDate) {
       }
     }
   }
+}
+
+// From the other calendars: added back with their own arithmetic, or days and
+// weeks alone where a calendar has no years and months to add.
+TEST(DateDifference, InTheOtherCalendars) {
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int32_t> day(1948440, 3182000);
+  for (const CalendarId id :
+       {CalendarId::kIslamic, CalendarId::kPersian, CalendarId::kRevisedJulian}) {
+    for (int i = 0; i < 300; ++i) {
+      const CalendarDate from = DateOfDay(day(random), id, kDeeCecilVersion);
+      const int32_t to = day(random);
+      const DateDifference d = DifferenceInCalendar(from, to, kDeeCecilVersion);
+      ASSERT_TRUE(d.has_years_and_months);
+      const ArithmeticValues amounts = {static_cast<int32_t>(std::abs(d.years)),
+                                        static_cast<int32_t>(std::abs(d.months)), 0,
+                                        static_cast<int32_t>(std::abs(d.remainder_days))};
+      ASSERT_EQ(AddToCalendarDate(from, amounts, d.days >= 0, kDeeCecilVersion).jdn, to);
+    }
+  }
+  const DateDifference hebrew =
+      DifferenceInCalendar({5760, 10, 23, CalendarId::kHebrew}, 2451605, kDeeCecilVersion);
+  EXPECT_FALSE(hebrew.has_years_and_months);
+  const DifferenceTexts texts = TextsOf(hebrew);
+  EXPECT_EQ(texts.weeks, "8 weeks, 4 days");
+  EXPECT_EQ(DifferenceLines("5760-10-23 AM", "2000-03-01 CE", texts, "Hebrew Calendar").size(), 4);
 }
 
 TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
