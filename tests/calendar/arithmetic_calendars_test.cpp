@@ -164,17 +164,6 @@ TEST(ArithmeticCalendars, LeapYearsAreTheYearsWithTheLeapDay) {
           << calendar.name << " " << year;
     }
   }
-  // Each rule's count over a cycle: 218 of 900, 11 of 30, and 71 long ISO
-  // years in the 400-year Gregorian cycle.
-  int revised_julian = 0;
-  int islamic = 0;
-  int iso = 0;
-  for (int32_t year = -450; year < 450; ++year) revised_julian += IsRevisedJulianLeapYear(year);
-  for (int32_t year = 1000; year < 1030; ++year) islamic += IsIslamicLeapYear(year);
-  for (int32_t year = -200; year < 200; ++year) iso += IsIsoWeekLeapYear(year);
-  EXPECT_EQ(revised_julian, 218);
-  EXPECT_EQ(islamic, 11);
-  EXPECT_EQ(iso, 71);
 }
 
 }  // namespace
