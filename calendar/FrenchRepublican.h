@@ -44,12 +44,6 @@ inline constexpr int32_t kFrenchRepublicanLastDay = 3182293;
 // A year outside is taken as the nearer of 1 and 2209.
 int32_t FrenchRepublicanNewYear(int32_t year);
 
-// The Paris apparent solar time of the September equinox that begins year, in
-// minutes after the apparent midnight that begins 1 Vendémiaire, [0:1440).
-// Near either end, a year's start rests on the last minute of the equinox's
-// instant. Year as in FrenchRepublicanNewYear.
-double FrenchRepublicanEquinoxMinutesAfterMidnight(int32_t year);
-
 // Whether year has six complementary days; false outside [1:2208].
 bool IsFrenchRepublicanLeapYear(int32_t year);
 

@@ -39,17 +39,11 @@ inline constexpr int32_t kPersianLastYear = 3378;
 inline constexpr int32_t kPersianFirstDay = 1948321;
 inline constexpr int32_t kPersianLastDay = 3182108;
 
-// The day number of 1 Farvardin of year, for year in [1:3379] (3379 is there
+// The day number of 1 Farvardin of year (from the table made with
+// calendar/SkyNewYears.h when the program is built), for year in [1:3379] (3379 is there
 // to end the range: its first day is the day after kPersianLastDay). A year
 // outside is taken as the nearer of 1 and 3379.
 int32_t PersianNewYear(int32_t year);
-
-// How the start of year was decided: the minutes from true noon at 52.5 E to
-// the March equinox, on the civil day of the equinox there. Negative (before
-// noon): the year begins that day; zero or positive: the next day. Near zero,
-// a year's start rests on the last minute of the equinox's instant. Year as in
-// PersianNewYear.
-double PersianEquinoxMinutesAfterNoon(int32_t year);
 
 // Whether Esfand of year has 30 days; false outside [1:3378].
 bool IsPersianLeapYear(int32_t year);

@@ -16,6 +16,7 @@
 #include "astronomy/SolEq.h"
 #include "calendar/FrenchRepublican.h"
 #include "calendar/Persian.h"
+#include "calendar/SkyNewYears.h"
 #include "platform/almanor/almanor_engine.h"
 
 namespace orv {
@@ -101,6 +102,16 @@ TEST(SkyCalendars, KnownDaysAndLeapYears) {
               almanor::ToJDN(1791 + year, 9, kNewYearInSeptember[year - 1], true))
         << year;
     EXPECT_EQ(IsFrenchRepublicanLeapYear(year), year % 4 == 3 && year < 12) << year;
+  }
+}
+
+// The tables the build made are the years the equinoxes give.
+TEST(SkyCalendars, TheBuiltTablesAreTheComputedYears) {
+  for (int32_t year = kPersianFirstYear; year <= kPersianLastYear + 1; ++year) {
+    ASSERT_EQ(PersianNewYear(year), ComputedPersianNewYear(year)) << year;
+  }
+  for (int32_t year = kFrenchRepublicanFirstYear; year <= kFrenchRepublicanLastYear + 1; ++year) {
+    ASSERT_EQ(FrenchRepublicanNewYear(year), ComputedFrenchRepublicanNewYear(year)) << year;
   }
 }
 
