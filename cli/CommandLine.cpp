@@ -446,6 +446,34 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
                                                                            : kDeeCecilVersion;
 }
 
+bool ReadByTable(const Options& options, const QString& text) {
+  if (options.mdy) return false;
+  if (options.calendar != nullptr) return options.calendar->saved_index == 0;
+  return NamesOtherCalendar(text, options.dee);
+}
+
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+                                      QString& refusal) {
+  const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
+  if (!reading.date) {
+    refusal = reading.refusal;
+    return std::nullopt;
+  }
+  ArithmeticInput arithmetic = ArithmeticFor(options);
+  if (!arithmetic.plus && !arithmetic.minus) return reading.jdn;
+  ArithmeticValues values{};
+  UserMessage message;
+  if (!ReadArithValues(arithmetic.amounts, values, message)) {
+    refusal =
+        message ? message->text : QStringLiteral("Invalid input in the arithmetical function.");
+    return std::nullopt;
+  }
+  const CalendarArithmetic result =
+      AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
+  if (!result.jdn) refusal = result.refusal;
+  return result.jdn;
+}
+
 bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err) {
   QStringList pieces;
   if (const UserMessage refusal = CheckTypedDate(typed, options.dee, pieces)) {

@@ -79,6 +79,14 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 // Dee version and anything else leaves Dee-Cecil.
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
 
+// Whether a date is one the main window's rules do not read: in a calendar
+// beyond its three (by --calendar or by its tag), or an ISO week date.
+bool ReadByTable(const Options& options, const QString& text);
+// Reads such a date (core/CalendarDay.h) and applies any arithmetic: the day,
+// or nullopt with the refusal.
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+                                      QString& refusal);
+
 // Checks a complete input and finds its day, as a report button does; prints
 // the refusal. day.jdn is the day on success.
 bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err);

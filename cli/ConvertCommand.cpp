@@ -27,37 +27,6 @@ std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, Da
   return calculation.messages;
 }
 
-// A date the main window's rules do not read: in a calendar beyond its three
-// (by --calendar or by its tag), or an ISO week date.
-bool ForTableReader(const Options& options, const QString& text) {
-  if (options.mdy) return false;
-  if (options.calendar != nullptr) return options.calendar->saved_index == 0;
-  return NamesOtherCalendar(text, options.dee);
-}
-
-// Reads such a date and applies any arithmetic: the day, or the refusal.
-std::optional<int32_t> ConvertInTable(const QString& text, const Options& options,
-                                      QString& refusal) {
-  const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
-  if (!reading.date) {
-    refusal = reading.refusal;
-    return std::nullopt;
-  }
-  ArithmeticInput arithmetic = ArithmeticFor(options);
-  if (!arithmetic.plus && !arithmetic.minus) return reading.jdn;
-  ArithmeticValues values{};
-  UserMessage message;
-  if (!ReadArithValues(arithmetic.amounts, values, message)) {
-    refusal =
-        message ? message->text : QStringLiteral("Invalid input in the arithmetical function.");
-    return std::nullopt;
-  }
-  const CalendarArithmetic result =
-      AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
-  if (!result.jdn) refusal = result.refusal;
-  return result.jdn;
-}
-
 Era EraStyle(const Options& options, const TypedDate& typed) {
   return options.era_style.value_or(options.mdy ? typed.era : Era::kCE);
 }
@@ -141,8 +110,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           other_version.dee = version;
         }
         const Options& line_options = version != options.dee ? other_version : options;
-        if (ForTableReader(line_options, *line)) {
-          if (const std::optional<int32_t> jdn = ConvertInTable(*line, line_options, refusal)) {
+        if (ReadByTable(line_options, *line)) {
+          if (const std::optional<int32_t> jdn = DayOfTableDate(*line, line_options, refusal)) {
             if (!first && !options.json) answers += '\n';
             AppendResult(answers, *jdn, options.era_style.value_or(Era::kCE), line_options,
                          line_number);
@@ -205,9 +174,9 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
-  if (ForTableReader(options, options.positional[0])) {
+  if (ReadByTable(options, options.positional[0])) {
     QString refusal;
-    const std::optional<int32_t> jdn = ConvertInTable(options.positional[0], options, refusal);
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
     if (!jdn) {
       err << refusal << '\n';
       return kOrvcRefused;

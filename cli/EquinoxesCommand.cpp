@@ -2,6 +2,7 @@
 // date.
 #include <QRegularExpression>
 
+#include "calendar/CalendarDate.h"
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
 #include "core/ReportRecords.h"
@@ -16,6 +17,15 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
   if (!options.mdy && bare_year.match(options.positional[0]).hasMatch()) {
     year = options.positional[0].toInt();
+  } else if (ReadByTable(options, options.positional[0])) {
+    // A date of another calendar: the Gregorian year of its day.
+    QString refusal;
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
+    if (!jdn) {
+      err << refusal << '\n';
+      return kOrvcRefused;
+    }
+    year = DateOfDay(*jdn, CalendarId::kGregorian, options.dee).year;
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
     const bool complete = IsComplete(typed);

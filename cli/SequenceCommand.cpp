@@ -11,9 +11,19 @@ namespace orv {
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t days = options.count.value_or(14);
-  TypedDate typed = TypedDateFor(options, options.positional);
   DateRecord day{};
-  if (!DayForReport(typed, options, day, err)) return kOrvcRefused;
+  if (ReadByTable(options, options.positional[0])) {
+    QString refusal;
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
+    if (!jdn) {
+      err << refusal << '\n';
+      return kOrvcRefused;
+    }
+    day.jdn = *jdn;
+  } else {
+    TypedDate typed = TypedDateFor(options, options.positional);
+    if (!DayForReport(typed, options, day, err)) return kOrvcRefused;
+  }
   if (days == 0) return kOrvcSuccess;
 
   DateSequenceText text(options.dee);

@@ -100,6 +100,7 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
   const Finished refused = Orvc({"convert", "--plus", "--months", "1", "5760-10-23 AM"});
   EXPECT_EQ(refused.status, 2);
   EXPECT_EQ(refused.err, "Years and months cannot be added in the Hebrew calendar.\n");
+  EXPECT_TRUE(Orvc({"sequence", "--count", "1", "5785-07-01 AM"}).out.contains("2024-10-03 CE"));
   EXPECT_TRUE(Orvc({"diff", "1420-09-24 AH", "1421-09-24 AH"})
                   .out.endsWith("In the Islamic Calendar: 1 year, 0 months, 0 days\n"));
   const Finished table = Orvc({"calendars"});
