@@ -64,9 +64,9 @@ const char* const kDateHelp =
     "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
     "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
     "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
-    "--calendar) it is a Gregorian date: \"2000-01-01\". convert also reads the tags\n"
-    "of the other calendars (RJ, AM, AH, AP, FR, EN: orvc calendars) and ISO week\n"
-    "dates \"1999-W52-6\".\n";
+    "--calendar) it is a Gregorian date: \"2000-01-01\". The tags of the other\n"
+    "calendars (RJ, AM, AH, AP, FR, EN: orvc calendars) and ISO week dates\n"
+    "\"1999-W52-6\" are read too.\n";
 
 const char* const kExitHelp =
     "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n"
