@@ -475,14 +475,14 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
 }
 
 bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err) {
-  QStringList pieces;
-  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, pieces)) {
+  CheckedYearMonthDay checked;
+  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {
     PrintMessages({*refusal}, err);
     return false;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
   UserMessage message;
-  if (!DayOfInput(&typed, pieces, typed.calendar->code, arithmetic, options.dee, true, day,
+  if (!DayOfInput(&typed, checked, typed.calendar->code, arithmetic, options.dee, true, day,
                   message)) {
     if (message) PrintMessages({*message}, err);
     return false;

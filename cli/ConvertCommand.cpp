@@ -19,8 +19,8 @@ namespace {
 // Checks and converts a date into `day`; returns the refusal messages, empty on success.
 std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, DateRecord& day) {
   ArithmeticInput arithmetic = ArithmeticFor(options);
-  QStringList pieces;
-  Calculation calculation = Calculate(typed, arithmetic, options.dee, pieces, day);
+  CheckedYearMonthDay checked;
+  Calculation calculation = Calculate(typed, arithmetic, options.dee, checked, day);
   if (calculation.found) return {};
   if (calculation.messages.empty())
     calculation.messages.push_back(Message("Invalid input date", MessageStyle::kExclamation));

@@ -30,8 +30,8 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     TypedDate typed = TypedDateFor(options, options.positional);
     const bool complete = IsComplete(typed);
     if (complete) {
-      QStringList pieces;
-      if (const UserMessage refusal = CheckTypedDate(typed, options.dee, pieces)) {
+      CheckedYearMonthDay checked;
+      if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {
         PrintMessages({*refusal}, err);
         return kOrvcRefused;
       }

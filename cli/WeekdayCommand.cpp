@@ -29,16 +29,16 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   const int weekday = WeekdayNumber(options.positional[4]);
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
-  QStringList pieces;
-  UserMessage refusal = CheckTypedDate(typed, options.dee, pieces);
-  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, pieces);
+  CheckedYearMonthDay checked;
+  UserMessage refusal = CheckTypedDate(typed, options.dee, checked);
+  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, checked);
   if (refusal) {
     PrintMessages({*refusal}, err);
     return kOrvcRefused;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options, false);
   DateRecord day{};
-  const WeekdayOutcome outcome = WeekdayTest(typed, pieces, arithmetic, options.dee, weekday, day);
+  const WeekdayOutcome outcome = WeekdayTest(typed, checked, arithmetic, options.dee, weekday, day);
   const Era era = options.era_style.value_or(typed.era);
   if (options.json) {
     // Standard output holds only JSON: the answer, its sentence and the day.

@@ -5,15 +5,16 @@
 
 namespace orv {
 
-WeekdayOutcome WeekdayTest(TypedDate& typed, const QStringList& pieces, ArithmeticInput& arithmetic,
-                           const DeeVersion& dee, int weekday, DateRecord& date) {
+WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
+                           ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
+                           DateRecord& date) {
   WeekdayOutcome outcome;
   const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));
   const auto falls_on_weekday = [&](int32_t calendar_code) {
     // A refused amount is reported once and ends the test.
     UserMessage refusal;
     const bool on_weekday =
-        DayOfInput(&typed, pieces, calendar_code, arithmetic, dee, false, date, refusal) &&
+        DayOfInput(&typed, checked, calendar_code, arithmetic, dee, false, date, refusal) &&
         DayOfWeek(date.jdn) == weekday;
     if (refusal) outcome.message = refusal;
     return on_weekday;
@@ -35,42 +36,42 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const QStringList& pieces, Arithmet
         MessageStyle::kInformation);
   }
   UserMessage ignored;
-  outcome.found = DayOfInput(&typed, pieces, julian ? kJulianCode : kGregorianCode, arithmetic, dee,
-                             false, date, ignored);
+  outcome.found = DayOfInput(&typed, checked, julian ? kJulianCode : kGregorianCode, arithmetic,
+                             dee, false, date, ignored);
   outcome.in_gregorian = !julian;
   outcome.in_julian = julian;
   return outcome;
 }
 
 UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
-                               const QStringList& parts) {
+                               const CheckedYearMonthDay& checked) {
   UserMessage gregorian_refusal;
   for (const int32_t code : {kGregorianCode, kJulianCode}) {
     TypedDate reading = typed;
     DateRecord date{};
     ArithmeticInput none;
     UserMessage refusal;
-    if (DayOfInput(&reading, parts, code, none, dee, true, date, refusal)) return std::nullopt;
+    if (DayOfInput(&reading, checked, code, none, dee, true, date, refusal)) return std::nullopt;
     if (code == kGregorianCode) gregorian_refusal = refusal;
   }
   return gregorian_refusal;
 }
 
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      QStringList& pieces, DateRecord& date) {
+                      CheckedYearMonthDay& checked, DateRecord& date) {
   Calculation calculation;
-  if (const UserMessage refusal = CheckTypedDate(typed, dee, pieces)) {
+  if (const UserMessage refusal = CheckTypedDate(typed, dee, checked)) {
     calculation.messages.push_back(*refusal);
     return calculation;
   }
   if (typed.calendar != nullptr) {
     UserMessage message;
     calculation.found =
-        DayOfInput(&typed, pieces, typed.calendar->code, arithmetic, dee, true, date, message);
+        DayOfInput(&typed, checked, typed.calendar->code, arithmetic, dee, true, date, message);
     if (message) calculation.messages.push_back(*message);
     return calculation;
   }
-  const WeekdayOutcome outcome = WeekdayTest(typed, pieces, arithmetic, dee, typed.weekday, date);
+  const WeekdayOutcome outcome = WeekdayTest(typed, checked, arithmetic, dee, typed.weekday, date);
   if (outcome.message) calculation.messages.push_back(*outcome.message);
   calculation.found = outcome.found;
   calculation.in_gregorian = outcome.in_gregorian;

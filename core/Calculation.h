@@ -17,21 +17,22 @@ struct WeekdayOutcome {
   bool in_julian = false;     // ... from the Julian
   UserMessage message;
 };
-WeekdayOutcome WeekdayTest(TypedDate& typed, const QStringList& pieces, ArithmeticInput& arithmetic,
-                           const DeeVersion& dee, int weekday, DateRecord& date);
+WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
+                           ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
+                           DateRecord& date);
 
-// For a checked month-day-year date (parts as the check split them) that
+// For a checked month-day-year date (as the check left it) that
 // exists in neither the Gregorian nor the Julian calendar, such as 30
 // February: the invalid-date message of its Gregorian reading. The window's
 // weekday test simply finds such a date on the weekday in neither; orvc
 // refuses it.
 UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
-                               const QStringList& parts);
+                               const CheckedYearMonthDay& checked);
 
 // A whole Calculate of a complete input: the checks, then the conversion in
 // the input's calendar, or the weekday test when a weekday is chosen. The
-// messages come in the order they are shown. The check leaves the pieces of
-// a year-month-day text in `pieces`; the date read goes into `date`, and on
+// messages come in the order they are shown. The check leaves the checked of
+// a year-month-day text in `checked`; the date read goes into `date`, and on
 // success date.jdn is the day to show.
 struct Calculation {
   bool found = false;
@@ -40,6 +41,6 @@ struct Calculation {
   std::vector<MessageRequest> messages;
 };
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      QStringList& pieces, DateRecord& date);
+                      CheckedYearMonthDay& checked, DateRecord& date);
 
 }  // namespace orv

@@ -62,10 +62,10 @@ std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, U
   typed.notation = Notation::kYearMonthDay;
   typed.year_month_day = text;
   typed.calendar = CalendarOfTaggedText(text, dee, untagged);
-  QStringList pieces;
+  CheckedYearMonthDay checked;
   DateRecord date;
-  message = CheckTypedDate(typed, dee, pieces);
-  if (!message) ReadTypedDate(typed, pieces, typed.calendar->code, dee, true, date, message);
+  message = CheckTypedDate(typed, dee, checked);
+  if (!message) ReadTypedDate(typed, checked, typed.calendar->code, dee, true, date, message);
   text = typed.year_month_day;
   if (message) {
     message->title = title;

@@ -26,7 +26,7 @@ using almanor::FitsIn32Bits;
 
 // The year, month and day of a date written with "-" between them, each
 // without its surrounding spaces; none when there are not exactly three
-// pieces. One "-" at either end is ignored; an empty piece in between counts
+// checked. One "-" at either end is ignored; an empty piece in between counts
 // ("2000--03-20" has four).
 QStringList YearMonthDayParts(QStringView text) {
   if (text.startsWith(u'-')) text = text.mid(1);
@@ -75,7 +75,8 @@ QString TagLettersAndSeparators(const DeeVersion& dee) {
   return TagLettersOf(dee);
 }
 
-UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringList& pieces) {
+UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
+                              CheckedYearMonthDay& checked) {
   typed.year_month_day = TrimSpaces(typed.year_month_day).toUpper();
   QString& text = typed.year_month_day;
   const CalendarInfo* chosen = typed.calendar;
@@ -111,12 +112,11 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
   const bool negative = text.startsWith('-');
   QString rest = negative ? text.mid(1) : text;
   RemoveChars(rest, TagLettersAndSeparators(dee));
-  QStringList parts = YearMonthDayParts(rest);
+  const QStringList parts = YearMonthDayParts(rest);
   if (parts.size() != 3) return Message("Invalid input date", MessageStyle::kExclamation);
-  if (negative) parts[0].prepend('-');
-  pieces = parts;
 
-  if (std::fabs(WholeValue(parts[0])) > kLargestTypedYear) {
+  const double year = (negative ? -1 : 1) * WholeValue(parts[0]);
+  if (std::fabs(year) > kLargestTypedYear) {
     return Message("Input date is out of permitted range.", MessageStyle::kExclamation);
   }
   const double month = WholeValue(parts[1]);
@@ -124,6 +124,8 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee, QStringLi
   if (month < 1 || month > 12 || day < 1 || day > 31) {
     return Message("Invalid input date", MessageStyle::kExclamation);
   }
+  checked = YearMonthDay{static_cast<int32_t>(year), static_cast<int32_t>(month),
+                         static_cast<int32_t>(day)};
   return std::nullopt;
 }
 
@@ -152,18 +154,13 @@ UserMessage CheckMonthDayYear(TypedDate& typed) {
 }
 
 // Year, month, day and calendar of the checked input.
-bool FillDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code, DateRecord& date,
-              UserMessage& message) {
+bool FillDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
+              DateRecord& date, UserMessage& message) {
   if (typed.notation == Notation::kYearMonthDay) {
-    if (pieces.size() != 3) return false;  // the checks have not run
-    const double year = WholeValue(pieces[0]);
-    if (std::fabs(year) > kLargestTypedYear) {
-      message = Message("Input date is out of permitted range.", MessageStyle::kExclamation);
-      return false;
-    }
-    date.year = static_cast<int32_t>(year);
-    date.month = SaturatedToInt32(WholeValue(pieces[1]));
-    date.day = SaturatedToInt32(WholeValue(pieces[2]));
+    if (!checked) return false;  // the checks have not run
+    date.year = checked->year;
+    date.month = checked->month;
+    date.day = checked->day;
   } else {
     date.month = typed.month;
     date.day = typed.day;
@@ -245,14 +242,14 @@ bool IsComplete(TypedDate& typed) {
   return !typed.year_month_day.isEmpty() && typed.calendar != nullptr;
 }
 
-UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, QStringList& pieces) {
-  if (typed.notation == Notation::kYearMonthDay) return CheckYearMonthDay(typed, dee, pieces);
+UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked) {
+  if (typed.notation == Notation::kYearMonthDay) return CheckYearMonthDay(typed, dee, checked);
   return CheckMonthDayYear(typed);
 }
 
-bool ReadTypedDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code,
+bool ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
                    const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message) {
-  if (!FillDate(typed, pieces, calendar_code, date, message)) return false;
+  if (!FillDate(typed, checked, calendar_code, date, message)) return false;
   if (!Validate(date, dee, explain, message)) return false;
   if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);
   return true;
@@ -430,13 +427,13 @@ std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_co
   return date;
 }
 
-bool DayOfInput(TypedDate* typed, const QStringList& pieces, int32_t calendar_code,
+bool DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
                 ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
                 UserMessage& message) {
   ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
   if (typed != nullptr) {
-    if (!ReadTypedDate(*typed, pieces, calendar_code, dee, explain, date, message)) {
+    if (!ReadTypedDate(*typed, checked, calendar_code, dee, explain, date, message)) {
       return false;
     }
     if (sign_chosen && !ReadArithValues(arithmetic.amounts, values, message)) {

@@ -21,6 +21,7 @@
 
 #include "calendar/Calendars.h"
 #include "calendar/DateRecord.h"
+#include "calendar/YearMonthDay.h"
 #include "core/Message.h"
 
 namespace orv {
@@ -37,6 +38,10 @@ std::optional<Era> EraFromText(const QString& text);
 // The era a date of this astronomical year is shown with, in the style the
 // user chose (AD/BC or CE/BCE; CE/BCE when none was chosen).
 Era EraForYear(Era chosen, int64_t year);
+
+// The year, month and day of a checked year-month-day text: none until the
+// check has passed (the month-day-year notation keeps them in its fields).
+using CheckedYearMonthDay = std::optional<YearMonthDay>;
 
 struct TypedDate {
   Notation notation = Notation::kYearMonthDay;
@@ -58,18 +63,18 @@ bool IsComplete(TypedDate& typed);
 // The checks of the typed text, in their fixed order. Year-month-day: tag
 // consistency, tag present (the tag of a calendar that implies it appended),
 // tag valid (with no calendar chosen, the tag's calendar becomes the input's),
-// three pieces, year within 99,999, month and day in range; the pieces (year,
-// month, day) go to `pieces`. Month-day-year: the year's
+// three checked, year within 99,999, month and day in range; the checked (year,
+// month, day) go to `checked`. Month-day-year: the year's
 // characters, leading zeros, sign and range.
-UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, QStringList& pieces);
+UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked);
 
-// Fills `date` from a checked input (year-month-day: from its pieces) in the
+// Fills `date` from a checked input (year-month-day: from its checked) in the
 // calendar `calendar_code` and gives it its day number; a month-day-year year
 // text is rewritten as the conversion read it (grouped from 9,999 on), a
 // year-month-day text in canonical form. When the date does not exist and
 // `explain` is set, the message says why (with the leap-year lines for
 // 29 February). False when refused.
-bool ReadTypedDate(TypedDate& typed, const QStringList& pieces, int32_t calendar_code,
+bool ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
                    const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message);
 
 // The astronomical year of the input: the whole year, digit groups included
@@ -139,12 +144,12 @@ bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plu
 bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
                          const DeeVersion& dee);
 
-// The day of the input: reads the typed date (its checked pieces, for the
+// The day of the input: reads the typed date (its checked checked, for the
 // year-month-day notation) into `date` in the calendar, when `typed` is
 // given; otherwise `date` is taken as it is. Then applies the arithmetic
 // when it is to be applied, a sign is chosen and it has an amount. On
 // success date.jdn is the day. The amounts are trimmed.
-bool DayOfInput(TypedDate* typed, const QStringList& pieces, int32_t calendar_code,
+bool DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
                 ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
                 UserMessage& message);
 

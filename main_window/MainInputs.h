@@ -56,9 +56,9 @@ struct ShownResult {
 // What the window keeps between calculations.
 struct MainState {
   // The input date as last read (a Calculate without a complete input works
-  // from it) and the pieces of the last checked year-month-day text.
+  // from it) and the checked of the last checked year-month-day text.
   DateRecord InputDate{};
-  QStringList DateParts;
+  CheckedYearMonthDay DateParts;
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
   int32_t lngJDN = 0;  // of the input date after arithmetic; 0 = none yet

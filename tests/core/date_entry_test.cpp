@@ -39,7 +39,7 @@ MessageRequest Expected(const QString& text, MessageStyle style,
 
 struct Outcome {
   Calculation calculation;
-  QStringList pieces;
+  CheckedYearMonthDay checked;
   DateRecord date{};
   UserMessage first() const {
     return calculation.messages.empty() ? UserMessage() : calculation.messages.front();
@@ -49,7 +49,7 @@ struct Outcome {
 Outcome CalculateWith(TypedDate& typed, const DeeVersion& dee = kDeeCecilVersion,
                       ArithmeticInput arithmetic = {}) {
   Outcome run;
-  run.calculation = Calculate(typed, arithmetic, dee, run.pieces, run.date);
+  run.calculation = Calculate(typed, arithmetic, dee, run.checked, run.date);
   return run;
 }
 
@@ -107,8 +107,8 @@ TEST(DateEntry, YearMonthDayAcceptedAndRewritten) {
   };
   for (const Case& c : cases) {
     TypedDate typed = YearMonthDay(c.typed, c.calendar);
-    QStringList pieces;
-    EXPECT_EQ(CheckTypedDate(typed, kDeeCecilVersion, pieces), std::nullopt) << c.typed;
+    CheckedYearMonthDay checked;
+    EXPECT_EQ(CheckTypedDate(typed, kDeeCecilVersion, checked), std::nullopt) << c.typed;
     EXPECT_EQ(typed.year_month_day, c.after_check);
     const Outcome run = CalculateWith(typed);
     EXPECT_TRUE(run.calculation.found) << c.typed;
