@@ -234,6 +234,13 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, const De
 }
 
 bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
+  // Most texts carry one of the main window's tags, or none: no copy for them.
+  // (No other calendar's tag ends in the letters of one of theirs.)
+  std::string letters = LettersOfDateText(text);
+  for (char& letter : letters) {
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  }
+  if (letters.empty() || CalendarByTag(letters, dee, MainCalendars()) != nullptr) return false;
   const QString canonical = Canonical(text);
   if (IsIsoWeekForm(canonical)) return true;
   const QStringView tag = SplitTag(canonical).tag;
