@@ -491,17 +491,16 @@ bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTe
 }
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
-                  std::optional<int> line) {
+                  std::optional<int> line, char group_separator) {
   if (!options.json && options.all) {
     AppendAllCalendarLines(out, jdn, era, options.dee);
     return;
   }
-  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee);
+  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee, group_separator);
   if (!options.json) {
     AppendResultLines(out, results, options.dee);
     return;
   }
-  const char group_separator = GroupSeparator();
   char separator = '{';
   for (const ResultMember& member : ResultMembers()) {
     if (member.field == ResultField::kLine && !line) continue;

@@ -15,6 +15,7 @@
 
 #include "core/DateEntry.h"
 #include "core/Message.h"
+#include "core/NumberFormat.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
@@ -95,7 +96,7 @@ bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTe
 // when given) and a line feed. Appended on plain characters: convert writes
 // one for every line of a long list.
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
-                  std::optional<int> line = std::nullopt);
+                  std::optional<int> line = std::nullopt, char group_separator = GroupSeparator());
 QString ResultFor(int32_t jdn, Era era, const Options& options);
 // The JSON object alone, for commands that put it into one of theirs.
 QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);

@@ -92,6 +92,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       answers.clear();
     };
     InputLines lines(in, options.answer_each_line);
+    const char group_separator = GroupSeparator();
     for (int line_number = 1;; ++line_number) {
       QByteArray bytes = lines.Next();
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
@@ -114,7 +115,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           if (const std::optional<int32_t> jdn = DayOfTableDate(*line, line_options, refusal)) {
             if (!first && !options.json) answers += '\n';
             AppendResult(answers, *jdn, options.era_style.value_or(Era::kCE), line_options,
-                         line_number);
+                         line_number, group_separator);
             first = false;
           }
           refusal = OneLine(refusal);

@@ -63,8 +63,7 @@ QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVer
 
 Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
 
-ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee) {
-  const char group_separator = GroupSeparator();
+ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_separator) {
   ResultTexts results;
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarInfo& calendar = kCalendars[i];

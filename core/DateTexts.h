@@ -11,6 +11,7 @@
 
 #include "calendar/Calendars.h"
 #include "core/DateEntry.h"
+#include "core/NumberFormat.h"
 
 namespace orv {
 
@@ -34,7 +35,10 @@ struct ResultTexts {
   std::string jdn;          // grouped: "2,451,545"
   std::string day_of_week;  // "Saturday"
 };
-ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee);
+// (Digits grouped by the separator given: the platform's unless a caller
+// that makes many has looked it up once.)
+ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee,
+                       char group_separator = GroupSeparator());
 
 // Appends "2000-01-01 CE": the astronomical year (grouped by the separator
 // beyond 9999 in magnitude), two-digit month and day, a space and the tag.
