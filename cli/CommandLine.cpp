@@ -38,7 +38,7 @@ const std::vector<OptionEntry>& OptionTable() {
   static const std::vector<OptionEntry> table = [] {
     const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
     const QStringList converting{"convert", "sequence", "equinoxes"};
-    const QStringList reports{"sequence", "equinoxes"};
+    const QStringList reports{"sequence", "equinoxes", "easter"};
     auto option = [](const QStringList& names, const QString& description,
                      const QString& value = {}) {
       return QCommandLineOption(names, description, value);
@@ -79,7 +79,7 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"json"},
                 "JSON: one object a date (diff: one for the difference; sequence and "
                 "equinoxes: one a row, then one for the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars"}},
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter"}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"},
                 "the day of this Julian day number (any signed 32-bit number; grouped "

@@ -132,5 +132,6 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err);
 int RunCalendars(const Options& options, QTextStream& out);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
+int RunEaster(const Options& options, QTextStream& out, QTextStream& err);
 
 }  // namespace orv

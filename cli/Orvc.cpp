@@ -55,6 +55,13 @@ const std::vector<Command>& Commands() {
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEquinoxes(o, out, err);
        }},
+      {"easter", "easter [options] YEAR",
+       "Easter Sunday of each year from YEAR by the Gregorian computus (from 1583) and\n      "
+       "by the Julian (from 326; its Sunday also as a Gregorian date), to year 99,999",
+       "orvc easter --count 3 2025",
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
+         return RunEaster(o, out, err);
+       }},
   };
   return commands;
 }

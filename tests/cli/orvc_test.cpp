@@ -278,6 +278,23 @@ TEST(Orvc, ReportOptionsReachTheReports) {
       << "a date gives its year";
 }
 
+TEST(Orvc, EasterRowsInEachFormat) {
+  EXPECT_EQ(Orvc({"easter", "--count", "2", "1582"}).out,
+            "1582  Gregorian -              Julian 1582-04-15 JC = 1582-04-25 CE\n"
+            "1583  Gregorian 1583-04-10 CE  Julian 1583-03-31 JC = 1583-04-10 CE\n");
+  const QJsonObject json =
+      QJsonDocument::fromJson(Orvc({"easter", "--json", "1582"}).out.toUtf8()).object();
+  EXPECT_EQ(json["year"].toInt(), 1582);
+  EXPECT_TRUE(json["gregorian_easter"].isNull());
+  EXPECT_EQ(json["julian_easter_gregorian"].toString(), "1582-04-25 CE");
+  EXPECT_EQ(Orvc({"easter", "--csv", "1582"}).out,
+            "year,gregorian_easter,julian_easter,julian_easter_gregorian\r\n"
+            "1582,,1582-04-15 JC,1582-04-25 CE\r\n");
+  const Finished beyond = Orvc({"easter", "--count", "3", "99998"});
+  EXPECT_EQ(beyond.status, 2);
+  EXPECT_TRUE(beyond.err.startsWith("Easter is computed for the years 326 to 99,999"));
+}
+
 TEST(Orvc, HelpAndVersion) {
   const Finished help = Orvc({"--help"});
   EXPECT_EQ(help.status, 0);
