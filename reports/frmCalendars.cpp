@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "calendar/Easter.h"
 #include "core/CalendarDay.h"
 #include "core/Message.h"
 #include "core/NumberFormat.h"
@@ -30,7 +31,7 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   setObjectName(QStringLiteral("frmCalendars"));
   setWindowTitle(QStringLiteral("Calendars"));
   const int rows_bottom = kFirstRowTop + static_cast<int>(kCalendars.size()) * kRowHeight;
-  setFixedSize(TwipsSize(9400, rows_bottom + 900));
+  setFixedSize(TwipsSize(9400, rows_bottom + 1300));
   for (size_t i = 0; i < kCalendars.size(); ++i) {
     const QString key = Utf8(kCalendars[i].json_key);
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
@@ -43,10 +44,11 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
     row.txbCalYmd->installEventFilter(this);
     rows.push_back(row);
   }
+  lblEaster = MakeLabel(this, "lblEaster", QString(), TwipsRect(240, rows_bottom + 100, 8920, 285));
   cmdCopy = MakeButton(this, "cmdCopy", QStringLiteral("Copy"),
-                       TwipsRect(240, rows_bottom + 240, 1500, 420));
+                       TwipsRect(240, rows_bottom + 640, 1500, 420));
   cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"),
-                        TwipsRect(7660, rows_bottom + 240, 1500, 420));
+                        TwipsRect(7660, rows_bottom + 640, 1500, 420));
   connect(cmdCopy, &QPushButton::clicked, this, &frmCalendars::cmdCopy_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
   LookLikeTheMainWindow(*this, host);
@@ -71,6 +73,9 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
     row.txbCalYmd->setText(QString::fromStdString(day.year_month_day));
     row.txbCal->setCursorPosition(0);
   }
+  lblEaster->setText(jdn ? QString::fromStdString(EasterLine(
+                               DateOfDay(*jdn, CalendarId::kGregorian, dee).year, group_separator))
+                         : QString());
 }
 
 void frmCalendars::GoToRowDate(size_t row) {
@@ -90,7 +95,7 @@ QString frmCalendars::CopyText() const {
     text += row.lblCal->text().leftJustified(28) + row.txbCal->text().leftJustified(34) +
             row.txbCalYmd->text() + kCrLf;
   }
-  return text;
+  return text + lblEaster->text() + kCrLf;
 }
 
 void frmCalendars::cmdCopy_Click() {

@@ -2,7 +2,8 @@
 // main window's three first, the Dee calendar in the version in force), with
 // the calendar's name, its month-name date and its year-month-day date. The
 // rows follow the main window's day; a date typed into a row's year-month-day
-// box and Enter move the main window to that day. Modeless; Close hides it.
+// box and Enter move the main window to that day; below them, Easter of the
+// day's year. Modeless; Close hides it.
 #pragma once
 
 #include <QLabel>
@@ -29,6 +30,7 @@ class frmCalendars : public QWidget {
     QLineEdit* txbCalYmd;  // txbCalYmd_<JSON key>: the year-month-day date
   };
   std::vector<Row> rows;  // in table order
+  QLabel* lblEaster;      // Easter of the day's (Gregorian) year, by both computi
   QPushButton* cmdCopy;
   QPushButton* cmdClose;
 

@@ -184,6 +184,8 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(window->txbJDN->text(), QString("2,460,587"));
     QCOMPARE(calendars->findChild<QLineEdit*>("txbCalYmd_iso_week")->text(), QString("2024-W40-4"));
     QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
+    QCOMPARE(calendars->lblEaster->text(),
+             QString("Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"));
     // A refused date changes nothing; a version switch relabels the Dee row.
     hebrew->setText("5785-13-01");
     QTest::keyClick(hebrew, Qt::Key_Return);
