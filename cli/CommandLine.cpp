@@ -77,8 +77,8 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"weeks"}, "weeks to add or subtract", "n"), converting},
         {option({"days"}, "days to add or subtract", "n"), converting},
         {option({"json"},
-                "JSON: one object a date (diff: one for the difference; sequence and "
-                "equinoxes: one a row, then one for the summary)"),
+                "JSON: one object a date (diff: one for the difference; calendars and easter: "
+                "one a row; sequence and equinoxes: one a row, then one for the summary)"),
          {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter"}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"},
@@ -87,7 +87,8 @@ const std::vector<OptionEntry>& OptionTable() {
                 "n"),
          {"convert"}},
         {option({"count"},
-                "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000)",
+                "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000; "
+                "easter: default 1)",
                 "n"),
          reports},
         {option({"longitude"},
