@@ -92,11 +92,16 @@ const std::vector<OptionEntry>& OptionTable() {
                 "n"),
          reports},
         {option({"longitude"},
-                "the 'Washington' meridian, degrees and minutes west, 0:0 to 180:59 (default 77:0)",
+                "the 'Washington' meridian: degrees and minutes, 0:0 to 180:59, then W (west, "
+                "the default) or E: 77:0W, 12:30E (default 77:0)",
                 "deg:min"),
          {"equinoxes"}},
         {option({"mean"}, "mean solar time"), {"equinoxes"}},
-        {option({"apparent"}, "apparent solar time (the default)"), {"equinoxes"}},
+        {option({"apparent"},
+                "apparent solar time, the equation of time taken as -8 minutes (the default)"),
+         {"equinoxes"}},
+        {option({"true"}, "true solar time: the equation of time computed for the instant"),
+         {"equinoxes"}},
         {option({"h", "help"}, "this text"), {}},
         {option({"v", "version"}, "the version"), {}},
     };
@@ -298,9 +303,11 @@ Options ParseCommandLine(const QStringList& arguments) {
   options.plus = parser.isSet(Named("plus"));
   options.minus = parser.isSet(Named("minus"));
   if (options.plus && options.minus) throw UsageError{"orvc: --plus or --minus, not both"};
-  if (parser.isSet(Named("mean")) && parser.isSet(Named("apparent")))
-    throw UsageError{"orvc: --mean or --apparent, not both"};
-  options.apparent = !parser.isSet(Named("mean"));
+  const int time_kinds =
+      parser.isSet(Named("mean")) + parser.isSet(Named("apparent")) + parser.isSet(Named("true"));
+  if (time_kinds > 1) throw UsageError{"orvc: one of --mean, --apparent and --true"};
+  if (parser.isSet(Named("mean"))) options.solar_time = SolarTime::kMean;
+  if (parser.isSet(Named("true"))) options.solar_time = SolarTime::kTrue;
   if (parser.isSet(Named("calendar"))) {
     options.calendar = CalendarByKey(parser.value(Named("calendar")).toLower().toStdString());
     if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
@@ -354,15 +361,19 @@ Options ParseCommandLine(const QStringList& arguments) {
     options.dee = DeeVersionFor(options, options.positional[0]);
   }
   if (parser.isSet(Named("longitude"))) {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})([WE]?)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = form.match(parser.value(Named("longitude")));
     const int degrees = match.hasMatch() ? match.captured(1).toInt() : -1;
     const int minutes = match.hasMatch() ? match.captured(2).toInt() : -1;
     if (degrees < 0 || degrees > 180 || minutes < 0 || minutes > 59) {
-      throw UsageError{"orvc: --longitude must be DEG:MIN west, 0:0 to 180:59"};
+      throw UsageError{
+          "orvc: --longitude must be DEG:MIN and W or E, 0:0 to 180:59 (77:0W, 12:30E)"};
     }
     options.longitude = degrees + minutes / 60.0;
-    options.longitude_label = QStringLiteral("%1d%2m W").arg(degrees).arg(minutes);
+    options.east = match.captured(3).compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
+    options.longitude_label =
+        QStringLiteral("%1d%2m %3").arg(degrees).arg(minutes).arg(options.east ? 'E' : 'W');
   }
   return options;
 }

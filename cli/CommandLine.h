@@ -52,9 +52,10 @@ struct Options {
   bool csv = false;              // sequence, equinoxes
   std::optional<int32_t> jdn;    // convert --jdn
   std::optional<int64_t> count;  // --count
-  double longitude = 77.0;
+  double longitude = 77.0;       // degrees from Greenwich
+  bool east = false;
   QString longitude_label = QStringLiteral("77d0m W");
-  bool apparent = true;
+  SolarTime solar_time = SolarTime::kApparent;
   bool answer_each_line = false;  // flush each answer to a line of standard input
 };
 

@@ -50,12 +50,13 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   VernalEquinoxRun run;
   run.longitude_degrees = options.longitude;
   run.longitude_label = options.longitude_label;
-  run.apparent_time = options.apparent;
+  run.east = options.east;
+  run.solar_time = options.solar_time;
   run.dee = options.dee;
   run.first_year = year;
   // Every year asked, streamed, up to the last of the table.
   ReportPrinter printer(options, out);
-  printer.Header(LineFeeds(VernalEquinoxHeader(run.dee)));
+  printer.Header(LineFeeds(VernalEquinoxHeader(run)));
   VernalEquinoxRows rows(run);
   while (rows.rows() < years && !rows.Done()) {
     const VernalEquinoxRow row = *rows.Next();
@@ -68,7 +69,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
                             {"expected_day", run.dee == kDeeCecilVersion ? 20 : 21},
                             {"dee_version", QStringOf(run.dee.name)},
                             {"meridian", run.longitude_label},
-                            {"time", run.apparent_time ? "apparent" : "mean"},
+                            {"time", SolarTimeName(run.solar_time)},
                             {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
   if (rows.rows() < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
   return kOrvcSuccess;

@@ -62,8 +62,7 @@ EquinoxChart EquinoxChartFor(const VernalEquinoxRun& run, int32_t first_year, in
                     .arg(chart.london.size())
                     .arg(dee_name)
                     .arg(chart.expected_day)
-                    .arg(run.longitude_label,
-                         run.apparent_time ? QStringLiteral("apparent") : QStringLiteral("mean"));
+                    .arg(run.longitude_label, SolarTimeName(run.solar_time));
   return chart;
 }
 

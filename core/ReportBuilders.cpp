@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "astronomy/EquationOfTime.h"
 #include "astronomy/SolEq.h"
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
@@ -106,9 +107,15 @@ QString DateSequenceText::Summary(int64_t same_days, int64_t rows) {
 }
 
 QString VernalEquinoxHeader(const DeeVersion& dee) {
-  return "  Year      Astronomical      Gregorian Calendar      " + QStringOf(dee.name) +
+  VernalEquinoxRun run;
+  run.dee = dee;
+  return VernalEquinoxHeader(run);
+}
+
+QString VernalEquinoxHeader(const VernalEquinoxRun& run) {
+  return "  Year      Astronomical      Gregorian Calendar      " + QStringOf(run.dee.name) +
          " Calendar" + kCrLf + Spaces(12) + "Julian date" + Spaces(13) + "London" + Spaces(12) +
-         "'Washington'" + kCrLf + kCrLf;
+         (run.east ? run.longitude_label : QStringLiteral("'Washington'")) + kCrLf + kCrLf;
 }
 
 MessageRequest VernalEquinoxOutOfRangeMessage() {
@@ -119,20 +126,42 @@ MessageRequest VernalEquinoxOutOfRangeMessage() {
       MessageStyle::kInformation, MessageButtons::kOk, QStringLiteral("Out of range")};
 }
 
+QString SolarTimeName(SolarTime time) {
+  switch (time) {
+    case SolarTime::kMean:
+      return QStringLiteral("mean");
+    case SolarTime::kApparent:
+      return QStringLiteral("apparent");
+    case SolarTime::kTrue:
+      return QStringLiteral("true");
+  }
+  return {};
+}
+
+double LocalDayAndTime(double jd_ut, double degrees_east, SolarTime time) {
+  double minutes = 0;  // apparent less mean solar time
+  if (time == SolarTime::kApparent) minutes = -8.0;
+  if (time == SolarTime::kTrue) {
+    const double year = 2000.0 + (jd_ut - 2451545.0) / 365.25;
+    minutes = EquationOfTimeMinutes(jd_ut + DeltaTMinutes(static_cast<int32_t>(year)) / 1440.0);
+  }
+  return jd_ut + 0.5 + degrees_east / 360.0 + minutes / 1440.0;
+}
+
 VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
   VernalEquinoxRow row;
   row.year = year;
   row.jd_ut = MarchEquinoxUT(year);
-  const double apparent_shift = run.apparent_time ? 8.0 / 1440.0 : 0.0;
 
-  double london = row.jd_ut + 0.5 - apparent_shift;
+  double london = LocalDayAndTime(row.jd_ut, 0, run.solar_time);
   RoundToMinute(london);
   row.london = {0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
   JDNToDate(row.london, run.dee);
   row.london_time = QString::fromStdString(DayFractionTime(london));
   row.london_day_of_march = DayOfMarch(row.london, london, run.dee);
 
-  double meridian = row.jd_ut + 0.5 - run.longitude_degrees / 360.0 - apparent_shift;
+  double meridian = LocalDayAndTime(
+      row.jd_ut, run.east ? run.longitude_degrees : -run.longitude_degrees, run.solar_time);
   RoundToMinute(meridian);
   row.meridian = {0, 0, 0, kDeeCode, static_cast<int32_t>(std::floor(meridian)), 0};
   DeeJDNToDate(row.meridian, run.dee);
@@ -157,9 +186,8 @@ std::optional<VernalEquinoxRow> VernalEquinoxRows::Next() {
 }
 
 QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& run, int index) {
-  const QString mark = index % 10 != 0
-                           ? Spaces(2)
-                           : (run.apparent_time ? QStringLiteral(" a") : QStringLiteral(" m"));
+  const QString mark =
+      index % 10 != 0 ? Spaces(2) : QStringLiteral(" ") + SolarTimeName(run.solar_time).front();
   // A space, then the year with a space for its sign; years 1 to 9 get one
   // more so that years below 100 take four characters.
   QString line = "  " + QString::number(row.year);

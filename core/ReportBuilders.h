@@ -90,14 +90,28 @@ class DateSequenceRows {
 // (UT), the Gregorian date and time at London and the Dee date and time at
 // the 'Washington' meridian, the year's place in the 33-year cycle, and a
 // mark where the Dee equinox misses its expected day.
+// The solar time the dates and times are given in: mean; apparent with the
+// equation of time taken as a fixed -8 minutes (its value at the March
+// equinox today); or true, with the equation of time computed for the
+// instant (astronomy/EquationOfTime.h).
+enum class SolarTime { kMean, kApparent, kTrue };
+// "mean", "apparent", "true": in JSON, CSV and the chart.
+QString SolarTimeName(SolarTime time);
+
 struct VernalEquinoxRun {
   int32_t first_year = 1;
   int years = 0;                  // 1 to 800
-  double longitude_degrees = 77;  // west of Greenwich
-  QString longitude_label;        // "77d0m W"
-  bool apparent_time = true;      // apparent solar time, else mean
+  double longitude_degrees = 77;  // from Greenwich, in the direction `east` says
+  bool east = false;              // west of Greenwich unless set
+  QString longitude_label;        // "77d0m W", "12d30m E"
+  SolarTime solar_time = SolarTime::kApparent;
   DeeVersion dee = kDeeCecilVersion;
 };
+
+// The instant as a Julian date counted from local midnight (its whole part
+// the civil day's number) in the solar time given, at the meridian east of
+// Greenwich by `degrees_east` (negative: west).
+double LocalDayAndTime(double jd_ut, double degrees_east, SolarTime time);
 
 // Row by row: the equinox of one year (1 to 4000) with the run's meridian,
 // time kind and Dee version.
@@ -137,14 +151,16 @@ class VernalEquinoxRows {
   int rows_ = 0;
   int missed_ = 0;
 };
-// A row's line; the time kind ("a" or "m") is shown on every tenth row from
+// A row's line; the time kind ("a", "m" or "t") is shown on every tenth row from
 // the first (index 0, 10, 20 ...). No line break.
 QString VernalEquinoxLine(const VernalEquinoxRow& row, const VernalEquinoxRun& run, int index);
 // "Number of VE not on March 20 in ... : 3 of 12 (25.00%)".
 QString VernalEquinoxSummary(const VernalEquinoxRun& run, int missed, int rows);
 
-// The three header lines of the table.
+// The three header lines of the table; an east meridian's column is headed
+// by its name in place of 'Washington'.
 QString VernalEquinoxHeader(const DeeVersion& dee);
+QString VernalEquinoxHeader(const VernalEquinoxRun& run);
 
 // The message shown for a year outside the table's years.
 MessageRequest VernalEquinoxOutOfRangeMessage();

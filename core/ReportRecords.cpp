@@ -56,7 +56,7 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
           {"missed", row.missed},
           {"dee_version", QStringOf(run.dee.name)},
           {"meridian", run.longitude_label},
-          {"time_kind", run.apparent_time ? QStringLiteral("apparent") : QStringLiteral("mean")}};
+          {"time_kind", SolarTimeName(run.solar_time)}};
 }
 
 QJsonObject JsonOf(const Record& record) {

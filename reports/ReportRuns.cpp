@@ -76,7 +76,7 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBo
   }
   int64_t length = box.length;
   if (length == 0) {
-    output.text = VernalEquinoxHeader(run.dee);
+    output.text = VernalEquinoxHeader(run);
     length = output.text.size();
   } else if (box.contains_ce) {
     output.text += kCrLf;

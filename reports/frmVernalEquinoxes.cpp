@@ -32,16 +32,22 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
   cboMinutes = new QComboBox(this);
   cboMinutes->setObjectName("cboMinutes");
   cboMinutes->setGeometry(TwipsRect(4100, 780, 800, 340));
-  lblMinutes = label("lblMinutes", "minutes W", TwipsRect(5000, 820, 1100, 300));
-  optMeanST = new QRadioButton(QStringLiteral("Mean solar time"), this);
-  optMeanST->setObjectName("optMeanST");
-  optMeanST->setGeometry(TwipsRect(6200, 700, 2000, 280));
-  optApparentST = new QRadioButton(QStringLiteral("Apparent"), this);
-  optApparentST->setObjectName("optApparentST");
-  optApparentST->setGeometry(TwipsRect(6200, 980, 2000, 280));
+  lblMinutes = label("lblMinutes", "minutes W", TwipsRect(5000, 820, 950, 300));
+  cboEastWest = new QComboBox(this);
+  cboEastWest->setObjectName("cboEastWest");
+  cboEastWest->setGeometry(TwipsRect(5950, 780, 650, 340));
+  cboEastWest->addItems({QStringLiteral("W"), QStringLiteral("E")});
+  const auto option = [this](const char* name, const QString& text, int top) {
+    auto* made = new QRadioButton(text, this);
+    made->setObjectName(name);
+    made->setGeometry(TwipsRect(6700, top, 1950, 260));
+    return made;
+  };
+  optMeanST = option("optMeanST", QStringLiteral("Mean solar time"), 560);
+  optApparentST = option("optApparentST", QStringLiteral("Apparent"), 820);
+  optTrueST = option("optTrueST", QStringLiteral("true solar time"), 1080);
   auto* time_kind = new QButtonGroup(this);
-  time_kind->addButton(optMeanST);
-  time_kind->addButton(optApparentST);
+  for (QRadioButton* kind : {optMeanST, optApparentST, optTrueST}) time_kind->addButton(kind);
 
   cmdDoIt->setGeometry(TwipsRect(8700, 220, 1500, 420));
   txbOutput->setGeometry(TwipsRect(240, 1400, 9960, 5400));
@@ -70,9 +76,19 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
   };
   connect(cboDegrees, &QComboBox::activated, this, focus_do_it);
   connect(cboMinutes, &QComboBox::activated, this, focus_do_it);
+  connect(cboEastWest, &QComboBox::activated, this, focus_do_it);
+  // The minutes' label names the side chosen, and an empty table's header
+  // the meridian's column.
+  connect(cboEastWest, &QComboBox::currentIndexChanged, this, [this] {
+    lblMinutes->setText("minutes " + cboEastWest->currentText());
+    cboMinutes->setAccessibleName(lblMinutes->text());
+    WriteVEHeader();
+  });
   txbNumYears->setAccessibleName(lblDates1->text() + " ... " + lblDates2->text());
   cboDegrees->setAccessibleName(lblWashingtonLongitude->text() + " " + lblDegrees->text());
   cboMinutes->setAccessibleName(lblMinutes->text());
+  cboEastWest->setAccessibleName(QStringLiteral("West or east of Greenwich"));
+  cboEastWest->setAccessibleDescription(QStringLiteral("West or east"));
   // What a screen reader says of the lists besides the chosen number.
   cboDegrees->setAccessibleDescription(QStringLiteral("Degrees"));
   cboMinutes->setAccessibleDescription(QStringLiteral("Minutes"));
@@ -82,9 +98,22 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
 
 void frmVernalEquinoxes::WriteVEHeader() {
   if (!VernalEquinoxHeaderDue(BoxState())) return;
-  txbOutput->setPlainText(
-      QString(VernalEquinoxHeader(host.DeeVersionInUse())).replace("\r\n", "\n"));
+  txbOutput->setPlainText(QString(VernalEquinoxHeader(RunOfControls())).replace("\r\n", "\n"));
   if (cmdDoIt->isEnabled()) cmdDoIt->setFocus();
+}
+
+VernalEquinoxRun frmVernalEquinoxes::RunOfControls() const {
+  VernalEquinoxRun run;
+  run.longitude_degrees =
+      cboDegrees->currentText().toDouble() + cboMinutes->currentText().toDouble() / 60.0;
+  run.east = cboEastWest->currentText() == QLatin1String("E");
+  run.longitude_label = cboDegrees->currentText() + "d" + cboMinutes->currentText() + "m " +
+                        cboEastWest->currentText();
+  run.solar_time = optTrueST->isChecked()   ? SolarTime::kTrue
+                   : optMeanST->isChecked() ? SolarTime::kMean
+                                            : SolarTime::kApparent;
+  run.dee = host.DeeVersionInUse();
+  return run;
 }
 
 void frmVernalEquinoxes::WindowActivated() {
@@ -111,10 +140,7 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
     return;  // the box stays as it was
   }
 
-  VernalEquinoxRun run;
-  run.longitude_degrees =
-      cboDegrees->currentText().toDouble() + cboMinutes->currentText().toDouble() / 60.0;
-  run.longitude_label = cboDegrees->currentText() + "d" + cboMinutes->currentText() + "m W";
+  VernalEquinoxRun run = RunOfControls();
   if (txbOutput->document()->isEmpty()) {
     WriteVEHeader();
   } else if (!ClearIfFullAndAgreed()) {
@@ -124,8 +150,6 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   }
   run.first_year = lngYear;
   run.years = years;
-  run.apparent_time = optApparentST->isChecked();
-  run.dee = host.DeeVersionInUse();
   const ReportOutput output = BuildVernalEquinoxTable(run, BoxState());
   lngYear += output.rows;
   AppendOutput(output);

@@ -1,6 +1,6 @@
 // The vernal equinox report: from the year of the main window's input on, the
 // instant of the March equinox as a Julian date, as a date and time at London
-// and in the Dee calendar at a chosen meridian west of Greenwich, the year's
+// and in the Dee calendar at a chosen meridian east or west of Greenwich, the year's
 // place in the 33-year cycle, and a count of the years whose Dee equinox
 // misses its expected day.
 #pragma once
@@ -31,12 +31,16 @@ class frmVernalEquinoxes : public ReportWindow {
   QLabel* lblDegrees;
   QComboBox* cboMinutes;
   QLabel* lblMinutes;
+  QComboBox* cboEastWest;  // "W" or "E" of Greenwich
   QRadioButton* optMeanST;
   QRadioButton* optApparentST;
+  QRadioButton* optTrueST;
 
   void cmdDoIt_Click() override;
   void cmdClear_Click() override;
   void WriteVEHeader();
+  // The run the controls describe (meridian, time kind, Dee version).
+  VernalEquinoxRun RunOfControls() const;
   // The chart of the last run's years.
   QPushButton* cmdChart;
   void cmdChart_Click();

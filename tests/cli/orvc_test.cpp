@@ -276,6 +276,13 @@ TEST(Orvc, ReportOptionsReachTheReports) {
       Orvc({"equinoxes", "--count", "2", "--longitude", "74:30", "--mean", "1582-06-01 CE"}).out,
       table.out)
       << "a date gives its year";
+  // An east meridian (77:0 and 77:0W are west) and true solar time.
+  const QString east =
+      Orvc({"equinoxes", "--count", "1", "--longitude", "12:30e", "--true", "--json", "2024"}).out;
+  EXPECT_TRUE(east.contains("\"meridian\":\"12d30m E\"") &&
+              east.contains("\"time_kind\":\"true\""));
+  EXPECT_EQ(Orvc({"equinoxes", "--longitude", "77:0W", "2024"}).out,
+            Orvc({"equinoxes", "--longitude", "77:0", "2024"}).out);
 }
 
 TEST(Orvc, EasterRowsInEachFormat) {

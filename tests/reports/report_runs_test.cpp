@@ -128,7 +128,7 @@ VernalEquinoxRun Equinoxes(int32_t first_year, int years, bool dee_cecil, bool a
   run.years = years;
   run.longitude_degrees = 77.0;
   run.longitude_label = "77d0m W";
-  run.apparent_time = apparent;
+  run.solar_time = apparent ? SolarTime::kApparent : SolarTime::kMean;
   run.dee = dee_cecil ? kDeeCecilVersion : kDeeVersion;
   return run;
 }
@@ -152,6 +152,29 @@ TEST_F(ReportRunsTest, VernalEquinoxRowsInBothTimeKinds) {
   EXPECT_TRUE(dee.text.endsWith(
       "  2024     2,460,389.6295     2024-03-20 CE 03:06 m   2024-03-21 D 21:58 m 11\r\n"))
       << dee.text.toStdString();
+}
+
+TEST_F(ReportRunsTest, AnEastMeridianAndTrueSolarTime) {
+  // The same instant east and west: times apart by twice the longitude.
+  VernalEquinoxRun east = Equinoxes(2024, 1, true, false);
+  east.east = true;
+  east.longitude_label = "77d0m E";
+  const VernalEquinoxRow west_row = VernalEquinoxFor(2024, Equinoxes(2024, 1, true, false));
+  const VernalEquinoxRow east_row = VernalEquinoxFor(2024, east);
+  EXPECT_EQ(west_row.meridian_time, "21:58");
+  EXPECT_EQ(east_row.meridian_time, "08:14");  // 21:58 + 2 x 5 h 8 min, the next day
+  EXPECT_EQ(east_row.meridian.jdn, west_row.meridian.jdn + 1);
+  const QString table = Table(east).text;
+  EXPECT_TRUE(table.contains("London            77d0m E\r\n")) << "the column names the meridian";
+  EXPECT_EQ(VernalEquinoxSummary(east, 1, 2),
+            "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m E: 1 of 2 (50.00%)");
+  // True solar time: the equation of time of the instant (-7 min 28 s in
+  // March 2024, against the fixed -8 of apparent time) and the mark "t".
+  VernalEquinoxRun true_time = Equinoxes(2024, 1, true, false);
+  true_time.solar_time = SolarTime::kTrue;
+  EXPECT_EQ(VernalEquinoxFor(2024, true_time).london_time, "02:59");
+  EXPECT_TRUE(Table(true_time).text.contains(" 02:59 t "));
+  EXPECT_EQ(SolarTimeName(SolarTime::kTrue), "true");
 }
 
 TEST_F(ReportRunsTest, VernalEquinoxFieldsMarksAndSummary) {
