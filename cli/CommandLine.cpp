@@ -38,7 +38,8 @@ const std::vector<OptionEntry>& OptionTable() {
   static const std::vector<OptionEntry> table = [] {
     const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
     const QStringList converting{"convert", "sequence", "equinoxes"};
-    const QStringList reports{"sequence", "equinoxes", "easter"};
+    const QStringList reports{"sequence", "equinoxes", "easter", "compare"};
+    const QStringList equinoxes{"equinoxes", "compare"};
     auto option = [](const QStringList& names, const QString& description,
                      const QString& value = {}) {
       return QCommandLineOption(names, description, value);
@@ -79,7 +80,7 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"json"},
                 "JSON: one object a date (diff: one for the difference; calendars and easter: "
                 "one a row; sequence and equinoxes: one a row, then one for the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter"}},
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"},
                 "the day of this Julian day number (any signed 32-bit number; grouped "
@@ -95,13 +96,13 @@ const std::vector<OptionEntry>& OptionTable() {
                 "the 'Washington' meridian: degrees and minutes, 0:0 to 180:59, then W (west, "
                 "the default) or E: 77:0W, 12:30E (default 77:0)",
                 "deg:min"),
-         {"equinoxes"}},
-        {option({"mean"}, "mean solar time"), {"equinoxes"}},
+         equinoxes},
+        {option({"mean"}, "mean solar time"), equinoxes},
         {option({"apparent"},
                 "apparent solar time, the equation of time taken as -8 minutes (the default)"),
-         {"equinoxes"}},
+         equinoxes},
         {option({"true"}, "true solar time: the equation of time computed for the instant"),
-         {"equinoxes"}},
+         equinoxes},
         {option({"h", "help"}, "this text"), {}},
         {option({"v", "version"}, "the version"), {}},
     };

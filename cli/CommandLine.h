@@ -131,6 +131,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err);
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err);
 int RunCalendars(const Options& options, QTextStream& out);
+int RunCompare(const Options& options, QTextStream& out, QTextStream& err);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
 int RunEaster(const Options& options, QTextStream& out, QTextStream& err);

@@ -44,6 +44,14 @@ const std::vector<Command>& Commands() {
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
        }},
+      {"compare", "compare [options] YEAR",
+       "The March equinox in every solar calendar of the table (Julian, Gregorian,\n      "
+       "Revised Julian, Dee, Dee-Cecil, Persian, England) from YEAR, and how well each\n      "
+       "keeps it on its day",
+       "orvc compare --count 4000 --longitude 0:0 1 | tail -9",
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
+         return RunCompare(o, out, err);
+       }},
       {"calendars", "calendars [options]",
        "The calendars of the table: key, name, tag, range and leap rule", "orvc calendars",
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream&) {

@@ -285,6 +285,22 @@ TEST(Orvc, ReportOptionsReachTheReports) {
             Orvc({"equinoxes", "--longitude", "77:0", "2024"}).out);
 }
 
+TEST(Orvc, CompareWritesARowAYearThenACalendarsSummary) {
+  const Finished run =
+      Orvc({"compare", "--json", "--count", "2", "--longitude", "0:0", "--true", "2024"});
+  EXPECT_EQ(run.status, 0);
+  const QStringList lines = run.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 2 + 7);
+  const QJsonObject row = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+  EXPECT_EQ(row["year"].toInt(), 2024);
+  EXPECT_EQ(row["persian"].toString(), "1403-01-01 AP");
+  EXPECT_EQ(row["dee_cecil"].toString(), "2024-03-21 DC");
+  const QJsonObject julian = QJsonDocument::fromJson(lines[2].toUtf8()).object();
+  EXPECT_EQ(julian["calendar"].toString(), "julian");
+  EXPECT_EQ(julian["most_common"].toString(), "03-07");
+  EXPECT_TRUE(Orvc({"compare", "--csv", "--count", "2", "2024"}).out.startsWith("year,julian,"));
+}
+
 TEST(Orvc, EasterRowsInEachFormat) {
   EXPECT_EQ(Orvc({"easter", "--count", "2", "1582"}).out,
             "1582  Gregorian -              Julian 1582-04-15 JC = 1582-04-25 CE\n"

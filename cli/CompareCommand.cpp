@@ -1,0 +1,72 @@
+// orvc compare: the March equinox in every solar calendar of the table, year
+// by year, and how well each keeps it on its day.
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "cli/CommandLine.h"
+#include "core/CalendarDay.h"
+#include "core/NumberFormat.h"
+#include "core/ReformComparison.h"
+
+namespace orv {
+
+int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
+  if (options.positional.size() != 1) throw UsageError{{}, true};
+  static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
+  if (!bare_year.match(options.positional[0]).hasMatch()) {
+    throw UsageError{
+        "orvc: YEAR must be a year from 1 to 4000; not \"" + options.positional[0] + '"', true};
+  }
+  ComparisonRun run;
+  run.first_year = options.positional[0].toInt();
+  run.years = options.count.value_or(12);
+  run.longitude_degrees = options.longitude;
+  run.east = options.east;
+  run.longitude_label = options.longitude_label;
+  run.solar_time = options.solar_time;
+  if (!IsEquinoxYear(run.first_year)) {
+    PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+    return kOrvcRefused;
+  }
+  const ReformComparison comparison = CompareReforms(run);
+  ReportPrinter printer(options, out);
+  printer.Header(ComparisonHeader() + "\n\n");
+  for (const ComparisonRow& row : comparison.rows) {
+    Record record{{"year", qint64(row.year)}};
+    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+      std::string date;
+      if (row.dates[i]) {
+        AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
+      }
+      record.push_back(
+          {QString::fromUtf8(kSolarCalendars[i].json_key.data(),
+                             static_cast<qsizetype>(kSolarCalendars[i].json_key.size())),
+           date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
+    }
+    printer.Row(ComparisonLine(row), record);
+  }
+  const QStringList lines = ComparisonSummaryLines(run, comparison);
+  if (options.json) {
+    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+      const ComparisonSummary& summary = comparison.summaries[i];
+      const bool dated = summary.rows > 0;
+      const auto month_day = [&](int month, int day) {
+        return dated ? QJsonValue(MonthDayText(month, day)) : QJsonValue();
+      };
+      printer.Summary({}, {{"calendar", QString::fromUtf8(kSolarCalendars[i].json_key.data())},
+                           {"most_common", month_day(summary.month, summary.day)},
+                           {"share", summary.share},
+                           {"earliest", month_day(summary.earliest_month, summary.earliest_day)},
+                           {"latest", month_day(summary.latest_month, summary.latest_day)},
+                           {"drift_days_per_millennium", summary.drift_days_per_millennium}});
+    }
+  } else {
+    printer.Summary(lines.join(u'\n'), {});
+  }
+  if (comparison.rows.size() < static_cast<size_t>(run.years)) {
+    PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+  }
+  return kOrvcSuccess;
+}
+
+}  // namespace orv
