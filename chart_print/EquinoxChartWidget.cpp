@@ -7,6 +7,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -30,6 +31,16 @@ EquinoxChartWidget::EquinoxChartWidget(QWidget* parent) : QChartView(parent) {
 
 void EquinoxChartWidget::Show(const EquinoxChart& shown) {
   auto* chart = new QChart;
+  if (!shown.lines.isEmpty()) {
+    for (const EquinoxChart::Line& line : shown.lines) {
+      auto* series = new QLineSeries;
+      series->setName(line.name);
+      series->append(line.points);
+      chart->addSeries(series);
+    }
+    Finish(chart, shown, shown.y_title);
+    return;
+  }
   auto* london = new QLineSeries;
   london->setName(shown.london_name);
   london->setColor(QColor(30, 90, 200));
@@ -54,7 +65,10 @@ void EquinoxChartWidget::Show(const EquinoxChart& shown) {
        std::initializer_list<QAbstractSeries*>{band, london, meridian, missed}) {
     chart->addSeries(series);
   }
+  Finish(chart, shown, QStringLiteral("Day of March (fraction: time of day)"));
+}
 
+void EquinoxChartWidget::Finish(QChart* chart, const EquinoxChart& shown, const QString& y_title) {
   auto* x_axis = new QValueAxis;
   x_axis->setTitleText(QStringLiteral("Year"));
   x_axis->setLabelFormat(QStringLiteral("%.0f"));
@@ -64,10 +78,10 @@ void EquinoxChartWidget::Show(const EquinoxChart& shown) {
   x_axis->setTickInterval(shown.year_ticks.step);
   x_axis->setMinorTickCount(0);
   auto* y_axis = new QValueAxis;
-  y_axis->setTitleText(QStringLiteral("Day of March (fraction: time of day)"));
+  y_axis->setTitleText(y_title);
   y_axis->setLabelFormat(QStringLiteral("%.0f"));
   y_axis->setRange(shown.bottom_day, shown.top_day);
-  y_axis->setTickCount(static_cast<int>(shown.top_day - shown.bottom_day) + 1);
+  y_axis->setTickCount(std::min(static_cast<int>(shown.top_day - shown.bottom_day) + 1, 11));
   chart->addAxis(x_axis, Qt::AlignBottom);
   chart->addAxis(y_axis, Qt::AlignLeft);
   for (QAbstractSeries* series : chart->series()) {

@@ -44,6 +44,15 @@ struct EquinoxChart {
   double bottom_day = 0;
   double top_day = 0;
   bool many_years = false;  // over 200: smaller marks
+
+  // A chart of lines instead (the reform comparison): when there are any,
+  // they are drawn in place of the series above, against y_title.
+  struct Line {
+    QString name;
+    QList<QPointF> points;
+  };
+  QList<Line> lines;
+  QString y_title;
 };
 
 // The chart of the years first_year, first_year + 1 ... of the run (at most

@@ -36,12 +36,12 @@ std::optional<int32_t> NearestCommonDay(const SolarCalendar& calendar, const Cal
 
 // The offsets from the most common date: the earliest and latest dates, and
 // the least-squares slope of the offset against the year.
-void Spread(const std::vector<ComparisonRow>& rows, size_t column, ComparisonSummary& summary) {
+void Spread(std::vector<ComparisonRow>& rows, size_t column, ComparisonSummary& summary) {
   const SolarCalendar& calendar = kSolarCalendars[column];
   double n = 0, sum_x = 0, sum_y = 0, sum_xx = 0, sum_xy = 0;
   int earliest = 0, latest = 0;
   bool first = true;
-  for (const ComparisonRow& row : rows) {
+  for (ComparisonRow& row : rows) {
     const std::optional<CalendarDate>& date = row.dates[column];
     if (!date) continue;
     const auto jdn = static_cast<int32_t>(std::floor(row.local));
@@ -61,6 +61,7 @@ void Spread(const std::vector<ComparisonRow>& rows, size_t column, ComparisonSum
     first = false;
     const double x = row.year;
     const double y = row.local - *common;
+    row.offsets[column] = y;
     n += 1;
     sum_x += x;
     sum_y += y;
@@ -176,6 +177,47 @@ QStringList ComparisonSummaryLines(const ComparisonRun& run, const ReformCompari
                .arg(comparison.rows.back().year)
                .arg(run.longitude_label, clauses.join(QStringLiteral("; ")));
   return lines;
+}
+
+}  // namespace orv
+
+namespace orv {
+
+EquinoxChart ComparisonChart(const ComparisonRun& run, const ReformComparison& comparison) {
+  EquinoxChart chart;
+  if (comparison.rows.empty()) return chart;
+  chart.first_year = comparison.rows.front().year;
+  chart.last_year = comparison.rows.back().year;
+  chart.year_ticks = YearAxisTicks(chart.first_year, chart.last_year);
+  chart.many_years = comparison.rows.size() > 200;
+  chart.title = QStringLiteral(
+                    "The March equinox against each calendar's most common date, "
+                    "%1-%2 at %3 (%4 solar time)")
+                    .arg(chart.first_year)
+                    .arg(chart.last_year)
+                    .arg(run.longitude_label, SolarTimeName(run.solar_time));
+  chart.y_title = QStringLiteral("Days from the most common date");
+  double low = 0;
+  double high = 1;
+  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+    const ComparisonSummary& summary = comparison.summaries[i];
+    if (summary.rows == 0) continue;
+    EquinoxChart::Line line;
+    line.name = QStringLiteral("%1 (%2)").arg(
+        QString::fromUtf8(kSolarCalendars[i].name.data(),
+                          static_cast<qsizetype>(kSolarCalendars[i].name.size())),
+        MonthDayText(summary.month, summary.day));
+    for (const ComparisonRow& row : comparison.rows) {
+      if (!row.offsets[i]) continue;
+      line.points.append({static_cast<double>(row.year), *row.offsets[i]});
+      low = std::min(low, *row.offsets[i]);
+      high = std::max(high, *row.offsets[i]);
+    }
+    chart.lines.append(line);
+  }
+  chart.bottom_day = std::floor(low);
+  chart.top_day = std::ceil(high);
+  return chart;
 }
 
 }  // namespace orv

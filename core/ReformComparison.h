@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "calendar/CalendarDate.h"
+#include "core/EquinoxChart.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
@@ -55,6 +56,9 @@ struct ComparisonRow {
   // The equinox's date in each calendar of kSolarCalendars; none outside
   // the calendar's range (the Persian calendar begins in 622).
   std::array<std::optional<CalendarDate>, kSolarCalendars.size()> dates;
+  // The instant's offset in days from the calendar's most common date (the
+  // summary's), where it has a date.
+  std::array<std::optional<double>, kSolarCalendars.size()> offsets;
 };
 
 struct ComparisonSummary {
@@ -81,5 +85,8 @@ QString MonthDayText(int month, int day);
 QString ComparisonHeader();
 QString ComparisonLine(const ComparisonRow& row);
 QStringList ComparisonSummaryLines(const ComparisonRun& run, const ReformComparison& comparison);
+
+// The chart of the offsets: a line a calendar against the year.
+EquinoxChart ComparisonChart(const ComparisonRun& run, const ReformComparison& comparison);
 
 }  // namespace orv

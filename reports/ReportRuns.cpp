@@ -1,5 +1,7 @@
 #include "reports/ReportRuns.h"
 
+#include "core/CalendarDay.h"
+#include "core/NumberFormat.h"
 #include "core/ReportRecords.h"
 #include "core/StrProc.h"
 
@@ -104,6 +106,31 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBo
   if (run.years >= 2 && output.rows >= 1) {
     output.text += kCrLf + VernalEquinoxSummary(run, rows.missed(), output.rows) + kCrLf;
   }
+  return output;
+}
+
+ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformComparison& comparison,
+                                   const ReportBox& box) {
+  ReportOutput output;
+  if (box.length == 0) output.text = ComparisonHeader() + kCrLf + kCrLf;
+  for (const ComparisonRow& row : comparison.rows) {
+    output.text += ComparisonLine(row) + kCrLf;
+    Record record{{"year", qint64(row.year)}};
+    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+      std::string date;
+      if (row.dates[i]) {
+        AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
+      }
+      record.push_back(
+          {QString::fromUtf8(kSolarCalendars[i].json_key.data(),
+                             static_cast<qsizetype>(kSolarCalendars[i].json_key.size())),
+           date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
+    }
+    output.records.push_back(record);
+  }
+  output.rows = static_cast<int>(comparison.rows.size());
+  output.text += kCrLf + ComparisonSummaryLines(run, comparison).join(kCrLf) + kCrLf + kCrLf;
+  if (output.rows < run.years) output.message = VernalEquinoxOutOfRangeMessage();
   return output;
 }
 

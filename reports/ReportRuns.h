@@ -11,6 +11,7 @@
 
 #include "calendar/Dee.h"
 #include "core/Message.h"
+#include "core/ReformComparison.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
@@ -48,6 +49,11 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run);
 
 // A vernal equinox run (run.years rows, at most 800) into a box.
 ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBox& box);
+
+// A reform comparison run (at most 800 years) into a box: the header when the
+// box is empty, a line a year, the summary lines and the sentence.
+ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformComparison& comparison,
+                                   const ReportBox& box);
 
 // A box shows the table's header alone until it holds a run (a run's dates
 // carry "CE"); a run into an empty box begins with it.

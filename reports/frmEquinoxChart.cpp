@@ -37,6 +37,8 @@ void frmEquinoxChart::ShowRun(const VernalEquinoxRun& run, int32_t first_year, i
   view->Show(EquinoxChartFor(run, first_year, years));
 }
 
+void frmEquinoxChart::ShowChart(const EquinoxChart& chart) { view->Show(chart); }
+
 bool frmEquinoxChart::SaveChart(const QString& path) { return view->Save(path); }
 
 void frmEquinoxChart::cmdSaveChart_Click() {

@@ -27,6 +27,8 @@ class frmEquinoxChart : public QWidget {
 
   // Draws the years first_year, first_year + 1 ... of the run (at most 800).
   void ShowRun(const VernalEquinoxRun& run, int32_t first_year, int years);
+  // Draws a chart made elsewhere (the reform comparison's).
+  void ShowChart(const EquinoxChart& chart);
   // PNG, or SVG when the name ends in .svg; false when not saved.
   bool SaveChart(const QString& path);
   void cmdSaveChart_Click();

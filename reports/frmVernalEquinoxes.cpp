@@ -63,6 +63,10 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
   cmdChart->setGeometry(TwipsRect(3560, 7540, 1500, 420));
   cmdChart->setEnabled(false);  // until a run has rows to draw
   connect(cmdChart, &QPushButton::clicked, this, &frmVernalEquinoxes::cmdChart_Click);
+  cmdCompare = new QPushButton(QStringLiteral("Compare calendars"), this);
+  cmdCompare->setObjectName("cmdCompare");
+  cmdCompare->setGeometry(TwipsRect(5220, 7540, 2200, 420));
+  connect(cmdCompare, &QPushButton::clicked, this, &frmVernalEquinoxes::cmdCompare_Click);
   setFixedSize(TwipsSize(10440, 7540 + 420 + 600));
 
   InitEquinoxTerms();
@@ -160,6 +164,16 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   }
   ShowMessage(output.message);
   CaretToEnd();
+}
+
+void frmVernalEquinoxes::cmdCompare_Click() {
+  if (comparison_window == nullptr) {
+    comparison_window = new frmReformComparison(
+        host, [this] { return RunOfControls(); }, this);
+  }
+  comparison_window->show();
+  comparison_window->raise();
+  comparison_window->activateWindow();
 }
 
 void frmVernalEquinoxes::cmdChart_Click() {

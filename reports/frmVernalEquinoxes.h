@@ -12,6 +12,7 @@
 
 #include "reports/ReportWindow.h"
 #include "reports/frmEquinoxChart.h"
+#include "reports/frmReformComparison.h"
 
 namespace orv {
 
@@ -45,6 +46,10 @@ class frmVernalEquinoxes : public ReportWindow {
   QPushButton* cmdChart;
   void cmdChart_Click();
   frmEquinoxChart* ChartWindow() const { return chart_window; }
+  // Every solar calendar against the equinox, at this window's meridian and time.
+  QPushButton* cmdCompare;
+  void cmdCompare_Click();
+  frmReformComparison* ComparisonWindow() const { return comparison_window; }
 
  protected:
   void WindowActivated() override;
@@ -53,6 +58,7 @@ class frmVernalEquinoxes : public ReportWindow {
   VernalEquinoxRun last_run;
   int last_rows = 0;
   frmEquinoxChart* chart_window = nullptr;
+  frmReformComparison* comparison_window = nullptr;
 };
 
 }  // namespace orv

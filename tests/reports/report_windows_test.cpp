@@ -363,6 +363,24 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(YearTicks(report->ChartWindow()), (QList<double>{2000, 2001, 2002}));
   }
 
+  void theComparisonTakesTheEquinoxWindowsMeridianAndDraws() {
+    frmVernalEquinoxes* equinoxes = RunEquinoxes("2024-01-01 CE", 2);
+    equinoxes->cboDegrees->setCurrentText("70");
+    equinoxes->cboEastWest->setCurrentText("E");
+    equinoxes->optTrueST->setChecked(true);
+    QTest::mouseClick(equinoxes->cmdCompare, Qt::LeftButton);
+    frmReformComparison* comparison = equinoxes->ComparisonWindow();
+    QVERIFY(comparison != nullptr && comparison->isVisible());
+    comparison->txbNumYears->setText("3");
+    QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
+    const QString text = comparison->txbOutput->toPlainText();
+    QVERIFY(text.startsWith("  Year  Julian"));
+    QVERIFY(text.contains("Over 2024-2026 at 70d0m E "));
+    QCOMPARE(comparison->Records().size(), size_t{3});
+    QTest::mouseClick(comparison->cmdChart, Qt::LeftButton);
+    QCOMPARE(Drawn(comparison->ChartWindow())->series().size(), 7);
+  }
+
   void helpAndQuitWorkFromEveryWindow() {
     frmVernalEquinoxes* report = RunEquinoxes("2024-01-01 CE", 2);
     QTest::mouseClick(report->cmdChart, Qt::LeftButton);
@@ -385,6 +403,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(RunEquinoxes("2024-01-01 CE", 2)->cmdChart, Qt::LeftButton);
     QTest::mouseClick(window->cmdDateDifference, Qt::LeftButton);
     QTest::mouseClick(window->cmdCalendars, Qt::LeftButton);
+    QTest::mouseClick(window->VernalEquinoxWindow()->cmdCompare, Qt::LeftButton);
     window->cmdHelp_Click();
     frmVernalEquinoxes* equinoxes = window->VernalEquinoxWindow();
     const QList<QWidget*> windows = {window.get(),
@@ -393,6 +412,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
                                      equinoxes->ChartWindow(),
                                      window->DateDifferenceWindow(),
                                      window->CalendarsWindow(),
+                                     equinoxes->ComparisonWindow(),
                                      window->HelpViewer()};
     for (QWidget* shown : windows) {
       QVERIFY(shown != nullptr);
