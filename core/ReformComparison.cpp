@@ -13,7 +13,7 @@
 namespace orv {
 namespace {
 
-constexpr int kColumnWidth = 16;
+constexpr int kColumnWidth = 8;
 
 // The day number of month-day in the year, or none where the year lacks it.
 std::optional<int32_t> DayOf(const SolarCalendar& calendar, int32_t year, int month, int day) {
@@ -127,7 +127,7 @@ QString ComparisonHeader() {
   QString header = QStringLiteral("  Year  ");
   for (const SolarCalendar& calendar : kSolarCalendars) {
     header += Padded(
-        QString::fromUtf8(calendar.name.data(), static_cast<qsizetype>(calendar.name.size())));
+        QString::fromLatin1(calendar.tag.data(), static_cast<qsizetype>(calendar.tag.size())));
   }
   return WithoutTrailingSpaces(header);
 }

@@ -30,15 +30,16 @@ struct SolarCalendar {
   DeeVersion dee;
   std::string_view json_key;  // "julian", "dee_cecil"
   std::string_view name;      // "Julian", "Dee-Cecil"
+  std::string_view tag;       // its column's head in the table: "JC", "DC"
 };
 inline constexpr std::array<SolarCalendar, 7> kSolarCalendars = {{
-    {CalendarId::kJulian, kDeeCecilVersion, "julian", "Julian"},
-    {CalendarId::kGregorian, kDeeCecilVersion, "gregorian", "Gregorian"},
-    {CalendarId::kRevisedJulian, kDeeCecilVersion, "revised_julian", "Revised Julian"},
-    {CalendarId::kDee, kDeeVersion, "dee", "Dee"},
-    {CalendarId::kDee, kDeeCecilVersion, "dee_cecil", "Dee-Cecil"},
-    {CalendarId::kPersian, kDeeCecilVersion, "persian", "Persian"},
-    {CalendarId::kEngland, kDeeCecilVersion, "england", "England"},
+    {CalendarId::kJulian, kDeeCecilVersion, "julian", "Julian", "JC"},
+    {CalendarId::kGregorian, kDeeCecilVersion, "gregorian", "Gregorian", "CE"},
+    {CalendarId::kRevisedJulian, kDeeCecilVersion, "revised_julian", "Revised Julian", "RJ"},
+    {CalendarId::kDee, kDeeVersion, "dee", "Dee", "D"},
+    {CalendarId::kDee, kDeeCecilVersion, "dee_cecil", "Dee-Cecil", "DC"},
+    {CalendarId::kPersian, kDeeCecilVersion, "persian", "Persian", "AP"},
+    {CalendarId::kEngland, kDeeCecilVersion, "england", "England", "EN"},
 }};
 
 struct ComparisonRun {
@@ -80,7 +81,8 @@ ReformComparison CompareReforms(const ComparisonRun& run);
 // "03-21": a month and day as the summaries write them.
 QString MonthDayText(int month, int day);
 
-// The table's header, a row's line and the summary lines (a line a
+// The table's header (the calendars by their tags), a row's line (64
+// characters: 800 of them fit a report box) and the summary lines (a line a
 // calendar, then the sentence), without line breaks at their ends.
 QString ComparisonHeader();
 QString ComparisonLine(const ComparisonRow& row);

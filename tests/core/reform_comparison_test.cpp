@@ -53,9 +53,9 @@ TEST(ReformComparison, DriftsAndShares) {
       "Over 1-4000 at 0d0m W the Julian date drifts 7.6 days a thousand years earlier; the "
       "Gregorian date keeps within 03-19 to 03-22;"))
       << qPrintable(lines.back());
+  EXPECT_EQ(ComparisonHeader(), "  Year  JC      CE      RJ      D       DC      AP      EN");
   EXPECT_EQ(ComparisonLine(all.rows[2023]),
-            "  2024  03-07           03-20           03-20           03-22           03-21    "
-            "       01-01           03-20");
+            "  2024  03-07   03-20   03-20   03-22   03-21   01-01   03-20");
 }
 
 }  // namespace

@@ -374,7 +374,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     comparison->txbNumYears->setText("3");
     QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
     const QString text = comparison->txbOutput->toPlainText();
-    QVERIFY(text.startsWith("  Year  Julian"));
+    QVERIFY(text.startsWith("  Year  JC"));
     QVERIFY(text.contains("Over 2024-2026 at 70d0m E "));
     QCOMPARE(comparison->Records().size(), size_t{3});
     QTest::mouseClick(comparison->cmdChart, Qt::LeftButton);
