@@ -1,6 +1,7 @@
 #include "chart_print/EquinoxChartWidget.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtCharts/QAreaSeries>
@@ -32,11 +33,21 @@ EquinoxChartWidget::EquinoxChartWidget(QWidget* parent) : QChartView(parent) {
 void EquinoxChartWidget::Show(const EquinoxChart& shown) {
   auto* chart = new QChart;
   if (!shown.lines.isEmpty()) {
+    // A colour a line, told apart also where colours are hard to tell.
+    static const QColor kColours[] = {
+        QColor(31, 119, 180), QColor(44, 160, 44),  QColor(255, 127, 14), QColor(148, 103, 189),
+        QColor(214, 39, 40),  QColor(23, 190, 207), QColor(127, 127, 127)};
+    int index = 0;
     for (const EquinoxChart::Line& line : shown.lines) {
       auto* series = new QLineSeries;
       series->setName(line.name);
+      QPen pen(kColours[index % std::size(kColours)]);
+      pen.setWidthF(1.5);
+      if (index >= 4) pen.setStyle(Qt::DashLine);
+      series->setPen(pen);
       series->append(line.points);
       chart->addSeries(series);
+      ++index;
     }
     Finish(chart, shown, shown.y_title);
     return;

@@ -203,10 +203,8 @@ EquinoxChart ComparisonChart(const ComparisonRun& run, const ReformComparison& c
     const ComparisonSummary& summary = comparison.summaries[i];
     if (summary.rows == 0) continue;
     EquinoxChart::Line line;
-    line.name = QStringLiteral("%1 (%2)").arg(
-        QString::fromUtf8(kSolarCalendars[i].name.data(),
-                          static_cast<qsizetype>(kSolarCalendars[i].name.size())),
-        MonthDayText(summary.month, summary.day));
+    line.name = QString::fromUtf8(kSolarCalendars[i].name.data(),
+                                  static_cast<qsizetype>(kSolarCalendars[i].name.size()));
     for (const ComparisonRow& row : comparison.rows) {
       if (!row.offsets[i]) continue;
       line.points.append({static_cast<double>(row.year), *row.offsets[i]});
