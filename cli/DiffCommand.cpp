@@ -58,12 +58,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     dates[i] = *date;
   }
   const CalendarInfo& calendar = CalendarOf(dates[0].date.calendar);
-  const DateDifference difference =
-      calendar.saved_index != 0
-          ? DifferenceBetween({dates[0].date.year, dates[0].date.month, dates[0].date.day,
-                               calendar.code, dates[0].jdn, 1},
-                              dates[1].jdn, versions[0])
-          : DifferenceInCalendar(dates[0].date, dates[1].jdn, versions[0]);
+  const DateDifference difference = DifferenceInCalendar(dates[0].date, dates[1].jdn, versions[0]);
   if (options.json) {
     Options from = options;
     from.dee = versions[0];

@@ -12,17 +12,6 @@
 namespace orv {
 namespace {
 
-// The day reached from `from` by n months (years and months), forwards or
-// backwards, with the month-end rule; nullopt beyond the day numbers.
-std::optional<int32_t> MonthsOn(const DateRecord& from, int64_t n, bool forwards,
-                                const DeeVersion& dee) {
-  DateRecord date = from;
-  const ArithmeticValues values = {static_cast<int32_t>(n / 12), static_cast<int32_t>(n % 12), 0,
-                                   0};
-  if (!ApplyDateArithmetic(date, values, forwards, dee)) return std::nullopt;
-  return date.jdn;
-}
-
 // The difference in days and weeks, then the most whole months `n` (as years
 // and months) that, moved by `months_on`, do not pass the second day,
 // starting the search from `estimate`.
@@ -75,11 +64,7 @@ std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, U
 }
 
 DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee) {
-  // Estimated from the months between the two dates in the first one's calendar.
-  DateRecord to{0, 0, 0, from.calendar, to_jdn, 0};
-  JDNToDate(to, dee);
-  return Difference(from.jdn, to_jdn, (int64_t{to.year} - from.year) * 12 + (to.month - from.month),
-                    [&](int64_t n, bool forwards) { return MonthsOn(from, n, forwards, dee); });
+  return DifferenceInCalendar(DateOfRecord(from), to_jdn, dee);
 }
 
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,

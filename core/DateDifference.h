@@ -41,13 +41,13 @@ struct DateDifference {
   int64_t remainder_days = 0;
   bool has_years_and_months = true;  // false: years, months and remainder_days mean nothing
 };
-DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee);
-
-// The same from an existing date of any calendar of the table; the days and
-// weeks alone where its calendar has no years and months to add, or no date
-// for the second day.
+// From an existing date of any calendar of the table (the years and months
+// added as core/CalendarDay.h adds them); the days and weeks alone where its
+// calendar has no years and months to add, or no date for the second day.
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
                                     const DeeVersion& dee);
+// The same for a Date record of the main window's calendars.
+DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee);
 
 // The texts the window and orvc show: "8,845", "1,263 weeks, 4 days",
 // "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards; empty without
