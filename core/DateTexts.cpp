@@ -99,10 +99,14 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
   out += tag;
 }
 
-QString YearMonthDayText(const DateRecord& date, std::string_view tag) {
+QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {
   std::string text;
-  AppendYearMonthDay(text, DateOfRecord(date), tag, GroupSeparator());
+  AppendYearMonthDay(text, date, tag, GroupSeparator());
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString YearMonthDayText(const DateRecord& date, std::string_view tag) {
+  return YearMonthDayText(DateOfRecord(date), tag);
 }
 
 QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {

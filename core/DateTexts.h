@@ -47,6 +47,7 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
 
 // "2000-01-01 CE": the date as year-month-day (AppendYearMonthDay) with the
 // tag given, digits grouped as the platform groups them.
+QString YearMonthDayText(const CalendarDate& date, std::string_view tag);
 QString YearMonthDayText(const DateRecord& date, std::string_view tag);
 
 // A date in its record's calendar as year-month-day with that calendar's tag

@@ -24,19 +24,16 @@ MessageRequest DoItMessage(const QString& text, MessageStyle style) {
 QString Spaces(qsizetype count) { return QString(std::max<qsizetype>(count, 0), u' '); }
 
 // The date of a day in the calendar, and its year-month-day text.
-DateRecord DateOf(int32_t code, int32_t jdn, const DeeVersion& dee, QString& text) {
-  DateRecord date{0, 0, 0, code, jdn, 0};
-  JDNToDate(date, dee);
-  text = TaggedYearMonthDay(date, dee);
+CalendarDate DateOf(CalendarId calendar, int32_t jdn, const DeeVersion& dee, QString& text) {
+  const CalendarDate date = DateOfDay(jdn, calendar, dee);
+  text = YearMonthDayText(date, CalendarTag(CalendarOf(calendar), dee));
   return date;
 }
 
 // The instant (a day number plus the fraction of its day) as days since the
 // end of February of its date's year, in the date's calendar.
-double DayOfMarch(const DateRecord& date, double instant, const DeeVersion& dee) {
-  DateRecord march_first{date.year, 3, 1, date.calendar, 0, 0};
-  DateToJDNWithStatus(march_first, dee);
-  return instant - march_first.jdn + 1;
+double DayOfMarch(const CalendarDate& date, double instant, const DeeVersion& dee) {
+  return instant - DayNumberOf({date.year, 3, 1, date.calendar}, dee).jdn + 1;
 }
 
 }  // namespace
@@ -45,8 +42,8 @@ DateSequenceRow DateSequenceDay(int32_t jdn, const DeeVersion& dee,
                                 const DateSequenceRow* previous) {
   DateSequenceRow row;
   row.jdn = jdn;
-  row.gregorian = DateOf(kGregorianCode, jdn, dee, row.gregorian_text);
-  row.dee = DateOf(kDeeCode, jdn, dee, row.dee_text);
+  row.gregorian = DateOf(CalendarId::kGregorian, jdn, dee, row.gregorian_text);
+  row.dee = DateOf(CalendarId::kDee, jdn, dee, row.dee_text);
   row.weekday = DayOfWeek(jdn);
   row.same = row.gregorian.year == row.dee.year && row.gregorian.month == row.dee.month &&
              row.gregorian.day == row.dee.day;
@@ -155,16 +152,14 @@ VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
 
   double london = LocalDayAndTime(row.jd_ut, 0, run.solar_time);
   RoundToMinute(london);
-  row.london = {0, 0, 0, kGregorianCode, static_cast<int32_t>(std::floor(london)), 0};
-  JDNToDate(row.london, run.dee);
+  row.london = DateOfDay(static_cast<int32_t>(std::floor(london)), CalendarId::kGregorian, run.dee);
   row.london_time = QString::fromStdString(DayFractionTime(london));
   row.london_day_of_march = DayOfMarch(row.london, london, run.dee);
 
   double meridian = LocalDayAndTime(
       row.jd_ut, run.east ? run.longitude_degrees : -run.longitude_degrees, run.solar_time);
   RoundToMinute(meridian);
-  row.meridian = {0, 0, 0, kDeeCode, static_cast<int32_t>(std::floor(meridian)), 0};
-  DeeJDNToDate(row.meridian, run.dee);
+  row.meridian = DateOfDay(static_cast<int32_t>(std::floor(meridian)), CalendarId::kDee, run.dee);
   row.meridian_time = QString::fromStdString(DayFractionTime(meridian));
   row.meridian_day_of_march = DayOfMarch(row.meridian, meridian, run.dee);
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/CalendarDate.h"
 #include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
 #include "core/Message.h"
@@ -34,8 +35,8 @@ using Record = std::vector<std::pair<QString, QJsonValue>>;
 // Row by row, for any length (the command line streams them):
 struct DateSequenceRow {
   int32_t jdn = 0;
-  DateRecord gregorian;
-  DateRecord dee;
+  CalendarDate gregorian;
+  CalendarDate dee;               // in the run's version
   QString gregorian_text;         // "2016-02-26 CE"
   QString dee_text;               // "2016-02-26 DC"
   int weekday = 0;                // 0 Sunday ... 6 Saturday
@@ -118,9 +119,9 @@ double LocalDayAndTime(double jd_ut, double degrees_east, SolarTime time);
 struct VernalEquinoxRow {
   int32_t year = 0;
   double jd_ut = 0;       // the instant, a Julian date in universal time
-  DateRecord london;      // Gregorian, at London in the run's solar time
+  CalendarDate london;    // Gregorian, at London in the run's solar time
   QString london_time;    // "03:06"
-  DateRecord meridian;    // Dee (the run's version), at the run's meridian
+  CalendarDate meridian;  // Dee (the run's version), at the run's meridian
   QString meridian_time;  // "21:58"
   // The instants as days of March, for the chart: 20.25 is 20 March 06:00
   // (days since the end of February of the date's year and calendar).

@@ -9,7 +9,7 @@ namespace orv {
 namespace {
 
 // Astronomical year, month and day without grouping or tag: "-43-03-15".
-QString PlainDate(const DateRecord& date) {
+QString PlainDate(const CalendarDate& date) {
   return QStringLiteral("%1-%2-%3")
       .arg(date.year)
       .arg(date.month, 2, 10, QChar(u'0'))
