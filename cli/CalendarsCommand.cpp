@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "core/CalendarDay.h"
 #include "core/NumberFormat.h"
+#include "core/StrProc.h"
 
 namespace orv {
 namespace {
@@ -29,34 +30,31 @@ std::string RangeText(const CalendarInfo& calendar, const DeeVersion& dee) {
   return text;
 }
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 int RunCalendars(const Options& options, QTextStream& out) {
   if (!options.positional.isEmpty()) throw UsageError{{}, true};
   for (const CalendarInfo& calendar : kCalendars) {
-    const QString tag = Utf8(CalendarTag(calendar, options.dee));
+    const QString tag = QStringOf(CalendarTag(calendar, options.dee));
     const QString range = QString::fromStdString(RangeText(calendar, options.dee));
     if (options.json) {
-      out << QJsonDocument(QJsonObject{{"key", Utf8(calendar.key)},
-                                       {"json_key", Utf8(calendar.json_key)},
-                                       {"name", Utf8(CalendarName(calendar, options.dee))},
+      out << QJsonDocument(QJsonObject{{"key", QStringOf(calendar.key)},
+                                       {"json_key", QStringOf(calendar.json_key)},
+                                       {"name", QStringOf(CalendarName(calendar, options.dee))},
                                        {"tag", tag.isEmpty() ? QJsonValue() : QJsonValue(tag)},
                                        {"first_day", calendar.first_day},
                                        {"last_day", calendar.last_day},
                                        {"range", range},
-                                       {"leap_rule", Utf8(calendar.leap_rule)}})
+                                       {"leap_rule", QStringOf(calendar.leap_rule)}})
                  .toJson(QJsonDocument::Compact)
           << '\n';
       continue;
     }
-    out << Utf8(calendar.key).leftJustified(18) << Utf8(CalendarName(calendar, options.dee)) << '\n'
+    out << QStringOf(calendar.key).leftJustified(18)
+        << QStringOf(CalendarName(calendar, options.dee)) << '\n'
         << "    tag:    " << (tag.isEmpty() ? QStringLiteral("(none: 1999-W52-6)") : tag) << '\n'
         << "    range:  " << range << '\n'
-        << "    leap:   " << Utf8(calendar.leap_rule) << '\n';
+        << "    leap:   " << QStringOf(calendar.leap_rule) << '\n';
   }
   return kOrvcSuccess;
 }

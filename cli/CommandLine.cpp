@@ -373,8 +373,7 @@ Options ParseCommandLine(const QStringList& arguments) {
     }
     options.longitude = degrees + minutes / 60.0;
     options.east = match.captured(3).compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
-    options.longitude_label =
-        QStringLiteral("%1d%2m %3").arg(degrees).arg(minutes).arg(options.east ? 'E' : 'W');
+    options.longitude_label = MeridianLabel(degrees, minutes, options.east);
   }
   return options;
 }

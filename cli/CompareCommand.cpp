@@ -4,9 +4,9 @@
 #include <QRegularExpression>
 
 #include "cli/CommandLine.h"
-#include "core/CalendarDay.h"
-#include "core/NumberFormat.h"
 #include "core/ReformComparison.h"
+#include "core/ReportRecords.h"
+#include "core/StrProc.h"
 
 namespace orv {
 
@@ -32,18 +32,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   ReportPrinter printer(options, out);
   printer.Header(ComparisonHeader() + "\n\n");
   for (const ComparisonRow& row : comparison.rows) {
-    Record record{{"year", qint64(row.year)}};
-    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
-      std::string date;
-      if (row.dates[i]) {
-        AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
-      }
-      record.push_back(
-          {QString::fromUtf8(kSolarCalendars[i].json_key.data(),
-                             static_cast<qsizetype>(kSolarCalendars[i].json_key.size())),
-           date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
-    }
-    printer.Row(ComparisonLine(row), record);
+    printer.Row(ComparisonLine(row), RecordOf(row));
   }
   const QStringList lines = ComparisonSummaryLines(run, comparison);
   if (options.json) {
@@ -53,7 +42,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
       const auto month_day = [&](int month, int day) {
         return dated ? QJsonValue(MonthDayText(month, day)) : QJsonValue();
       };
-      printer.Summary({}, {{"calendar", QString::fromUtf8(kSolarCalendars[i].json_key.data())},
+      printer.Summary({}, {{"calendar", QStringOf(kSolarCalendars[i].json_key)},
                            {"most_common", month_day(summary.month, summary.day)},
                            {"share", summary.share},
                            {"earliest", month_day(summary.earliest_month, summary.earliest_day)},

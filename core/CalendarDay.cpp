@@ -4,6 +4,7 @@
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
+#include "calendar/Easter.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
@@ -139,9 +140,8 @@ QString RangeRefusal(const CalendarInfo& calendar, const DeeVersion& dee) {
     return QString::fromStdString(date);
   };
   return QStringLiteral("The %1 calendar dates the days from %2 to %3.")
-      .arg(QString::fromUtf8(CalendarName(calendar, dee).data(),
-                             static_cast<qsizetype>(CalendarName(calendar, dee).size())),
-           text(calendar.first_day), text(calendar.last_day));
+      .arg(QStringOf(CalendarName(calendar, dee)), text(calendar.first_day),
+           text(calendar.last_day));
 }
 
 // Appends the UTF-8 text padded with spaces to the width in characters.
@@ -176,6 +176,34 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
   AppendPaddedUtf8(out, "Day of week:", 28);
   out += results.day_of_week;
   out += '\n';
+}
+
+CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
+                            char group_separator) {
+  CalendarRows rows;
+  for (const CalendarInfo& calendar : kCalendars) {
+    rows.days.push_back(jdn ? DayIn(calendar, *jdn, era, dee, group_separator)
+                            : DayInCalendar{&calendar, std::nullopt, {}, {}, 0});
+  }
+  if (jdn) {
+    rows.easter = EasterLine(DateOfDay(*jdn, CalendarId::kGregorian, dee).year, group_separator);
+  }
+  return rows;
+}
+
+std::string CopiedCalendarRows(const CalendarRows& rows, const DeeVersion& dee) {
+  std::string text;
+  for (const DayInCalendar& day : rows.days) {
+    std::string label(CalendarName(*day.calendar, dee));
+    label += ':';
+    AppendPaddedUtf8(text, label, 28);
+    AppendPaddedUtf8(text, day.month_name_text, 34);
+    text += day.year_month_day;
+    text += "\r\n";
+  }
+  text += rows.easter;
+  text += "\r\n";
+  return text;
 }
 
 std::string RomanNumeral(int32_t number) {
@@ -308,7 +336,7 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
   if (values[0] != 0 || values[1] != 0) {
     if (!calendar.adds_years_and_months) {
       result.refusal = QStringLiteral("Years and months cannot be added in the %1 calendar.")
-                           .arg(QString::fromUtf8(CalendarName(calendar, dee).data()));
+                           .arg(QStringOf(CalendarName(calendar, dee)));
       return result;
     }
     // Months counted from year 0, so that a year's end carries over.

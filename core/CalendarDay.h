@@ -12,6 +12,7 @@
 #include <QStringView>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/Calendars.h"
 #include "core/DateEntry.h"
@@ -69,6 +70,19 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
 // date" outside the calendar's range); then the day number and the weekday
 // as AppendResultLines writes them. Lines end in line feeds.
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee);
+
+// What the calendars window shows for a day: every calendar's row, in table
+// order, and Easter of the day's (Gregorian) year; for no day, rows without
+// texts.
+struct CalendarRows {
+  std::vector<DayInCalendar> days;
+  std::string easter;  // "Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"
+};
+CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
+                            char group_separator);
+// The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
+// to 34, the year-month-day date, CR LF; then the Easter line and CR LF.
+std::string CopiedCalendarRows(const CalendarRows& rows, const DeeVersion& dee);
 
 // "I", "IV", "MMCCVIII": the year of the French Republic (1 to 3999).
 std::string RomanNumeral(int32_t number);

@@ -9,6 +9,7 @@
 #include "astronomy/SolEq.h"
 #include "calendar/Calendars.h"
 #include "core/NumberFormat.h"
+#include "core/StrProc.h"
 
 namespace orv {
 namespace {
@@ -126,8 +127,7 @@ ReformComparison CompareReforms(const ComparisonRun& run) {
 QString ComparisonHeader() {
   QString header = QStringLiteral("  Year  ");
   for (const SolarCalendar& calendar : kSolarCalendars) {
-    header += Padded(
-        QString::fromLatin1(calendar.tag.data(), static_cast<qsizetype>(calendar.tag.size())));
+    header += Padded(QStringOf(calendar.tag));
   }
   return WithoutTrailingSpaces(header);
 }
@@ -145,8 +145,7 @@ QStringList ComparisonSummaryLines(const ComparisonRun& run, const ReformCompari
   QStringList clauses;
   for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
     const ComparisonSummary& summary = comparison.summaries[i];
-    const QString name = QString::fromUtf8(kSolarCalendars[i].name.data(),
-                                           static_cast<qsizetype>(kSolarCalendars[i].name.size()));
+    const QString name = QStringOf(kSolarCalendars[i].name);
     if (summary.rows == 0) {
       lines << name + ": no year of the run";
       continue;
@@ -203,8 +202,7 @@ EquinoxChart ComparisonChart(const ComparisonRun& run, const ReformComparison& c
     const ComparisonSummary& summary = comparison.summaries[i];
     if (summary.rows == 0) continue;
     EquinoxChart::Line line;
-    line.name = QString::fromUtf8(kSolarCalendars[i].name.data(),
-                                  static_cast<qsizetype>(kSolarCalendars[i].name.size()));
+    line.name = QStringOf(kSolarCalendars[i].name);
     for (const ComparisonRow& row : comparison.rows) {
       if (!row.offsets[i]) continue;
       line.points.append({static_cast<double>(row.year), *row.offsets[i]});

@@ -135,6 +135,10 @@ QString SolarTimeName(SolarTime time) {
   return {};
 }
 
+QString MeridianLabel(int degrees, int minutes, bool east) {
+  return QStringLiteral("%1d%2m %3").arg(degrees).arg(minutes).arg(QChar(east ? u'E' : u'W'));
+}
+
 double LocalDayAndTime(double jd_ut, double degrees_east, SolarTime time) {
   double minutes = 0;  // apparent less mean solar time
   if (time == SolarTime::kApparent) minutes = -8.0;

@@ -109,6 +109,9 @@ struct VernalEquinoxRun {
   DeeVersion dee = kDeeCecilVersion;
 };
 
+// "77d0m W", "12d30m E": a meridian as the reports name it.
+QString MeridianLabel(int degrees, int minutes, bool east);
+
 // The instant as a Julian date counted from local midnight (its whole part
 // the civil day's number) in the solar time given, at the meridian east of
 // Greenwich by `degrees_east` (negative: west).

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "calendar/DatePr2.h"
+#include "core/CalendarDay.h"
+#include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -57,6 +59,19 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
           {"dee_version", QStringOf(run.dee.name)},
           {"meridian", run.longitude_label},
           {"time_kind", SolarTimeName(run.solar_time)}};
+}
+
+Record RecordOf(const ComparisonRow& row) {
+  Record record{{"year", qint64(row.year)}};
+  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+    std::string date;
+    if (row.dates[i]) {
+      AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
+    }
+    record.push_back({QStringOf(kSolarCalendars[i].json_key),
+                      date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
+  }
+  return record;
 }
 
 QJsonObject JsonOf(const Record& record) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/ReformComparison.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
@@ -22,6 +23,10 @@ Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee);
 // cycle_position, dee_leap, missed, dee_version, meridian ("77d0m W"),
 // time_kind ("apparent" or "mean").
 Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run);
+
+// year, then each solar calendar's year-month-day date under its JSON key
+// (julian, gregorian, ..., england; null where it has none).
+Record RecordOf(const ComparisonRow& row);
 
 QJsonObject JsonOf(const Record& record);
 // The header line and a row's line, without the line break (CSV ends lines

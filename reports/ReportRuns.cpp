@@ -1,7 +1,5 @@
 #include "reports/ReportRuns.h"
 
-#include "core/CalendarDay.h"
-#include "core/NumberFormat.h"
 #include "core/ReportRecords.h"
 #include "core/StrProc.h"
 
@@ -115,18 +113,7 @@ ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformCompari
   if (box.length == 0) output.text = ComparisonHeader() + kCrLf + kCrLf;
   for (const ComparisonRow& row : comparison.rows) {
     output.text += ComparisonLine(row) + kCrLf;
-    Record record{{"year", qint64(row.year)}};
-    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
-      std::string date;
-      if (row.dates[i]) {
-        AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
-      }
-      record.push_back(
-          {QString::fromUtf8(kSolarCalendars[i].json_key.data(),
-                             static_cast<qsizetype>(kSolarCalendars[i].json_key.size())),
-           date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
-    }
-    output.records.push_back(record);
+    output.records.push_back(RecordOf(row));
   }
   output.rows = static_cast<int>(comparison.rows.size());
   output.text += kCrLf + ComparisonSummaryLines(run, comparison).join(kCrLf) + kCrLf + kCrLf;

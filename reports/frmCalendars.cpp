@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "calendar/Easter.h"
 #include "core/CalendarDay.h"
 #include "core/Message.h"
 #include "core/NumberFormat.h"
@@ -20,10 +19,6 @@ namespace {
 constexpr int kFirstRowTop = 240;  // twips
 constexpr int kRowHeight = 420;
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
@@ -33,7 +28,7 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   const int rows_bottom = kFirstRowTop + static_cast<int>(kCalendars.size()) * kRowHeight;
   setFixedSize(TwipsSize(9400, rows_bottom + 1300));
   for (size_t i = 0; i < kCalendars.size(); ++i) {
-    const QString key = Utf8(kCalendars[i].json_key);
+    const QString key = QStringOf(kCalendars[i].json_key);
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
     Row row;
     row.lblCal = MakeLabel(this, "lblCal_" + key, QString(), TwipsRect(240, top + 40, 2300, 285));
@@ -57,25 +52,20 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
 
 void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   shown_day = jdn;
-  shown_era = era;
-  const DeeVersion dee = host.DeeVersionInUse();
-  const char group_separator = GroupSeparator();
+  shown_dee = host.DeeVersionInUse();
+  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator());
   for (size_t i = 0; i < rows.size(); ++i) {
-    const CalendarInfo& calendar = kCalendars[i];
     const Row& row = rows[i];
-    const QString name = Utf8(CalendarName(calendar, dee));
+    const DayInCalendar& day = shown.days[i];
+    const QString name = QStringOf(CalendarName(kCalendars[i], shown_dee));
     row.lblCal->setText(name + ':');
     row.txbCal->setAccessibleName(name + " date");
     row.txbCalYmd->setAccessibleName(name + " year-month-day date");
-    const DayInCalendar day =
-        jdn ? DayIn(calendar, *jdn, era, dee, group_separator) : DayInCalendar{};
     row.txbCal->setText(QString::fromStdString(day.month_name_text));
     row.txbCalYmd->setText(QString::fromStdString(day.year_month_day));
     row.txbCal->setCursorPosition(0);
   }
-  lblEaster->setText(jdn ? QString::fromStdString(EasterLine(
-                               DateOfDay(*jdn, CalendarId::kGregorian, dee).year, group_separator))
-                         : QString());
+  lblEaster->setText(QString::fromStdString(shown.easter));
 }
 
 void frmCalendars::GoToRowDate(size_t row) {
@@ -90,12 +80,7 @@ void frmCalendars::GoToRowDate(size_t row) {
 }
 
 QString frmCalendars::CopyText() const {
-  QString text;
-  for (const Row& row : rows) {
-    text += row.lblCal->text().leftJustified(28) + row.txbCal->text().leftJustified(34) +
-            row.txbCalYmd->text() + kCrLf;
-  }
-  return text + lblEaster->text() + kCrLf;
+  return QString::fromStdString(CopiedCalendarRows(shown, shown_dee));
 }
 
 void frmCalendars::cmdCopy_Click() {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/CalendarDay.h"
 #include "core/DateEntry.h"
 #include "reports/ReportHost.h"
 
@@ -50,8 +51,10 @@ class frmCalendars : public QWidget {
 
  private:
   ReportHost& host;
+  // What the rows show (Copy copies it, not the boxes).
   std::optional<int32_t> shown_day;
-  Era shown_era = Era::kCE;
+  DeeVersion shown_dee = kDeeCecilVersion;
+  CalendarRows shown;
 };
 
 }  // namespace orv

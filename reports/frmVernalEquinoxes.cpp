@@ -111,8 +111,8 @@ VernalEquinoxRun frmVernalEquinoxes::RunOfControls() const {
   run.longitude_degrees =
       cboDegrees->currentText().toDouble() + cboMinutes->currentText().toDouble() / 60.0;
   run.east = cboEastWest->currentText() == QLatin1String("E");
-  run.longitude_label = cboDegrees->currentText() + "d" + cboMinutes->currentText() + "m " +
-                        cboEastWest->currentText();
+  run.longitude_label =
+      MeridianLabel(cboDegrees->currentText().toInt(), cboMinutes->currentText().toInt(), run.east);
   run.solar_time = optTrueST->isChecked()   ? SolarTime::kTrue
                    : optMeanST->isChecked() ? SolarTime::kMean
                                             : SolarTime::kApparent;
