@@ -486,6 +486,14 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
   return result.jdn;
 }
 
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+                                      QTextStream& err) {
+  QString refusal;
+  const std::optional<int32_t> jdn = DayOfTableDate(text, options, refusal);
+  if (!jdn) err << refusal << '\n';
+  return jdn;
+}
+
 bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err) {
   CheckedYearMonthDay checked;
   if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {

@@ -88,6 +88,9 @@ bool ReadByTable(const Options& options, const QString& text);
 // or nullopt with the refusal.
 std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
                                       QString& refusal);
+// The same for a command's one date: the refusal printed on err.
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+                                      QTextStream& err);
 
 // Checks a complete input and finds its day, as a report button does; prints
 // the refusal. day.jdn is the day on success.

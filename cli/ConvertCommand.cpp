@@ -176,12 +176,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   if (ReadByTable(options, options.positional[0])) {
-    QString refusal;
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
-    if (!jdn) {
-      err << refusal << '\n';
-      return kOrvcRefused;
-    }
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
+    if (!jdn) return kOrvcRefused;
     out << ResultFor(*jdn, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }

@@ -19,12 +19,8 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     year = options.positional[0].toInt();
   } else if (ReadByTable(options, options.positional[0])) {
     // A date of another calendar: the Gregorian year of its day.
-    QString refusal;
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
-    if (!jdn) {
-      err << refusal << '\n';
-      return kOrvcRefused;
-    }
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
+    if (!jdn) return kOrvcRefused;
     year = DateOfDay(*jdn, CalendarId::kGregorian, options.dee).year;
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);

@@ -13,12 +13,8 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   const int64_t days = options.count.value_or(14);
   DateRecord day{};
   if (ReadByTable(options, options.positional[0])) {
-    QString refusal;
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, refusal);
-    if (!jdn) {
-      err << refusal << '\n';
-      return kOrvcRefused;
-    }
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
+    if (!jdn) return kOrvcRefused;
     day.jdn = *jdn;
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
