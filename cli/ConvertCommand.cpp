@@ -128,8 +128,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           }
           if (refusal.isEmpty()) {
             if (!first && !options.json) answers += '\n';
-            AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options,
-                         line_number);
+            AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options, line_number,
+                         group_separator);
             first = false;
           }
         }

@@ -1,5 +1,6 @@
 #include "core/DateEntry.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <bitset>
 #include <cmath>
@@ -24,20 +25,6 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 using almanor::FitsIn32Bits;
 
-// The year, month and day of a date written with "-" between them, each
-// without its surrounding spaces; none when there are not exactly three
-// checked. One "-" at either end is ignored; an empty piece in between counts
-// ("2000--03-20" has four).
-QStringList YearMonthDayParts(QStringView text) {
-  if (text.startsWith(u'-')) text = text.mid(1);
-  if (text.endsWith(u'-')) text.chop(1);
-  if (text.isEmpty() || text.count(u'-') != 2) return {};  // not three parts
-  QStringList parts;
-  parts.reserve(3);
-  for (const QStringView part : text.tokenize(u'-')) parts.append(TrimmedSpaces(part).toString());
-  return parts;
-}
-
 // The whole-number value of a text that holds only digits and a sign; doubles
 // keep any 15-digit figure exact and compare correctly beyond.
 double WholeValue(const QString& text) { return std::round(LeadingNumber(text)); }
@@ -53,26 +40,37 @@ QString YearText(int64_t year, bool grouped) {
   return grouped ? FormatGroupedInteger(year) : QString::number(year);
 }
 
-// The letters of every calendar's tags and marks (what is left of a
-// year-month-day date once its digits and separators are taken away) and the
-// group separators.
-QString TagLettersOf(const DeeVersion& dee) {
-  QString letters = kTypedGroupSeparators;
-  for (const CalendarInfo& calendar : MainCalendars()) {
-    for (const QChar letter : QStringOf(CalendarTag(calendar, dee)) + QStringOf(calendar.mark)) {
-      if (!letters.contains(letter)) letters += letter;
+// The year, month and day of a year-month-day text whose tag has been found
+// valid: its digits and hyphens read, everything else (the tag's letters,
+// group separators) left out. A leading "-" is the year's sign; after it one
+// "-" at either end is ignored, and there must be exactly two between the
+// three numbers ("2000--03-20" has four). An empty number reads as 0.
+std::optional<std::array<double, 3>> YearMonthDayNumbers(QStringView text) {
+  const bool negative = text.startsWith(u'-');
+  if (negative) text = text.mid(1);
+  QVarLengthArray<char16_t, 64> kept;  // the digits and hyphens, in order
+  for (const QChar c : text) {
+    if ((c >= u'0' && c <= u'9') || c == u'-') kept.append(c.unicode());
+  }
+  qsizetype begin = 0;
+  qsizetype end = kept.size();
+  if (begin < end && kept[begin] == u'-') ++begin;
+  if (begin < end && kept[end - 1] == u'-') --end;
+  if (begin == end || std::count(kept.begin() + begin, kept.begin() + end, u'-') != 2) {
+    return std::nullopt;
+  }
+  std::array<double, 3> numbers{};
+  size_t number = 0;
+  for (qsizetype i = begin; i < end; ++i) {
+    if (kept[i] == u'-') {
+      ++number;
+    } else {
+      // Doubles keep any 15-digit figure exact and compare correctly beyond.
+      numbers[number] = numbers[number] * 10.0 + (kept[i] - u'0');
     }
   }
-  return letters;
-}
-
-QString TagLettersAndSeparators(const DeeVersion& dee) {
-  // The same two texts for the two versions, made once.
-  static const std::array<QString, 2> kLetters = {TagLettersOf(kDeeVersion),
-                                                  TagLettersOf(kDeeCecilVersion)};
-  if (dee == kDeeVersion) return kLetters[0];
-  if (dee == kDeeCecilVersion) return kLetters[1];
-  return TagLettersOf(dee);
+  if (negative) numbers[0] = -numbers[0];
+  return numbers;
 }
 
 UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
@@ -109,18 +107,12 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   }
   if (chosen == nullptr) typed.calendar = tagged;  // no calendar chosen: the tag's
 
-  const bool negative = text.startsWith('-');
-  QString rest = negative ? text.mid(1) : text;
-  RemoveChars(rest, TagLettersAndSeparators(dee));
-  const QStringList parts = YearMonthDayParts(rest);
-  if (parts.size() != 3) return Message("Invalid input date", MessageStyle::kExclamation);
-
-  const double year = (negative ? -1 : 1) * WholeValue(parts[0]);
+  const std::optional<std::array<double, 3>> numbers = YearMonthDayNumbers(text);
+  if (!numbers) return Message("Invalid input date", MessageStyle::kExclamation);
+  const auto [year, month, day] = *numbers;
   if (std::fabs(year) > kLargestTypedYear) {
     return Message("Input date is out of permitted range.", MessageStyle::kExclamation);
   }
-  const double month = WholeValue(parts[1]);
-  const double day = WholeValue(parts[2]);
   if (month < 1 || month > 12 || day < 1 || day > 31) {
     return Message("Invalid input date", MessageStyle::kExclamation);
   }

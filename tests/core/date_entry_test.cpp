@@ -104,6 +104,8 @@ TEST(DateEntry, YearMonthDayAcceptedAndRewritten) {
       {"99999-12-31 ce", kGregorianCode, "99999-12-31 CE", "99,999-12-31 CE", 99999},
       {"12,345-1-5", kGregorianCode, "12,345-1-5 CE", "12,345-01-05 CE", 12345},
       {"2000-1-2 dc", kDeeCode, "2000-1-2 DC", "2000-01-02 DC", 2000},
+      {"-500-3-20- jc", kJulianCode, "-500-3-20- JC", "-500-03-20 JC",
+       -500},  // a hyphen at the end
   };
   for (const Case& c : cases) {
     TypedDate typed = YearMonthDay(c.typed, c.calendar);
