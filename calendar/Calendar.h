@@ -65,7 +65,4 @@ constexpr void JDNToDate(DateRecord& date, const DeeVersion& dee) {
   if (*calendar == CalendarId::kDee) date.valid = 1;
 }
 
-// 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.
-constexpr int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(almanor::DayOfWeek(jdn)); }
-
 }  // namespace orv

@@ -144,6 +144,9 @@ constexpr CalendarDate DateOfDay(int32_t jdn, CalendarId calendar, const DeeVers
   return {};
 }
 
+// 0 = Sunday ... 6 = Saturday; JDN 0 is a Monday.
+constexpr int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(almanor::DayOfWeek(jdn)); }
+
 // The year the date belongs to in law: England's legal year (the year began
 // on 25 March from 1155 to 1751), the year itself elsewhere.
 constexpr int32_t LegalYearOf(const CalendarDate& date) {

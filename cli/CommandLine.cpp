@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "core/CalendarDay.h"
 #include "core/DateTexts.h"
@@ -433,7 +433,7 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
       typed.weekday = weekday;
     } else {
       typed.calendar =
-          options.calendar != nullptr ? options.calendar : CalendarByCode(kGregorianCode);
+          options.calendar != nullptr ? options.calendar : &CalendarOf(CalendarId::kGregorian);
     }
   } else {
     typed.notation = Notation::kYearMonthDay;
@@ -443,7 +443,7 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
     typed.calendar = options.calendar != nullptr
                          ? options.calendar
                          : CalendarOfTaggedText(typed.year_month_day, options.dee,
-                                                CalendarByCode(kGregorianCode));
+                                                &CalendarOf(CalendarId::kGregorian));
   }
   return typed;
 }
@@ -494,20 +494,19 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
   return jdn;
 }
 
-bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err) {
+std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& err) {
   CheckedYearMonthDay checked;
   if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {
     PrintMessages({*refusal}, err);
-    return false;
+    return std::nullopt;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
   UserMessage message;
-  if (!DayOfInput(&typed, checked, typed.calendar->code, arithmetic, options.dee, true, day,
-                  message)) {
-    if (message) PrintMessages({*message}, err);
-    return false;
-  }
-  return true;
+  CalendarDate date;
+  const std::optional<int32_t> day =
+      DayOfInput(&typed, checked, typed.calendar->id, arithmetic, options.dee, true, date, message);
+  if (!day && message) PrintMessages({*message}, err);
+  return day;
 }
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
@@ -539,9 +538,9 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
         AppendInteger(out, *line);
         break;
       case ResultField::kCalendar:
-        AppendCalendarJson(
-            out, results.calendars[member.calendar],
-            kCalendars[member.calendar].code == kDeeCode ? options.dee.name : std::string_view());
+        AppendCalendarJson(out, results.calendars[member.calendar],
+                           kCalendars[member.calendar].id == CalendarId::kDee ? options.dee.name
+                                                                              : std::string_view());
         break;
       case ResultField::kOtherCalendar:
         AppendOtherCalendarJson(

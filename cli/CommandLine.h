@@ -93,8 +93,8 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
                                       QTextStream& err);
 
 // Checks a complete input and finds its day, as a report button does; prints
-// the refusal. day.jdn is the day on success.
-bool DayForReport(TypedDate& typed, const Options& options, DateRecord& day, QTextStream& err);
+// the refusal.
+std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& err);
 
 // The day's texts: lines, or one JSON object (with the input's line number
 // when given) and a line feed. Appended on plain characters: convert writes

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
@@ -16,15 +16,20 @@
 namespace orv {
 namespace {
 
-// Checks and converts a date into `day`; returns the refusal messages, empty on success.
-std::vector<MessageRequest> Convert(TypedDate& typed, const Options& options, DateRecord& day) {
+// Checks and converts a date: its day, or the refusal messages.
+struct Conversion {
+  std::optional<int32_t> day;
+  std::vector<MessageRequest> refusals;
+};
+Conversion Convert(TypedDate& typed, const Options& options) {
   ArithmeticInput arithmetic = ArithmeticFor(options);
   CheckedYearMonthDay checked;
-  Calculation calculation = Calculate(typed, arithmetic, options.dee, checked, day);
-  if (calculation.found) return {};
+  CalendarDate date;
+  Calculation calculation = Calculate(typed, arithmetic, options.dee, checked, date);
+  if (calculation.day) return {calculation.day, {}};
   if (calculation.messages.empty())
     calculation.messages.push_back(Message("Invalid input date", MessageStyle::kExclamation));
-  return calculation.messages;
+  return {std::nullopt, calculation.messages};
 }
 
 Era EraStyle(const Options& options, const TypedDate& typed) {
@@ -81,7 +86,6 @@ std::optional<QString> DecodedLine(QByteArray bytes) {
 }
 
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err) {
-  DateRecord day{};
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
     bool first = true;
@@ -121,15 +125,15 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           refusal = OneLine(refusal);
         } else {
           TypedDate typed = TypedDateFor(line_options, {*line});
-          const std::vector<MessageRequest> refusals = Convert(typed, line_options, day);
-          for (const MessageRequest& message : refusals) {
+          const Conversion conversion = Convert(typed, line_options);
+          for (const MessageRequest& message : conversion.refusals) {
             refusal +=
                 (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
           }
-          if (refusal.isEmpty()) {
+          if (conversion.day) {
             if (!first && !options.json) answers += '\n';
-            AppendResult(answers, day.jdn, EraStyle(line_options, typed), line_options, line_number,
-                         group_separator);
+            AppendResult(answers, *conversion.day, EraStyle(line_options, typed), line_options,
+                         line_number, group_separator);
             first = false;
           }
         }
@@ -160,18 +164,19 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     if (options.jdn && (options.mdy || !options.positional.isEmpty())) {
       throw UsageError{"orvc: --jdn takes the place of the date"};
     }
-    day = {0, 0, 0, kGregorianCode, options.jdn.value_or(0), 0};
-    if (today) day.jdn = TodayJDN();
-    JDNToDate(day, options.dee);
+    CalendarDate date = DateOfDay(today ? TodayJDN() : options.jdn.value_or(0),
+                                  CalendarId::kGregorian, options.dee);
     ArithmeticInput arithmetic = ArithmeticFor(options);
     UserMessage message;
-    if (!DayOfInput(nullptr, {}, kGregorianCode, arithmetic, options.dee, true, day, message)) {
+    const std::optional<int32_t> day = DayOfInput(nullptr, {}, CalendarId::kGregorian, arithmetic,
+                                                  options.dee, true, date, message);
+    if (!day) {
       PrintMessages({message.value_or(Message("Invalid input in the arithmetical function.",
                                               MessageStyle::kInformation))},
                     err);
       return kOrvcRefused;
     }
-    out << ResultFor(day.jdn, options.era_style.value_or(Era::kCE), options);
+    out << ResultFor(*day, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
@@ -182,12 +187,12 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     return kOrvcSuccess;
   }
   TypedDate typed = TypedDateFor(options, options.positional);
-  const std::vector<MessageRequest> refusals = Convert(typed, options, day);
-  if (!refusals.empty()) {
-    PrintMessages(refusals, err);
+  const Conversion conversion = Convert(typed, options);
+  if (!conversion.day) {
+    PrintMessages(conversion.refusals, err);
     return kOrvcRefused;
   }
-  out << ResultFor(day.jdn, EraStyle(options, typed), options);
+  out << ResultFor(*conversion.day, EraStyle(options, typed), options);
   return kOrvcSuccess;
 }
 

@@ -2,7 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "cli/CommandLine.h"
 #include "core/CalendarDay.h"
 #include "core/DateDifference.h"
@@ -35,13 +35,13 @@ std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QText
     return DiffDate{*reading.date, reading.jdn};
   }
   UserMessage message;
-  const std::optional<DateRecord> date =
-      ReadTaggedDate(text, dee, message, kReportTitle, CalendarByCode(kGregorianCode));
+  const std::optional<CalendarDate> date =
+      ReadTaggedDate(text, dee, message, kReportTitle, &CalendarOf(CalendarId::kGregorian));
   if (!date) {
     PrintMessages({*message}, err);
     return std::nullopt;
   }
-  return DiffDate{DateOfRecord(*date), date->jdn};
+  return DiffDate{*date, DayNumberOf(*date, dee).jdn};
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
       typed.notation = Notation::kYearMonthDay;  // what the window reads without a complete input
     }
     year = YearOfTypedDate(typed);
-    DateRecord day{};
-    if (IsEquinoxYear(year) && !DayForReport(typed, options, day, err)) return kOrvcRefused;
+    if (IsEquinoxYear(year) && !DayForReport(typed, options, err)) return kOrvcRefused;
   }
   if (!IsEquinoxYear(year)) {
     PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);

@@ -11,21 +11,20 @@ namespace orv {
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t days = options.count.value_or(14);
-  DateRecord day{};
+  std::optional<int32_t> day;
   if (ReadByTable(options, options.positional[0])) {
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
-    if (!jdn) return kOrvcRefused;
-    day.jdn = *jdn;
+    day = DayOfTableDate(options.positional[0], options, err);
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
-    if (!DayForReport(typed, options, day, err)) return kOrvcRefused;
+    day = DayForReport(typed, options, err);
   }
+  if (!day) return kOrvcRefused;
   if (days == 0) return kOrvcSuccess;
 
   DateSequenceText text(options.dee);
   ReportPrinter printer(options, out);
   printer.Header(text.Header() + "\n\n");
-  DateSequenceRows rows(day.jdn, options.dee);
+  DateSequenceRows rows(*day, options.dee);
   UserMessage message;
   while (rows.rows() < days) {
     const std::optional<DateSequenceRow> row = rows.Next();

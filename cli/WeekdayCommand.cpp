@@ -37,29 +37,30 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
     return kOrvcRefused;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options, false);
-  DateRecord day{};
-  const WeekdayOutcome outcome = WeekdayTest(typed, checked, arithmetic, options.dee, weekday, day);
+  CalendarDate date;
+  const WeekdayOutcome outcome =
+      WeekdayTest(typed, checked, arithmetic, options.dee, weekday, date);
   const Era era = options.era_style.value_or(typed.era);
   if (options.json) {
     // Standard output holds only JSON: the answer, its sentence and the day.
     // Found in both calendars, the day shown is the Julian reading's.
-    const bool in_both = outcome.found && outcome.message.has_value();
+    const bool in_both = outcome.day && outcome.message.has_value();
     QJsonArray calendars;
     if (outcome.in_gregorian || in_both) calendars << "gregorian";
     if (outcome.in_julian) calendars << "julian";
     QJsonObject answer{
         {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)))},
-        {"found", outcome.found},
+        {"found", outcome.day.has_value()},
         {"found_in", calendars},
         {"sentence", outcome.message ? QJsonValue(LineFeeds(outcome.message->text))
                                      : QJsonValue(QJsonValue::Null)}};
-    if (outcome.found) answer.insert("day", ResultObject(day.jdn, era, options));
+    if (outcome.day) answer.insert("day", ResultObject(*outcome.day, era, options));
     out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
-    return outcome.found ? kOrvcSuccess : kOrvcNotFound;
+    return outcome.day ? kOrvcSuccess : kOrvcNotFound;
   }
   if (outcome.message) out << LineFeeds(outcome.message->text) << '\n';
-  if (!outcome.found) return kOrvcNotFound;
-  out << ResultFor(day.jdn, era, options);
+  if (!outcome.day) return kOrvcNotFound;
+  out << ResultFor(*outcome.day, era, options);
   out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';
   return kOrvcSuccess;
 }

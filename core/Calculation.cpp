@@ -1,27 +1,25 @@
 #include "core/Calculation.h"
 
-#include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
 
 namespace orv {
 
 WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
                            ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
-                           DateRecord& date) {
+                           CalendarDate& date) {
   WeekdayOutcome outcome;
   const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));
-  const auto falls_on_weekday = [&](int32_t calendar_code) {
+  const auto falls_on_weekday = [&](CalendarId calendar) {
     // A refused amount is reported once and ends the test.
     UserMessage refusal;
-    const bool on_weekday =
-        DayOfInput(&typed, checked, calendar_code, arithmetic, dee, false, date, refusal) &&
-        DayOfWeek(date.jdn) == weekday;
+    const std::optional<int32_t> day =
+        DayOfInput(&typed, checked, calendar, arithmetic, dee, false, date, refusal);
     if (refusal) outcome.message = refusal;
-    return on_weekday;
+    return day && DayOfWeek(*day) == weekday;
   };
-  const bool gregorian = falls_on_weekday(kGregorianCode);
+  const bool gregorian = falls_on_weekday(CalendarId::kGregorian);
   if (outcome.message) return outcome;
-  const bool julian = falls_on_weekday(kJulianCode);
+  const bool julian = falls_on_weekday(CalendarId::kJulian);
   if (outcome.message) return outcome;
 
   if (!gregorian && !julian) {
@@ -36,8 +34,8 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
         MessageStyle::kInformation);
   }
   UserMessage ignored;
-  outcome.found = DayOfInput(&typed, checked, julian ? kJulianCode : kGregorianCode, arithmetic,
-                             dee, false, date, ignored);
+  outcome.day = DayOfInput(&typed, checked, julian ? CalendarId::kJulian : CalendarId::kGregorian,
+                           arithmetic, dee, false, date, ignored);
   outcome.in_gregorian = !julian;
   outcome.in_julian = julian;
   return outcome;
@@ -46,19 +44,21 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
 UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
                                const CheckedYearMonthDay& checked) {
   UserMessage gregorian_refusal;
-  for (const int32_t code : {kGregorianCode, kJulianCode}) {
+  for (const CalendarId calendar : {CalendarId::kGregorian, CalendarId::kJulian}) {
     TypedDate reading = typed;
-    DateRecord date{};
+    CalendarDate date;
     ArithmeticInput none;
     UserMessage refusal;
-    if (DayOfInput(&reading, checked, code, none, dee, true, date, refusal)) return std::nullopt;
-    if (code == kGregorianCode) gregorian_refusal = refusal;
+    if (DayOfInput(&reading, checked, calendar, none, dee, true, date, refusal)) {
+      return std::nullopt;
+    }
+    if (calendar == CalendarId::kGregorian) gregorian_refusal = refusal;
   }
   return gregorian_refusal;
 }
 
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      CheckedYearMonthDay& checked, DateRecord& date) {
+                      CheckedYearMonthDay& checked, CalendarDate& date) {
   Calculation calculation;
   if (const UserMessage refusal = CheckTypedDate(typed, dee, checked)) {
     calculation.messages.push_back(*refusal);
@@ -66,14 +66,14 @@ Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVe
   }
   if (typed.calendar != nullptr) {
     UserMessage message;
-    calculation.found =
-        DayOfInput(&typed, checked, typed.calendar->code, arithmetic, dee, true, date, message);
+    calculation.day =
+        DayOfInput(&typed, checked, typed.calendar->id, arithmetic, dee, true, date, message);
     if (message) calculation.messages.push_back(*message);
     return calculation;
   }
   const WeekdayOutcome outcome = WeekdayTest(typed, checked, arithmetic, dee, typed.weekday, date);
   if (outcome.message) calculation.messages.push_back(*outcome.message);
-  calculation.found = outcome.found;
+  calculation.day = outcome.day;
   calculation.in_gregorian = outcome.in_gregorian;
   calculation.in_julian = outcome.in_julian;
   return calculation;

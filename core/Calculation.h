@@ -2,6 +2,7 @@
 // weekday) and, on success, the day to show.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/DateEntry.h"
@@ -12,14 +13,14 @@ namespace orv {
 // (0 Sunday ... 6 Saturday) in the Gregorian and in the Julian calendar. A
 // date that does not exist in one of them simply is not on the weekday there.
 struct WeekdayOutcome {
-  bool found = false;         // date.jdn is the day to show
-  bool in_gregorian = false;  // the answer came from the Gregorian calendar
-  bool in_julian = false;     // ... from the Julian
+  std::optional<int32_t> day;  // the day to show
+  bool in_gregorian = false;   // the answer came from the Gregorian calendar
+  bool in_julian = false;      // ... from the Julian
   UserMessage message;
 };
 WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
                            ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
-                           DateRecord& date);
+                           CalendarDate& date);
 
 // For a checked month-day-year date (as the check left it) that
 // exists in neither the Gregorian nor the Julian calendar, such as 30
@@ -32,15 +33,14 @@ UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
 // A whole Calculate of a complete input: the checks, then the conversion in
 // the input's calendar, or the weekday test when a weekday is chosen. The
 // messages come in the order they are shown. The check leaves the checked of
-// a year-month-day text in `checked`; the date read goes into `date`, and on
-// success date.jdn is the day to show.
+// a year-month-day text in `checked`; the date read goes into `date`.
 struct Calculation {
-  bool found = false;
-  bool in_gregorian = false;  // the weekday test found its answer here
+  std::optional<int32_t> day;  // the day to show
+  bool in_gregorian = false;   // the weekday test found its answer here
   bool in_julian = false;
   std::vector<MessageRequest> messages;
 };
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      CheckedYearMonthDay& checked, DateRecord& date);
+                      CheckedYearMonthDay& checked, CalendarDate& date);
 
 }  // namespace orv

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Easter.h"
 #include "core/DateTexts.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <cstdlib>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "core/CalendarDay.h"
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
@@ -45,26 +45,23 @@ QString Amount(int64_t value, const char* unit) {
 
 }  // namespace
 
-std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, UserMessage& message,
-                                         const QString& title, const CalendarInfo* untagged) {
+std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
+                                           UserMessage& message, const QString& title,
+                                           const CalendarInfo* untagged) {
   TypedDate typed;
   typed.notation = Notation::kYearMonthDay;
   typed.year_month_day = text;
   typed.calendar = CalendarOfTaggedText(text, dee, untagged);
   CheckedYearMonthDay checked;
-  DateRecord date;
+  CalendarDate date;
   message = CheckTypedDate(typed, dee, checked);
-  if (!message) ReadTypedDate(typed, checked, typed.calendar->code, dee, true, date, message);
+  if (!message) ReadTypedDate(typed, checked, typed.calendar->id, dee, true, date, message);
   text = typed.year_month_day;
   if (message) {
     message->title = title;
     return std::nullopt;
   }
   return date;
-}
-
-DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee) {
-  return DifferenceInCalendar(DateOfRecord(from), to_jdn, dee);
 }
 
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,

@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "calendar/Calendars.h"
-#include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
 #include "core/Message.h"
 
@@ -22,9 +21,9 @@ namespace orv {
 // refused; "BC" and "AD" get the designators message, the other Dee version's
 // tag "Invalid input date". The messages carry the given title. nullopt when
 // refused.
-std::optional<DateRecord> ReadTaggedDate(QString& text, const DeeVersion& dee, UserMessage& message,
-                                         const QString& title,
-                                         const CalendarInfo* untagged = nullptr);
+std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
+                                           UserMessage& message, const QString& title,
+                                           const CalendarInfo* untagged = nullptr);
 
 // From one day to another. days = 7 * weeks + week_days. years, months and
 // remainder_days are in the calendar of the first date: the most whole years
@@ -46,8 +45,6 @@ struct DateDifference {
 // calendar has no years and months to add, or no date for the second day.
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
                                     const DeeVersion& dee);
-// The same for a Date record of the main window's calendars.
-DateDifference DifferenceBetween(const DateRecord& from, int32_t to_jdn, const DeeVersion& dee);
 
 // The texts the window and orvc show: "8,845", "1,263 weeks, 4 days",
 // "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards; empty without

@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "calendar/Calendar.h"
-#include "calendar/DatePr2.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
@@ -145,46 +143,24 @@ UserMessage CheckMonthDayYear(TypedDate& typed) {
   return std::nullopt;
 }
 
-// Year, month, day and calendar of the checked input.
-bool FillDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
-              DateRecord& date, UserMessage& message) {
+// Year, month and day of the checked input, in the calendar.
+std::optional<CalendarDate> FillDate(TypedDate& typed, const CheckedYearMonthDay& checked,
+                                     CalendarId calendar, UserMessage& message) {
   if (typed.notation == Notation::kYearMonthDay) {
-    if (!checked) return false;  // the checks have not run
-    date.year = checked->year;
-    date.month = checked->month;
-    date.day = checked->day;
-  } else {
-    date.month = typed.month;
-    date.day = typed.day;
-    const double year = WholeValue(DigitsOnly(typed.year));
-    if (year > kLargestTypedYear) {
-      message = Message("Year is out of permitted range", MessageStyle::kExclamation);
-      return false;
-    }
-    const auto whole_year = static_cast<int32_t>(year);
-    // Grouped from 9,999 on, so the box shows what the conversions read.
-    typed.year = YearText(whole_year, whole_year >= 9999);
-    date.year = typed.era == Era::kBC || typed.era == Era::kBCE ? 1 - whole_year : whole_year;
+    if (!checked) return std::nullopt;  // the checks have not run
+    return CalendarDate{checked->year, checked->month, checked->day, calendar};
   }
-  date.calendar = calendar_code;
-  return true;
-}
-
-// Gives the date its day number; explains a date that does not exist.
-bool Validate(DateRecord& date, const DeeVersion& dee, bool explain, UserMessage& message) {
-  DateToJDNWithStatus(date, dee);
-  if (date.valid == 1) return true;
-  if (explain) {
-    QString text = QStringLiteral("The input date is invalid.");
-    if (date.month == 2 && date.day == 29 && date.year >= 1) {
-      const CalendarInfo* calendar = CalendarByCode(date.calendar);
-      if (calendar == nullptr) calendar = CalendarByCode(kGregorianCode);
-      text += kCrLf + kCrLf + "In the " + QStringOf(CalendarName(*calendar, dee)) + " Calendar" +
-              kCrLf + QString::number(date.year) + " is not a leap year.";
-    }
-    message = Message(text, MessageStyle::kInformation, kInvalidInputTitle);
+  const double year = WholeValue(DigitsOnly(typed.year));
+  if (year > kLargestTypedYear) {
+    message = Message("Year is out of permitted range", MessageStyle::kExclamation);
+    return std::nullopt;
   }
-  return false;
+  const auto whole_year = static_cast<int32_t>(year);
+  // Grouped from 9,999 on, so the box shows what the conversions read.
+  typed.year = YearText(whole_year, whole_year >= 9999);
+  const bool before_christ = typed.era == Era::kBC || typed.era == Era::kBCE;
+  return CalendarDate{before_christ ? 1 - whole_year : whole_year, typed.month, typed.day,
+                      calendar};
 }
 
 }  // namespace
@@ -239,12 +215,28 @@ UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearM
   return CheckMonthDayYear(typed);
 }
 
-bool ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
-                   const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message) {
-  if (!FillDate(typed, checked, calendar_code, date, message)) return false;
-  if (!Validate(date, dee, explain, message)) return false;
+MessageRequest NoSuchDateMessage(const CalendarDate* date, const DeeVersion& dee) {
+  QString text = QStringLiteral("The input date is invalid.");
+  if (date != nullptr && date->month == 2 && date->day == 29 && date->year >= 1) {
+    text += kCrLf + kCrLf + "In the " + QStringOf(CalendarName(CalendarOf(date->calendar), dee)) +
+            " Calendar" + kCrLf + QString::number(date->year) + " is not a leap year.";
+  }
+  return Message(text, MessageStyle::kInformation, kInvalidInputTitle);
+}
+
+std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
+                                     CalendarId calendar, const DeeVersion& dee, bool explain,
+                                     CalendarDate& date, UserMessage& message) {
+  const std::optional<CalendarDate> read = FillDate(typed, checked, calendar, message);
+  if (!read) return std::nullopt;
+  date = *read;
+  const DayResult day = DayNumberOf(date, dee);
+  if (!day) {
+    if (explain) message = NoSuchDateMessage(&date, dee);
+    return std::nullopt;
+  }
   if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);
-  return true;
+  return day.jdn;
 }
 
 int32_t YearOfTypedDate(const TypedDate& typed) {
@@ -265,7 +257,7 @@ int32_t YearOfTypedDate(const TypedDate& typed) {
   return value;
 }
 
-void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed) {
+void PutDateInMonthDayYear(const CalendarDate& date, TypedDate& typed) {
   typed.month = date.month;
   typed.day = date.day;
   const int64_t era_year = date.year >= 1 ? date.year : 1 - int64_t{date.year};
@@ -273,7 +265,7 @@ void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed) {
   typed.era = EraForYear(typed.era, date.year);
 }
 
-void PutDateInYearMonthDay(const DateRecord& date, TypedDate& typed, const DeeVersion& dee) {
+void PutDateInYearMonthDay(const CalendarDate& date, TypedDate& typed, const DeeVersion& dee) {
   const std::string_view tag =
       typed.calendar != nullptr ? CalendarTag(*typed.calendar, dee) : dee.designation;
   typed.year_month_day = YearMonthDayText(date, tag);
@@ -314,7 +306,8 @@ bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& va
   return true;
 }
 
-bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plus) {
+std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
+                                              const ArithmeticValues& values, bool plus) {
   const int64_t sign = plus ? 1 : -1;
   int64_t year = date.year;
   int64_t month = date.month;
@@ -332,29 +325,30 @@ bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plu
       --year;
     }
   }
-  if (!FitsIn32Bits(year)) return false;
-  date.year = static_cast<int32_t>(year);
-  date.month = static_cast<int32_t>(month);
-  return true;
+  if (!FitsIn32Bits(year)) return std::nullopt;
+  return CalendarDate{static_cast<int32_t>(year), static_cast<int32_t>(month), date.day,
+                      date.calendar};
 }
 
-bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
-                         const DeeVersion& dee) {
-  if (!ApplyYearsMonths(date, values, plus)) return false;
+std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
+                                           bool plus, const DeeVersion& dee) {
+  std::optional<CalendarDate> moved = AddYearsAndMonths(date, values, plus);
+  if (!moved) return std::nullopt;
   // Month-end rule: a day past the end of the new month becomes its last day.
   // Every month has at least 28 days, so this ends within three steps unless
   // the date cannot be numbered at all.
+  DayResult day;
   for (;;) {
-    const DateStatus status = DateToJDNWithStatus(date, dee);
-    if (status == DateStatus::kValid) break;
-    if (status == DateStatus::kOutOfRange || date.day <= 1) return false;
-    --date.day;
+    day = DayNumberOf(*moved, dee);
+    if (day) break;
+    if (day.status == DateStatus::kOutOfRange || moved->day <= 1) return std::nullopt;
+    --moved->day;
   }
   const int64_t sign = plus ? 1 : -1;
-  const int64_t jdn = int64_t{date.jdn} + sign * (7 * int64_t{values[2]} + values[3]);
-  if (!FitsIn32Bits(jdn)) return false;
-  date.jdn = static_cast<int32_t>(jdn);
-  return true;
+  const int64_t jdn = int64_t{day.jdn} + sign * (7 * int64_t{values[2]} + values[3]);
+  if (!FitsIn32Bits(jdn)) return std::nullopt;
+  date = *moved;
+  return static_cast<int32_t>(jdn);
 }
 
 const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
@@ -399,18 +393,17 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
   return -whole - (more_than_half ? 1 : 0);
 }
 
-std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
-                                        const DeeVersion& dee, UserMessage& message) {
+std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
+                                          const DeeVersion& dee, UserMessage& message) {
   const QString title = QStringLiteral("Julian day number");
   const std::optional<int64_t> day = DayOfTypedJulianDate(text);
   if (!day) {
     message = Message("Invalid Julian day number.", MessageStyle::kInformation, title);
     return std::nullopt;
   }
-  const int64_t jdn = *day;
-  DateRecord date{0, 0, 0, calendar_code, static_cast<int32_t>(jdn), 0};
-  if (FitsIn32Bits(jdn)) JDNToDate(date, dee);
-  if (!FitsIn32Bits(jdn) || std::abs(date.year) > kLargestTypedYear) {
+  std::optional<CalendarDate> date;
+  if (FitsIn32Bits(*day)) date = DateOfDay(static_cast<int32_t>(*day), calendar, dee);
+  if (!date || std::abs(date->year) > kLargestTypedYear) {
     message = Message("Julian day number out of range." + kCrLf +
                           "The input date's year must lie between -99,999 and 99,999.",
                       MessageStyle::kInformation, title);
@@ -419,17 +412,18 @@ std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_co
   return date;
 }
 
-bool DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
-                ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
-                UserMessage& message) {
+std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked,
+                                  CalendarId calendar, ArithmeticInput& arithmetic,
+                                  const DeeVersion& dee, bool explain, CalendarDate& date,
+                                  UserMessage& message) {
   ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
   if (typed != nullptr) {
-    if (!ReadTypedDate(*typed, checked, calendar_code, dee, explain, date, message)) {
-      return false;
+    if (!ReadTypedDate(*typed, checked, calendar, dee, explain, date, message)) {
+      return std::nullopt;
     }
     if (sign_chosen && !ReadArithValues(arithmetic.amounts, values, message)) {
-      return false;
+      return std::nullopt;
     }
   }
 
@@ -440,17 +434,16 @@ bool DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked, int32_t ca
   }
   if (arithmetic.apply && sign_chosen && any_amount) {
     // Read again: without a typed date the reading above has not run.
-    if (!ReadArithValues(arithmetic.amounts, values, message)) return false;
-    DateRecord result = date;
-    if (!ApplyDateArithmetic(result, values, arithmetic.plus, dee)) {
+    if (!ReadArithValues(arithmetic.amounts, values, message)) return std::nullopt;
+    const std::optional<int32_t> day = ApplyDateArithmetic(date, values, arithmetic.plus, dee);
+    if (!day) {
       message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
-      return false;
     }
-    date = result;
-    return true;
+    return day;
   }
-  DateToJDNWithStatus(date, dee);
-  return date.valid == 1;
+  const DayResult day = DayNumberOf(date, dee);
+  if (!day) return std::nullopt;
+  return day.jdn;
 }
 
 }  // namespace orv

@@ -1,5 +1,5 @@
-// A typed date: its checks, reading it into a Date record, and the date
-// arithmetic.
+// A typed date: its checks, reading it into a date of its calendar, and the
+// date arithmetic.
 //
 // The two notations a user types a date in:
 //   - month-day-year: a month, a day, a year text ("1,582") and an era (AD,
@@ -20,7 +20,6 @@
 #include <string>
 
 #include "calendar/Calendars.h"
-#include "calendar/DateRecord.h"
 #include "calendar/YearMonthDay.h"
 #include "core/Message.h"
 
@@ -68,14 +67,20 @@ bool IsComplete(TypedDate& typed);
 // characters, leading zeros, sign and range.
 UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked);
 
-// Fills `date` from a checked input (year-month-day: from its checked) in the
-// calendar `calendar_code` and gives it its day number; a month-day-year year
-// text is rewritten as the conversion read it (grouped from 9,999 on), a
-// year-month-day text in canonical form. When the date does not exist and
-// `explain` is set, the message says why (with the leap-year lines for
-// 29 February). False when refused.
-bool ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
-                   const DeeVersion& dee, bool explain, DateRecord& date, UserMessage& message);
+// Reads a checked input (year-month-day: its checked) into `date`, in the
+// calendar given, and returns the day it names; a month-day-year year text is
+// rewritten as the conversion read it (grouped from 9,999 on), a
+// year-month-day text in canonical form. `date` holds what was read even when
+// it names no day; then, when `explain` is set, the message says why (with
+// the leap-year lines for 29 February).
+std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
+                                     CalendarId calendar, const DeeVersion& dee, bool explain,
+                                     CalendarDate& date, UserMessage& message);
+
+// Why a typed date names no day: with the leap-year lines for 29 February
+// of a year that is not a leap year in the date's calendar; without them when
+// the input names no calendar (a weekday).
+MessageRequest NoSuchDateMessage(const CalendarDate* date, const DeeVersion& dee);
 
 // The astronomical year of the input: the whole year, digit groups included
 // (10,000 is 10000), BC/BCE turned into astronomical numbering.
@@ -84,8 +89,8 @@ int32_t YearOfTypedDate(const TypedDate& typed);
 // Writes a date into the month-day-year fields (the era that fits its year),
 // or into the year-month-day text with the tag of the input's calendar (the
 // Dee tag when none is chosen).
-void PutDateInMonthDayYear(const DateRecord& date, TypedDate& typed);
-void PutDateInYearMonthDay(const DateRecord& date, TypedDate& typed, const DeeVersion& dee);
+void PutDateInMonthDayYear(const CalendarDate& date, TypedDate& typed);
+void PutDateInYearMonthDay(const CalendarDate& date, TypedDate& typed, const DeeVersion& dee);
 
 // What is left of a year-month-day text once its digits, "-" and group
 // separators are taken away: its tag, as ASCII letters; any other character
@@ -112,8 +117,8 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 // calendar, to be written into the input fields. Refused, with the message,
 // when the text is not such a number or the day's year lies beyond the years
 // the input fields take (99,999 either side of year 0).
-std::optional<DateRecord> DayOfTypedJDN(const QString& text, int32_t calendar_code,
-                                        const DeeVersion& dee, UserMessage& message);
+std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
+                                          const DeeVersion& dee, UserMessage& message);
 
 // The date arithmetic: plus or minus years, months, weeks and days.
 struct ArithmeticInput {
@@ -133,24 +138,26 @@ UserMessage CheckTypedAmount(QString& text);
 bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
                      UserMessage& message);
 
-// Adds (plus) or subtracts years and months; false when the year leaves the
-// 32-bit range.
-bool ApplyYearsMonths(DateRecord& date, const ArithmeticValues& values, bool plus);
+// Adds (plus) or subtracts years and months (the day as it is, which may
+// then not exist); none when the year leaves the 32-bit range.
+std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
+                                              const ArithmeticValues& values, bool plus);
 
 // Years and months, then the month-end rule (a day past the month's end
-// becomes its last day), then weeks and days on the day number. On success
-// date holds the date after years and months and, in jdn, the final day
-// number; false when a result does not fit in 32 bits.
-bool ApplyDateArithmetic(DateRecord& date, const ArithmeticValues& values, bool plus,
-                         const DeeVersion& dee);
+// becomes its last day), then weeks and days on the day number: the final
+// day, with `date` moved to the date after years and months; none, and
+// `date` as it was, when a result does not fit in 32 bits.
+std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
+                                           bool plus, const DeeVersion& dee);
 
-// The day of the input: reads the typed date (its checked checked, for the
-// year-month-day notation) into `date` in the calendar, when `typed` is
-// given; otherwise `date` is taken as it is. Then applies the arithmetic
-// when it is to be applied, a sign is chosen and it has an amount. On
-// success date.jdn is the day. The amounts are trimmed.
-bool DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked, int32_t calendar_code,
-                ArithmeticInput& arithmetic, const DeeVersion& dee, bool explain, DateRecord& date,
-                UserMessage& message);
+// The day of the input: reads the typed date (its checked, for the
+// year-month-day notation) into `date` in the calendar, when `typed` is given;
+// otherwise `date` is taken as it is (and `calendar` is not used). Then
+// applies the arithmetic when it is to be applied, a sign is chosen and it has
+// an amount, moving `date` by the years and months. The amounts are trimmed.
+std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked,
+                                  CalendarId calendar, ArithmeticInput& arithmetic,
+                                  const DeeVersion& dee, bool explain, CalendarDate& date,
+                                  UserMessage& message);
 
 }  // namespace orv

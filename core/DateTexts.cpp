@@ -1,6 +1,6 @@
 #include "core/DateTexts.h"
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
@@ -105,19 +105,15 @@ QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString YearMonthDayText(const DateRecord& date, std::string_view tag) {
-  return YearMonthDayText(DateOfRecord(date), tag);
-}
-
-QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee) {
-  return YearMonthDayText(date, CalendarTag(*CalendarByCode(date.calendar), dee));
+QString TaggedYearMonthDay(const CalendarDate& date, const DeeVersion& dee) {
+  return YearMonthDayText(date, CalendarTag(CalendarOf(date.calendar), dee));
 }
 
 QString CopyResultText(const ResultTexts& results) {
   std::string text;
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
     // The copy holds no Dee row, so the Dee version plays no part in the labels.
-    if (kCalendars[i].code == kDeeCode) continue;
+    if (kCalendars[i].id == CalendarId::kDee) continue;
     const CalendarResult& row = results.calendars[i];
     AppendRowLabel(text, kCalendars[i], kDeeCecilVersion);
     AppendPadded(text, row.era_date, 28);
@@ -159,8 +155,9 @@ QString ProlepticCalendarName(const CalendarInfo& calendar, const DeeVersion& de
 
 QString TagExplanation(const CalendarInfo& calendar, const DeeVersion& dee) {
   // The Gregorian tag also stands for the name the calendar goes by.
-  const QString reading =
-      calendar.code == kGregorianCode ? QStringLiteral("'Common Era Calendar' = ") : QString();
+  const QString reading = calendar.id == CalendarId::kGregorian
+                              ? QStringLiteral("'Common Era Calendar' = ")
+                              : QString();
   return "'" + QStringOf(CalendarTag(calendar, dee)) + "' = " + reading + "the proleptic " +
          QStringOf(CalendarName(calendar, dee)) + " Calendar with astronomical year numbering";
 }
@@ -177,8 +174,8 @@ QString TagsForCalendar(const QString& text, const CalendarInfo& chosen, const D
 const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& dee) {
   // A text that holds several tags names the calendar of the first found in
   // this order.
-  for (const int32_t code : {kDeeCode, kJulianCode, kGregorianCode}) {
-    const CalendarInfo& calendar = *CalendarByCode(code);
+  for (const CalendarId id : {CalendarId::kDee, CalendarId::kJulian, CalendarId::kGregorian}) {
+    const CalendarInfo& calendar = CalendarOf(id);
     if (ContainsAscii(text, CalendarTag(calendar, dee))) return &calendar;
   }
   return nullptr;

@@ -48,11 +48,10 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
 // "2000-01-01 CE": the date as year-month-day (AppendYearMonthDay) with the
 // tag given, digits grouped as the platform groups them.
 QString YearMonthDayText(const CalendarDate& date, std::string_view tag);
-QString YearMonthDayText(const DateRecord& date, std::string_view tag);
 
-// A date in its record's calendar as year-month-day with that calendar's tag
-// ("1582-10-05 JC", the Dee version's tag for a Dee date).
-QString TaggedYearMonthDay(const DateRecord& date, const DeeVersion& dee);
+// A date as year-month-day with its calendar's tag ("1582-10-05 JC", the Dee
+// version's tag for a Dee date).
+QString TaggedYearMonthDay(const CalendarDate& date, const DeeVersion& dee);
 
 // The four lines the main window copies: labels padded to 20 characters, the
 // Gregorian and Julian dates to 28 each; the Dee dates are not copied.

@@ -5,7 +5,7 @@
 
 #include "astronomy/EquationOfTime.h"
 #include "astronomy/SolEq.h"
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
 #include "core/DateEntry.h"

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "calendar/CalendarDate.h"
-#include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
 #include "core/Message.h"
 

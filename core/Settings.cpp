@@ -76,9 +76,9 @@ SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> not
                                list_indexes[0] > 0;
     if (weekday_shown) {
       if (found_in_gregorian) {
-        settings.month_day_year_calendar = CalendarByCode(kGregorianCode)->saved_index;
+        settings.month_day_year_calendar = CalendarOf(CalendarId::kGregorian).saved_index;
       } else if (found_in_julian) {
-        settings.month_day_year_calendar = CalendarByCode(kJulianCode)->saved_index;
+        settings.month_day_year_calendar = CalendarOf(CalendarId::kJulian).saved_index;
       }
     }
     const bool year_month_day = *notation == Notation::kYearMonthDay;

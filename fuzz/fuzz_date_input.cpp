@@ -4,7 +4,7 @@
 // itself.
 #include <cstdlib>
 
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/Dee.h"
 #include "core/DateTexts.h"
 #include "fuzz/FuzzInput.h"
@@ -58,18 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!IsOwnMessage(message.text)) std::abort();
   }
   const bool arithmetic = in.fraPlusMinusVisible && (in.optPlus || in.optMinus);
-  if (calculation.found && !arithmetic && state.intInputDateType >= 0 &&
+  if (calculation.day && !arithmetic && state.intInputDateType >= 0 &&
       in.cboCalendar[0] < kFirstWeekdayPosition) {
-    DateRecord back{};
-    back.jdn = state.lngJDN;
-    back.calendar = state.InputDate.calendar;
-    JDNToDate(back, state.dee_version);
-    if (back.year != state.InputDate.year || back.month != state.InputDate.month ||
-        back.day != state.InputDate.day) {
+    // The day shown is the date read.
+    if (DateOfDay(state.lngJDN, state.InputDate.calendar, state.dee_version) != state.InputDate) {
       std::abort();
     }
   }
-  if (calculation.found) {
+  if (calculation.day) {
     ResultsFor(state.lngJDN, ResultEra(static_cast<Era>(in.cboYearDesADBCetc)), state.dee_version);
   }
   return 0;

@@ -81,13 +81,24 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
   const bool has_input = state.intInputDateType != kNoCompleteInput;
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
   ArithmeticInput arithmetic = ArithmeticOf(in);
-  const int32_t code = calendar_name.isEmpty() ? 0 : calendar_name.front().unicode();
-  const bool found = DayOfInput(has_input ? &typed : nullptr, state.DateParts, code, arithmetic,
-                                state.dee_version, show_message, state.InputDate, message);
+  // The calendar the name begins with; a weekday's name names none.
+  const CalendarInfo* calendar = nullptr;
+  for (const CalendarInfo& main : MainCalendars()) {
+    if (calendar_name.startsWith(QChar(main.code))) calendar = &main;  // its letter
+  }
+  if (has_input && calendar == nullptr) {
+    state.InputDate = CalendarDate{};
+    if (show_message) message = NoSuchDateMessage(nullptr, state.dee_version);
+    return false;
+  }
+  const std::optional<int32_t> day =
+      DayOfInput(has_input ? &typed : nullptr, state.DateParts,
+                 calendar != nullptr ? calendar->id : state.InputDate.calendar, arithmetic,
+                 state.dee_version, show_message, state.InputDate, message);
   if (has_input) WriteTypedDate(typed, in);
   in.txbArith = arithmetic.amounts;
-  if (found) state.lngJDN = state.InputDate.jdn;
-  return found;
+  if (day) state.lngJDN = *day;
+  return day.has_value();
 }
 
 Calculation CalculateInput(MainInputs& in, MainState& state) {
@@ -102,12 +113,12 @@ Calculation CalculateInput(MainInputs& in, MainState& state) {
       Calculate(typed, arithmetic, state.dee_version, state.DateParts, state.InputDate);
   WriteTypedDate(typed, in);
   in.txbArith = arithmetic.amounts;
-  if (calculation.found) state.lngJDN = state.InputDate.jdn;
+  if (calculation.day) state.lngJDN = *calculation.day;
   return calculation;
 }
 
-int32_t GetInputCalendar(MainInputs& in) {
-  const int gregorian = CalendarByCode(kGregorianCode)->saved_index;
+CalendarId GetInputCalendar(MainInputs& in) {
+  const int gregorian = CalendarOf(CalendarId::kGregorian).saved_index;
   if (in.optInputDateWithoutAYN) {
     if (CalendarBySavedIndex(in.cboCalendar[0]) == nullptr) in.cboCalendar[0] = gregorian;
     in.cboCalendar[1] = in.cboCalendar[0];
@@ -117,16 +128,16 @@ int32_t GetInputCalendar(MainInputs& in) {
   }
   const CalendarInfo* calendar =
       CalendarBySavedIndex(in.optInputDateWithAYN ? in.cboCalendar[1] : in.cboCalendar[0]);
-  return calendar != nullptr ? calendar->code : kGregorianCode;
+  return calendar != nullptr ? calendar->id : CalendarId::kGregorian;
 }
 
-void ShowDateAsMDY(const DateRecord& date, MainInputs& in) {
+void ShowDateAsMDY(const CalendarDate& date, MainInputs& in) {
   TypedDate typed = TypedDateOf(in);
   PutDateInMonthDayYear(date, typed);
   WriteTypedDate(typed, in);
 }
 
-void ShowDateAsYMD(const DateRecord& date, MainInputs& in, const DeeVersion& dee) {
+void ShowDateAsYMD(const CalendarDate& date, MainInputs& in, const DeeVersion& dee) {
   TypedDate typed = TypedDateOf(in);
   typed.calendar = CalendarBySavedIndex(in.cboCalendar[1]);
   PutDateInYearMonthDay(date, typed, dee);

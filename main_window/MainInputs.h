@@ -56,8 +56,9 @@ struct ShownResult {
 // What the window keeps between calculations.
 struct MainState {
   // The input date as last read (a Calculate without a complete input works
-  // from it) and the checked of the last checked year-month-day text.
-  DateRecord InputDate{};
+  // from it; month 0, no day, before the first or after an input that named
+  // no calendar) and the checked of the last checked year-month-day text.
+  CalendarDate InputDate{};
   CheckedYearMonthDay DateParts;
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
@@ -87,11 +88,11 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
 Calculation CalculateInput(MainInputs& in, MainState& state);
 
 // Makes both calendar lists show a calendar (Gregorian when none or a weekday
-// was chosen) and returns its calendar code.
-int32_t GetInputCalendar(MainInputs& in);
+// was chosen) and returns it.
+CalendarId GetInputCalendar(MainInputs& in);
 
-void ShowDateAsMDY(const DateRecord& date, MainInputs& in);
-void ShowDateAsYMD(const DateRecord& date, MainInputs& in, const DeeVersion& dee);
+void ShowDateAsMDY(const CalendarDate& date, MainInputs& in);
+void ShowDateAsYMD(const CalendarDate& date, MainInputs& in, const DeeVersion& dee);
 int32_t GetYear(const MainInputs& in, int16_t input_date_type);
 
 // The name of the input's calendar as GetJDN takes it ("Gregorian", "Julian",

@@ -91,8 +91,8 @@ class frmMain : public QWidget, public MainState, public ReportHost {
 
   // Reading and checking the typed date.
   void GetInputCalendar();
-  void ShowDateAsMDY(const DateRecord& date);
-  void ShowDateAsYMD(const DateRecord& date);
+  void ShowDateAsMDY(const CalendarDate& date);
+  void ShowDateAsYMD(const CalendarDate& date);
   void optInputDateWithoutAYN_Click();
   void optInputDateWithAYN_Click();
   void txbYearCEJC_LostFocus();
@@ -197,9 +197,9 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   void Show(const UserMessage& message);
   void SetResultsVisible(bool visible);
 
-  DateRecord TodayRecord{};
-  int intHelpTop = 0;        // design Top of cmdHelp, twips
-  int intQLsoftwareTop = 0;  // design Top of cmdQLsoftware, twips
+  CalendarDate TodayRecord{};  // today in the input's calendar
+  int intHelpTop = 0;          // design Top of cmdHelp, twips
+  int intQLsoftwareTop = 0;    // design Top of cmdQLsoftware, twips
   QButtonGroup* notation_group;
   QButtonGroup* plus_minus_group;
   QButtonGroup* dee_group;

@@ -32,13 +32,13 @@ void frmMain::GetInputCalendar() {
   WriteInputs(in);
 }
 
-void frmMain::ShowDateAsMDY(const DateRecord& date) {
+void frmMain::ShowDateAsMDY(const CalendarDate& date) {
   MainInputs in = ReadInputs();
   orv::ShowDateAsMDY(date, in);
   WriteInputs(in);
 }
 
-void frmMain::ShowDateAsYMD(const DateRecord& date) {
+void frmMain::ShowDateAsYMD(const CalendarDate& date) {
   MainInputs in = ReadInputs();
   orv::ShowDateAsYMD(date, in, dee_version);
   WriteInputs(in);

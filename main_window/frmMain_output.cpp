@@ -1,6 +1,6 @@
 // frmMain: calculating and showing the result, the weekday test, Today, the
 // Clear buttons, the Dee version and the clipboard.
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Dee.h"
 #include "core/DateTexts.h"
@@ -21,7 +21,7 @@ void frmMain::cmdCalculate_Click() {
   const Calculation calculation = CalculateInput(in, *this);
   WriteInputs(in);
   for (const MessageRequest& message : calculation.messages) ShowMessageBox(message, this);
-  if (!calculation.found) {
+  if (!calculation.day) {
     ClearOutput();
     return;
   }
@@ -163,8 +163,7 @@ void frmMain::cmdToday_Click() {
     optInputDateWithoutAYN->setChecked(true);
   }
   GetInputCalendar();
-  TodayRecord.jdn = TodayJDN();
-  JDNToDate(TodayRecord, dee_version);
+  TodayRecord = DateOfDay(TodayJDN(), TodayRecord.calendar, dee_version);
   ShowDateAsMDY(TodayRecord);
   ShowDateAsYMD(TodayRecord);
   ClearOutput();

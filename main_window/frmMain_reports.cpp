@@ -1,5 +1,5 @@
 // frmMain: opening the two report windows.
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/ReportBuilders.h"
@@ -42,9 +42,7 @@ void frmMain::cmdDateDifference_Click() {
   QString from;
   if (InputComplete && !WeekdayChosen(ReadInputs(), *this)) {
     if (!ReadInputDay()) return;
-    DateRecord day{0, 0, 0, InputDate.calendar, lngJDN, 0};
-    JDNToDate(day, dee_version);
-    from = TaggedYearMonthDay(day, dee_version);
+    from = TaggedYearMonthDay(DateOfDay(lngJDN, InputDate.calendar, dee_version), dee_version);
   }
   if (date_difference_window == nullptr) {
     date_difference_window = new frmDateDifference(*this, this);
@@ -63,9 +61,9 @@ void frmMain::GoToTypedDay(const QString& day_number) {
   // Nothing changes until the number is known to be a day the input can show.
   MainInputs in = ReadInputs();
   if (!in.optInputDateWithoutAYN && !in.optInputDateWithAYN) in.optInputDateWithoutAYN = true;
-  const int32_t calendar = orv::GetInputCalendar(in);
+  const CalendarId calendar = orv::GetInputCalendar(in);
   UserMessage message;
-  const std::optional<DateRecord> day = DayOfTypedJDN(day_number, calendar, dee_version, message);
+  const std::optional<CalendarDate> day = DayOfTypedJDN(day_number, calendar, dee_version, message);
   if (!day) {
     Show(message);
     return;

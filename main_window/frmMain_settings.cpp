@@ -1,6 +1,6 @@
 // frmMain: restoring the last date, calendar and Dee version at start-up and
 // saving them on Quit.
-#include "calendar/Calendar.h"
+#include "calendar/CalendarDate.h"
 #include "core/ProgramTexts.h"
 #include "core/Registry3.h"
 #include "core/Settings.h"
@@ -32,10 +32,7 @@ void frmMain::LoadSettings() {
   (*restored.dee == kDeeVersion ? optDee : optDeeCecil)->setChecked(true);
   if (restored.calendar == nullptr) return;
 
-  DateRecord date{};
-  date.jdn = lngJDN;
-  date.calendar = restored.calendar->code;
-  JDNToDate(date, dee_version);
+  const CalendarDate date = DateOfDay(lngJDN, restored.calendar->id, dee_version);
   const auto notation = static_cast<int>(restored.notation);
   intInputDateType = static_cast<int16_t>(notation);
   (restored.notation == Notation::kYearMonthDay ? optInputDateWithAYN : optInputDateWithoutAYN)

@@ -66,7 +66,7 @@ void frmDateDifference::cmdDoIt_Click() {
   // A result stays only beside the dates it belongs to.
   ClearResults();
   const DeeVersion dee = host.DeeVersionInUse();
-  std::optional<DateRecord> dates[2];
+  std::optional<CalendarDate> dates[2];
   QLineEdit* boxes[2] = {txbFromDate, txbToDate};
   for (int i = 0; i < 2; ++i) {
     if (boxes[i]->text().trimmed().isEmpty()) {
@@ -77,7 +77,8 @@ void frmDateDifference::cmdDoIt_Click() {
     // no calendar list.
     QString text = boxes[i]->text();
     UserMessage message;
-    dates[i] = ReadTaggedDate(text, dee, message, kReportTitle, CalendarByCode(kGregorianCode));
+    dates[i] =
+        ReadTaggedDate(text, dee, message, kReportTitle, &CalendarOf(CalendarId::kGregorian));
     boxes[i]->setText(text);
     if (!dates[i]) {
       ShowMessageBox(*message, this);
@@ -85,8 +86,9 @@ void frmDateDifference::cmdDoIt_Click() {
       return;
     }
   }
-  const DifferenceTexts texts = TextsOf(DifferenceBetween(*dates[0], dates[1]->jdn, dee));
-  const QString calendar = CalendarListName(*CalendarByCode(dates[0]->calendar), dee);
+  const int32_t to = DayNumberOf(*dates[1], dee).jdn;
+  const DifferenceTexts texts = TextsOf(DifferenceInCalendar(*dates[0], to, dee));
+  const QString calendar = CalendarListName(CalendarOf(dates[0]->calendar), dee);
   txbDays->setText(texts.days);
   txbWeeks->setText(texts.weeks);
   txbYearsMonthsDays->setText(texts.years_months_days);

@@ -13,13 +13,15 @@
 namespace orv {
 namespace {
 
-DateRecord Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
+CalendarDate Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
   QString typed = text;
   UserMessage message;
-  const std::optional<DateRecord> date = ReadTaggedDate(typed, dee, message, kReportTitle);
+  const std::optional<CalendarDate> date = ReadTaggedDate(typed, dee, message, kReportTitle);
   EXPECT_TRUE(date.has_value()) << text;
-  return date.value_or(DateRecord{});
+  return date.value_or(CalendarDate{});
 }
+
+int32_t DayOf(const CalendarDate& date) { return DayNumberOf(date, kDeeCecilVersion).jdn; }
 
 TEST(DateDifference, DaysWeeksAndTheMonthEndRule) {
   struct Case {
@@ -39,9 +41,8 @@ TEST(DateDifference, DaysWeeksAndTheMonthEndRule) {
       {"32-02-29 DC", "33-02-28 DC", "365", "52 weeks, 1 day", "1 year, 0 months, 0 days"},
   };
   for (const Case& c : cases) {
-    const DateRecord from = Read(c.from);
     const DifferenceTexts texts =
-        TextsOf(DifferenceBetween(from, Read(c.to).jdn, kDeeCecilVersion));
+        TextsOf(DifferenceInCalendar(Read(c.from), DayOf(Read(c.to)), kDeeCecilVersion));
     EXPECT_EQ(texts.days, c.days) << c.from << " " << c.to;
     EXPECT_EQ(texts.weeks, c.weeks) << c.from << " " << c.to;
     EXPECT_EQ(texts.years_months_days, c.years_months_days) << c.from << " " << c.to;
@@ -55,33 +56,34 @@ TEST(DateDifference, AddedBackGivesTheSecondDate) {
   std::uniform_int_distribution<int32_t> day(-34000000, 38000000);
   std::uniform_int_distribution<int32_t> near(-3000, 3000);
   struct Version {
-    int32_t code;
+    CalendarId calendar;
     DeeVersion dee;
   };
   for (const Version v :
-       {Version{kGregorianCode, kDeeCecilVersion}, Version{kJulianCode, kDeeCecilVersion},
-        Version{kDeeCode, kDeeVersion}, Version{kDeeCode, kDeeCecilVersion}}) {
+       {Version{CalendarId::kGregorian, kDeeCecilVersion},
+        Version{CalendarId::kJulian, kDeeCecilVersion}, Version{CalendarId::kDee, kDeeVersion},
+        Version{CalendarId::kDee, kDeeCecilVersion}}) {
     for (int i = 0; i < 5000; ++i) {
-      DateRecord from{0, 0, 0, v.code, day(random), 0};
-      JDNToDate(from, v.dee);
-      const int32_t to = i % 2 == 0 ? day(random) : from.jdn + near(random);
-      const DateDifference d = DifferenceBetween(from, to, v.dee);
-      ASSERT_EQ(d.days, int64_t{to} - from.jdn);
+      const int32_t from_day = day(random);
+      const CalendarDate from = DateOfDay(from_day, v.calendar, v.dee);
+      const int32_t to = i % 2 == 0 ? day(random) : from_day + near(random);
+      const DateDifference d = DifferenceInCalendar(from, to, v.dee);
+      ASSERT_EQ(d.days, int64_t{to} - from_day);
       ASSERT_LE(std::abs(d.months), 11);
-      DateRecord back = from;
+      CalendarDate back = from;
       const bool forwards = d.days >= 0;
       const ArithmeticValues amounts = {static_cast<int32_t>(std::abs(d.years)),
                                         static_cast<int32_t>(std::abs(d.months)), 0,
                                         static_cast<int32_t>(std::abs(d.remainder_days))};
-      ASSERT_TRUE(ApplyDateArithmetic(back, amounts, forwards, v.dee));
-      ASSERT_EQ(back.jdn, to) << char(v.code) << " from " << from.jdn << " to " << to;
+      ASSERT_EQ(ApplyDateArithmetic(back, amounts, forwards, v.dee), to)
+          << static_cast<int>(v.calendar) << " from " << from_day << " to " << to;
       // The most whole months: one more would pass the second date.
-      DateRecord further = from;
+      CalendarDate further = from;
       const int64_t months = std::abs(d.years) * 12 + std::abs(d.months) + 1;
       const ArithmeticValues more = {static_cast<int32_t>(months / 12),
                                      static_cast<int32_t>(months % 12), 0, 0};
-      if (ApplyDateArithmetic(further, more, forwards, v.dee)) {
-        ASSERT_TRUE(forwards ? further.jdn > to : further.jdn < to) << from.jdn << " " << to;
+      if (const std::optional<int32_t> past = ApplyDateArithmetic(further, more, forwards, v.dee)) {
+        ASSERT_TRUE(forwards ? *past > to : *past < to) << from_day << " " << to;
       }
     }
   }
@@ -119,7 +121,7 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   // takes the calendar given.
   QString typed = "2000-1-1";
   UserMessage message;
-  EXPECT_EQ(ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, gregorian)->jdn,
+  EXPECT_EQ(DayOf(*ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, gregorian)),
             2451545);
   EXPECT_EQ(typed, "2000-01-01 CE");
 

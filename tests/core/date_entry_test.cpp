@@ -40,7 +40,8 @@ MessageRequest Expected(const QString& text, MessageStyle style,
 struct Outcome {
   Calculation calculation;
   CheckedYearMonthDay checked;
-  DateRecord date{};
+  CalendarDate date;
+  int32_t jdn() const { return calculation.day.value_or(0); }
   UserMessage first() const {
     return calculation.messages.empty() ? UserMessage() : calculation.messages.front();
   }
@@ -87,7 +88,7 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
     TypedDate typed = YearMonthDay(c.text, c.calendar);
     const Outcome run = CalculateWith(typed, c.dee);
     EXPECT_EQ(run.first(), c.message) << c.text;
-    EXPECT_FALSE(run.calculation.found) << c.text;
+    EXPECT_FALSE(run.calculation.day.has_value()) << c.text;
   }
 }
 
@@ -113,7 +114,7 @@ TEST(DateEntry, YearMonthDayAcceptedAndRewritten) {
     EXPECT_EQ(CheckTypedDate(typed, kDeeCecilVersion, checked), std::nullopt) << c.typed;
     EXPECT_EQ(typed.year_month_day, c.after_check);
     const Outcome run = CalculateWith(typed);
-    EXPECT_TRUE(run.calculation.found) << c.typed;
+    EXPECT_TRUE(run.calculation.day.has_value()) << c.typed;
     EXPECT_EQ(typed.year_month_day, c.after_calculation);
     EXPECT_EQ(run.date.year, c.year);
   }
@@ -169,7 +170,7 @@ TEST(DateEntry, MonthDayYearYearBox) {
     TypedDate typed = MonthDayYear(3, 15, c.typed, Era::kAD, kGregorianCode);
     const Outcome run = CalculateWith(typed);
     EXPECT_EQ(run.first(), c.message) << c.typed;
-    EXPECT_EQ(run.calculation.found, !c.message.has_value()) << c.typed;
+    EXPECT_EQ(run.calculation.day.has_value(), !c.message.has_value()) << c.typed;
     EXPECT_EQ(typed.year, c.after) << c.typed;
   }
 }
@@ -225,7 +226,7 @@ TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
   for (const Case& c : cases) {
     TypedDate typed = YearMonthDay("", kJulianCode);
     typed.era = c.era_before;
-    const DateRecord date{c.year, 3, 20, kJulianCode, 0, 1};
+    const CalendarDate date{c.year, 3, 20, CalendarId::kJulian};
     PutDateInMonthDayYear(date, typed);
     PutDateInYearMonthDay(date, typed, kDeeCecilVersion);
     EXPECT_EQ(typed.month, 3);
@@ -235,7 +236,7 @@ TEST(DateEntry, DatesWrittenBackIntoBothNotations) {
     EXPECT_EQ(typed.year_month_day, c.year_month_day) << c.year;
   }
   TypedDate dee = YearMonthDay("", kDeeCode);
-  PutDateInYearMonthDay({1, 1, 1, kDeeCode, 0, 1}, dee, kDeeVersion);
+  PutDateInYearMonthDay({1, 1, 1, CalendarId::kDee}, dee, kDeeVersion);
   EXPECT_EQ(dee.year_month_day, "1-01-01 D");
 }
 
@@ -274,9 +275,9 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
   };
   for (const Case& c : cases) {
     const Outcome run = CalculateArithmetic(c.date, c.calendar, c.amounts);
-    ASSERT_TRUE(run.calculation.found) << c.date;
-    DateRecord result{0, 0, 0, c.calendar, run.date.jdn, 0};
-    JDNToDate(result, kDeeCecilVersion);
+    ASSERT_TRUE(run.calculation.day.has_value()) << c.date;
+    const CalendarDate result =
+        DateOfDay(run.jdn(), CalendarByCode(c.calendar)->id, kDeeCecilVersion);
     EXPECT_EQ(result.year, c.year) << c.date;
     EXPECT_EQ(result.month, c.month) << c.date;
     EXPECT_EQ(result.day, c.day) << c.date;
@@ -285,7 +286,7 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
   const Outcome run =
       CalculateArithmetic("2000-01-31 CE", kGregorianCode, {true, "", "1", "2", "3"});
   EXPECT_EQ(run.date.day, 29);
-  EXPECT_EQ(run.date.jdn, 2451604 + 17);
+  EXPECT_EQ(run.jdn(), 2451604 + 17);
 }
 
 TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
@@ -310,11 +311,11 @@ TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
   for (const Case& c : cases) {
     const Outcome run = CalculateArithmetic(c.date, kGregorianCode, c.amounts);
     EXPECT_EQ(run.first(), c.message) << c.date;
-    EXPECT_FALSE(run.calculation.found);
+    EXPECT_FALSE(run.calculation.day.has_value());
   }
   // The last day whose number fits: 5874898-06-03 Gregorian.
   EXPECT_EQ(
-      CalculateArithmetic("2000-06-03 CE", kGregorianCode, {true, "5872898", "", "", ""}).date.jdn,
+      CalculateArithmetic("2000-06-03 CE", kGregorianCode, {true, "5872898", "", "", ""}).jdn(),
       INT32_MAX);
 }
 
@@ -354,13 +355,13 @@ TEST(WeekdayTest, Outcomes) {
     TypedDate typed = MonthDayYear(1, 1, QString::number(c.year), Era::kAD, 0);
     typed.weekday = c.weekday;
     const Outcome run = CalculateWith(typed);
-    EXPECT_EQ(run.calculation.found, c.found) << c.year << " " << c.weekday;
+    EXPECT_EQ(run.calculation.day.has_value(), c.found) << c.year << " " << c.weekday;
     EXPECT_EQ(run.calculation.in_gregorian, c.in_gregorian);
     EXPECT_EQ(run.calculation.in_julian, c.in_julian);
     EXPECT_EQ(run.first(), c.message ? UserMessage(Expected(c.message, MessageStyle::kInformation))
                                      : std::nullopt);
     if (c.found) {
-      EXPECT_EQ(run.date.jdn, c.jdn);
+      EXPECT_EQ(run.jdn(), c.jdn);
     }
   }
   // A refused amount is reported once and ends the test.
@@ -369,7 +370,7 @@ TEST(WeekdayTest, Outcomes) {
   const Outcome refused =
       CalculateWith(typed, kDeeCecilVersion, {true, false, false, {"", "", "", "-1"}});
   EXPECT_EQ(refused.calculation.messages.size(), 1u);
-  EXPECT_FALSE(refused.calculation.found);
+  EXPECT_FALSE(refused.calculation.day.has_value());
 }
 
 }  // namespace

@@ -123,6 +123,20 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(messages->requests[0].text.startsWith("The input date is invalid."));
     QCOMPARE(report->OutputText(), before);
     QCOMPARE(window->txbYearCEJC->text(), QString("2001-02-29 CE"));
+
+    // A weekday in place of a calendar names no day to run from (and no
+    // calendar whose leap years to explain).
+    window->optInputDateWithoutAYN->click();
+    window->cboMonthNames->setCurrentIndex(2);
+    window->cboDayNumbers->setCurrentIndex(29);
+    window->txbYearADBCetc->setText("2000");
+    window->cboYearDesADBCetc->setCurrentIndex(1);
+    window->cboCalendar[0]->setCurrentIndex(kFirstWeekdayPosition);
+    window->Timer1_Timer();
+    QTest::mouseClick(report->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.size(), size_t{2});
+    QCOMPARE(messages->requests[1].text, QString("The input date is invalid."));
+    QCOMPARE(report->OutputText(), before);
   }
 
   void dateDifferenceStartsFromTheInputDay() {
