@@ -474,10 +474,9 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
   ArithmeticInput arithmetic = ArithmeticFor(options);
   if (!arithmetic.plus && !arithmetic.minus) return reading.jdn;
   ArithmeticValues values{};
-  UserMessage message;
+  UserNotice message;
   if (!ReadArithValues(arithmetic.amounts, values, message)) {
-    refusal =
-        message ? message->text : QStringLiteral("Invalid input in the arithmetical function.");
+    refusal = NoticeText(message.value_or(Notice{NoticeKind::kInvalidAmount}));
     return std::nullopt;
   }
   const CalendarArithmetic result =
@@ -496,12 +495,12 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
 
 std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& err) {
   CheckedYearMonthDay checked;
-  if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {
+  if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
     PrintMessages({*refusal}, err);
     return std::nullopt;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
-  UserMessage message;
+  UserNotice message;
   CalendarDate date;
   const std::optional<int32_t> day =
       DayOfInput(&typed, checked, typed.calendar->id, arithmetic, options.dee, true, date, message);
@@ -607,9 +606,8 @@ QString OneLine(const QString& text) {
   return QString(text).replace(breaks, QStringLiteral(" "));
 }
 
-void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
-                   const QString& prefix) {
-  for (const MessageRequest& message : messages) err << prefix << LineFeeds(message.text) << '\n';
+void PrintMessages(const std::vector<Notice>& notices, QTextStream& err, const QString& prefix) {
+  for (const Notice& notice : notices) err << prefix << LineFeeds(NoticeText(notice)) << '\n';
 }
 
 }  // namespace orv

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/DateEntry.h"
-#include "core/Message.h"
+#include "core/Notice.h"
 #include "core/NumberFormat.h"
 #include "core/ReportBuilders.h"
 
@@ -126,7 +126,7 @@ class ReportPrinter {
   QTextStream& out_;
   bool first_row_ = true;
 };
-void PrintMessages(const std::vector<MessageRequest>& messages, QTextStream& err,
+void PrintMessages(const std::vector<Notice>& notices, QTextStream& err,
                    const QString& prefix = {});
 
 // The commands.

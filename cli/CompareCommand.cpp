@@ -25,7 +25,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   run.longitude_label = options.longitude_label;
   run.solar_time = options.solar_time;
   if (!IsEquinoxYear(run.first_year)) {
-    PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+    PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
     return kOrvcRefused;
   }
   const ReformComparison comparison = CompareReforms(run);
@@ -53,7 +53,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
     printer.Summary(lines.join(u'\n'), {});
   }
   if (comparison.rows.size() < static_cast<size_t>(run.years)) {
-    PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+    PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
   }
   return kOrvcSuccess;
 }

@@ -19,7 +19,7 @@ namespace {
 // Checks and converts a date: its day, or the refusal messages.
 struct Conversion {
   std::optional<int32_t> day;
-  std::vector<MessageRequest> refusals;
+  std::vector<Notice> refusals;
 };
 Conversion Convert(TypedDate& typed, const Options& options) {
   ArithmeticInput arithmetic = ArithmeticFor(options);
@@ -27,8 +27,7 @@ Conversion Convert(TypedDate& typed, const Options& options) {
   CalendarDate date;
   Calculation calculation = Calculate(typed, arithmetic, options.dee, checked, date);
   if (calculation.day) return {calculation.day, {}};
-  if (calculation.messages.empty())
-    calculation.messages.push_back(Message("Invalid input date", MessageStyle::kExclamation));
+  if (calculation.messages.empty()) calculation.messages.emplace_back(NoticeKind::kInvalidDate);
   return {std::nullopt, calculation.messages};
 }
 
@@ -126,9 +125,9 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         } else {
           TypedDate typed = TypedDateFor(line_options, {*line});
           const Conversion conversion = Convert(typed, line_options);
-          for (const MessageRequest& message : conversion.refusals) {
+          for (const Notice& notice : conversion.refusals) {
             refusal +=
-                (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(message.text);
+                (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(NoticeText(notice));
           }
           if (conversion.day) {
             if (!first && !options.json) answers += '\n';
@@ -167,13 +166,11 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     CalendarDate date = DateOfDay(today ? TodayJDN() : options.jdn.value_or(0),
                                   CalendarId::kGregorian, options.dee);
     ArithmeticInput arithmetic = ArithmeticFor(options);
-    UserMessage message;
+    UserNotice message;
     const std::optional<int32_t> day = DayOfInput(nullptr, {}, CalendarId::kGregorian, arithmetic,
                                                   options.dee, true, date, message);
     if (!day) {
-      PrintMessages({message.value_or(Message("Invalid input in the arithmetical function.",
-                                              MessageStyle::kInformation))},
-                    err);
+      PrintMessages({message.value_or(Notice{NoticeKind::kInvalidAmount})}, err);
       return kOrvcRefused;
     }
     out << ResultFor(*day, options.era_style.value_or(Era::kCE), options);

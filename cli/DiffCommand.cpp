@@ -34,9 +34,9 @@ std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QText
     text = QString::fromStdString(canonical);
     return DiffDate{*reading.date, reading.jdn};
   }
-  UserMessage message;
+  UserNotice message;
   const std::optional<CalendarDate> date =
-      ReadTaggedDate(text, dee, message, kReportTitle, &CalendarOf(CalendarId::kGregorian));
+      ReadTaggedDate(text, dee, message, &CalendarOf(CalendarId::kGregorian));
   if (!date) {
     PrintMessages({*message}, err);
     return std::nullopt;

@@ -27,7 +27,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     const bool complete = IsComplete(typed);
     if (complete) {
       CheckedYearMonthDay checked;
-      if (const UserMessage refusal = CheckTypedDate(typed, options.dee, checked)) {
+      if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
         PrintMessages({*refusal}, err);
         return kOrvcRefused;
       }
@@ -38,7 +38,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     if (IsEquinoxYear(year) && !DayForReport(typed, options, err)) return kOrvcRefused;
   }
   if (!IsEquinoxYear(year)) {
-    PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+    PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
     return kOrvcRefused;
   }
   if (years == 0) return kOrvcSuccess;
@@ -66,7 +66,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
                             {"meridian", run.longitude_label},
                             {"time", SolarTimeName(run.solar_time)},
                             {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
-  if (rows.rows() < years) PrintMessages({VernalEquinoxOutOfRangeMessage()}, err);
+  if (rows.rows() < years) PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
   return kOrvcSuccess;
 }
 

@@ -25,11 +25,11 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   ReportPrinter printer(options, out);
   printer.Header(text.Header() + "\n\n");
   DateSequenceRows rows(*day, options.dee);
-  UserMessage message;
+  UserNotice message;
   while (rows.rows() < days) {
     const std::optional<DateSequenceRow> row = rows.Next();
     if (!row) {
-      message = LastNumberedDayMessage();
+      message = Notice{NoticeKind::kSequenceEnds};
       break;
     }
     printer.Row(text.Line(*row), RecordOf(*row, options.dee));

@@ -30,7 +30,7 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
   CheckedYearMonthDay checked;
-  UserMessage refusal = CheckTypedDate(typed, options.dee, checked);
+  UserNotice refusal = CheckTypedDate(typed, options.dee, checked);
   if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, checked);
   if (refusal) {
     PrintMessages({*refusal}, err);
@@ -52,13 +52,13 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
         {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)))},
         {"found", outcome.day.has_value()},
         {"found_in", calendars},
-        {"sentence", outcome.message ? QJsonValue(LineFeeds(outcome.message->text))
+        {"sentence", outcome.message ? QJsonValue(LineFeeds(NoticeText(*outcome.message)))
                                      : QJsonValue(QJsonValue::Null)}};
     if (outcome.day) answer.insert("day", ResultObject(*outcome.day, era, options));
     out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
     return outcome.day ? kOrvcSuccess : kOrvcNotFound;
   }
-  if (outcome.message) out << LineFeeds(outcome.message->text) << '\n';
+  if (outcome.message) out << LineFeeds(NoticeText(*outcome.message)) << '\n';
   if (!outcome.day) return kOrvcNotFound;
   out << ResultFor(*outcome.day, era, options);
   out << "Found in: " << (outcome.in_julian ? "Julian Calendar" : "Gregorian Calendar") << '\n';

@@ -1,17 +1,14 @@
 #include "core/Calculation.h"
 
-#include "calendar/DatePr2.h"
-
 namespace orv {
 
 WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
                            ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
                            CalendarDate& date) {
   WeekdayOutcome outcome;
-  const QString day_name = QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)));
   const auto falls_on_weekday = [&](CalendarId calendar) {
     // A refused amount is reported once and ends the test.
-    UserMessage refusal;
+    UserNotice refusal;
     const std::optional<int32_t> day =
         DayOfInput(&typed, checked, calendar, arithmetic, dee, false, date, refusal);
     if (refusal) outcome.message = refusal;
@@ -23,17 +20,13 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
   if (outcome.message) return outcome;
 
   if (!gregorian && !julian) {
-    outcome.message = Message("The input date is not a " + day_name + " in either " +
-                                  "the Gregorian Calendar or the Julian.",
-                              MessageStyle::kInformation);
+    outcome.message = Notice{NoticeKind::kOnWeekdayInNeither, {}, weekday};
     return outcome;
   }
   if (gregorian && julian) {
-    outcome.message = Message(
-        "The input date is a " + day_name + " in both the Gregorian and " + "the Julian calendars.",
-        MessageStyle::kInformation);
+    outcome.message = Notice{NoticeKind::kOnWeekdayInBoth, {}, weekday};
   }
-  UserMessage ignored;
+  UserNotice ignored;
   outcome.day = DayOfInput(&typed, checked, julian ? CalendarId::kJulian : CalendarId::kGregorian,
                            arithmetic, dee, false, date, ignored);
   outcome.in_gregorian = !julian;
@@ -41,14 +34,14 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
   return outcome;
 }
 
-UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
-                               const CheckedYearMonthDay& checked) {
-  UserMessage gregorian_refusal;
+UserNotice NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
+                              const CheckedYearMonthDay& checked) {
+  UserNotice gregorian_refusal;
   for (const CalendarId calendar : {CalendarId::kGregorian, CalendarId::kJulian}) {
     TypedDate reading = typed;
     CalendarDate date;
     ArithmeticInput none;
-    UserMessage refusal;
+    UserNotice refusal;
     if (DayOfInput(&reading, checked, calendar, none, dee, true, date, refusal)) {
       return std::nullopt;
     }
@@ -60,12 +53,12 @@ UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
                       CheckedYearMonthDay& checked, CalendarDate& date) {
   Calculation calculation;
-  if (const UserMessage refusal = CheckTypedDate(typed, dee, checked)) {
+  if (const UserNotice refusal = CheckTypedDate(typed, dee, checked)) {
     calculation.messages.push_back(*refusal);
     return calculation;
   }
   if (typed.calendar != nullptr) {
-    UserMessage message;
+    UserNotice message;
     calculation.day =
         DayOfInput(&typed, checked, typed.calendar->id, arithmetic, dee, true, date, message);
     if (message) calculation.messages.push_back(*message);

@@ -16,7 +16,7 @@ struct WeekdayOutcome {
   std::optional<int32_t> day;  // the day to show
   bool in_gregorian = false;   // the answer came from the Gregorian calendar
   bool in_julian = false;      // ... from the Julian
-  UserMessage message;
+  UserNotice message;
 };
 WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
                            ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
@@ -27,8 +27,8 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
 // February: the invalid-date message of its Gregorian reading. The window's
 // weekday test simply finds such a date on the weekday in neither; orvc
 // refuses it.
-UserMessage NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
-                               const CheckedYearMonthDay& checked);
+UserNotice NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
+                              const CheckedYearMonthDay& checked);
 
 // A whole Calculate of a complete input: the checks, then the conversion in
 // the input's calendar, or the weekday test when a weekday is chosen. The
@@ -38,7 +38,7 @@ struct Calculation {
   std::optional<int32_t> day;  // the day to show
   bool in_gregorian = false;   // the weekday test found its answer here
   bool in_julian = false;
-  std::vector<MessageRequest> messages;
+  std::vector<Notice> messages;
 };
 Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
                       CheckedYearMonthDay& checked, CalendarDate& date);

@@ -46,8 +46,7 @@ QString Amount(int64_t value, const char* unit) {
 }  // namespace
 
 std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
-                                           UserMessage& message, const QString& title,
-                                           const CalendarInfo* untagged) {
+                                           UserNotice& message, const CalendarInfo* untagged) {
   TypedDate typed;
   typed.notation = Notation::kYearMonthDay;
   typed.year_month_day = text;
@@ -57,10 +56,7 @@ std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
   message = CheckTypedDate(typed, dee, checked);
   if (!message) ReadTypedDate(typed, checked, typed.calendar->id, dee, true, date, message);
   text = typed.year_month_day;
-  if (message) {
-    message->title = title;
-    return std::nullopt;
-  }
+  if (message) return std::nullopt;
   return date;
 }
 

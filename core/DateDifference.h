@@ -9,7 +9,7 @@
 
 #include "calendar/Calendars.h"
 #include "calendar/Dee.h"
-#include "core/Message.h"
+#include "core/Notice.h"
 
 namespace orv {
 
@@ -18,11 +18,10 @@ namespace orv {
 // with the calendar its tag names chosen: the same checks, messages and
 // canonical rewrite of the text. A text without a tag is read in `untagged`
 // when given (a Gregorian date, for the difference window and orvc), else
-// refused; "BC" and "AD" get the designators message, the other Dee version's
-// tag "Invalid input date". The messages carry the given title. nullopt when
-// refused.
+// refused; "BC" and "AD" get the designators notice, the other Dee version's
+// tag kInvalidDate. nullopt when refused.
 std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
-                                           UserMessage& message, const QString& title,
+                                           UserNotice& message,
                                            const CalendarInfo* untagged = nullptr);
 
 // From one day to another. days = 7 * weeks + week_days. years, months and

@@ -71,8 +71,8 @@ std::optional<std::array<double, 3>> YearMonthDayNumbers(QStringView text) {
   return numbers;
 }
 
-UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
-                              CheckedYearMonthDay& checked) {
+UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
+                             CheckedYearMonthDay& checked) {
   typed.year_month_day = TrimSpaces(typed.year_month_day).toUpper();
   QString& text = typed.year_month_day;
   const CalendarInfo* chosen = typed.calendar;
@@ -80,8 +80,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   if (chosen != nullptr) {
     for (const CalendarInfo& other : MainCalendars()) {
       if (&other != chosen && ContainsAscii(text, other.mark)) {
-        return Message("Inconsistent calendar designations in year-month-day date.",
-                       MessageStyle::kExclamation);
+        return Notice{NoticeKind::kInconsistentTags};
       }
     }
   }
@@ -89,7 +88,7 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   std::string tag = LettersOfDateText(text);
   if (tag.empty()) {
     if (chosen == nullptr || !chosen->tag_implied) {
-      return Message("Please specify calendar for year-month-day date.", MessageStyle::kNone);
+      return Notice{NoticeKind::kNoTag};
     }
     text += u' ' + QStringOf(chosen->tag);
     tag = LettersOfDateText(text);
@@ -97,62 +96,58 @@ UserMessage CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   const CalendarInfo* tagged = CalendarByTag(tag, dee, MainCalendars());
   if (tagged == nullptr) {
     if (tag == "AD" || tag == "BC") {
-      return Message("The calendar designators 'AD' and 'BC'" + kCrLf +
-                         "can only be used with month,day,year dates.",
-                     MessageStyle::kInformation);
+      return Notice{NoticeKind::kEraTag};
     }
-    return Message("Invalid input date", MessageStyle::kExclamation);
+    return Notice{NoticeKind::kInvalidDate};
   }
   if (chosen == nullptr) typed.calendar = tagged;  // no calendar chosen: the tag's
 
   const std::optional<std::array<double, 3>> numbers = YearMonthDayNumbers(text);
-  if (!numbers) return Message("Invalid input date", MessageStyle::kExclamation);
+  if (!numbers) return Notice{NoticeKind::kInvalidDate};
   const auto [year, month, day] = *numbers;
   if (std::fabs(year) > kLargestTypedYear) {
-    return Message("Input date is out of permitted range.", MessageStyle::kExclamation);
+    return Notice{NoticeKind::kDateOutOfRange};
   }
   if (month < 1 || month > 12 || day < 1 || day > 31) {
-    return Message("Invalid input date", MessageStyle::kExclamation);
+    return Notice{NoticeKind::kInvalidDate};
   }
   checked = YearMonthDay{static_cast<int32_t>(year), static_cast<int32_t>(month),
                          static_cast<int32_t>(day)};
   return std::nullopt;
 }
 
-UserMessage CheckMonthDayYear(TypedDate& typed) {
+UserNotice CheckMonthDayYear(TypedDate& typed) {
   typed.year = TrimSpaces(typed.year);
   QString& year = typed.year;
   // The apostrophe is allowed besides comma, period and space: the program
   // itself writes it as the digit-group separator in some locales.
   if (year.startsWith('+') || !IsWholeNumber(year, true, kTypedGroupSeparators) ||
       year.count(u'-') >= 2) {
-    return Message("Invalid year value", MessageStyle::kExclamation);
+    return Notice{NoticeKind::kInvalidYear};
   }
   while (year.startsWith(u'0')) year.remove(0, 1);
   if (year.isEmpty()) year = "0";
   if (year.startsWith('-') || year == "0") {
-    return Message(
-        "Zero and negative years not accepted." + kCrLf + "Input the date as year-month-day.",
-        MessageStyle::kInformation);
+    return Notice{NoticeKind::kYearNotPositive};
   }
   QString digits = year;
   RemoveChars(digits, "-" + kTypedGroupSeparators);
   if (WholeValue(digits) > kLargestTypedYear) {
-    return Message("Year is out of permitted range", MessageStyle::kExclamation);
+    return Notice{NoticeKind::kYearOutOfRange};
   }
   return std::nullopt;
 }
 
 // Year, month and day of the checked input, in the calendar.
 std::optional<CalendarDate> FillDate(TypedDate& typed, const CheckedYearMonthDay& checked,
-                                     CalendarId calendar, UserMessage& message) {
+                                     CalendarId calendar, UserNotice& message) {
   if (typed.notation == Notation::kYearMonthDay) {
     if (!checked) return std::nullopt;  // the checks have not run
     return CalendarDate{checked->year, checked->month, checked->day, calendar};
   }
   const double year = WholeValue(DigitsOnly(typed.year));
   if (year > kLargestTypedYear) {
-    message = Message("Year is out of permitted range", MessageStyle::kExclamation);
+    message = Notice{NoticeKind::kYearOutOfRange};
     return std::nullopt;
   }
   const auto whole_year = static_cast<int32_t>(year);
@@ -210,29 +205,29 @@ bool IsComplete(TypedDate& typed) {
   return !typed.year_month_day.isEmpty() && typed.calendar != nullptr;
 }
 
-UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked) {
+UserNotice CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked) {
   if (typed.notation == Notation::kYearMonthDay) return CheckYearMonthDay(typed, dee, checked);
   return CheckMonthDayYear(typed);
 }
 
-MessageRequest NoSuchDateMessage(const CalendarDate* date, const DeeVersion& dee) {
-  QString text = QStringLiteral("The input date is invalid.");
+Notice NoSuchDateNotice(const CalendarDate* date, const DeeVersion& dee) {
+  Notice notice{NoticeKind::kNoSuchDate};
   if (date != nullptr && date->month == 2 && date->day == 29 && date->year >= 1) {
-    text += kCrLf + kCrLf + "In the " + QStringOf(CalendarName(CalendarOf(date->calendar), dee)) +
-            " Calendar" + kCrLf + QString::number(date->year) + " is not a leap year.";
+    notice.name = CalendarName(CalendarOf(date->calendar), dee);
+    notice.number = date->year;
   }
-  return Message(text, MessageStyle::kInformation, kInvalidInputTitle);
+  return notice;
 }
 
 std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
                                      CalendarId calendar, const DeeVersion& dee, bool explain,
-                                     CalendarDate& date, UserMessage& message) {
+                                     CalendarDate& date, UserNotice& message) {
   const std::optional<CalendarDate> read = FillDate(typed, checked, calendar, message);
   if (!read) return std::nullopt;
   date = *read;
   const DayResult day = DayNumberOf(date, dee);
   if (!day) {
-    if (explain) message = NoSuchDateMessage(&date, dee);
+    if (explain) message = NoSuchDateNotice(&date, dee);
     return std::nullopt;
   }
   if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);
@@ -271,34 +266,31 @@ void PutDateInYearMonthDay(const CalendarDate& date, TypedDate& typed, const Dee
   typed.year_month_day = YearMonthDayText(date, tag);
 }
 
-UserMessage CheckTypedAmount(QString& text) {
+UserNotice CheckTypedAmount(QString& text) {
   QString value = TrimSpaces(text);
   if (value.startsWith('-')) {
-    return Message("Negative values not permitted in the arithmetical function.",
-                   MessageStyle::kInformation, kInvalidInputTitle);
+    return Notice{NoticeKind::kNegativeAmount};
   }
   RemoveChars(value, "0123456789" + kTypedGroupSeparators);
   if (!value.isEmpty()) {
     text.clear();
-    return Message("Invalid input in the arithmetical function.", MessageStyle::kInformation,
-                   kInvalidInputTitle);
+    return Notice{NoticeKind::kInvalidAmount};
   }
   return std::nullopt;
 }
 
 bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
-                     UserMessage& message) {
+                     UserNotice& message) {
   for (size_t i = 0; i < amounts.size(); ++i) {
     // Trimmed first: " -5" is as negative as "-5".
     const QString text = TrimSpaces(amounts[i]);
     if (text.startsWith('-')) {
-      message = Message("Negative values not permitted in the arithmetical function.",
-                        MessageStyle::kInformation);
+      message = Notice{NoticeKind::kNegativeAmount};
       return false;
     }
     const double value = WholeValue(DigitsOnly(text));
     if (value > static_cast<double>(kInt32Max)) {
-      message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
+      message = Notice{NoticeKind::kInvalidAmount};
       return false;
     }
     values[i] = static_cast<int32_t>(value);
@@ -394,19 +386,16 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
 }
 
 std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
-                                          const DeeVersion& dee, UserMessage& message) {
-  const QString title = QStringLiteral("Julian day number");
+                                          const DeeVersion& dee, UserNotice& message) {
   const std::optional<int64_t> day = DayOfTypedJulianDate(text);
   if (!day) {
-    message = Message("Invalid Julian day number.", MessageStyle::kInformation, title);
+    message = Notice{NoticeKind::kInvalidDayNumber};
     return std::nullopt;
   }
   std::optional<CalendarDate> date;
   if (FitsIn32Bits(*day)) date = DateOfDay(static_cast<int32_t>(*day), calendar, dee);
   if (!date || std::abs(date->year) > kLargestTypedYear) {
-    message = Message("Julian day number out of range." + kCrLf +
-                          "The input date's year must lie between -99,999 and 99,999.",
-                      MessageStyle::kInformation, title);
+    message = Notice{NoticeKind::kDayNumberOutOfRange};
     return std::nullopt;
   }
   return date;
@@ -415,7 +404,7 @@ std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calend
 std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked,
                                   CalendarId calendar, ArithmeticInput& arithmetic,
                                   const DeeVersion& dee, bool explain, CalendarDate& date,
-                                  UserMessage& message) {
+                                  UserNotice& message) {
   ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
   if (typed != nullptr) {
@@ -437,7 +426,7 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
     if (!ReadArithValues(arithmetic.amounts, values, message)) return std::nullopt;
     const std::optional<int32_t> day = ApplyDateArithmetic(date, values, arithmetic.plus, dee);
     if (!day) {
-      message = Message("Invalid input in the arithmetical function.", MessageStyle::kInformation);
+      message = Notice{NoticeKind::kInvalidAmount};
     }
     return day;
   }

@@ -8,7 +8,7 @@
 //     ("-4712-01-01 JC", "2000-01-02 DC").
 // Each function takes plain values, rewrites what the user sees rewritten
 // (trimmed or upper-cased text, an appended tag, the canonical date) and puts
-// the message to show, if any, into `message`. The first failing check wins,
+// the notice to give, if any, into `message`. The first failing check wins,
 // in the order the functions document. Both front ends use these functions.
 #pragma once
 
@@ -21,7 +21,7 @@
 
 #include "calendar/Calendars.h"
 #include "calendar/YearMonthDay.h"
-#include "core/Message.h"
+#include "core/Notice.h"
 
 namespace orv {
 
@@ -65,7 +65,7 @@ bool IsComplete(TypedDate& typed);
 // three checked, year within 99,999, month and day in range; the checked (year,
 // month, day) go to `checked`. Month-day-year: the year's
 // characters, leading zeros, sign and range.
-UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked);
+UserNotice CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMonthDay& checked);
 
 // Reads a checked input (year-month-day: its checked) into `date`, in the
 // calendar given, and returns the day it names; a month-day-year year text is
@@ -75,12 +75,12 @@ UserMessage CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearM
 // the leap-year lines for 29 February).
 std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
                                      CalendarId calendar, const DeeVersion& dee, bool explain,
-                                     CalendarDate& date, UserMessage& message);
+                                     CalendarDate& date, UserNotice& message);
 
-// Why a typed date names no day: with the leap-year lines for 29 February
-// of a year that is not a leap year in the date's calendar; without them when
+// Why a typed date names no day: for 29 February of a year that is not a
+// leap year in the date's calendar, that calendar and year; nothing more when
 // the input names no calendar (a weekday).
-MessageRequest NoSuchDateMessage(const CalendarDate* date, const DeeVersion& dee);
+Notice NoSuchDateNotice(const CalendarDate* date, const DeeVersion& dee);
 
 // The astronomical year of the input: the whole year, digit groups included
 // (10,000 is 10000), BC/BCE turned into astronomical numbering.
@@ -118,7 +118,7 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 // when the text is not such a number or the day's year lies beyond the years
 // the input fields take (99,999 either side of year 0).
 std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
-                                          const DeeVersion& dee, UserMessage& message);
+                                          const DeeVersion& dee, UserNotice& message);
 
 // The date arithmetic: plus or minus years, months, weeks and days.
 struct ArithmeticInput {
@@ -132,11 +132,11 @@ using ArithmeticValues = std::array<int32_t, 4>;
 // The check of an amount as typed, once the user is done with it: a message
 // for a negative value (the text stays) or for other characters than digits
 // and group separators (the text is emptied).
-UserMessage CheckTypedAmount(QString& text);
+UserNotice CheckTypedAmount(QString& text);
 
 // Reads the four amounts. Refuses a negative value, and one beyond 32 bits.
 bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
-                     UserMessage& message);
+                     UserNotice& message);
 
 // Adds (plus) or subtracts years and months (the day as it is, which may
 // then not exist); none when the year leaves the 32-bit range.
@@ -158,6 +158,6 @@ std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticV
 std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& checked,
                                   CalendarId calendar, ArithmeticInput& arithmetic,
                                   const DeeVersion& dee, bool explain, CalendarDate& date,
-                                  UserMessage& message);
+                                  UserNotice& message);
 
 }  // namespace orv

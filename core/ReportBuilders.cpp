@@ -16,10 +16,6 @@
 namespace orv {
 namespace {
 
-MessageRequest DoItMessage(const QString& text, MessageStyle style) {
-  return MessageRequest{text, style, MessageButtons::kOk, kReportTitle};
-}
-
 // Padding never goes negative: a text longer than its column gets none.
 QString Spaces(qsizetype count) { return QString(std::max<qsizetype>(count, 0), u' '); }
 
@@ -77,11 +73,6 @@ QString DateSequenceText::Line(const DateSequenceRow& row) {
          QString::fromStdString(DayOfWeekName(static_cast<int16_t>(row.weekday)));
 }
 
-MessageRequest LastNumberedDayMessage() {
-  return DoItMessage("The sequence ends at the last day that can be numbered.",
-                     MessageStyle::kInformation);
-}
-
 std::optional<DateSequenceRow> DateSequenceRows::Next() {
   if (next_jdn_ > std::numeric_limits<int32_t>::max()) return std::nullopt;
   DateSequenceRow row =
@@ -113,14 +104,6 @@ QString VernalEquinoxHeader(const VernalEquinoxRun& run) {
   return "  Year      Astronomical      Gregorian Calendar      " + QStringOf(run.dee.name) +
          " Calendar" + kCrLf + Spaces(12) + "Julian date" + Spaces(13) + "London" + Spaces(12) +
          (run.east ? run.longitude_label : QStringLiteral("'Washington'")) + kCrLf + kCrLf;
-}
-
-MessageRequest VernalEquinoxOutOfRangeMessage() {
-  return MessageRequest{
-      QStringLiteral("Vernal equinoxes are calculated only for years in the range %1 through %2.")
-          .arg(kFirstEquinoxYear)
-          .arg(kLastEquinoxYear),
-      MessageStyle::kInformation, MessageButtons::kOk, QStringLiteral("Out of range")};
 }
 
 QString SolarTimeName(SolarTime time) {

@@ -13,7 +13,7 @@
 
 #include "calendar/CalendarDate.h"
 #include "calendar/Dee.h"
-#include "core/Message.h"
+#include "core/Notice.h"
 
 namespace orv {
 
@@ -63,9 +63,6 @@ class DateSequenceText {
   qsizetype first_column_padding_ = 0;
   qsizetype first_jdn_length_ = 0;
 };
-
-// Shown when a sequence reaches the last day that can be numbered.
-MessageRequest LastNumberedDayMessage();
 
 // The rows of a sequence one day after another from its first, each knowing
 // the day before, with the counts the summary needs. The window's runs and
@@ -164,8 +161,5 @@ QString VernalEquinoxSummary(const VernalEquinoxRun& run, int missed, int rows);
 // by its name in place of 'Washington'.
 QString VernalEquinoxHeader(const DeeVersion& dee);
 QString VernalEquinoxHeader(const VernalEquinoxRun& run);
-
-// The message shown for a year outside the table's years.
-MessageRequest VernalEquinoxOutOfRangeMessage();
 
 }  // namespace orv

@@ -64,9 +64,9 @@ bool WeekdayChosen(const MainInputs& in, const MainState& state) {
          in.cboCalendar[0] >= kFirstWeekdayPosition;
 }
 
-bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message) {
+bool InputDateOK(MainInputs& in, MainState& state, UserNotice& message) {
   if (!NotationChosen(in)) {
-    message = Message("Please select type of input date", MessageStyle::kNone);
+    message = Notice{NoticeKind::kNoNotation};
     return false;
   }
   if (state.intInputDateType == kNoCompleteInput) return true;
@@ -77,7 +77,7 @@ bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message) {
 }
 
 bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool show_message,
-            UserMessage& message) {
+            UserNotice& message) {
   const bool has_input = state.intInputDateType != kNoCompleteInput;
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
   ArithmeticInput arithmetic = ArithmeticOf(in);
@@ -88,7 +88,7 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
   }
   if (has_input && calendar == nullptr) {
     state.InputDate = CalendarDate{};
-    if (show_message) message = NoSuchDateMessage(nullptr, state.dee_version);
+    if (show_message) message = NoSuchDateNotice(nullptr, state.dee_version);
     return false;
   }
   const std::optional<int32_t> day =
@@ -103,8 +103,9 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
 
 Calculation CalculateInput(MainInputs& in, MainState& state) {
   if (!NotationChosen(in)) {
-    return {
-        false, false, false, {Message("Please select type of input date", MessageStyle::kNone)}};
+    Calculation refused;
+    refused.messages.emplace_back(NoticeKind::kNoNotation);
+    return refused;
   }
   if (state.intInputDateType == kNoCompleteInput) return {};
   TypedDate typed = TypedDateOf(in, state.intInputDateType);

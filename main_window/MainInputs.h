@@ -77,12 +77,12 @@ bool WeekdayChosen(const MainInputs& in, const MainState& state);
 
 // "Please select type of input date" without a notation; with a complete
 // input, the core's checks.
-bool InputDateOK(MainInputs& in, MainState& state, UserMessage& message);
+bool InputDateOK(MainInputs& in, MainState& state, UserNotice& message);
 
 // Converts the input in the calendar the name begins with and applies the
 // arithmetic; with no complete input it recomputes from the date held.
 bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool show_message,
-            UserMessage& message);
+            UserNotice& message);
 
 // Calculate: the checks, then the conversion or the weekday test.
 Calculation CalculateInput(MainInputs& in, MainState& state);

@@ -319,7 +319,9 @@ void frmMain::SetUpCopyButton() {
   ArrangeSideButtons();
 }
 
-void frmMain::VEOutOfRangeMsg() { ShowMessageBox(VernalEquinoxOutOfRangeMessage(), this); }
+void frmMain::VEOutOfRangeMsg() {
+  ShowMessageBox(MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}), this);
+}
 
 void frmMain::cmdQuit_Click() {
   SaveSettings();

@@ -6,9 +6,9 @@ namespace orv {
 
 void frmMain::txbArith_LostFocus(int index) {
   QString text = txbArith[index]->text();
-  const UserMessage message = CheckTypedAmount(text);
+  const UserNotice refusal = CheckTypedAmount(text);
   txbArith[index]->setText(text);
-  Show(message);
+  Show(MessageOf(refusal, kInvalidInputTitle));
 }
 
 void frmMain::ClearOutput() {

@@ -10,19 +10,19 @@ namespace orv {
 
 bool frmMain::InputDateOK() {
   MainInputs in = ReadInputs();
-  UserMessage message;
+  UserNotice message;
   const bool ok = orv::InputDateOK(in, *this, message);
   WriteInputs(in);
-  Show(message);
+  Show(MessageOf(message));
   return ok;
 }
 
 bool frmMain::GetJDN(const QString& calendar_name, bool show_message) {
   MainInputs in = ReadInputs();
-  UserMessage message;
+  UserNotice message;
   const bool ok = orv::GetJDN(in, *this, calendar_name, show_message, message);
   WriteInputs(in);
-  Show(message);
+  Show(MessageOf(message));
   return ok;
 }
 

@@ -20,7 +20,7 @@ void frmMain::cmdCalculate_Click() {
   MainInputs in = ReadInputs();
   const Calculation calculation = CalculateInput(in, *this);
   WriteInputs(in);
-  for (const MessageRequest& message : calculation.messages) ShowMessageBox(message, this);
+  for (const Notice& notice : calculation.messages) ShowMessageBox(MessageOf(notice), this);
   if (!calculation.day) {
     ClearOutput();
     return;

@@ -62,10 +62,10 @@ void frmMain::GoToTypedDay(const QString& day_number) {
   MainInputs in = ReadInputs();
   if (!in.optInputDateWithoutAYN && !in.optInputDateWithAYN) in.optInputDateWithoutAYN = true;
   const CalendarId calendar = orv::GetInputCalendar(in);
-  UserMessage message;
-  const std::optional<CalendarDate> day = DayOfTypedJDN(day_number, calendar, dee_version, message);
+  UserNotice refusal;
+  const std::optional<CalendarDate> day = DayOfTypedJDN(day_number, calendar, dee_version, refusal);
   if (!day) {
-    Show(message);
+    Show(MessageOf(refusal));
     return;
   }
   WriteInputs(in);

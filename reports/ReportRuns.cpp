@@ -55,7 +55,7 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
     }
     const std::optional<DateSequenceRow> row = rows.Next();
     if (!row) {
-      output.message = LastNumberedDayMessage();
+      output.message = MessageOf(Notice{NoticeKind::kSequenceEnds});
       break;
     }
     AppendLine(output, length, text.Line(*row));
@@ -71,7 +71,7 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run) {
 ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBox& box) {
   ReportOutput output;
   if (!IsEquinoxYear(run.first_year)) {
-    output.message = VernalEquinoxOutOfRangeMessage();
+    output.message = MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange});
     return output;  // nothing to add to the box
   }
   int64_t length = box.length;
@@ -86,7 +86,7 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBo
   VernalEquinoxRows rows(run);
   while (rows.rows() < run.years) {
     if (rows.Done()) {
-      output.message = VernalEquinoxOutOfRangeMessage();
+      output.message = MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange});
       break;  // the summary still follows
     }
     if (length > box.capacity) {
@@ -117,7 +117,8 @@ ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformCompari
   }
   output.rows = static_cast<int>(comparison.rows.size());
   output.text += kCrLf + ComparisonSummaryLines(run, comparison).join(kCrLf) + kCrLf + kCrLf;
-  if (output.rows < run.years) output.message = VernalEquinoxOutOfRangeMessage();
+  if (output.rows < run.years)
+    output.message = MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange});
   return output;
 }
 

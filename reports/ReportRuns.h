@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "calendar/Dee.h"
-#include "core/Message.h"
 #include "core/ReformComparison.h"
 #include "core/ReportBuilders.h"
+#include "ui_services/Message.h"
 
 namespace orv {
 

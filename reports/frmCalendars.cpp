@@ -3,13 +3,13 @@
 #include <QKeyEvent>
 
 #include "core/CalendarDay.h"
-#include "core/Message.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
 #include "reports/ReportWindow.h"
 #include "ui_services/Clipboard.h"
 #include "ui_services/Geometry.h"
 #include "ui_services/MakeControl.h"
+#include "ui_services/Message.h"
 #include "ui_services/MessageBox.h"
 #include "ui_services/TextBox.h"
 

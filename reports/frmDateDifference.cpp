@@ -76,12 +76,11 @@ void frmDateDifference::cmdDoIt_Click() {
     // An untagged date is Gregorian, as orvc diff reads it: the window has
     // no calendar list.
     QString text = boxes[i]->text();
-    UserMessage message;
-    dates[i] =
-        ReadTaggedDate(text, dee, message, kReportTitle, &CalendarOf(CalendarId::kGregorian));
+    UserNotice refusal;
+    dates[i] = ReadTaggedDate(text, dee, refusal, &CalendarOf(CalendarId::kGregorian));
     boxes[i]->setText(text);
     if (!dates[i]) {
-      ShowMessageBox(*message, this);
+      ShowMessageBox(MessageOf(*refusal, kReportTitle), this);
       boxes[i]->setFocus();
       return;
     }

@@ -49,7 +49,7 @@ void frmReformComparison::cmdDoIt_Click() {
   if (years == 0 || !host.ReadInputDay()) return;
   const int32_t year = host.GetYear();
   if (!IsEquinoxYear(year)) {
-    ShowMessage(VernalEquinoxOutOfRangeMessage());
+    ShowMessage(MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}));
     return;
   }
   if (!ClearIfFullAndAgreed()) return;

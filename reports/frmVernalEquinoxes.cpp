@@ -140,7 +140,7 @@ void frmVernalEquinoxes::cmdDoIt_Click() {
   if (years == 0 || !host.ReadInputDay()) return;
   lngYear = host.GetYear();
   if (!IsEquinoxYear(lngYear)) {
-    ShowMessage(VernalEquinoxOutOfRangeMessage());
+    ShowMessage(MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}));
     return;  // the box stays as it was
   }
 

@@ -39,6 +39,51 @@ MessageAnswer ShowMessageBox(const MessageRequest& request, QWidget* parent) {
 
 void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
 
+MessageRequest MessageOf(const Notice& notice, const QString& title) {
+  MessageStyle style = MessageStyle::kInformation;
+  QString own_title = kCalculationTitle;
+  switch (notice.kind) {
+    case NoticeKind::kNoNotation:
+    case NoticeKind::kNoTag:
+      style = MessageStyle::kNone;
+      break;
+    case NoticeKind::kInconsistentTags:
+    case NoticeKind::kInvalidDate:
+    case NoticeKind::kDateOutOfRange:
+    case NoticeKind::kInvalidYear:
+    case NoticeKind::kYearOutOfRange:
+      style = MessageStyle::kExclamation;
+      break;
+    case NoticeKind::kNoSuchDate:
+      own_title = kInvalidInputTitle;
+      break;
+    case NoticeKind::kInvalidDayNumber:
+    case NoticeKind::kDayNumberOutOfRange:
+      own_title = QStringLiteral("Julian day number");
+      break;
+    case NoticeKind::kSequenceEnds:
+      own_title = kReportTitle;
+      break;
+    case NoticeKind::kEquinoxYearOutOfRange:
+      own_title = QStringLiteral("Out of range");
+      break;
+    case NoticeKind::kEraTag:
+    case NoticeKind::kYearNotPositive:
+    case NoticeKind::kNegativeAmount:
+    case NoticeKind::kInvalidAmount:
+    case NoticeKind::kOnWeekdayInNeither:
+    case NoticeKind::kOnWeekdayInBoth:
+      break;
+  }
+  return MessageRequest{NoticeText(notice), style, MessageButtons::kOk,
+                        title.isEmpty() ? own_title : title};
+}
+
+UserMessage MessageOf(const UserNotice& notice, const QString& title) {
+  if (!notice) return std::nullopt;
+  return MessageOf(*notice, title);
+}
+
 MessageBoxRecorder::MessageBoxRecorder() {
   SetMessageBoxHandler([this](const MessageRequest& request) {
     requests.push_back(request);

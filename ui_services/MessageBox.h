@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/Message.h"
+#include "ui_services/Message.h"
 
 class QWidget;
 

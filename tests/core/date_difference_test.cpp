@@ -15,8 +15,8 @@ namespace {
 
 CalendarDate Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
   QString typed = text;
-  UserMessage message;
-  const std::optional<CalendarDate> date = ReadTaggedDate(typed, dee, message, kReportTitle);
+  UserNotice message;
+  const std::optional<CalendarDate> date = ReadTaggedDate(typed, dee, message);
   EXPECT_TRUE(date.has_value()) << text;
   return date.value_or(CalendarDate{});
 }
@@ -120,28 +120,26 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   // Tagged dates are read in DaysWeeksAndTheMonthEndRule; an untagged one
   // takes the calendar given.
   QString typed = "2000-1-1";
-  UserMessage message;
-  EXPECT_EQ(DayOf(*ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, gregorian)),
-            2451545);
+  UserNotice message;
+  EXPECT_EQ(DayOf(*ReadTaggedDate(typed, kDeeCecilVersion, message, gregorian)), 2451545);
   EXPECT_EQ(typed, "2000-01-01 CE");
 
-  // A refusal carries the difference window's title. Without a chosen
-  // calendar, an untagged date is refused, and so is a tag not in force.
+  // Without a chosen calendar, an untagged date is refused, and so is a tag
+  // not in force.
   struct Refusal {
     const char* text;
     const CalendarInfo* untagged;
-    QString message;
+    NoticeKind kind;
   };
   const Refusal refusals[] = {
-      {"2000-01-01", nullptr, "Please specify calendar for year-month-day date."},
-      {"2000-01-01 D", gregorian, "Invalid input date"},
+      {"2000-01-01", nullptr, NoticeKind::kNoTag},
+      {"2000-01-01 D", gregorian, NoticeKind::kInvalidDate},
   };
   for (const Refusal& refusal : refusals) {
     typed = refusal.text;
-    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, kReportTitle, refusal.untagged));
+    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, refusal.untagged));
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->text, refusal.message) << refusal.text;
-    EXPECT_EQ(message->title, kReportTitle);
+    EXPECT_EQ(message->kind, refusal.kind) << refusal.text;
   }
 }
 

@@ -32,9 +32,10 @@ TypedDate MonthDayYear(int month, int day, const QString& year, Era era, int32_t
   return typed;
 }
 
-MessageRequest Expected(const QString& text, MessageStyle style,
-                        const QString& title = kCalculationTitle) {
-  return Message(text, style, title);
+// A notice in the program's words; none when there is none.
+std::optional<QString> Words(const UserNotice& notice) {
+  if (!notice) return std::nullopt;
+  return NoticeText(*notice);
 }
 
 struct Outcome {
@@ -42,8 +43,10 @@ struct Outcome {
   CheckedYearMonthDay checked;
   CalendarDate date;
   int32_t jdn() const { return calculation.day.value_or(0); }
-  UserMessage first() const {
-    return calculation.messages.empty() ? UserMessage() : calculation.messages.front();
+  // The words of the first notice.
+  std::optional<QString> first() const {
+    if (calculation.messages.empty()) return std::nullopt;
+    return NoticeText(calculation.messages.front());
   }
 };
 
@@ -57,25 +60,22 @@ Outcome CalculateWith(TypedDate& typed, const DeeVersion& dee = kDeeCecilVersion
 TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
   const QString ad_bc = "The calendar designators 'AD' and 'BC'" + kCrLf +
                         "can only be used with month,day,year dates.";
-  const MessageRequest invalid = Expected("Invalid input date", MessageStyle::kExclamation);
-  const MessageRequest inconsistent = Expected(
-      "Inconsistent calendar designations in year-month-day date.", MessageStyle::kExclamation);
-  const MessageRequest out_of_range =
-      Expected("Input date is out of permitted range.", MessageStyle::kExclamation);
+  const QString invalid = "Invalid input date";
+  const QString inconsistent = "Inconsistent calendar designations in year-month-day date.";
+  const QString out_of_range = "Input date is out of permitted range.";
   struct Case {
     const char* text;
     int32_t calendar;
     DeeVersion dee;
-    MessageRequest message;
+    QString message;
   };
   const Case cases[] = {
       {"2000-01-01 JC", kGregorianCode, kDeeCecilVersion, inconsistent},
       {"2000-01-01 AD", kGregorianCode, kDeeCecilVersion, inconsistent},  // the D of AD
-      {"2000-01-01 AD", kDeeCode, kDeeVersion, Expected(ad_bc, MessageStyle::kInformation)},
-      {"2000-01-01 BC", kGregorianCode, kDeeCecilVersion,
-       Expected(ad_bc, MessageStyle::kInformation)},
+      {"2000-01-01 AD", kDeeCode, kDeeVersion, ad_bc},
+      {"2000-01-01 BC", kGregorianCode, kDeeCecilVersion, ad_bc},
       {"2000-01-01", kDeeCode, kDeeCecilVersion,
-       Expected("Please specify calendar for year-month-day date.", MessageStyle::kNone)},
+       "Please specify calendar for year-month-day date."},
       {"2000-01-01 XY", kGregorianCode, kDeeCecilVersion, invalid},
       {"2000-01-01 D", kDeeCode, kDeeCecilVersion, invalid},
       {"2000-01-01 DC", kDeeCode, kDeeVersion, invalid},
@@ -141,26 +141,25 @@ TEST(DateEntry, LeapDayExplanationNamesTheCalendar) {
   };
   for (Case& c : cases) {
     const Outcome run = CalculateWith(c.typed, c.dee);
-    EXPECT_EQ(run.first(), Expected(c.text, MessageStyle::kInformation, kInvalidInputTitle));
+    EXPECT_EQ(run.first(), c.text);
   }
 }
 
 TEST(DateEntry, MonthDayYearYearBox) {
   const QString zero =
       "Zero and negative years not accepted." + kCrLf + "Input the date as year-month-day.";
-  const MessageRequest invalid_year = Expected("Invalid year value", MessageStyle::kExclamation);
+  const QString invalid_year = "Invalid year value";
   struct Case {
     const char* typed;
-    UserMessage message;
+    std::optional<QString> message;
     const char* after;  // the box after the check (and after the reading when accepted)
   };
   const Case cases[] = {
       {"007", std::nullopt, "7"},
-      {"000", Expected(zero, MessageStyle::kInformation), "0"},
+      {"000", zero, "0"},
       {"+5", invalid_year, "+5"},
       {"1e3", invalid_year, "1e3"},
-      {"100,000", Expected("Year is out of permitted range", MessageStyle::kExclamation),
-       "100,000"},
+      {"100,000", "Year is out of permitted range", "100,000"},
       {"99,999", std::nullopt, "99,999"},
       {"9999", std::nullopt, "9,999"},
       {"9'999", std::nullopt, "9,999"},  // the program's own grouping in some locales
@@ -290,14 +289,12 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
 }
 
 TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
-  const MessageRequest negative = Expected(
-      "Negative values not permitted in the arithmetical function.", MessageStyle::kInformation);
-  const MessageRequest invalid =
-      Expected("Invalid input in the arithmetical function.", MessageStyle::kInformation);
+  const QString negative = "Negative values not permitted in the arithmetical function.";
+  const QString invalid = "Invalid input in the arithmetical function.";
   struct Case {
     const char* date;
     Amounts amounts;
-    MessageRequest message;
+    QString message;
   };
   const Case cases[] = {
       {"2000-01-01 CE", {true, "-1", "", "", ""}, negative},
@@ -321,13 +318,11 @@ TEST(DateArithmetic, RefusalsAndThe32BitLimit) {
 
 TEST(DateArithmetic, LeavingABox) {
   QString negative = "-3";
-  EXPECT_EQ(CheckTypedAmount(negative),
-            Expected("Negative values not permitted in the arithmetical function.",
-                     MessageStyle::kInformation, kInvalidInputTitle));
+  EXPECT_EQ(Words(CheckTypedAmount(negative)),
+            "Negative values not permitted in the arithmetical function.");
   EXPECT_EQ(negative, "-3") << "the box keeps its text";
   QString letters = "12a";
-  EXPECT_EQ(CheckTypedAmount(letters), Expected("Invalid input in the arithmetical function.",
-                                                MessageStyle::kInformation, kInvalidInputTitle));
+  EXPECT_EQ(Words(CheckTypedAmount(letters)), "Invalid input in the arithmetical function.");
   EXPECT_EQ(letters, "") << "the box is emptied";
   QString grouped = " 1,300'290. ";
   EXPECT_EQ(CheckTypedAmount(grouped), std::nullopt);
@@ -358,8 +353,7 @@ TEST(WeekdayTest, Outcomes) {
     EXPECT_EQ(run.calculation.day.has_value(), c.found) << c.year << " " << c.weekday;
     EXPECT_EQ(run.calculation.in_gregorian, c.in_gregorian);
     EXPECT_EQ(run.calculation.in_julian, c.in_julian);
-    EXPECT_EQ(run.first(), c.message ? UserMessage(Expected(c.message, MessageStyle::kInformation))
-                                     : std::nullopt);
+    EXPECT_EQ(run.first(), c.message ? std::optional<QString>(c.message) : std::nullopt);
     if (c.found) {
       EXPECT_EQ(run.jdn(), c.jdn);
     }

@@ -212,7 +212,7 @@ TEST_F(ReportRunsTest, VernalEquinoxCycleField) {
 TEST_F(ReportRunsTest, VernalEquinoxRunStoppingAt4000CountsTheYearsListed) {
   const ReportOutput output = Table(Equinoxes(3998, 5, true, true));
   EXPECT_EQ(output.rows, 3);
-  EXPECT_EQ(output.message, VernalEquinoxOutOfRangeMessage());
+  EXPECT_EQ(output.message, MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}));
   const QString summary = output.text.section("\r\n", -2, -2);
   EXPECT_TRUE(summary.contains(" of 3")) << summary.toStdString();
   VernalEquinoxRun past = Equinoxes(4001, 5, true, true);

@@ -1,10 +1,12 @@
-// A message the program's logic asks its front end to give: the windows show
-// it in a message box (ui_services/MessageBox.h), the command line prints its
-// text. Nothing here shows anything.
+// A message box the windows show: its text, icon, buttons and title
+// (ui_services/MessageBox.h shows it), and the box of a notice of the
+// program's logic (core/Notice.h).
 #pragma once
 
 #include <QString>
 #include <optional>
+
+#include "core/Notice.h"
 
 namespace orv {
 
@@ -21,7 +23,7 @@ struct MessageRequest {
   friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
 };
 
-// A message that logic asks its front end to show, if any.
+// A message to show, if any.
 using UserMessage = std::optional<MessageRequest>;
 
 // The titles of the program's messages: a message about a calculation is
@@ -35,5 +37,12 @@ inline MessageRequest Message(const QString& text, MessageStyle style,
                               const QString& title = kCalculationTitle) {
   return MessageRequest{text, style, MessageButtons::kOk, title};
 }
+
+// The box of a notice: its words, the icon of its kind, and the title given
+// or, without one, its kind's own ("Invalid input" for a date that does not
+// exist, "Julian day number", "Out of range", "Do it" for the end of a
+// sequence) or else "Calculate".
+MessageRequest MessageOf(const Notice& notice, const QString& title = {});
+UserMessage MessageOf(const UserNotice& notice, const QString& title = {});
 
 }  // namespace orv

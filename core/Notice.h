@@ -1,0 +1,61 @@
+// What the program's logic has to tell its user: a kind and the facts it
+// names. Nothing here shows anything or chooses how it looks: the command line
+// prints NoticeText, the windows show it in a message box with the icon and
+// title of its kind and of the action the user took
+// (ui_services/MessageBox.h).
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orv {
+
+enum class NoticeKind : uint8_t {
+  // Refusals of a typed date.
+  kNoNotation,        // no notation chosen
+  kInconsistentTags,  // year-month-day: the mark of another calendar
+  kNoTag,             // year-month-day: no tag, none implied
+  kEraTag,            // year-month-day: "AD" or "BC"
+  kInvalidDate,       // not three numbers, a month or day out of range, no such tag
+  kDateOutOfRange,    // year-month-day: a year beyond 99,999
+  kInvalidYear,       // month-day-year: other characters
+  kYearNotPositive,   // month-day-year: zero or negative
+  kYearOutOfRange,    // month-day-year: beyond 99,999
+  kNoSuchDate,        // the date does not exist in its calendar
+  // Refusals of the arithmetic's amounts.
+  kNegativeAmount,
+  kInvalidAmount,  // other characters, beyond 32 bits, or a result beyond them
+  // Refusals of a typed day number.
+  kInvalidDayNumber,
+  kDayNumberOutOfRange,
+  // The weekday test's answers.
+  kOnWeekdayInNeither,
+  kOnWeekdayInBoth,
+  // The reports.
+  kSequenceEnds,           // at the last day that can be numbered
+  kEquinoxYearOutOfRange,  // a year outside the years the equinoxes are computed for
+};
+
+struct Notice {
+  constexpr explicit Notice(NoticeKind notice_kind, std::string_view notice_name = {},
+                            int64_t notice_number = 0)
+      : kind(notice_kind), name(notice_name), number(notice_number) {}
+  NoticeKind kind;
+  // kNoSuchDate: the calendar's name and the year, when the date is 29
+  // February of a year that is not a leap year there (else empty and 0);
+  // the weekday notices: the weekday, 0 Sunday ... 6 Saturday.
+  std::string_view name;
+  int64_t number = 0;
+  friend bool operator==(const Notice&, const Notice&) = default;
+};
+
+// A notice, if there is one to give.
+using UserNotice = std::optional<Notice>;
+
+// The notice in the program's words ("Invalid input date"); a text of more
+// than one line has CR LF between its lines.
+QString NoticeText(const Notice& notice);
+
+}  // namespace orv
