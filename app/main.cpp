@@ -6,6 +6,7 @@
 
 #include "main_window/frmMain.h"
 #include "ui_services/PngIcon.h"
+#include "ui_services/StylePicture.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("org.orvantis.Orvantis"));
   QApplication::setWindowIcon(
       orv::PngIcon(QStringLiteral(":/icons/orvantis-%1.png"), {16, 24, 32, 48, 64, 128, 256}));
+  orv::ReadGroupBoxFrameAsPng();
   orv::frmMain main_window;
   main_window.setWindowIcon(QApplication::windowIcon());
   std::unique_ptr<QuitWhenPainted> benchmark;

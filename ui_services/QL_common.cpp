@@ -80,6 +80,10 @@ void SetControlsFontName(QWidget* window, const QString& face, bool include_text
     const bool text_box = IsTextBox(control);
     if (SitsOnBackground(control) || button || list || (text_box && include_text_boxes) ||
         (button && include_buttons)) {
+      // One that has the face already (from its window) is left as it is:
+      // the same font again changes nothing on screen, but a list box would
+      // build its drop-down list at once rather than when it first drops down.
+      if (control->font().family() == face) continue;
       QFont font = control->font();
       font.setFamily(face);
       control->setFont(font);

@@ -22,6 +22,7 @@ void SetControlsForeColor(QWidget* window, const QColor& colour);
 
 // Labels, frames, check boxes, option buttons, buttons and lists get the font
 // face (size and style unchanged); text boxes too when include_text_boxes.
+// Those that have the face already (from the window's font) are left alone.
 void SetControlsFontName(QWidget* window, const QString& face, bool include_text_boxes,
                          bool include_buttons);
 

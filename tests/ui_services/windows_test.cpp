@@ -1,4 +1,5 @@
 // The shared window services with real widgets, offscreen.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -64,6 +65,24 @@ class WindowServicesTest : public QObject {
     QVERIFY(box->font().family() != QString("Courier New"));
     SetControlsFontName(&window, "Courier New", true, false);
     QCOMPARE(box->font().family(), QString("Courier New"));
+  }
+
+  // A control that has the face from its window keeps the window's font: a
+  // list given a font of its own would build its drop-down list at once.
+  void aControlWithTheFaceAlreadyIsLeftAlone() {
+    QWidget window;
+    QFont face = window.font();
+    face.setFamily("Courier New");
+    window.setFont(face);
+    auto* list = new QComboBox(&window);
+    auto* label = new QLabel("label", &window);
+
+    SetControlsFontName(&window, "Courier New", true, true);
+    for (QWidget* control : {static_cast<QWidget*>(list), static_cast<QWidget*>(label)}) {
+      QCOMPARE(control->font().family(), QString("Courier New"));
+      QVERIFY(!control->testAttribute(Qt::WA_SetFont));
+    }
+    QVERIFY(list->findChild<QAbstractItemView*>() == nullptr);
   }
 
   void focusGoesOnlyToAnAvailableButton() {
