@@ -468,7 +468,7 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
                                       QString& refusal) {
   const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
   if (!reading.date) {
-    refusal = reading.refusal;
+    refusal = NoticeText(*reading.refusal);
     return std::nullopt;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
@@ -481,7 +481,7 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
   }
   const CalendarArithmetic result =
       AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
-  if (!result.jdn) refusal = result.refusal;
+  if (!result.jdn) refusal = NoticeText(*result.refusal);
   return result.jdn;
 }
 

@@ -26,7 +26,7 @@ std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QText
   if (NamesOtherCalendar(text, dee)) {
     const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
     if (!reading.date) {
-      err << reading.refusal << '\n';
+      PrintMessages({*reading.refusal}, err);
       return std::nullopt;
     }
     std::string canonical;

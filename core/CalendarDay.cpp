@@ -133,15 +133,13 @@ bool IsIsoWeekForm(QStringView text) {
   return week > 0 && SplitTag(text).tag.isEmpty();
 }
 
-QString RangeRefusal(const CalendarInfo& calendar, const DeeVersion& dee) {
-  const auto text = [&](int32_t jdn) {
-    std::string date;
-    AppendCalendarYearMonthDay(date, DateOfDay(jdn, calendar.id, dee), dee, GroupSeparator());
-    return QString::fromStdString(date);
-  };
-  return QStringLiteral("The %1 calendar dates the days from %2 to %3.")
-      .arg(QStringOf(CalendarName(calendar, dee)), text(calendar.first_day),
-           text(calendar.last_day));
+Notice RangeRefusal(const CalendarInfo& calendar, const DeeVersion& dee) {
+  Notice refusal(NoticeKind::kBeyondCalendar, CalendarName(calendar, dee));
+  AppendCalendarYearMonthDay(refusal.first_day, DateOfDay(calendar.first_day, calendar.id, dee),
+                             dee, GroupSeparator());
+  AppendCalendarYearMonthDay(refusal.last_day, DateOfDay(calendar.last_day, calendar.id, dee), dee,
+                             GroupSeparator());
+  return refusal;
 }
 
 // Appends the UTF-8 text padded with spaces to the width in characters.
@@ -293,23 +291,23 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     if (!split.tag.isEmpty()) {
       named = CalendarByTag(split.tag.toString().toStdString(), dee);
       if (named == nullptr) {
-        reading.refusal = QStringLiteral("'%1' is the tag of no calendar.").arg(split.tag);
+        reading.refusal = Notice(NoticeKind::kUnknownTag, split.tag.toString().toStdString());
         return reading;
       }
     }
   }
   if (named != nullptr && calendar != nullptr && named != calendar) {
-    reading.refusal = QStringLiteral("Inconsistent calendar designations in year-month-day date.");
+    reading.refusal = Notice(NoticeKind::kInconsistentTags);
     return reading;
   }
   if (named == nullptr) named = calendar;
   if (named == nullptr) {
-    reading.refusal = QStringLiteral("Please specify calendar for year-month-day date.");
+    reading.refusal = Notice(NoticeKind::kNoTag);
     return reading;
   }
   const std::optional<std::array<int32_t, 3>> numbers = ThreeNumbers(date_text);
   if (!numbers) {
-    reading.refusal = QStringLiteral("Invalid input date");
+    reading.refusal = Notice(NoticeKind::kInvalidDate);
     return reading;
   }
   const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
@@ -319,7 +317,7 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     const bool beyond = date.year < DateOfDay(named->first_day, named->id, dee).year ||
                         date.year > DateOfDay(named->last_day, named->id, dee).year ||
                         day.status == DateStatus::kOutOfRange || (day && !Dates(*named, day.jdn));
-    reading.refusal = beyond ? RangeRefusal(*named, dee) : QStringLiteral("Invalid input date");
+    reading.refusal = beyond ? RangeRefusal(*named, dee) : Notice(NoticeKind::kInvalidDate);
     return reading;
   }
   reading.date = date;
@@ -335,8 +333,7 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
   CalendarDate moved = date;
   if (values[0] != 0 || values[1] != 0) {
     if (!calendar.adds_years_and_months) {
-      result.refusal = QStringLiteral("Years and months cannot be added in the %1 calendar.")
-                           .arg(QStringOf(CalendarName(calendar, dee)));
+      result.refusal = Notice(NoticeKind::kNoYearsAndMonths, CalendarName(calendar, dee));
       return result;
     }
     // Months counted from year 0, so that a year's end carries over.

@@ -41,12 +41,12 @@ void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, cons
 
 // A typed year-month-day date of any calendar, "5785-07-01 AM" or
 // "1999-W52-6" (any case; digit groups in the year; the tag may be left out
-// when `calendar` is given): its date and day number, or the message saying
+// when `calendar` is given): its date and day number, or the notice saying
 // why it names no day.
 struct CalendarDateReading {
   std::optional<CalendarDate> date;
   int32_t jdn = 0;
-  QString refusal;  // empty when read
+  UserNotice refusal;  // none when read
 };
 CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
                                      const DeeVersion& dee);
@@ -60,7 +60,7 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee);
 // adds, else subtracts. The final day number, or the refusal.
 struct CalendarArithmetic {
   std::optional<int32_t> jdn;
-  QString refusal;
+  UserNotice refusal;
 };
 CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
                                      bool plus, const DeeVersion& dee);

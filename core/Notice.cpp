@@ -12,6 +12,13 @@ QString NoticeText(const Notice& notice) {
     return QString::fromStdString(DayOfWeekName(static_cast<int16_t>(notice.number)));
   };
   switch (notice.kind) {
+    case NoticeKind::kUnknownTag:
+      return QStringLiteral("'%1' is the tag of no calendar.").arg(name);
+    case NoticeKind::kBeyondCalendar:
+      return QStringLiteral("The %1 calendar dates the days from %2 to %3.")
+          .arg(name, QStringOf(notice.first_day), QStringOf(notice.last_day));
+    case NoticeKind::kNoYearsAndMonths:
+      return QStringLiteral("Years and months cannot be added in the %1 calendar.").arg(name);
     case NoticeKind::kNoNotation:
       return QStringLiteral("Please select type of input date");
     case NoticeKind::kInconsistentTags:

@@ -8,12 +8,14 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orv {
 
 enum class NoticeKind : uint8_t {
   // Refusals of a typed date.
+  kUnknownTag,        // a tag no calendar has
   kNoNotation,        // no notation chosen
   kInconsistentTags,  // year-month-day: the mark of another calendar
   kNoTag,             // year-month-day: no tag, none implied
@@ -24,7 +26,9 @@ enum class NoticeKind : uint8_t {
   kYearNotPositive,   // month-day-year: zero or negative
   kYearOutOfRange,    // month-day-year: beyond 99,999
   kNoSuchDate,        // the date does not exist in its calendar
+  kBeyondCalendar,    // before the first or after the last day the calendar dates
   // Refusals of the arithmetic's amounts.
+  kNoYearsAndMonths,  // in a calendar that has none to add
   kNegativeAmount,
   kInvalidAmount,  // other characters, beyond 32 bits, or a result beyond them
   // Refusals of a typed day number.
@@ -39,15 +43,19 @@ enum class NoticeKind : uint8_t {
 };
 
 struct Notice {
-  constexpr explicit Notice(NoticeKind notice_kind, std::string_view notice_name = {},
-                            int64_t notice_number = 0)
+  explicit Notice(NoticeKind notice_kind, std::string_view notice_name = {},
+                  int64_t notice_number = 0)
       : kind(notice_kind), name(notice_name), number(notice_number) {}
   NoticeKind kind;
   // kNoSuchDate: the calendar's name and the year, when the date is 29
   // February of a year that is not a leap year there (else empty and 0);
-  // the weekday notices: the weekday, 0 Sunday ... 6 Saturday.
-  std::string_view name;
+  // kBeyondCalendar, kNoYearsAndMonths: the calendar's name; kUnknownTag: the
+  // tag as typed; the weekday notices: the weekday, 0 Sunday ... 6 Saturday.
+  std::string name;
   int64_t number = 0;
+  // kBeyondCalendar: the calendar's first and last day, as year-month-day.
+  std::string first_day;
+  std::string last_day;
   friend bool operator==(const Notice&, const Notice&) = default;
 };
 

@@ -72,7 +72,10 @@ void frmCalendars::GoToRowDate(size_t row) {
   const CalendarDateReading reading =
       ReadCalendarDate(rows[row].txbCalYmd->text(), &kCalendars[row], host.DeeVersionInUse());
   if (!reading.date) {
-    ShowMessageBox(Message(reading.refusal, MessageStyle::kExclamation, kInvalidInputTitle), this);
+    // Every refusal of a row is shown alike.
+    ShowMessageBox(
+        Message(NoticeText(*reading.refusal), MessageStyle::kExclamation, kInvalidInputTitle),
+        this);
     rows[row].txbCalYmd->setFocus();
     return;
   }

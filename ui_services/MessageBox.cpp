@@ -48,6 +48,8 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
       style = MessageStyle::kNone;
       break;
     case NoticeKind::kInconsistentTags:
+    case NoticeKind::kUnknownTag:
+    case NoticeKind::kBeyondCalendar:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:
     case NoticeKind::kInvalidYear:
@@ -69,6 +71,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
       break;
     case NoticeKind::kEraTag:
     case NoticeKind::kYearNotPositive:
+    case NoticeKind::kNoYearsAndMonths:
     case NoticeKind::kNegativeAmount:
     case NoticeKind::kInvalidAmount:
     case NoticeKind::kOnWeekdayInNeither:
