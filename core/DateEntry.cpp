@@ -158,6 +158,17 @@ std::optional<CalendarDate> FillDate(TypedDate& typed, const CheckedYearMonthDay
                       calendar};
 }
 
+// Why a typed date names no day: for 29 February of a year that is not a
+// leap year in the date's calendar, that calendar and year.
+Notice NoSuchDateNotice(const CalendarDate& date, const DeeVersion& dee) {
+  Notice notice{NoticeKind::kNoSuchDate};
+  if (date.month == 2 && date.day == 29 && date.year >= 1) {
+    notice.name = CalendarName(CalendarOf(date.calendar), dee);
+    notice.number = date.year;
+  }
+  return notice;
+}
+
 }  // namespace
 
 std::string LettersOfDateText(QStringView text) {
@@ -210,15 +221,6 @@ UserNotice CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMo
   return CheckMonthDayYear(typed);
 }
 
-Notice NoSuchDateNotice(const CalendarDate* date, const DeeVersion& dee) {
-  Notice notice{NoticeKind::kNoSuchDate};
-  if (date != nullptr && date->month == 2 && date->day == 29 && date->year >= 1) {
-    notice.name = CalendarName(CalendarOf(date->calendar), dee);
-    notice.number = date->year;
-  }
-  return notice;
-}
-
 std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
                                      CalendarId calendar, const DeeVersion& dee, bool explain,
                                      CalendarDate& date, UserNotice& message) {
@@ -227,7 +229,7 @@ std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay
   date = *read;
   const DayResult day = DayNumberOf(date, dee);
   if (!day) {
-    if (explain) message = NoSuchDateNotice(&date, dee);
+    if (explain) message = NoSuchDateNotice(date, dee);
     return std::nullopt;
   }
   if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);

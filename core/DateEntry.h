@@ -77,11 +77,6 @@ std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay
                                      CalendarId calendar, const DeeVersion& dee, bool explain,
                                      CalendarDate& date, UserNotice& message);
 
-// Why a typed date names no day: for 29 February of a year that is not a
-// leap year in the date's calendar, that calendar and year; nothing more when
-// the input names no calendar (a weekday).
-Notice NoSuchDateNotice(const CalendarDate* date, const DeeVersion& dee);
-
 // The astronomical year of the input: the whole year, digit groups included
 // (10,000 is 10000), BC/BCE turned into astronomical numbering.
 int32_t YearOfTypedDate(const TypedDate& typed);

@@ -81,14 +81,12 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
   const bool has_input = state.intInputDateType != kNoCompleteInput;
   TypedDate typed = TypedDateOf(in, state.intInputDateType);
   ArithmeticInput arithmetic = ArithmeticOf(in);
-  // The calendar the name begins with; a weekday's name names none.
-  const CalendarInfo* calendar = nullptr;
-  for (const CalendarInfo& main : MainCalendars()) {
-    if (calendar_name.startsWith(QChar(main.code))) calendar = &main;  // its letter
-  }
+  // The calendar whose letter the name begins with; a weekday's name names none.
+  const CalendarInfo* calendar =
+      calendar_name.isEmpty() ? nullptr : CalendarByCode(calendar_name.front().unicode());
   if (has_input && calendar == nullptr) {
     state.InputDate = CalendarDate{};
-    if (show_message) message = NoSuchDateNotice(nullptr, state.dee_version);
+    if (show_message) message = Notice(NoticeKind::kNoSuchDate);
     return false;
   }
   const std::optional<int32_t> day =
