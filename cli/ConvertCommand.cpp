@@ -37,18 +37,22 @@ Era EraStyle(const Options& options, const TypedDate& typed) {
 
 // The lines of the input, each with its line break; empty at the end. A pipe
 // or a terminal is read a line at a time, so that each line is answered as
-// soon as it has come; anything else in blocks.
+// soon as it has come; anything else in blocks. A line is valid until the
+// next is asked for.
 class InputLines {
  public:
   InputLines(QIODevice& in, bool line_at_a_time) : in_(in), line_at_a_time_(line_at_a_time) {}
 
-  QByteArray Next() {
-    if (line_at_a_time_) return in_.readLine();
+  QByteArrayView Next() {
+    if (line_at_a_time_) {
+      block_ = in_.readLine();
+      return block_;
+    }
     for (;;) {
       const qsizetype end = block_.indexOf('\n', start_);
       if (end >= 0 || at_end_) {
         const qsizetype length = end >= 0 ? end + 1 - start_ : block_.size() - start_;
-        QByteArray line = block_.mid(start_, length);
+        const QByteArrayView line = QByteArrayView(block_).sliced(start_, length);
         start_ += length;
         return line;
       }
@@ -72,7 +76,7 @@ class InputLines {
 
 // One line of standard input without its line break, decoded from UTF-8;
 // nullopt when it is not UTF-8.
-std::optional<QString> DecodedLine(QByteArray bytes) {
+std::optional<QString> DecodedLine(QByteArrayView bytes) {
   while (bytes.endsWith('\n') || bytes.endsWith('\r')) bytes.chop(1);
   // Most lines are ASCII, which reads the same in both.
   if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; })) {
@@ -97,9 +101,9 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     InputLines lines(in, options.answer_each_line);
     const char group_separator = GroupSeparator();
     for (int line_number = 1;; ++line_number) {
-      QByteArray bytes = lines.Next();
+      QByteArrayView bytes = lines.Next();
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
-      if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+      if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
       const std::optional<QString> line = DecodedLine(bytes);
       if (line && QStringView(*line).trimmed().isEmpty()) continue;
       QString refusal;

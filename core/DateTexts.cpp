@@ -101,7 +101,9 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
 
 QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {
   std::string text;
-  AppendYearMonthDay(text, date, tag, GroupSeparator());
+  // The locale's separator is looked up only for a year that has groups.
+  const bool grouped = date.year > 9999 || date.year < -9999;
+  AppendYearMonthDay(text, date, tag, grouped ? GroupSeparator() : ',');
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
