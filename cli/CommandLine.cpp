@@ -458,6 +458,21 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
                                                                            : kDeeCecilVersion;
 }
 
+VernalEquinoxRun EquinoxRunFor(const Options& options) {
+  VernalEquinoxRun run;
+  run.longitude_degrees = options.longitude;
+  run.longitude_label = options.longitude_label;
+  run.east = options.east;
+  run.solar_time = options.solar_time;
+  run.dee = options.dee;
+  return run;
+}
+
+bool IsBareYear(const QString& argument) {
+  static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
+  return bare_year.match(argument).hasMatch();
+}
+
 bool ReadByTable(const Options& options, const QString& text) {
   if (options.mdy) return false;
   if (options.calendar != nullptr) return options.calendar->saved_index == 0;

@@ -81,6 +81,13 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 // Dee version and anything else leaves Dee-Cecil.
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
 
+// An equinox run at the meridian, in the solar time and with the Dee version
+// the options give (its years are the command's to set).
+VernalEquinoxRun EquinoxRunFor(const Options& options);
+
+// Whether a command's argument is a bare year ("2024", "-44"), not a date.
+bool IsBareYear(const QString& argument);
+
 // Whether a date is one the main window's rules do not read: in a calendar
 // beyond its three (by --calendar or by its tag), or an ISO week date.
 bool ReadByTable(const Options& options, const QString& text);

@@ -1,7 +1,6 @@
 // orvc compare: the March equinox in every solar calendar of the table, year
 // by year, and how well each keeps it on its day.
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include "cli/CommandLine.h"
 #include "core/ReformComparison.h"
@@ -12,18 +11,12 @@ namespace orv {
 
 int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != 1) throw UsageError{{}, true};
-  static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
-  if (!bare_year.match(options.positional[0]).hasMatch()) {
+  if (!IsBareYear(options.positional[0])) {
     throw UsageError{
         "orvc: YEAR must be a year from 1 to 4000; not \"" + options.positional[0] + '"', true};
   }
-  ComparisonRun run;
-  run.first_year = options.positional[0].toInt();
-  run.years = options.count.value_or(12);
-  run.longitude_degrees = options.longitude;
-  run.east = options.east;
-  run.longitude_label = options.longitude_label;
-  run.solar_time = options.solar_time;
+  const ComparisonRun run = ComparisonAt(EquinoxRunFor(options), options.positional[0].toInt(),
+                                         options.count.value_or(12));
   if (!IsEquinoxYear(run.first_year)) {
     PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
     return kOrvcRefused;

@@ -1,7 +1,5 @@
 // orvc equinoxes: the vernal equinox table from a year, or from the year of a
 // date.
-#include <QRegularExpression>
-
 #include "calendar/CalendarDate.h"
 #include "cli/CommandLine.h"
 #include "core/ReportBuilders.h"
@@ -14,8 +12,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
   const int64_t years = options.count.value_or(12);
   int32_t year = 0;
-  static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
-  if (!options.mdy && bare_year.match(options.positional[0]).hasMatch()) {
+  if (!options.mdy && IsBareYear(options.positional[0])) {
     year = options.positional[0].toInt();
   } else if (ReadByTable(options, options.positional[0])) {
     // A date of another calendar: the Gregorian year of its day.
@@ -42,12 +39,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     return kOrvcRefused;
   }
   if (years == 0) return kOrvcSuccess;
-  VernalEquinoxRun run;
-  run.longitude_degrees = options.longitude;
-  run.longitude_label = options.longitude_label;
-  run.east = options.east;
-  run.solar_time = options.solar_time;
-  run.dee = options.dee;
+  VernalEquinoxRun run = EquinoxRunFor(options);
   run.first_year = year;
   // Every year asked, streamed, up to the last of the table.
   ReportPrinter printer(options, out);

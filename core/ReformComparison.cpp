@@ -88,6 +88,30 @@ QString MonthDayText(int month, int day) {
   return QStringLiteral("%1-%2").arg(month, 2, 10, QChar('0')).arg(day, 2, 10, QChar('0'));
 }
 
+ComparisonRun ComparisonAt(const VernalEquinoxRun& place, int32_t first_year, int64_t years) {
+  ComparisonRun run;
+  run.first_year = first_year;
+  run.years = years;
+  run.longitude_degrees = place.longitude_degrees;
+  run.east = place.east;
+  run.longitude_label = place.longitude_label;
+  run.solar_time = place.solar_time;
+  return run;
+}
+
+ComparisonRun ChartedRuns(const std::optional<ComparisonRun>& charted, ComparisonRun run,
+                          int64_t rows) {
+  int64_t first = run.first_year;
+  int64_t last = run.first_year + rows - 1;
+  if (charted) {
+    first = std::min<int64_t>(first, charted->first_year);
+    last = std::max(last, charted->first_year + charted->years - 1);
+  }
+  run.first_year = static_cast<int32_t>(first);
+  run.years = last - first + 1;
+  return run;
+}
+
 ReformComparison CompareReforms(const ComparisonRun& run) {
   ReformComparison comparison;
   const double degrees_east = run.east ? run.longitude_degrees : -run.longitude_degrees;

@@ -51,6 +51,16 @@ struct ComparisonRun {
   SolarTime solar_time = SolarTime::kApparent;
 };
 
+// The years from first_year at the meridian and in the solar time of an
+// equinox report's run.
+ComparisonRun ComparisonAt(const VernalEquinoxRun& place, int32_t first_year, int64_t years);
+
+// The years a chart of several runs spans: from the earliest first year to
+// the latest last year of the runs charted so far (none after a Clear) and
+// the new run, which gave `rows` years; at the new run's meridian and time.
+ComparisonRun ChartedRuns(const std::optional<ComparisonRun>& charted, ComparisonRun run,
+                          int64_t rows);
+
 struct ComparisonRow {
   int32_t year = 0;
   double local = 0;  // the instant as a Julian date from local midnight (floor: the day)

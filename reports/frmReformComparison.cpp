@@ -1,7 +1,5 @@
 #include "reports/frmReformComparison.h"
 
-#include <algorithm>
-
 #include "reports/ReportRuns.h"
 #include "ui_services/Geometry.h"
 
@@ -53,29 +51,12 @@ void frmReformComparison::cmdDoIt_Click() {
     return;
   }
   if (!ClearIfFullAndAgreed()) return;
-  const VernalEquinoxRun equinoxes = settings_();
-  ComparisonRun run;
-  run.first_year = year;
-  run.years = years;
-  run.longitude_degrees = equinoxes.longitude_degrees;
-  run.east = equinoxes.east;
-  run.longitude_label = equinoxes.longitude_label;
-  run.solar_time = equinoxes.solar_time;
+  const ComparisonRun run = ComparisonAt(settings_(), year, years);
   const ReformComparison comparison = CompareReforms(run);
   const ReportOutput output = BuildReformComparison(run, comparison, BoxState());
   AppendOutput(output);
   if (output.rows > 0) {
-    // The chart spans the years of every run since the last Clear.
-    if (charted_) {
-      const int64_t first = std::min<int64_t>(charted_->first_year, run.first_year);
-      const int64_t last = std::max<int64_t>(charted_->first_year + charted_->years - 1,
-                                             run.first_year + output.rows - 1);
-      run.first_year = static_cast<int32_t>(first);
-      run.years = last - first + 1;
-    } else {
-      run.years = output.rows;
-    }
-    charted_ = run;
+    charted_ = ChartedRuns(charted_, run, output.rows);
     cmdChart->setEnabled(true);
   }
   ShowMessage(output.message);

@@ -58,5 +58,21 @@ TEST(ReformComparison, DriftsAndShares) {
             "  2024  03-07   03-20   03-20   03-22   03-21   01-01   03-20");
 }
 
+TEST(ReformComparison, AChartSpansEveryRunSinceTheLastClear) {
+  ComparisonRun charted = ChartedRuns(std::nullopt, AtGreenwich(2000, 12), 12);
+  EXPECT_EQ(charted.first_year, 2000);
+  EXPECT_EQ(charted.years, 12);
+  // A run that stopped short counts the years it gave; an earlier one widens
+  // the span back, at the latest run's meridian.
+  ComparisonRun east = AtGreenwich(1990, 5);
+  east.east = true;
+  charted = ChartedRuns(charted, east, 3);
+  EXPECT_EQ(charted.first_year, 1990);
+  EXPECT_EQ(charted.years, 22);
+  EXPECT_TRUE(charted.east);
+  charted = ChartedRuns(charted, AtGreenwich(3998, 12), 3);
+  EXPECT_EQ(charted.years, 4000 - 1990 + 1);
+}
+
 }  // namespace
 }  // namespace orv
