@@ -35,11 +35,6 @@ constexpr std::optional<CalendarId> CalendarIdOfCode(int32_t code) {
   }
 }
 
-// The record's date as a value (its calendar must be one of the table's).
-constexpr CalendarDate DateOfRecord(const DateRecord& date) {
-  return {date.year, date.month, date.day, CalendarIdOfCode(date.calendar).value_or(CalendarId{})};
-}
-
 // Reads year, month, day, calendar; sets valid, and jdn when valid. A date
 // that does not exist, or whose day number would not fit in 32 bits, gets
 // valid = 0 and keeps its old jdn. Tells which kind of failure it was; an

@@ -3,11 +3,11 @@
 // windows read its public state and call its public operations.
 //
 // The window is thin: each handler reads the controls into MainInputs, calls
-// the logic of DateInput.h / DateOutput.h, writes the controls back and shows
-// the message the logic asks for. Handlers carry the names of the controls and
-// events they serve. Its .cpp files are split by concern: frmMain.cpp (layout
-// and start-up), frmMain_settings.cpp, frmMain_input.cpp, frmMain_output.cpp,
-// frmMain_arith.cpp, frmMain_timer.cpp.
+// the logic of core/ (DateEntry.h, Calculation.h, DateTexts.h), writes the
+// controls back and shows the message the logic asks for. Handlers carry the names of the controls
+// and events they serve. Its .cpp files are split by concern: frmMain.cpp (layout and start-up),
+// frmMain_settings.cpp, frmMain_input.cpp, frmMain_output.cpp, frmMain_arith.cpp,
+// frmMain_timer.cpp.
 #pragma once
 
 #include <QButtonGroup>
@@ -195,7 +195,6 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   MainInputs ReadInputs() const;
   void WriteInputs(const MainInputs& in);
   void Show(const UserMessage& message);
-  void SetResultsVisible(bool visible);
 
   CalendarDate TodayRecord{};  // today in the input's calendar
   int intHelpTop = 0;          // design Top of cmdHelp, twips
