@@ -133,7 +133,7 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   };
   const Refusal refusals[] = {
       {"2000-01-01", nullptr, NoticeKind::kNoTag},
-      {"2000-01-01 D", gregorian, NoticeKind::kInvalidDate},
+      {"2000-01-01 D", gregorian, NoticeKind::kOtherDeeVersion},
   };
   for (const Refusal& refusal : refusals) {
     typed = refusal.text;
