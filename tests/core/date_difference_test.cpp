@@ -141,6 +141,13 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->kind, refusal.kind) << refusal.text;
   }
+  // The difference reads the other calendars too, by their tag or ISO form.
+  for (const auto& [text, canonical] :
+       {std::pair{"1999-w52-6", "1999-W52-6"}, std::pair{"5760-10-23 am", "5760-10-23 AM"}}) {
+    typed = text;
+    EXPECT_EQ(ReadDifferenceDate(typed, kDeeCecilVersion).jdn, 2451545) << text;
+    EXPECT_EQ(typed, canonical);
+  }
 }
 
 }  // namespace
