@@ -71,8 +71,19 @@ inline constexpr std::array<std::string_view, 14> kFrenchRepublicanMonthNames = 
     "Messidor",  "Thermidor",
     "Fructidor", "jours complémentaires"};
 
+// The complementary days (month 13) by their names, as historians of the
+// Republic write them; index 0 empty, 6 the day of leap years.
+inline constexpr std::array<std::string_view, 7> kFrenchRepublicanComplementaryDayNames = {
+    "",
+    "jour de la Vertu",
+    "jour du Génie",
+    "jour du Travail",
+    "jour de l'Opinion",
+    "jour des Récompenses",
+    "jour de la Révolution"};
+
 inline constexpr std::string_view kFrenchRepublicanLeapRule =
-    "six complementary days when the next September equinox at Paris comes 366 days later "
-    "(true solar time)";
+    "six complementary days when the next year's first day (the day of the September equinox at "
+    "Paris, true solar time) comes 366 days after this year's";
 
 }  // namespace orv

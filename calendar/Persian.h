@@ -66,7 +66,7 @@ inline constexpr std::array<std::string_view, 13> kPersianMonthNames = {
     "Mehr", "Aban",      "Azar",        "Dey",     "Bahman", "Esfand"};
 
 inline constexpr std::string_view kPersianLeapRule =
-    "Esfand has 30 days when the next March equinox at 52.5 E comes 366 days later "
-    "(astronomical, at true noon)";
+    "Esfand has 30 days when the next year's first day (the day of the March equinox at 52.5 E, "
+    "by true noon) comes 366 days after this year's";
 
 }  // namespace orv

@@ -418,6 +418,7 @@ QString OptionsHelp(const std::vector<QCommandLineOption>& options) {
 
 TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday) {
   TypedDate typed;
+  typed.say_why = true;  // orvc's refusals name the rule the date breaks
   if (options.mdy) {
     typed.notation = Notation::kMonthDayYear;
     typed.month = MonthPosition(date[0]);

@@ -13,35 +13,15 @@
 namespace orv {
 namespace {
 
-// A date read for diff: its value and day, and the text as read back.
-struct DiffDate {
-  CalendarDate date;
-  int32_t jdn = 0;
-};
-
-// Reads a date of any calendar: the main window's three as the difference
-// window reads them (its checks and canonical text), the others by their tag
-// or ISO form. Prints the refusal.
-std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QTextStream& err) {
-  if (NamesOtherCalendar(text, dee)) {
-    const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
-    if (!reading.date) {
-      PrintMessages({*reading.refusal}, err);
-      return std::nullopt;
-    }
-    std::string canonical;
-    AppendCalendarYearMonthDay(canonical, *reading.date, dee, GroupSeparator());
-    text = QString::fromStdString(canonical);
-    return DiffDate{*reading.date, reading.jdn};
-  }
-  UserNotice message;
-  const std::optional<CalendarDate> date =
-      ReadTaggedDate(text, dee, message, &CalendarOf(CalendarId::kGregorian));
-  if (!date) {
-    PrintMessages({*message}, err);
+// Reads a date of any calendar as the difference window does; prints the
+// refusal.
+std::optional<DifferenceDate> ReadDiffDate(QString& text, const DeeVersion& dee, QTextStream& err) {
+  DifferenceDate read = ReadDifferenceDate(text, dee);
+  if (!read.date) {
+    PrintMessages({*read.refusal}, err);
     return std::nullopt;
   }
-  return DiffDate{*date, DayNumberOf(*date, dee).jdn};
+  return read;
 }
 
 }  // namespace
@@ -50,15 +30,15 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != 2) throw UsageError{{}, true};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
-  DiffDate dates[2];
+  DifferenceDate dates[2];
   for (int i = 0; i < 2; ++i) {
     versions[i] = DeeVersionFor(options, texts[i]);
-    const std::optional<DiffDate> date = ReadDiffDate(texts[i], versions[i], err);
+    const std::optional<DifferenceDate> date = ReadDiffDate(texts[i], versions[i], err);
     if (!date) return kOrvcRefused;
     dates[i] = *date;
   }
-  const CalendarInfo& calendar = CalendarOf(dates[0].date.calendar);
-  const DateDifference difference = DifferenceInCalendar(dates[0].date, dates[1].jdn, versions[0]);
+  const CalendarInfo& calendar = CalendarOf(dates[0].date->calendar);
+  const DateDifference difference = DifferenceInCalendar(*dates[0].date, dates[1].jdn, versions[0]);
   if (options.json) {
     Options from = options;
     from.dee = versions[0];

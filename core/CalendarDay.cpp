@@ -26,8 +26,21 @@ void AppendTwoDigits(std::string& out, int32_t number) {
   out += static_cast<char>('0' + number % 10);
 }
 
+// A year before 1 in the era style in force ("4002 BCE"), as the rows of
+// the main window's calendars write it, so that one day's rows read as one
+// year; later years as they are.
+void AppendYearOfEra(std::string& out, int32_t year, Era era, char group_separator) {
+  if (year >= 1) {
+    AppendYear(out, year, group_separator);
+    return;
+  }
+  AppendYear(out, 1 - int64_t{year}, group_separator);
+  out += ' ';
+  out += kEraTexts[static_cast<size_t>(EraForYear(era, year))].toStdString();
+}
+
 void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const CalendarDate& date,
-                         int32_t legal_year, const DeeVersion& dee, char group_separator) {
+                         int32_t legal_year, Era era, const DeeVersion& dee, char group_separator) {
   switch (calendar.text_form) {
     case TextForm::kEra:  // written by the main window's rules (EraDate)
       break;
@@ -36,7 +49,7 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       out += ' ';
       AppendInteger(out, date.day);
       out += ", ";
-      AppendYear(out, date.year, group_separator);
+      AppendYearOfEra(out, date.year, era, group_separator);
       out += ' ';
       out += CalendarTag(calendar, dee);
       break;
@@ -45,13 +58,11 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       out += ", week ";
       AppendInteger(out, date.month);
       out += " of ";
-      AppendYear(out, date.year, group_separator);
+      AppendYearOfEra(out, date.year, era, group_separator);
       break;
     case TextForm::kRepublican:
-      if (date.month == 13) {  // the days that end the year, counted on their own
-        out += "jour complémentaire ";
-        AppendInteger(out, date.day);
-        out += ',';
+      if (date.month == 13) {  // the days that end the year, each by its name
+        out += kFrenchRepublicanComplementaryDayNames[static_cast<size_t>(date.day)];
       } else {
         AppendInteger(out, date.day);
         out += ' ';
@@ -65,15 +76,13 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       out += ' ';
       AppendInteger(out, date.day);
       out += ", ";
-      const int64_t era_year = date.year < 1 ? 1 - int64_t{date.year} : date.year;
       if (legal_year != date.year && date.year >= 1) {
         AppendYear(out, legal_year, group_separator);
         out += '/';
         AppendTwoDigits(out, date.year % 100);
       } else {
-        AppendYear(out, era_year, group_separator);
+        AppendYearOfEra(out, date.year, era, group_separator);
       }
-      if (date.year < 1) out += " BC";
       break;
     }
   }
@@ -140,6 +149,157 @@ Notice RangeRefusal(const CalendarInfo& calendar, const DeeVersion& dee) {
   AppendCalendarYearMonthDay(refusal.last_day, DateOfDay(calendar.last_day, calendar.id, dee), dee,
                              GroupSeparator());
   return refusal;
+}
+
+// Whether the calendar has the date, within its range or not.
+bool IsDateOf(const CalendarDate& date, const DeeVersion& dee) {
+  return DayNumberOf(date, dee).status != DateStatus::kNoSuchDate;
+}
+
+// "5785 AM", "2021" (an ISO week year): a year as a refusal names it.
+std::string YearLabel(const CalendarInfo& calendar, int32_t year, const DeeVersion& dee) {
+  std::string text;
+  AppendYear(text, year, GroupSeparator());
+  const std::string_view tag = CalendarTag(calendar, dee);
+  if (!tag.empty()) {
+    text += ' ';
+    text += tag;
+  }
+  return text;
+}
+
+// "February 2800 RJ", "Week 52 of 2021": a month as a refusal names it.
+std::string MonthLabel(const CalendarInfo& calendar, const CalendarDate& date,
+                       const DeeVersion& dee) {
+  std::string text;
+  if (calendar.text_form == TextForm::kIsoWeek) {
+    text = "Week ";
+    AppendInteger(text, date.month);
+    text += " of ";
+  } else {
+    text = calendar.month_name(date.year, date.month);
+    text += ' ';
+  }
+  return text + YearLabel(calendar, date.year, dee);
+}
+
+// The months (ISO weeks) of the year: each up to the first without a day 1.
+int32_t MonthsIn(const CalendarInfo& calendar, int32_t year, const DeeVersion& dee) {
+  constexpr int32_t kMostMonths = 60;
+  int32_t months = 0;
+  while (months < kMostMonths && IsDateOf({year, months + 1, 1, calendar.id}, dee)) ++months;
+  return months;
+}
+
+// The last day of a month that has a day 1.
+int32_t LastDayOf(const CalendarInfo& calendar, int32_t year, int32_t month,
+                  const DeeVersion& dee) {
+  constexpr int32_t kLongestMonth = 40;
+  int32_t last = 1;
+  for (int32_t day = 2; day <= kLongestMonth; ++day) {
+    if (IsDateOf({year, month, day, calendar.id}, dee)) last = day;
+  }
+  return last;
+}
+
+// Whether the month is `last` days long in every common year and longer in
+// every leap year, over the next years: then a common year is why it is short.
+bool IsShortForCommonYear(const CalendarInfo& calendar, const CalendarDate& date, int32_t last,
+                          const DeeVersion& dee) {
+  constexpr int32_t kYearsLookedAt = 40;
+  if (calendar.is_leap_year(date.year)) return false;
+  bool longer_in_leap_year = false;
+  for (int32_t year = date.year + 1; year <= date.year + kYearsLookedAt; ++year) {
+    const bool has_last = IsDateOf({year, date.month, last, calendar.id}, dee);
+    const bool has_more = IsDateOf({year, date.month, last + 1, calendar.id}, dee);
+    if (calendar.is_leap_year(year)) {
+      if (!has_more) return false;
+      longer_in_leap_year = true;
+    } else if (!has_last || has_more) {
+      return false;
+    }
+  }
+  return longer_in_leap_year;
+}
+
+}  // namespace
+
+Notice WhyNoDay(const CalendarDate& date, const DeeVersion& dee) {
+  const CalendarInfo& calendar = CalendarOf(date.calendar);
+  const DayResult day = DayNumberOf(date, dee);
+  if (date.year < DateOfDay(calendar.first_day, calendar.id, dee).year ||
+      date.year > DateOfDay(calendar.last_day, calendar.id, dee).year ||
+      day.status == DateStatus::kOutOfRange || (day && !Dates(calendar, day.jdn))) {
+    return RangeRefusal(calendar, dee);
+  }
+  const bool weeks = calendar.text_form == TextForm::kIsoWeek;
+  const int32_t months = MonthsIn(calendar, date.year, dee);
+  if (date.month < 1 || date.month > months) {
+    Notice notice(weeks ? NoticeKind::kNoSuchWeek : NoticeKind::kNoSuchMonth,
+                  YearLabel(calendar, date.year, dee), months);
+    notice.part = std::to_string(date.month);
+    // A month of the leap years ("Adar II") is named.
+    constexpr int32_t kYearsLookedAt = 40;
+    for (int32_t year = date.year + 1;
+         !weeks && date.month > months && year <= date.year + kYearsLookedAt; ++year) {
+      if (IsDateOf({year, date.month, 1, calendar.id}, dee)) {
+        const std::string_view name = calendar.month_name(year, date.month);
+        if (!name.empty()) {
+          notice.kind = NoticeKind::kNoLeapMonth;
+          notice.part = name;
+        }
+        break;
+      }
+    }
+    return notice;
+  }
+  const int32_t last = LastDayOf(calendar, date.year, date.month, dee);
+  if (date.day >= 1 && date.day < last) {  // a day the calendar skipped
+    Notice notice(NoticeKind::kSkippedDays, MonthLabel(calendar, date, dee), date.day);
+    while (notice.number > 1 &&
+           !IsDateOf({date.year, date.month, static_cast<int32_t>(notice.number) - 1, calendar.id},
+                     dee)) {
+      --notice.number;
+    }
+    notice.last_number = date.day;
+    while (!IsDateOf(
+        {date.year, date.month, static_cast<int32_t>(notice.last_number) + 1, calendar.id}, dee)) {
+      ++notice.last_number;
+    }
+    return notice;
+  }
+  Notice notice(NoticeKind::kDayPastMonthEnd, MonthLabel(calendar, date, dee), last);
+  if (IsShortForCommonYear(calendar, date, last, dee)) {
+    AppendYear(notice.part, date.year, GroupSeparator());
+    notice.calendar = CalendarName(calendar, dee);
+  }
+  return notice;
+}
+
+namespace {
+
+// England's dual year as typed ("1749/50-02-10", "1749/1750-02-10"): the
+// year as typed, and whether its second year is the one after the first.
+// The text is left with the second, the January year, as its year.
+struct DualYear {
+  std::string typed;
+  bool follows = false;
+};
+std::optional<DualYear> ReadDualYear(QString& date_text) {
+  const qsizetype year_end = date_text.indexOf(u'-', 1);
+  const qsizetype slash = date_text.indexOf(u'/');
+  if (slash < 0 || year_end < 0 || slash > year_end) return std::nullopt;
+  DualYear dual{TrimmedSpaces(QStringView(date_text).left(year_end)).toString().toStdString()};
+  const std::optional<int32_t> legal =
+      NumberOf(TrimmedSpaces(QStringView(date_text).left(slash)), true);
+  const QStringView second =
+      TrimmedSpaces(QStringView(date_text).mid(slash + 1, year_end - slash - 1));
+  const std::optional<int32_t> january = NumberOf(second, false);
+  if (!legal || !january || *legal == INT32_MAX) return dual;
+  const int32_t next = *legal + 1;
+  dual.follows = second.size() == 2 ? *january == next % 100 : *january == next;
+  date_text.replace(0, year_end, QString::number(next));
+  return dual;
 }
 
 // Appends the UTF-8 text padded with spaces to the width in characters.
@@ -253,7 +413,7 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, const De
   if (calendar.text_form == TextForm::kEra) {
     day.month_name_text = EraDate(calendar, jdn, ResultEra(era), dee).toStdString();
   } else {
-    AppendMonthNameText(day.month_name_text, calendar, *day.date, day.legal_year, dee,
+    AppendMonthNameText(day.month_name_text, calendar, *day.date, day.legal_year, era, dee,
                         group_separator);
   }
   return day;
@@ -289,9 +449,13 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     const TaggedText split = SplitTag(canonical);
     date_text = split.date.toString();
     if (!split.tag.isEmpty()) {
-      named = CalendarByTag(split.tag.toString().toStdString(), dee);
+      const std::string tag = split.tag.toString().toStdString();
+      named = CalendarByTag(tag, dee);
       if (named == nullptr) {
-        reading.refusal = Notice(NoticeKind::kUnknownTag, split.tag.toString().toStdString());
+        reading.refusal =
+            Notice(DeeVersionByDesignation(tag) != nullptr ? NoticeKind::kOtherDeeVersion
+                                                           : NoticeKind::kUnknownTag,
+                   tag);
         return reading;
       }
     }
@@ -305,19 +469,29 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     reading.refusal = Notice(NoticeKind::kNoTag);
     return reading;
   }
+  std::optional<DualYear> dual;
+  if (named->text_form == TextForm::kLegalYear) dual = ReadDualYear(date_text);
   const std::optional<std::array<int32_t, 3>> numbers = ThreeNumbers(date_text);
   if (!numbers) {
     reading.refusal = Notice(NoticeKind::kInvalidDate);
     return reading;
   }
   const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
+  if (dual && (!dual->follows || (DayNumberOf(date, dee) && LegalYearOf(date) == date.year))) {
+    reading.refusal = Notice(NoticeKind::kDualYearMismatch, dual->typed);
+    if (dual->follows) {
+      std::string& part = reading.refusal->part;
+      part = named->month_name(date.year, date.month);
+      part += ' ';
+      AppendInteger(part, date.day);
+      part += ", ";
+      AppendYear(part, date.year, GroupSeparator());
+    }
+    return reading;
+  }
   const DayResult day = DayNumberOf(date, dee);
   if (!day || !Dates(*named, day.jdn)) {
-    // A date before the first or after the last day, or one that is no date.
-    const bool beyond = date.year < DateOfDay(named->first_day, named->id, dee).year ||
-                        date.year > DateOfDay(named->last_day, named->id, dee).year ||
-                        day.status == DateStatus::kOutOfRange || (day && !Dates(*named, day.jdn));
-    reading.refusal = beyond ? RangeRefusal(*named, dee) : Notice(NoticeKind::kInvalidDate);
+    reading.refusal = WhyNoDay(date, dee);
     return reading;
   }
   reading.date = date;

@@ -41,8 +41,10 @@ void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, cons
 
 // A typed year-month-day date of any calendar, "5785-07-01 AM" or
 // "1999-W52-6" (any case; digit groups in the year; the tag may be left out
-// when `calendar` is given): its date and day number, or the notice saying
-// why it names no day.
+// when `calendar` is given; England's dual year, "1749/50-02-10 EN", for a
+// day from 1 January to 24 March of 1156 to 1751): its date and day number,
+// or the notice saying why it names no day (WhyNoDay; the Dee tag of the
+// version not in force says which is).
 struct CalendarDateReading {
   std::optional<CalendarDate> date;
   int32_t jdn = 0;
@@ -50,6 +52,12 @@ struct CalendarDateReading {
 };
 CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
                                      const DeeVersion& dee);
+
+// Why a date names no day of its calendar, in the rule it breaks: a month
+// the year has not ("5785 AM is a common year: it has no Adar II."), a day
+// past its month's end, a day the calendar skipped, or a year beyond the
+// calendar's range (which the notice names).
+Notice WhyNoDay(const CalendarDate& date, const DeeVersion& dee);
 
 // Whether the text's tag names a calendar outside the main window's ("AM"),
 // or it is an ISO week date: what the main window's rules do not read.

@@ -50,6 +50,7 @@ std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
   TypedDate typed;
   typed.notation = Notation::kYearMonthDay;
   typed.year_month_day = text;
+  typed.say_why = true;
   typed.calendar = CalendarOfTaggedText(text, dee, untagged);
   CheckedYearMonthDay checked;
   CalendarDate date;
@@ -58,6 +59,24 @@ std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
   text = typed.year_month_day;
   if (message) return std::nullopt;
   return date;
+}
+
+DifferenceDate ReadDifferenceDate(QString& text, const DeeVersion& dee) {
+  DifferenceDate read;
+  if (NamesOtherCalendar(text, dee)) {
+    const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
+    read.refusal = reading.refusal;
+    if (!reading.date) return read;
+    std::string canonical;
+    AppendCalendarYearMonthDay(canonical, *reading.date, dee, GroupSeparator());
+    text = QString::fromStdString(canonical);
+    read.date = reading.date;
+    read.jdn = reading.jdn;
+    return read;
+  }
+  read.date = ReadTaggedDate(text, dee, read.refusal, &CalendarOf(CalendarId::kGregorian));
+  if (read.date) read.jdn = DayNumberOf(*read.date, dee).jdn;
+  return read;
 }
 
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,

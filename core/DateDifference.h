@@ -24,6 +24,17 @@ std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
                                            UserNotice& message,
                                            const CalendarInfo* untagged = nullptr);
 
+// A date of the difference window and orvc diff, of any calendar: the main
+// window's three read as ReadTaggedDate reads them (an untagged date is
+// Gregorian), the others by their tag or ISO week form (core/CalendarDay.h).
+// The text is rewritten in its canonical form when read.
+struct DifferenceDate {
+  std::optional<CalendarDate> date;
+  int32_t jdn = 0;
+  UserNotice refusal;  // none when read
+};
+DifferenceDate ReadDifferenceDate(QString& text, const DeeVersion& dee);
+
 // From one day to another. days = 7 * weeks + week_days. years, months and
 // remainder_days are in the calendar of the first date: the most whole years
 // and months that, added (or, backwards, subtracted) with the month-end rule

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/CalendarDay.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
@@ -98,6 +99,9 @@ UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
     if (tag == "AD" || tag == "BC") {
       return Notice{NoticeKind::kEraTag};
     }
+    if (typed.say_why && DeeVersionByDesignation(tag) != nullptr) {
+      return Notice{NoticeKind::kOtherDeeVersion, tag};
+    }
     return Notice{NoticeKind::kInvalidDate};
   }
   if (chosen == nullptr) typed.calendar = tagged;  // no calendar chosen: the tag's
@@ -106,9 +110,14 @@ UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   if (!numbers) return Notice{NoticeKind::kInvalidDate};
   const auto [year, month, day] = *numbers;
   if (std::fabs(year) > kLargestTypedYear) {
-    return Notice{NoticeKind::kDateOutOfRange};
+    return Notice{NoticeKind::kDateOutOfRange, {}, typed.say_why ? kLargestTypedYear : 0};
   }
   if (month < 1 || month > 12 || day < 1 || day > 31) {
+    if (typed.say_why && month <= kInt32Max && day <= kInt32Max) {
+      return WhyNoDay({static_cast<int32_t>(year), static_cast<int32_t>(month),
+                       static_cast<int32_t>(day), tagged->id},
+                      dee);
+    }
     return Notice{NoticeKind::kInvalidDate};
   }
   checked = YearMonthDay{static_cast<int32_t>(year), static_cast<int32_t>(month),
@@ -229,7 +238,11 @@ std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay
   date = *read;
   const DayResult day = DayNumberOf(date, dee);
   if (!day) {
-    if (explain) message = NoSuchDateNotice(date, dee);
+    if (typed.say_why) {
+      message = WhyNoDay(date, dee);
+    } else if (explain) {
+      message = NoSuchDateNotice(date, dee);
+    }
     return std::nullopt;
   }
   if (typed.notation == Notation::kYearMonthDay) PutDateInYearMonthDay(date, typed, dee);

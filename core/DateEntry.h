@@ -52,6 +52,10 @@ struct TypedDate {
   // The input's calendar; null when none is chosen (or a weekday is).
   const CalendarInfo* calendar = nullptr;
   int weekday = -1;  // month-day-year: the weekday to test for, 0 Sunday ... 6 Saturday
+  // Whether a refusal names the rule the date breaks (core/CalendarDay.h:
+  // WhyNoDay), the range a year lies beyond, and which Dee version is in
+  // force; the main window's own words ("Invalid input date") when not.
+  bool say_why = false;
 };
 
 // Everything a check needs is there: the month-day-year notation has month,

@@ -1,10 +1,32 @@
 #include "core/Notice.h"
 
 #include "calendar/DatePr2.h"
+#include "calendar/Dee.h"
+#include "core/NumberFormat.h"
 #include "core/ReportBuilders.h"
 #include "core/StrProc.h"
 
 namespace orv {
+namespace {
+
+// "2nd", "14th", "21st": a day of the month in words' order.
+QString Ordinal(int64_t number) {
+  const int64_t last = number % 10;
+  const bool teen = number % 100 >= 11 && number % 100 <= 13;
+  const char* suffix = teen || last == 0 || last > 3 ? "th"
+                       : last == 1                   ? "st"
+                       : last == 2                   ? "nd"
+                                                     : "rd";
+  return QString::number(number) + QLatin1String(suffix);
+}
+
+// A month's name at the start of a sentence ("Jours complémentaires 2 FR").
+QString Capitalized(QString text) {
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  return text;
+}
+
+}  // namespace
 
 QString NoticeText(const Notice& notice) {
   const QString name = QStringOf(notice.name);
@@ -17,6 +39,52 @@ QString NoticeText(const Notice& notice) {
     case NoticeKind::kBeyondCalendar:
       return QStringLiteral("The %1 calendar dates the days from %2 to %3.")
           .arg(name, QStringOf(notice.first_day), QStringOf(notice.last_day));
+    case NoticeKind::kNoSuchMonth:
+      return QStringLiteral("%1 has %2 months: it has no month %3.")
+          .arg(name)
+          .arg(notice.number)
+          .arg(QStringOf(notice.part));
+    case NoticeKind::kNoLeapMonth:
+      return QStringLiteral("%1 is a common year: it has no %2.").arg(name, QStringOf(notice.part));
+    case NoticeKind::kNoSuchWeek:
+      return QStringLiteral("%1 has %2 weeks: it has no week %3.")
+          .arg(name)
+          .arg(notice.number)
+          .arg(QStringOf(notice.part));
+    case NoticeKind::kDayPastMonthEnd: {
+      QString text =
+          QStringLiteral("%1 has days 1 to %2").arg(Capitalized(name)).arg(notice.number);
+      if (!notice.part.empty()) {
+        text += QStringLiteral(": %1 is not a leap year in the %2 calendar")
+                    .arg(QStringOf(notice.part), QStringOf(notice.calendar));
+      }
+      return text + u'.';
+    }
+    case NoticeKind::kSkippedDays:
+      return QStringLiteral("%1 has no days %2 to %3: the day after the %4 was the %5.")
+          .arg(Capitalized(name))
+          .arg(notice.number)
+          .arg(notice.last_number)
+          .arg(Ordinal(notice.number - 1), Ordinal(notice.last_number + 1));
+    case NoticeKind::kOtherDeeVersion: {
+      const DeeVersion& named =
+          notice.name == kDeeVersion.designation ? kDeeVersion : kDeeCecilVersion;
+      const DeeVersion& in_force = &named == &kDeeVersion ? kDeeCecilVersion : kDeeVersion;
+      return QStringLiteral(
+                 "'%1' is the tag of the %2 calendar, but the version in force is "
+                 "%3: its tag is '%4'.")
+          .arg(name, QStringOf(named.name), QStringOf(in_force.name),
+               QStringOf(in_force.designation));
+    }
+    case NoticeKind::kDualYearMismatch:
+      if (notice.part.empty()) {
+        return QStringLiteral("%1 is not a dual year: its second year is the one after the first.")
+            .arg(name);
+      }
+      return QStringLiteral(
+                 "A dual year such as %1 is written only from 1 January to 24 March, in 1156 to "
+                 "1751, when the legal year began on 25 March: %2 has one year.")
+          .arg(name, QStringOf(notice.part));
     case NoticeKind::kNoYearsAndMonths:
       return QStringLiteral("Years and months cannot be added in the %1 calendar.").arg(name);
     case NoticeKind::kNoNotation:
@@ -31,7 +99,9 @@ QString NoticeText(const Notice& notice) {
     case NoticeKind::kInvalidDate:
       return QStringLiteral("Invalid input date");
     case NoticeKind::kDateOutOfRange:
-      return QStringLiteral("Input date is out of permitted range.");
+      if (notice.number == 0) return QStringLiteral("Input date is out of permitted range.");
+      return QStringLiteral("Input date is out of permitted range: years %1 to %2.")
+          .arg(FormatGroupedInteger(-notice.number), FormatGroupedInteger(notice.number));
     case NoticeKind::kInvalidYear:
       return QStringLiteral("Invalid year value");
     case NoticeKind::kYearNotPositive:

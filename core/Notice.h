@@ -27,6 +27,15 @@ enum class NoticeKind : uint8_t {
   kYearOutOfRange,    // month-day-year: beyond 99,999
   kNoSuchDate,        // the date does not exist in its calendar
   kBeyondCalendar,    // before the first or after the last day the calendar dates
+  // Why a date names no day, where a window or command of our own says so
+  // (the main window keeps kInvalidDate and kNoSuchDate).
+  kNoSuchMonth,       // a month number beyond the year's months
+  kNoLeapMonth,       // a month only leap years have, in a common year
+  kNoSuchWeek,        // an ISO week beyond the year's weeks
+  kDayPastMonthEnd,   // a day before 1 or after the month's last
+  kSkippedDays,       // a day the calendar skipped (England, September 1752)
+  kOtherDeeVersion,   // the Dee tag of the version not in force
+  kDualYearMismatch,  // England: a dual year ("1750/51") the day does not have
   // Refusals of the arithmetic's amounts.
   kNoYearsAndMonths,  // in a calendar that has none to add
   kNegativeAmount,
@@ -56,6 +65,24 @@ struct Notice {
   // kBeyondCalendar: the calendar's first and last day, as year-month-day.
   std::string first_day;
   std::string last_day;
+  // Why a date names no day:
+  //   kNoSuchMonth, kNoSuchWeek: `name` the year ("2023 CE", "2021"),
+  //     `number` its months (weeks), `part` the one typed ("13", "53");
+  //   kNoLeapMonth: `name` the year ("5785 AM"), `part` the month ("Adar II");
+  //   kDayPastMonthEnd: `name` the month ("February 2800 RJ"), `number` its
+  //     days; when it has more in a leap year, `part` the year ("2800") and
+  //     `calendar` the calendar's name;
+  //   kSkippedDays: `name` the month ("September 1752 EN"), `number` and
+  //     `last_number` the first and last day it skipped;
+  //   kOtherDeeVersion: `name` the tag typed ("D");
+  //   kDualYearMismatch: `name` the dual year typed ("1750/51"), `part` the
+  //     date ("June 1, 1751"; empty when the second year does not follow the
+  //     first);
+  //   kDateOutOfRange: `number` the largest year typed, when the notice names
+  //     the range (0: the main window's words).
+  std::string part;
+  std::string calendar;
+  int64_t last_number = 0;
   friend bool operator==(const Notice&, const Notice&) = default;
 };
 

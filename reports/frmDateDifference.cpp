@@ -73,14 +73,14 @@ void frmDateDifference::cmdDoIt_Click() {
       boxes[i]->setFocus();
       return;
     }
-    // An untagged date is Gregorian, as orvc diff reads it: the window has
-    // no calendar list.
+    // Any calendar's tag or an ISO week date, as orvc diff reads them; an
+    // untagged date is Gregorian: the window has no calendar list.
     QString text = boxes[i]->text();
-    UserNotice refusal;
-    dates[i] = ReadTaggedDate(text, dee, refusal, &CalendarOf(CalendarId::kGregorian));
+    const DifferenceDate read = ReadDifferenceDate(text, dee);
     boxes[i]->setText(text);
+    dates[i] = read.date;
     if (!dates[i]) {
-      ShowMessageBox(MessageOf(*refusal, kReportTitle), this);
+      ShowMessageBox(MessageOf(*read.refusal, kReportTitle), this);
       boxes[i]->setFocus();
       return;
     }

@@ -50,6 +50,13 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kInconsistentTags:
     case NoticeKind::kUnknownTag:
     case NoticeKind::kBeyondCalendar:
+    case NoticeKind::kNoSuchMonth:
+    case NoticeKind::kNoLeapMonth:
+    case NoticeKind::kNoSuchWeek:
+    case NoticeKind::kDayPastMonthEnd:
+    case NoticeKind::kSkippedDays:
+    case NoticeKind::kOtherDeeVersion:
+    case NoticeKind::kDualYearMismatch:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:
     case NoticeKind::kInvalidYear:

@@ -93,7 +93,7 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
       Orvc({"convert", "--calendar", "iso-week", "1999-W52-6"}).out.contains("January 1, 2000 CE"));
   const Finished batch = Orvc({"convert", "-"}, "1403-01-01 AP\n5785-13-01 AM\n");
   EXPECT_TRUE(batch.out.contains("March 20, 2024 CE"));
-  EXPECT_EQ(batch.err, "line 2: Invalid input date\n");
+  EXPECT_EQ(batch.err, "line 2: 5785 AM is a common year: it has no Adar II.\n");
   const Finished all = Orvc({"convert", "--all", "2-11-09 FR"});
   EXPECT_EQ(all.out.count('\n'), 12);
   EXPECT_TRUE(all.out.contains("French Republican Calendar: 9 Thermidor an II"));
@@ -119,17 +119,17 @@ TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {
   for (const QString& line : lines) objects << QJsonDocument::fromJson(line.toUtf8()).object();
   EXPECT_EQ(objects[0]["jdn"].toInt(), 2451545);
   EXPECT_EQ(objects[0]["line"].toInt(), 1);
-  EXPECT_EQ(
-      objects[1],
-      (QJsonObject{{"line", 2}, {"input", "2000-13-01 CE"}, {"error", "Invalid input date"}}));
+  EXPECT_EQ(objects[1], (QJsonObject{{"line", 2},
+                                     {"input", "2000-13-01 CE"},
+                                     {"error", "2000 CE has 12 months: it has no month 13."}}));
   EXPECT_EQ(objects[2]["jdn"].toInt(), 2299161);
   EXPECT_EQ(objects[2]["line"].toInt(), 4);
   EXPECT_EQ(objects[3]["line"].toInt(), 5);
   // One line of standard error a refused line, the message's breaks as spaces.
   EXPECT_EQ(run.err,
-            "line 2: Invalid input date\n"
-            "line 5: The input date is invalid. In the Gregorian Calendar 2001 is not a leap "
-            "year.\n");
+            "line 2: 2000 CE has 12 months: it has no month 13.\n"
+            "line 5: February 2001 CE has days 1 to 28: 2001 is not a leap year in the "
+            "Gregorian calendar.\n");
   EXPECT_EQ(objects[3]["error"].toString() + '\n', run.err.section("line 5: ", 1));
 }
 
@@ -143,7 +143,12 @@ TEST(Orvc, RefusalsPrintTheProgramsMessages) {
        "Inconsistent calendar designations in year-month-day date.\n"},
       {{"convert", "2000-01-01 BC"},  // a message of two lines
        "The calendar designators 'AD' and 'BC'\ncan only be used with month,day,year dates.\n"},
-      {{"convert", "--dee", "DC", "2017-03-21 D"}, "Invalid input date\n"},
+      {{"convert", "--dee", "DC", "2017-03-21 D"},
+       "'D' is the tag of the Dee calendar, but the version in force is Dee-Cecil: its tag is "
+       "'DC'.\n"},
+      {{"convert", "100000-01-01 CE"},
+       "Input date is out of permitted range: years -99,999 to 99,999.\n"},
+      {{"convert", "2021-04-31"}, "April 2021 CE has days 1 to 30.\n"},
       {{"equinoxes", "4001"},
        "Vernal equinoxes are calculated only for years in the range 1 through 4000.\n"},
   };
@@ -250,7 +255,7 @@ TEST(Orvc, WeekdayTest) {
 
   const Finished impossible = Orvc({"weekday", "--mdy", "February", "30", "2000", "AD", "Monday"});
   EXPECT_EQ(impossible.status, 2);
-  EXPECT_EQ(impossible.err, "The input date is invalid.\n");
+  EXPECT_EQ(impossible.err, "February 2000 CE has days 1 to 29.\n");
   EXPECT_TRUE(impossible.out.isEmpty());
 
   const Finished json =

@@ -31,11 +31,15 @@ TEST(CalendarDay, EachCalendarWritesItsTwoTexts) {
       {CalendarId::kIslamic, 2451545, "Ramadan 24, 1420 AH", "1420-09-24 AH"},
       {CalendarId::kPersian, 2460755, "Esfand 30, 1403 AP", "1403-12-30 AP"},
       {CalendarId::kFrenchRepublican, 2376513, "9 Thermidor an II", "2-11-09 FR"},
-      {CalendarId::kFrenchRepublican, 2376935, "jour complémentaire 6, an III", "3-13-06 FR"},
+      {CalendarId::kFrenchRepublican, 2376930, "jour de la Vertu an III", "3-13-01 FR"},
+      {CalendarId::kFrenchRepublican, 2376935, "jour de la Révolution an III", "3-13-06 FR"},
       {CalendarId::kEngland, 2353712, "February 11, 1731/32", "1732-02-11 EN"},
       {CalendarId::kEngland, 2361221, "September 2, 1752", "1752-09-02 EN"},
       {CalendarId::kEngland, 2361222, "September 14, 1752", "1752-09-14 EN"},
-      {CalendarId::kEngland, 1705426, "March 15, 44 BC", "-43-03-15 EN"},
+      {CalendarId::kEngland, 1705426, "March 15, 44 BCE", "-43-03-15 EN"},
+      // Before year 1 every calendar's month-name text writes the era's year.
+      {CalendarId::kRevisedJulian, 260090, "December 30, 4002 BCE RJ", "-4001-12-30 RJ"},
+      {CalendarId::kIsoWeek, 260090, "Saturday, week 52 of 4002 BCE", "-4001-W52-6"},
       {CalendarId::kHebrew, 2147483647, "Kislev 21, 5,878,589 AM", "5,878,589-09-21 AM"},
   };
   for (const Case& c : cases) {
@@ -68,9 +72,35 @@ TEST(CalendarDay, ReadsTheDatesOfEveryCalendar) {
       {u"2000-01-01 CE", hebrew, 0, "Inconsistent calendar designations in year-month-day date."},
       {u"5760-10-23", nullptr, 0, "Please specify calendar for year-month-day date."},
       {u"5760-10-23 XY", nullptr, 0, "'XY' is the tag of no calendar."},
-      {u"5785-13-01 AM", nullptr, 0, "Invalid input date"},  // 5785 has no Adar II
       {u"5760-10 AM", nullptr, 0, "Invalid input date"},
-      {u"1752-09-03 EN", nullptr, 0, "Invalid input date"},
+      // A date its calendar does not have names the rule it breaks.
+      {u"5785-13-01 AM", nullptr, 0, "5785 AM is a common year: it has no Adar II."},
+      {u"5785-14-01 AM", nullptr, 0, "5785 AM has 12 months: it has no month 14."},
+      {u"1752-09-05 EN", nullptr, 0,
+       "September 1752 EN has no days 3 to 13: the day after the 2nd was the 14th."},
+      {u"1404-12-30 AP", nullptr, 0,
+       "Esfand 1404 AP has days 1 to 29: 1404 is not a leap year in the Persian calendar."},
+      {u"2021-W53-1", nullptr, 0, "2021 has 52 weeks: it has no week 53."},
+      {u"2021-W52-0", nullptr, 0, "Week 52 of 2021 has days 1 to 7."},
+      {u"2800-02-29 RJ", nullptr, 0,
+       "February 2800 RJ has days 1 to 28: 2800 is not a leap year in the Revised Julian "
+       "calendar."},
+      {u"2024-04-31 RJ", nullptr, 0, "April 2024 RJ has days 1 to 30."},
+      {u"5784-08-30 AM", nullptr, 0, "Heshvan 5784 AM has days 1 to 29."},  // no leap-year rule
+      {u"2-13-06 FR", nullptr, 0,
+       "Jours complémentaires 2 FR has days 1 to 5: 2 is not a leap year in the French "
+       "Republican calendar."},
+      {u"2000-01-01 D", nullptr, 0,
+       "'D' is the tag of the Dee calendar, but the version in force is Dee-Cecil: its tag is "
+       "'DC'."},
+      // England's dual year, from 1 January to 24 March of 1156 to 1751.
+      {u"1749/50-02-10 EN", nullptr, 2360286, ""},
+      {u"1749/1750-02-10 EN", nullptr, 2360286, ""},
+      {u"1750/51-06-01 EN", nullptr, 0,
+       "A dual year such as 1750/51 is written only from 1 January to 24 March, in 1156 to 1751, "
+       "when the legal year began on 25 March: June 1, 1751 has one year."},
+      {u"1749/51-02-10 EN", nullptr, 0,
+       "1749/51 is not a dual year: its second year is the one after the first."},
       {u"0-12-29 AH", nullptr, 0,
        "The Islamic calendar dates the days from 1-01-01 AH to 6,054,563-09-18 AH."},
   };

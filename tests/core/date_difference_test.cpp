@@ -133,13 +133,20 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   };
   const Refusal refusals[] = {
       {"2000-01-01", nullptr, NoticeKind::kNoTag},
-      {"2000-01-01 D", gregorian, NoticeKind::kInvalidDate},
+      {"2000-01-01 D", gregorian, NoticeKind::kOtherDeeVersion},
   };
   for (const Refusal& refusal : refusals) {
     typed = refusal.text;
     EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, refusal.untagged));
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->kind, refusal.kind) << refusal.text;
+  }
+  // The difference reads the other calendars too, by their tag or ISO form.
+  for (const auto& [text, canonical] :
+       {std::pair{"1999-w52-6", "1999-W52-6"}, std::pair{"5760-10-23 am", "5760-10-23 AM"}}) {
+    typed = text;
+    EXPECT_EQ(ReadDifferenceDate(typed, kDeeCecilVersion).jdn, 2451545) << text;
+    EXPECT_EQ(typed, canonical);
   }
 }
 

@@ -63,11 +63,13 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
   const QString invalid = "Invalid input date";
   const QString inconsistent = "Inconsistent calendar designations in year-month-day date.";
   const QString out_of_range = "Input date is out of permitted range.";
+  const QString named_range = "Input date is out of permitted range: years -99,999 to 99,999.";
   struct Case {
     const char* text;
     int32_t calendar;
     DeeVersion dee;
     QString message;
+    QString why = {};  // the refusal that says why (orvc, our own windows), when it differs
   };
   const Case cases[] = {
       {"2000-01-01 JC", kGregorianCode, kDeeCecilVersion, inconsistent},
@@ -77,18 +79,29 @@ TEST(DateEntry, YearMonthDayRefusalsInTheirOrder) {
       {"2000-01-01", kDeeCode, kDeeCecilVersion,
        "Please specify calendar for year-month-day date."},
       {"2000-01-01 XY", kGregorianCode, kDeeCecilVersion, invalid},
-      {"2000-01-01 D", kDeeCode, kDeeCecilVersion, invalid},
-      {"2000-01-01 DC", kDeeCode, kDeeVersion, invalid},
+      {"2000-01-01 D", kDeeCode, kDeeCecilVersion, invalid,
+       "'D' is the tag of the Dee calendar, but the version in force is Dee-Cecil: its tag is "
+       "'DC'."},
+      {"2000-01-01 DC", kDeeCode, kDeeVersion, invalid,
+       "'DC' is the tag of the Dee-Cecil calendar, but the version in force is Dee: its tag is "
+       "'D'."},
       {"2000--01-01 CE", kGregorianCode, kDeeCecilVersion, invalid},
-      {"2000-13-01 CE", kGregorianCode, kDeeCecilVersion, invalid},
-      {"100000-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
-      {"99999999999999999999-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range},
+      {"2000-13-01 CE", kGregorianCode, kDeeCecilVersion, invalid,
+       "2000 CE has 12 months: it has no month 13."},
+      {"2000-04-31 JC", kJulianCode, kDeeCecilVersion, "The input date is invalid.",
+       "April 2000 JC has days 1 to 30."},
+      {"100000-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range, named_range},
+      {"99999999999999999999-01-01 CE", kGregorianCode, kDeeCecilVersion, out_of_range,
+       named_range},
   };
   for (const Case& c : cases) {
-    TypedDate typed = YearMonthDay(c.text, c.calendar);
-    const Outcome run = CalculateWith(typed, c.dee);
-    EXPECT_EQ(run.first(), c.message) << c.text;
-    EXPECT_FALSE(run.calculation.day.has_value()) << c.text;
+    for (const bool say_why : {false, true}) {
+      TypedDate typed = YearMonthDay(c.text, c.calendar);
+      typed.say_why = say_why;
+      const Outcome run = CalculateWith(typed, c.dee);
+      EXPECT_EQ(run.first(), say_why && !c.why.isEmpty() ? c.why : c.message) << c.text;
+      EXPECT_FALSE(run.calculation.day.has_value()) << c.text;
+    }
   }
 }
 

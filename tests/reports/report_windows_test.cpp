@@ -166,6 +166,11 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
     QCOMPARE(difference->txbToDate->text(), QString("1582-10-16 CE"));
     QCOMPARE(difference->txbDays->text(), QString("1"));
+    // Any calendar's tag and an ISO week date, read as orvc diff reads them.
+    difference->txbToDate->setText("1582-w41-6");
+    QTest::mouseClick(difference->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(difference->txbToDate->text(), QString("1582-W41-6"));
+    QCOMPARE(difference->txbDays->text(), QString("1"));
     difference->txbToDate->selectAll();
     QTest::keyClick(difference->txbToDate, Qt::Key_Delete);
     QVERIFY(difference->txbWeeks->text().isEmpty());
@@ -204,7 +209,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     hebrew->setText("5785-13-01");
     QTest::keyClick(hebrew, Qt::Key_Return);
     QCOMPARE(messages->requests.size(), size_t{1});
-    QCOMPARE(messages->requests[0].text, QString("Invalid input date"));
+    QCOMPARE(messages->requests[0].text, QString("5785 AM is a common year: it has no Adar II."));
     QCOMPARE(window->txbJDN->text(), QString("2,460,587"));
     QTest::mouseClick(window->optDee, Qt::LeftButton);
     QCOMPARE(calendars->findChild<QLabel*>("lblCal_dee")->text(), QString("Dee:"));
