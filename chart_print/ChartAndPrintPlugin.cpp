@@ -1,8 +1,8 @@
 // The plugin the program loads on first use (ui_services/ChartAndPrint.h).
-#include <QPrintDialog>
+#include <QPainter>
 #include <QPrinter>
-#include <QTextDocument>
 #include <QtPlugin>
+#include <algorithm>
 
 #include "chart_print/EquinoxChartWidget.h"
 
@@ -10,7 +10,7 @@ namespace orv {
 
 class ChartAndPrintPlugin : public QObject, public ChartAndPrint {
   Q_OBJECT
-  Q_PLUGIN_METADATA(IID "org.orvantis.Orvantis.ChartAndPrint/1.0")
+  Q_PLUGIN_METADATA(IID "org.orvantis.Orvantis.ChartAndPrint/1.1")
   Q_INTERFACES(orv::ChartAndPrint)
 
  public:
@@ -18,22 +18,31 @@ class ChartAndPrintPlugin : public QObject, public ChartAndPrint {
     return new EquinoxChartWidget(parent);
   }
 
-  bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font,
-                 const PrinterChooser& chooser) override {
+  bool PrintText(QWidget* parent, const QString& title, const QString& header, const QString& text,
+                 const QFont& font, const PrinterChooser& chooser) override {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    if (chooser) {
-      if (!chooser(printer)) return false;
-    } else {
-      QPrintDialog dialog(&printer, parent);
-      dialog.setWindowTitle(QStringLiteral("Print ") + title);
-      if (dialog.exec() != QDialog::Accepted) return false;
+    if (!ChoosePrinter(printer, parent, title, chooser)) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    painter.setFont(QFont(font, &printer));
+    const QFontMetrics metrics(painter.font(), &printer);
+    const int spacing = std::max(1, metrics.lineSpacing());
+    const QRect page = painter.viewport();
+    QStringList heading{title};
+    if (!header.isEmpty()) heading += header.split(u'\n');
+    QString body = text;
+    if (body.endsWith(u'\n')) body.chop(1);
+    const QList<QStringList> pages =
+        PrintedPages(heading, body.split(u'\n'), page.height() / spacing);
+    for (qsizetype number = 0; number < pages.size(); ++number) {
+      if (number > 0) printer.newPage();
+      int baseline = metrics.ascent();
+      for (const QString& line : pages[number]) {
+        painter.drawText(0, baseline, line);
+        baseline += spacing;
+      }
     }
-    QTextDocument document;
-    document.setDefaultFont(font);
-    document.setPlainText(text);
-    document.print(&printer);
-    return true;
+    return painter.end();
   }
 };
 
