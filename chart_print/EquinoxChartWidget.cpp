@@ -64,8 +64,11 @@ void EquinoxChartWidget::Show(const EquinoxChart& shown) {
       chart->addSeries(zero);
       hidden += chart->legend()->markers(zero);
       for (const EquinoxChart::Line& line : panel.lines) {
-        QPen pen(kColours[line.colour % std::size(kColours)]);
-        pen.setWidthF(1.5);
+        // Thin and a little transparent, so that a line under another shows.
+        QColor colour = kColours[line.colour % std::size(kColours)];
+        colour.setAlpha(shown.many_years ? 190 : 255);
+        QPen pen(colour);
+        pen.setWidthF(shown.many_years ? 1.0 : 1.5);
         if (line.colour >= 4) pen.setStyle(Qt::DashLine);
         // A series for each stretch of consecutive years; the legend names
         // the first.
@@ -156,7 +159,9 @@ void EquinoxChartWidget::Finish(QChart* chart, const EquinoxChart& shown, const 
   view->setObjectName(QStringLiteral("chvPanel_%1").arg(views_.size()));
   view->setAccessibleName(y_title);
   view->setAccessibleDescription(shown.title);
-  layout_->addWidget(view);
+  // The calendars that keep their date, below, get the more room: their
+  // lines lie closer together.
+  layout_->addWidget(view, views_.isEmpty() ? 2 : 3);
   views_.append(view);
 }
 

@@ -25,7 +25,7 @@ YearTicks YearAxisTicks(int32_t first_year, int32_t last_year);
 // The ticks of a value axis that spans low to high: a round step (1, 2, 5,
 // 10 ... days, at most kMostValueTicks intervals) and the range widened to
 // multiples of it, always through 0.
-inline constexpr int kMostValueTicks = 10;
+inline constexpr int kMostValueTicks = 6;
 struct ValueTicks {
   double bottom = 0;
   double top = 1;

@@ -343,10 +343,8 @@ EquinoxChart ComparisonChart(const QString& places, const ReformComparison& comp
     spans[panel] = {std::min(spans[panel].first, low), std::max(spans[panel].second, high)};
   }
   const bool both = !panels[0].lines.isEmpty() && !panels[1].lines.isEmpty();
-  const QString y_title = QStringLiteral("Days from the most common date");
-  panels[0].y_title = y_title + (both ? QStringLiteral(": calendars that drift") : QString());
-  panels[1].y_title =
-      y_title + (both ? QStringLiteral(": calendars that keep their date") : QString());
+  panels[0].y_title = both ? QStringLiteral("Days (drifting)") : QStringLiteral("Days");
+  panels[1].y_title = both ? QStringLiteral("Days (keeping their date)") : QStringLiteral("Days");
   for (size_t panel = 0; panel < panels.size(); ++panel) {
     if (panels[panel].lines.isEmpty()) continue;
     panels[panel].ticks = ValueAxisTicks(spans[panel].first, spans[panel].second);

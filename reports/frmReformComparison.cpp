@@ -131,6 +131,7 @@ void frmReformComparison::cmdChart_Click() {
     chart_window->setObjectName(QStringLiteral("frmComparisonChart"));
     chart_window->setWindowTitle(QStringLiteral("Comparison chart"));
     chart_window->file_name = QStringLiteral("reform-comparison.png");
+    chart_window->resize(TwipsSize(13000, 10500));  // room for two panels
   }
   chart_window->ShowChart(ComparisonChart(PlacesOf(runs_), CompareReforms(runs_)));
   chart_window->show();

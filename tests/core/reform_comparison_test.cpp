@@ -102,7 +102,7 @@ TEST(ReformComparison, TheChartOfTheRunsSinceTheLastClear) {
   for (const EquinoxChart::Line& line : chart.panels[1].lines) keeping << line.name;
   EXPECT_EQ(drifting.join('|'), "Julian|England");
   EXPECT_EQ(keeping.join('|'), "Gregorian|Revised Julian|Dee, Dee-Cecil|Persian");
-  EXPECT_EQ(chart.panels[0].ticks.step, 5);
+  EXPECT_EQ(chart.panels[0].ticks.step, 10);
   EXPECT_EQ(chart.panels[1].ticks.step, 1);
 }
 
@@ -112,8 +112,8 @@ TEST(ReformComparison, ValueTicksAreRoundAndPassThroughZero) {
   } const cases[] = {
       {-1.6, 2.3, -2, 3, 1},
       {0.2, 0.7, 0, 1, 1},
-      {-16.4, 14.2, -20, 15, 5},
-      {3, 38, 0, 40, 5},
+      {-16.4, 14.2, -20, 20, 10},
+      {3, 38, 0, 40, 10},
   };
   for (const Case& c : cases) {
     const ValueTicks ticks = ValueAxisTicks(c.low, c.high);
