@@ -381,6 +381,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
   void theComparisonTakesTheEquinoxWindowsMeridianAndDraws() {
     frmVernalEquinoxes* equinoxes = RunEquinoxes("2024-01-01 CE", 2);
     equinoxes->cboDegrees->setCurrentText("70");
+    QCOMPARE(equinoxes->lblWashingtonLongitude->text(), QString("'Washington' longitude:"));
     equinoxes->cboEastWest->setCurrentText("E");
     QCOMPARE(equinoxes->lblWashingtonLongitude->text(), QString("Longitude:"));
     equinoxes->optTrueST->setChecked(true);
