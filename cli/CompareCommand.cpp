@@ -43,11 +43,12 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
       // with its drift.
       QJsonArray pieces;
       for (const DriftPiece& piece : summary.pieces) {
-        pieces.append(QJsonObject{
-            {"rule", piece.rule.empty() ? QJsonValue() : QJsonValue(QStringOf(piece.rule))},
-            {"first_year", piece.first_year},
-            {"last_year", piece.last_year},
-            {"drift_days_per_millennium", drift(piece.drift_days_per_millennium)}});
+        pieces.append(
+            QJsonObject{{"rule", piece.rule.empty() ? QJsonValue()
+                                                    : QJsonValue(QStringOf(piece.rule).toLower())},
+                        {"first_year", piece.first_year},
+                        {"last_year", piece.last_year},
+                        {"drift_days_per_millennium", drift(piece.drift_days_per_millennium)}});
       }
       printer.Summary({}, {{"calendar", QStringOf(kSolarCalendars[i].json_key)},
                            {"most_common", month_day(summary.month, summary.day)},
