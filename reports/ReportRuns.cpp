@@ -16,13 +16,13 @@ void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
 
 }  // namespace
 
-RunCount ReadRunCount(QString& text, const QString& too_many, int most, const QString& title) {
+RunCount ReadRunCount(QString& text, const QString& too_many, int most, const QString& title,
+                      const QString& invalid) {
   text = TrimSpaces(text);
   RunCount result;
   if (text.isEmpty()) return result;
   if (!IsWholeNumber(text, false, QString())) {
-    result.message =
-        Message("Invalid input for number of days.", MessageStyle::kInformation, title);
+    result.message = Message(invalid, MessageStyle::kInformation, title);
     return result;
   }
   const double count = LeadingNumber(text);

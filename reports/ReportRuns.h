@@ -31,14 +31,15 @@ struct ReportOutput {
 };
 
 // Reads the number of days or years typed (the text is trimmed in place).
-// 0 with no message: nothing to do (empty or 0). Above `most`: too_many.
-// Messages are titled `title`.
+// 0 with no message: nothing to do (empty or 0). Not a number: `invalid`;
+// above `most`: too_many. Messages are titled `title`.
 struct RunCount {
   int count = 0;
   UserMessage message;
 };
+inline const QString kInvalidDays = QStringLiteral("Invalid input for number of days.");
 RunCount ReadRunCount(QString& text, const QString& too_many, int most = 800,
-                      const QString& title = kReportTitle);
+                      const QString& title = kReportTitle, const QString& invalid = kInvalidDays);
 
 // Reads the first year typed for a comparison (trimmed in place): 1 to 4000;
 // 0 after a message (titled `title`) when there is none.

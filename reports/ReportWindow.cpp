@@ -93,7 +93,7 @@ QString ReportWindow::OutputText() const {
 
 int ReportWindow::ReadCount(const QString& too_many) {
   QString typed = count_box->text();
-  const RunCount count = ReadRunCount(typed, too_many, most_rows, message_title);
+  const RunCount count = ReadRunCount(typed, too_many, most_rows, message_title, invalid_count);
   count_box->setText(typed);
   ShowMessage(count.message);
   return count.count;

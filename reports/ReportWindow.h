@@ -83,6 +83,7 @@ class ReportWindow : public QWidget {
   // most rows a run gives, and the characters its box holds (0: the main
   // window's capacity).
   QString message_title = kReportTitle;
+  QString invalid_count = kInvalidDays;
   MessageStyle question_style = MessageStyle::kNone;
   int most_rows = 800;
   int64_t box_capacity = 0;

@@ -62,6 +62,7 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
   file_name = QStringLiteral("reform-comparison.txt");
   // Its messages are its own, and a run may take every year of the table.
   message_title = windowTitle();
+  invalid_count = QStringLiteral("Invalid input for number of years.");
   question_style = MessageStyle::kExclamation;
   most_rows = kLastEquinoxYear;
   box_capacity = kComparisonBoxCapacity;

@@ -408,6 +408,11 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     comparison->txbCompareFrom->setText("4001");
     QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
     QCOMPARE(messages->requests.back().title, QString("Compare calendars"));
+    comparison->txbCompareYears->setText("x");
+    QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.back(),
+             (MessageRequest{"Invalid input for number of years.", MessageStyle::kInformation,
+                             MessageButtons::kOk, "Compare calendars"}));
     QCOMPARE(comparison->Records().size(), size_t{3});
   }
 
