@@ -1,4 +1,5 @@
 // The plugin the program loads on first use (ui_services/ChartAndPrint.h).
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QtPlugin>
@@ -7,6 +8,27 @@
 #include "chart_print/EquinoxChartWidget.h"
 
 namespace orv {
+namespace {
+
+// The lines, each too wide for the page broken at spaces (or, in a word
+// wider than the page, anywhere), so that nothing is cut off.
+QStringList Wrapped(const QStringList& lines, const QFontMetrics& metrics, int width) {
+  QStringList wrapped;
+  for (QString rest : lines) {
+    while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
+      qsizetype fits = rest.size() - 1;
+      while (fits > 1 && metrics.horizontalAdvance(rest.left(fits)) > width) --fits;
+      const qsizetype space = rest.lastIndexOf(u' ', fits);
+      const qsizetype cut = space > 0 ? space : fits;
+      wrapped << rest.left(cut);
+      rest = rest.mid(space > 0 ? cut + 1 : cut);
+    }
+    wrapped << rest;
+  }
+  return wrapped;
+}
+
+}  // namespace
 
 class ChartAndPrintPlugin : public QObject, public ChartAndPrint {
   Q_OBJECT
@@ -33,7 +55,8 @@ class ChartAndPrintPlugin : public QObject, public ChartAndPrint {
     QString body = text;
     if (body.endsWith(u'\n')) body.chop(1);
     const QList<QStringList> pages =
-        PrintedPages(heading, body.split(u'\n'), page.height() / spacing);
+        PrintedPages(Wrapped(heading, metrics, page.width()),
+                     Wrapped(body.split(u'\n'), metrics, page.width()), page.height() / spacing);
     for (qsizetype number = 0; number < pages.size(); ++number) {
       if (number > 0) printer.newPage();
       int baseline = metrics.ascent();
