@@ -1,5 +1,6 @@
 // orvc compare: the March equinox in every solar calendar of the table, year
 // by year, and how well each keeps it on its day.
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include "cli/CommandLine.h"
@@ -23,9 +24,9 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   }
   const ReformComparison comparison = CompareReforms(run);
   ReportPrinter printer(options, out);
-  printer.Header(ComparisonHeader() + "\n\n");
+  printer.Header(ComparisonTitle(run) + '\n' + ComparisonHeader() + "\n\n");
   for (const ComparisonRow& row : comparison.rows) {
-    printer.Row(ComparisonLine(row), RecordOf(row));
+    printer.Row(ComparisonLine(row), RecordOf(row, run));
   }
   const QStringList lines = ComparisonSummaryLines(run, comparison);
   if (options.json) {
@@ -35,12 +36,29 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
       const auto month_day = [&](int month, int day) {
         return dated ? QJsonValue(MonthDayText(month, day)) : QJsonValue();
       };
+      const auto drift = [](const std::optional<double>& days) {
+        return days ? QJsonValue(*days) : QJsonValue();
+      };
+      // The years on each rule (England's Julian and Gregorian ones), each
+      // with its drift.
+      QJsonArray pieces;
+      for (const DriftPiece& piece : summary.pieces) {
+        pieces.append(
+            QJsonObject{{"rule", piece.rule.empty() ? QJsonValue()
+                                                    : QJsonValue(QStringOf(piece.rule).toLower())},
+                        {"first_year", piece.first_year},
+                        {"last_year", piece.last_year},
+                        {"drift_days_per_millennium", drift(piece.drift_days_per_millennium)}});
+      }
       printer.Summary({}, {{"calendar", QStringOf(kSolarCalendars[i].json_key)},
                            {"most_common", month_day(summary.month, summary.day)},
                            {"share", summary.share},
                            {"earliest", month_day(summary.earliest_month, summary.earliest_day)},
                            {"latest", month_day(summary.latest_month, summary.latest_day)},
-                           {"drift_days_per_millennium", summary.drift_days_per_millennium}});
+                           {"drift_days_per_millennium", drift(summary.drift_days_per_millennium)},
+                           {"drift_pieces", pieces},
+                           {"meridian", run.longitude_label},
+                           {"time_kind", SolarTimeName(run.solar_time)}});
     }
   } else {
     printer.Summary(lines.join(u'\n'), {});

@@ -23,6 +23,20 @@ YearTicks YearAxisTicks(int32_t first_year, int32_t last_year) {
   return {remainder == 0 ? first_year : first_year + step - remainder, step};
 }
 
+ValueTicks ValueAxisTicks(double low, double high) {
+  low = std::min(low, 0.0);
+  high = std::max(high, 0.0);
+  ValueTicks ticks;
+  for (double decade = 1;; decade *= 10) {
+    for (const double step : {decade, 2 * decade, 5 * decade}) {
+      ticks.step = step;
+      ticks.bottom = std::floor(low / step) * step;
+      ticks.top = std::max(std::ceil(high / step) * step, ticks.bottom + step);
+      if ((ticks.top - ticks.bottom) / step <= kMostValueTicks) return ticks;
+    }
+  }
+}
+
 EquinoxChart EquinoxChartFor(const VernalEquinoxRun& run, int32_t first_year, int years) {
   EquinoxChart chart;
   const QString dee_name = QStringOf(run.dee.name);

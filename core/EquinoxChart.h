@@ -22,6 +22,17 @@ struct YearTicks {
 };
 YearTicks YearAxisTicks(int32_t first_year, int32_t last_year);
 
+// The ticks of a value axis that spans low to high: a round step (1, 2, 5,
+// 10 ... days, at most kMostValueTicks intervals) and the range widened to
+// multiples of it, always through 0.
+inline constexpr int kMostValueTicks = 6;
+struct ValueTicks {
+  double bottom = 0;
+  double top = 1;
+  double step = 1;
+};
+ValueTicks ValueAxisTicks(double low, double high);
+
 // Plain values, so that the plugin that draws them needs none of the core.
 struct EquinoxChart {
   QString title;  // "March equinoxes 2024–2025: 0 of 2 Dee-Cecil dates off March 20 (…)"
@@ -45,14 +56,20 @@ struct EquinoxChart {
   double top_day = 0;
   bool many_years = false;  // over 200: smaller marks
 
-  // A chart of lines instead (the reform comparison): when there are any,
-  // they are drawn in place of the series above, against y_title.
+  // A chart of lines instead (the reform comparison): when there are any
+  // panels, they are drawn in place of the series above, one above the
+  // other over the same years, each with its own value axis.
   struct Line {
-    QString name;
-    QList<QPointF> points;
+    QString name;           // "Dee, Dee-Cecil": the calendars it stands for
+    int colour = 0;         // the calendar's place in the comparison: its colour and dash
+    QList<QPointF> points;  // by year; a gap in the years is a gap in the line
   };
-  QList<Line> lines;
-  QString y_title;
+  struct Panel {
+    QString y_title;
+    QList<Line> lines;
+    ValueTicks ticks;
+  };
+  QList<Panel> panels;
 };
 
 // The chart of the years first_year, first_year + 1 ... of the run (at most

@@ -61,7 +61,7 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
           {"time_kind", SolarTimeName(run.solar_time)}};
 }
 
-Record RecordOf(const ComparisonRow& row) {
+Record RecordOf(const ComparisonRow& row, const ComparisonRun& run) {
   Record record{{"year", qint64(row.year)}};
   for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
     std::string date;
@@ -71,6 +71,8 @@ Record RecordOf(const ComparisonRow& row) {
     record.push_back({QStringOf(kSolarCalendars[i].json_key),
                       date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
   }
+  record.push_back({"meridian", run.longitude_label});
+  record.push_back({"time_kind", SolarTimeName(run.solar_time)});
   return record;
 }
 

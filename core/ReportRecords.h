@@ -25,8 +25,9 @@ Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee);
 Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run);
 
 // year, then each solar calendar's year-month-day date under its JSON key
-// (julian, gregorian, ..., england; null where it has none).
-Record RecordOf(const ComparisonRow& row);
+// (julian, gregorian, ..., england; null where it has none), meridian and
+// time_kind as in the equinox rows.
+Record RecordOf(const ComparisonRow& row, const ComparisonRun& run);
 
 QJsonObject JsonOf(const Record& record);
 // The header line and a row's line, without the line break (CSV ends lines

@@ -16,21 +16,35 @@ void AppendLine(ReportOutput& output, int64_t& length, const QString& line) {
 
 }  // namespace
 
-RunCount ReadRunCount(QString& text, const QString& too_many) {
+RunCount ReadRunCount(QString& text, const QString& too_many, int most, const QString& title,
+                      const QString& invalid) {
   text = TrimSpaces(text);
   RunCount result;
   if (text.isEmpty()) return result;
   if (!IsWholeNumber(text, false, QString())) {
-    result.message =
-        Message("Invalid input for number of days.", MessageStyle::kInformation, kReportTitle);
+    result.message = Message(invalid, MessageStyle::kInformation, title);
     return result;
   }
   const double count = LeadingNumber(text);
-  if (count > kMostRows) {
-    result.message = Message(too_many, MessageStyle::kInformation, kReportTitle);
+  if (count > most) {
+    result.message = Message(too_many, MessageStyle::kInformation, title);
     return result;
   }
   result.count = static_cast<int>(count);
+  return result;
+}
+
+FirstYear ReadFirstYear(QString& text, const QString& title) {
+  text = TrimSpaces(text);
+  FirstYear result;
+  if (!IsWholeNumber(text, false, QString())) {
+    result.message =
+        Message("Invalid input for the first year.", MessageStyle::kExclamation, title);
+  } else if (const double year = LeadingNumber(text); !IsEquinoxYear(static_cast<int64_t>(year))) {
+    result.message = MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}, title);
+  } else {
+    result.year = static_cast<int32_t>(year);
+  }
   return result;
 }
 
@@ -110,13 +124,14 @@ ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBo
 ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformComparison& comparison,
                                    const ReportBox& box) {
   ReportOutput output;
-  if (box.length == 0) output.text = ComparisonHeader() + kCrLf + kCrLf;
+  if (box.length > 0) output.text = kCrLf;
+  output.text += ComparisonTitle(run) + kCrLf + ComparisonHeader() + kCrLf + kCrLf;
   for (const ComparisonRow& row : comparison.rows) {
     output.text += ComparisonLine(row) + kCrLf;
-    output.records.push_back(RecordOf(row));
+    output.records.push_back(RecordOf(row, run));
   }
   output.rows = static_cast<int>(comparison.rows.size());
-  output.text += kCrLf + ComparisonSummaryLines(run, comparison).join(kCrLf) + kCrLf + kCrLf;
+  output.text += kCrLf + ComparisonSummaryLines(run, comparison).join(kCrLf) + kCrLf;
   if (output.rows < run.years)
     output.message = MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange});
   return output;

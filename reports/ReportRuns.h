@@ -31,12 +31,23 @@ struct ReportOutput {
 };
 
 // Reads the number of days or years typed (the text is trimmed in place).
-// 0 with no message: nothing to do (empty or 0). Above 800: too_many.
+// 0 with no message: nothing to do (empty or 0). Not a number: `invalid`;
+// above `most`: too_many. Messages are titled `title`.
 struct RunCount {
   int count = 0;
   UserMessage message;
 };
-RunCount ReadRunCount(QString& text, const QString& too_many);
+inline const QString kInvalidDays = QStringLiteral("Invalid input for number of days.");
+RunCount ReadRunCount(QString& text, const QString& too_many, int most = 800,
+                      const QString& title = kReportTitle, const QString& invalid = kInvalidDays);
+
+// Reads the first year typed for a comparison (trimmed in place): 1 to 4000;
+// 0 after a message (titled `title`) when there is none.
+struct FirstYear {
+  int32_t year = 0;
+  UserMessage message;
+};
+FirstYear ReadFirstYear(QString& text, const QString& title);
 
 // A date sequence run into a box: at most 800 rows.
 struct DateSequenceRun {
@@ -50,10 +61,14 @@ ReportOutput BuildDateSequence(const DateSequenceRun& run);
 // A vernal equinox run (run.years rows, at most 800) into a box.
 ReportOutput BuildVernalEquinoxTable(const VernalEquinoxRun& run, const ReportBox& box);
 
-// A reform comparison run (at most 800 years) into a box: the header when the
-// box is empty, a line a year, the summary lines and the sentence.
+// A reform comparison run (up to 4000 years) into a box: the header (the
+// run's years, meridian and time, the calendars' tags), a line a year, the
+// summary lines and the sentence.
 ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformComparison& comparison,
                                    const ReportBox& box);
+
+// The characters a comparison window's box holds: a run of all 4000 years.
+inline constexpr int64_t kComparisonBoxCapacity = 300 * 1024;
 
 // A box shows the table's header alone until it holds a run (a run's dates
 // carry "CE"); a run into an empty box begins with it.

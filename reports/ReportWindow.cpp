@@ -93,7 +93,7 @@ QString ReportWindow::OutputText() const {
 
 int ReportWindow::ReadCount(const QString& too_many) {
   QString typed = count_box->text();
-  const RunCount count = ReadRunCount(typed, too_many);
+  const RunCount count = ReadRunCount(typed, too_many, most_rows, message_title, invalid_count);
   count_box->setText(typed);
   ShowMessage(count.message);
   return count.count;
@@ -106,15 +106,15 @@ ReportBox ReportWindow::BoxState() const {
   box.length = document->characterCount() - 1 + document->blockCount() - 1;
   box.contains_ce =
       !document->find(QStringLiteral("CE"), 0, QTextDocument::FindCaseSensitively).isNull();
-  box.capacity = int64_t{host.TextBoxCapacityInKB()} * 1024;
+  box.capacity = box_capacity > 0 ? box_capacity : int64_t{host.TextBoxCapacityInKB()} * 1024;
   return box;
 }
 
 bool ReportWindow::ClearIfFullAndAgreed() {
   if (BoxState().length <= BoxState().capacity) return true;
   const MessageAnswer answer =
-      ShowMessageBox({QStringLiteral("Textbox is full.  Clear it?"), MessageStyle::kNone,
-                      MessageButtons::kYesNo, kReportTitle},
+      ShowMessageBox({QStringLiteral("Textbox is full.  Clear it?"), question_style,
+                      MessageButtons::kYesNo, message_title},
                      this);
   if (answer != MessageAnswer::kYes) return false;
   ClearOutput();
@@ -179,7 +179,7 @@ void ReportWindow::cmdSave_Click() {
 }
 
 void ReportWindow::cmdPrint_Click() {
-  PrintText(this, windowTitle(), txbOutput->toPlainText(), txbOutput->font());
+  PrintText(this, windowTitle(), txbOutput->toPlainText(), txbOutput->font(), PrintHeader());
 }
 
 void ReportWindow::txbOutput_MouseUp(Qt::MouseButton button) {

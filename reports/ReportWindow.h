@@ -63,8 +63,11 @@ class ReportWindow : public QWidget {
   // Asks to clear a box above capacity: false when the user says No.
   bool ClearIfFullAndAgreed();
   void AppendOutput(const ReportOutput& output);
-  // Empties the box and forgets its rows.
-  void ClearOutput();
+  // Empties the box and forgets its rows (and, in a window that keeps
+  // more of its runs, those too).
+  virtual void ClearOutput();
+  // Lines printed under the title at the top of every page.
+  virtual QString PrintHeader() const { return {}; }
   void ShowMessage(const UserMessage& message);
   void CaretToEnd();
   virtual void WindowActivated();
@@ -76,6 +79,14 @@ class ReportWindow : public QWidget {
   ReportHost& host;
   QLineEdit* count_box = nullptr;
   QString file_name;  // suggested when saving
+  // A window's own: the title and icons of its messages and question, the
+  // most rows a run gives, and the characters its box holds (0: the main
+  // window's capacity).
+  QString message_title = kReportTitle;
+  QString invalid_count = kInvalidDays;
+  MessageStyle question_style = MessageStyle::kNone;
+  int most_rows = 800;
+  int64_t box_capacity = 0;
   std::vector<Record> records;
 
  private:

@@ -19,10 +19,13 @@ frmEquinoxChart::frmEquinoxChart(ChartAndPrint& plugin, ReportHost& host, QWidge
   chvChart->setAccessibleName(QStringLiteral("Equinox chart"));
   cmdSaveChart = new QPushButton(QStringLiteral("Save chart\u2026"), this);
   cmdSaveChart->setObjectName("cmdSaveChart");
+  cmdPrintChart = new QPushButton(kPrintCaption, this);
+  cmdPrintChart->setObjectName("cmdPrintChart");
   cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdSaveChart);
+  buttons->addWidget(cmdPrintChart);
   buttons->addStretch();
   buttons->addWidget(cmdClose);
   auto* layout = new QVBoxLayout(this);
@@ -30,6 +33,7 @@ frmEquinoxChart::frmEquinoxChart(ChartAndPrint& plugin, ReportHost& host, QWidge
   layout->addLayout(buttons);
   resize(TwipsSize(13000, 8500));
   connect(cmdSaveChart, &QPushButton::clicked, this, &frmEquinoxChart::cmdSaveChart_Click);
+  connect(cmdPrintChart, &QPushButton::clicked, this, &frmEquinoxChart::cmdPrintChart_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 }
 
@@ -42,13 +46,15 @@ void frmEquinoxChart::ShowChart(const EquinoxChart& chart) { view->Show(chart); 
 bool frmEquinoxChart::SaveChart(const QString& path) { return view->Save(path); }
 
 void frmEquinoxChart::cmdSaveChart_Click() {
-  const QString path = ChooseSaveFile(this, QStringLiteral("equinox-chart.png"),
-                                      QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
+  const QString path =
+      ChooseSaveFile(this, file_name, QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
   if (path.isEmpty() || SaveChart(path)) return;
   ShowMessageBox({QStringLiteral("The chart could not be saved:\r\n") + path,
                   MessageStyle::kExclamation, MessageButtons::kOk, QStringLiteral("Save")},
                  this);
 }
+
+void frmEquinoxChart::cmdPrintChart_Click() { PrintChart(*view, windowTitle()); }
 
 void frmEquinoxChart::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {

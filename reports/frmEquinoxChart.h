@@ -2,7 +2,7 @@
 // the instant of the March equinox as a day of March, the Gregorian date at
 // London and the Dee date at the chosen meridian, with the Dee version's
 // expected day as a band and the years whose Dee equinox misses it marked.
-// The drawing (chvChart, a QChartView) comes from the chart and printing
+// The drawing (chvChart, one QChartView or several) comes from the chart and printing
 // plugin (ui_services/ChartAndPrint.h).
 #pragma once
 
@@ -23,7 +23,9 @@ class frmEquinoxChart : public QWidget {
 
   QWidget* chvChart;
   QPushButton* cmdSaveChart;
+  QPushButton* cmdPrintChart;
   QPushButton* cmdClose;
+  QString file_name = QStringLiteral("equinox-chart.png");  // suggested when saving
 
   // Draws the years first_year, first_year + 1 ... of the run (at most 800).
   void ShowRun(const VernalEquinoxRun& run, int32_t first_year, int years);
@@ -32,6 +34,7 @@ class frmEquinoxChart : public QWidget {
   // PNG, or SVG when the name ends in .svg; false when not saved.
   bool SaveChart(const QString& path);
   void cmdSaveChart_Click();
+  void cmdPrintChart_Click();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

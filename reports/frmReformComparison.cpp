@@ -1,9 +1,24 @@
 #include "reports/frmReformComparison.h"
 
+#include <QStringList>
+
 #include "reports/ReportRuns.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/TextBox.h"
 
 namespace orv {
+namespace {
+
+// The meridians and times of the runs, each once, in the order first run.
+QString PlacesOf(const std::vector<ComparisonRun>& runs) {
+  QStringList places;
+  for (const ComparisonRun& run : runs) {
+    if (!places.contains(ComparisonPlace(run))) places << ComparisonPlace(run);
+  }
+  return places.join(QStringLiteral("; "));
+}
+
+}  // namespace
 
 frmReformComparison::frmReformComparison(ReportHost& owner,
                                          std::function<VernalEquinoxRun()> settings,
@@ -11,18 +26,26 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
     : ReportWindow(owner, QStringLiteral("Compare calendars"), parent),
       settings_(std::move(settings)) {
   setObjectName(QStringLiteral("frmReformComparison"));
-  lblYears1 = new QLabel(QStringLiteral("Compare the calendars for"), this);
-  lblYears1->setObjectName("lblYears1");
-  lblYears1->setGeometry(TwipsRect(240, 300, 2300, 300));
-  txbNumYears = new QLineEdit(QStringLiteral("12"), this);
-  txbNumYears->setObjectName("txbNumYears");
-  txbNumYears->setGeometry(TwipsRect(2550, 260, 600, 340));
-  lblYears2 = new QLabel(
-      QStringLiteral("years from the year of the input date, at the vernal equinox window's "
-                     "meridian and time."),
-      this);
-  lblYears2->setObjectName("lblYears2");
-  lblYears2->setGeometry(TwipsRect(3250, 300, 8000, 300));
+  const auto label = [this](const char* name, const QString& text, const QRect& rect) {
+    auto* made = new QLabel(text, this);
+    made->setObjectName(name);
+    made->setGeometry(rect);
+    return made;
+  };
+  const auto box = [this](const char* name, const QString& text, const QRect& rect) {
+    auto* made = new QLineEdit(text, this);
+    made->setObjectName(name);
+    made->setGeometry(rect);
+    made->setMaxLength(4);
+    return made;
+  };
+  lblYears1 = label("lblYears1", "Compare the calendars for", TwipsRect(240, 300, 2300, 300));
+  txbCompareYears = box("txbCompareYears", "800", TwipsRect(2550, 260, 700, 340));
+  lblYears2 = label("lblYears2", "years from the year", TwipsRect(3350, 300, 1700, 300));
+  txbCompareFrom =
+      box("txbCompareFrom", QString::number(owner.GetYear()), TwipsRect(5050, 260, 700, 340));
+  lblYears3 = label("lblYears3", "at the vernal equinox window's meridian and time.",
+                    TwipsRect(5850, 300, 5500, 300));
   cmdDoIt->setGeometry(TwipsRect(11500, 220, 1500, 420));
   txbOutput->setGeometry(TwipsRect(240, 840, 12760, 5700));
   cmdCopyToClipboard->setGeometry(TwipsRect(240, 6780, intNarrowWidth, 420));
@@ -37,48 +60,81 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
   connect(cmdChart, &QPushButton::clicked, this, &frmReformComparison::cmdChart_Click);
   setFixedSize(TwipsSize(13240, 8040));
   file_name = QStringLiteral("reform-comparison.txt");
-  txbNumYears->setAccessibleName(lblYears1->text() + " ... " + lblYears2->text());
+  // Its messages are its own, and a run may take every year of the table.
+  message_title = windowTitle();
+  invalid_count = QStringLiteral("Invalid input for number of years.");
+  question_style = MessageStyle::kExclamation;
+  most_rows = kLastEquinoxYear;
+  box_capacity = kComparisonBoxCapacity;
+  txbCompareYears->setAccessibleName(lblYears1->text() + " ... " + lblYears2->text());
+  txbCompareFrom->setAccessibleName(lblYears2->text());
   txbOutput->setAccessibleName(windowTitle());
-  FinishLoad(txbNumYears);
+  FinishLoad(txbCompareYears);
+  txbCompareYears->setMaxLength(4);
+  // Enter in the first year's box runs too.
+  txbCompareFrom->installEventFilter(this);
+  setTabOrder(txbCompareYears, txbCompareFrom);
 }
 
 void frmReformComparison::cmdDoIt_Click() {
-  const int years = ReadCount(QStringLiteral("Too many years"));
-  if (years == 0 || !host.ReadInputDay()) return;
-  const int32_t year = host.GetYear();
-  if (!IsEquinoxYear(year)) {
-    ShowMessage(MessageOf(Notice{NoticeKind::kEquinoxYearOutOfRange}));
+  const int years =
+      ReadCount(QStringLiteral("Too many years: at most %1 at a time.").arg(kLastEquinoxYear));
+  if (years == 0) return;
+  QString typed = txbCompareFrom->text();
+  const FirstYear first = ReadFirstYear(typed, message_title);
+  txbCompareFrom->setText(typed);
+  if (first.message) {
+    ShowMessage(first.message);
+    txbCompareFrom->setFocus();
+    txbCompareFrom->selectAll();
     return;
   }
   if (!ClearIfFullAndAgreed()) return;
-  const ComparisonRun run = ComparisonAt(settings_(), year, years);
+  const ComparisonRun run = ComparisonAt(settings_(), first.year, years);
   const ReformComparison comparison = CompareReforms(run);
-  const ReportOutput output = BuildReformComparison(run, comparison, BoxState());
+  ReportOutput output = BuildReformComparison(run, comparison, BoxState());
   AppendOutput(output);
   if (output.rows > 0) {
-    charted_ = ChartedRuns(charted_, run, output.rows);
+    runs_.push_back(run);
     cmdChart->setEnabled(true);
+    if (chart_window != nullptr && chart_window->isVisible()) cmdChart_Click();
   }
+  if (output.message) output.message->title = message_title;
   ShowMessage(output.message);
   CaretToEnd();
 }
 
-void frmReformComparison::cmdClear_Click() {
-  ReportWindow::cmdClear_Click();
-  charted_.reset();  // nothing to draw until the next run
+bool frmReformComparison::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txbCompareFrom && IsEnterPress(event)) {
+    if (cmdDoIt->isEnabled()) cmdDoIt_Click();
+    return true;
+  }
+  return ReportWindow::eventFilter(watched, event);
+}
+
+void frmReformComparison::ClearOutput() {
+  ReportWindow::ClearOutput();
+  runs_.clear();  // nothing to draw until the next run
   cmdChart->setEnabled(false);
 }
 
+QString frmReformComparison::PrintHeader() const {
+  if (runs_.empty()) return {};
+  return PlacesOf(runs_) + u'\n' + ComparisonHeader();
+}
+
 void frmReformComparison::cmdChart_Click() {
-  if (!charted_) return;
+  if (runs_.empty()) return;
   if (chart_window == nullptr) {
     ChartAndPrint* plugin = LoadChartAndPrint(this, QStringLiteral("Chart"));
     if (plugin == nullptr) return;  // the user has been told
     chart_window = new frmEquinoxChart(*plugin, host, this);
     chart_window->setObjectName(QStringLiteral("frmComparisonChart"));
     chart_window->setWindowTitle(QStringLiteral("Comparison chart"));
+    chart_window->file_name = QStringLiteral("reform-comparison.png");
+    chart_window->resize(TwipsSize(13000, 10500));  // room for two panels
   }
-  chart_window->ShowChart(ComparisonChart(*charted_, CompareReforms(*charted_)));
+  chart_window->ShowChart(ComparisonChart(PlacesOf(runs_), CompareReforms(runs_)));
   chart_window->show();
   chart_window->raise();
   chart_window->activateWindow();

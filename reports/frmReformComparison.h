@@ -1,13 +1,16 @@
-// The reform comparison: from the year of the main window's input, the March
+// The reform comparison: for a run of years (up to all 4000 at once) from the
+// year typed in the window (the main window's input year at first), the March
 // equinox in every solar calendar of the table at the meridian and in the
 // solar time chosen in the vernal equinox window, and how well each calendar
-// keeps it (core/ReformComparison.h); Chart draws each calendar's offsets
-// over the years of the runs since the last Clear.
+// keeps it (core/ReformComparison.h). The text, the rows saved as CSV, the
+// printout and the chart always hold the same runs: those since the box was
+// last cleared.
 #pragma once
 
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <vector>
 
 #include "core/ReformComparison.h"
 #include "reports/ReportWindow.h"
@@ -24,20 +27,25 @@ class frmReformComparison : public ReportWindow {
                       QWidget* parent);
 
   QLabel* lblYears1;
-  QLineEdit* txbNumYears;
+  QLineEdit* txbCompareYears;
   QLabel* lblYears2;
+  QLineEdit* txbCompareFrom;
+  QLabel* lblYears3;
   QPushButton* cmdChart;
 
   void cmdDoIt_Click() override;
-  void cmdClear_Click() override;
   void cmdChart_Click();
   frmEquinoxChart* ChartWindow() const { return chart_window; }
 
+ protected:
+  void ClearOutput() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The window's title, the meridians and times of the runs, the column header.
+  QString PrintHeader() const override;
+
  private:
   std::function<VernalEquinoxRun()> settings_;
-  // The years the chart draws: those of the runs since the last Clear, at
-  // the last run's meridian and time.
-  std::optional<ComparisonRun> charted_;
+  std::vector<ComparisonRun> runs_;  // those in the box, in the order run
   frmEquinoxChart* chart_window = nullptr;
 };
 

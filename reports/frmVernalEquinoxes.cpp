@@ -32,20 +32,21 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
   cboMinutes = new QComboBox(this);
   cboMinutes->setObjectName("cboMinutes");
   cboMinutes->setGeometry(TwipsRect(4100, 780, 800, 340));
-  lblMinutes = label("lblMinutes", "minutes W", TwipsRect(5000, 820, 950, 300));
+  lblMinutes = label("lblMinutes", "minutes", TwipsRect(5000, 820, 700, 300));
+  // The side of Greenwich, after "minutes": "minutes W" as it reads.
   cboEastWest = new QComboBox(this);
   cboEastWest->setObjectName("cboEastWest");
-  cboEastWest->setGeometry(TwipsRect(5950, 780, 650, 340));
+  cboEastWest->setGeometry(TwipsRect(5650, 780, 650, 340));
   cboEastWest->addItems({QStringLiteral("W"), QStringLiteral("E")});
   const auto option = [this](const char* name, const QString& text, int top) {
     auto* made = new QRadioButton(text, this);
     made->setObjectName(name);
-    made->setGeometry(TwipsRect(6700, top, 1950, 260));
+    made->setGeometry(TwipsRect(6450, top, 2200, 260));
     return made;
   };
   optMeanST = option("optMeanST", QStringLiteral("Mean solar time"), 560);
-  optApparentST = option("optApparentST", QStringLiteral("Apparent"), 820);
-  optTrueST = option("optTrueST", QStringLiteral("true solar time"), 1080);
+  optApparentST = option("optApparentST", QStringLiteral("Apparent solar time"), 820);
+  optTrueST = option("optTrueST", QStringLiteral("True solar time"), 1080);
   auto* time_kind = new QButtonGroup(this);
   for (QRadioButton* kind : {optMeanST, optApparentST, optTrueST}) time_kind->addButton(kind);
 
@@ -81,16 +82,19 @@ frmVernalEquinoxes::frmVernalEquinoxes(ReportHost& owner, QWidget* parent)
   connect(cboDegrees, &QComboBox::activated, this, focus_do_it);
   connect(cboMinutes, &QComboBox::activated, this, focus_do_it);
   connect(cboEastWest, &QComboBox::activated, this, focus_do_it);
-  // The minutes' label names the side chosen, and an empty table's header
-  // the meridian's column.
+  // 'Washington' is west of Greenwich: a meridian east of it is a longitude
+  // only, as an empty table's header names its column.
   connect(cboEastWest, &QComboBox::currentIndexChanged, this, [this] {
-    lblMinutes->setText("minutes " + cboEastWest->currentText());
-    cboMinutes->setAccessibleName(lblMinutes->text());
+    const bool east = cboEastWest->currentText() == QLatin1String("E");
+    lblWashingtonLongitude->setText(east ? QStringLiteral("Longitude:")
+                                         : QStringLiteral("'Washington' longitude:"));
+    cboDegrees->setAccessibleName(lblWashingtonLongitude->text() + " " + lblDegrees->text());
+    cboMinutes->setAccessibleName(lblMinutes->text() + " " + cboEastWest->currentText());
     WriteVEHeader();
   });
   txbNumYears->setAccessibleName(lblDates1->text() + " ... " + lblDates2->text());
   cboDegrees->setAccessibleName(lblWashingtonLongitude->text() + " " + lblDegrees->text());
-  cboMinutes->setAccessibleName(lblMinutes->text());
+  cboMinutes->setAccessibleName(lblMinutes->text() + " " + cboEastWest->currentText());
   cboEastWest->setAccessibleName(QStringLiteral("West or east of Greenwich"));
   cboEastWest->setAccessibleDescription(QStringLiteral("West or east"));
   // What a screen reader says of the lists besides the chosen number.

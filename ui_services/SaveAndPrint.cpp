@@ -41,9 +41,14 @@ bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, boo
   return saved;
 }
 
-bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font) {
+bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font,
+               const QString& header) {
   ChartAndPrint* plugin = LoadChartAndPrint(parent, QStringLiteral("Print"));
-  return plugin != nullptr && plugin->PrintText(parent, title, text, font, PrintChooser());
+  return plugin != nullptr && plugin->PrintText(parent, title, header, text, font, PrintChooser());
+}
+
+bool PrintChart(EquinoxChartView& chart, const QString& title) {
+  return chart.Print(title, PrintChooser());
 }
 
 void SetPrinterChooser(PrinterChooser chooser) { PrintChooser() = std::move(chooser); }

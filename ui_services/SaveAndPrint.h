@@ -31,9 +31,13 @@ bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, boo
 
 // Prints plain text in the font, after the platform's print dialog (which
 // also prints to a PDF file), or the chooser set for tests, which sets the
-// printer up and returns whether to print. False when not printed (or when
-// the plugin could not be loaded: the user has been told).
-bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font);
+// printer up and returns whether to print; every page begins with the title
+// and the header's lines. False when not printed (or when the plugin could
+// not be loaded: the user has been told).
+bool PrintText(QWidget* parent, const QString& title, const QString& text, const QFont& font,
+               const QString& header = {});
+// A chart on one page, the same way.
+bool PrintChart(EquinoxChartView& chart, const QString& title);
 void SetPrinterChooser(PrinterChooser chooser);  // nullptr: the dialog again
 
 }  // namespace orv

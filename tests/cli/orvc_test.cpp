@@ -303,6 +303,9 @@ TEST(Orvc, CompareWritesARowAYearThenACalendarsSummary) {
   const QJsonObject julian = QJsonDocument::fromJson(lines[2].toUtf8()).object();
   EXPECT_EQ(julian["calendar"].toString(), "julian");
   EXPECT_EQ(julian["most_common"].toString(), "03-07");
+  EXPECT_TRUE(julian["drift_days_per_millennium"].isNull());  // two years are too few
+  EXPECT_EQ(row["meridian"].toString(), "0d0m W");
+  EXPECT_EQ(row["time_kind"].toString(), "true");
   EXPECT_TRUE(Orvc({"compare", "--csv", "--count", "2", "2024"}).out.startsWith("year,julian,"));
 }
 

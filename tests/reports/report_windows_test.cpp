@@ -1,6 +1,7 @@
 // The report windows opened from the real main window, offscreen.
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QPrinter>
@@ -58,10 +59,10 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     }
     return name;
   }
-  // The chart as drawn by the plugin, and its series: 1 the Gregorian dates
-  // at London, 2 the Dee dates, 3 those off their day.
-  static QChart* Drawn(const frmEquinoxChart* chart) {
-    return qobject_cast<QChartView*>(chart->chvChart)->chart();
+  // The chart as drawn by the plugin (its top panel), and its series: 1 the
+  // Gregorian dates at London, 2 the Dee dates, 3 those off their day.
+  static QChart* Drawn(const frmEquinoxChart* chart, int panel = 0) {
+    return chart->chvChart->findChildren<QChartView*>()[panel]->chart();
   }
   static QXYSeries* Series(const frmEquinoxChart* chart, int index) {
     return qobject_cast<QXYSeries*>(Drawn(chart)->series()[index]);
@@ -385,19 +386,81 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
   void theComparisonTakesTheEquinoxWindowsMeridianAndDraws() {
     frmVernalEquinoxes* equinoxes = RunEquinoxes("2024-01-01 CE", 2);
     equinoxes->cboDegrees->setCurrentText("70");
+    QCOMPARE(equinoxes->lblWashingtonLongitude->text(), QString("'Washington' longitude:"));
     equinoxes->cboEastWest->setCurrentText("E");
+    QCOMPARE(equinoxes->lblWashingtonLongitude->text(), QString("Longitude:"));
     equinoxes->optTrueST->setChecked(true);
     QTest::mouseClick(equinoxes->cmdCompare, Qt::LeftButton);
     frmReformComparison* comparison = equinoxes->ComparisonWindow();
     QVERIFY(comparison != nullptr && comparison->isVisible());
-    comparison->txbNumYears->setText("3");
+    QCOMPARE(comparison->txbCompareYears->text(), QString("800"));
+    QCOMPARE(comparison->txbCompareFrom->text(), QString("2024"));
+    comparison->txbCompareYears->setText("3");
     QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
     const QString text = comparison->txbOutput->toPlainText();
-    QVERIFY(text.startsWith("  Year  JC"));
-    QVERIFY(text.contains("Over 2024-2026 at 70d0m E "));
+    QVERIFY(text.startsWith("March equinoxes 2024-2026 at 70d0m E, true solar time\n  Year  JC"));
     QCOMPARE(comparison->Records().size(), size_t{3});
     QTest::mouseClick(comparison->cmdChart, Qt::LeftButton);
-    QCOMPARE(Drawn(comparison->ChartWindow())->series().size(), 7);
+    // Over three years the calendars on the same day share a line.
+    QStringList names;
+    for (const QAbstractSeries* series : Drawn(comparison->ChartWindow())->series()) {
+      names << series->name();
+    }
+    QCOMPARE(names.join('|'), QString("|Julian, Gregorian, Revised Julian, England|Dee, "
+                                      "Dee-Cecil|Persian"));
+
+    // Its messages carry its title; a refused first year runs nothing.
+    comparison->txbCompareFrom->setText("4001");
+    QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.back().title, QString("Compare calendars"));
+    comparison->txbCompareYears->setText("x");
+    QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.back(),
+             (MessageRequest{"Invalid input for number of years.", MessageStyle::kInformation,
+                             MessageButtons::kOk, "Compare calendars"}));
+    QCOMPARE(comparison->Records().size(), size_t{3});
+  }
+
+  void theComparisonsTextRowsAndChartHoldTheSameRuns() {
+    TypeYearMonthDay("2024-01-01 CE");
+    QTest::mouseClick(window->cmdQLsoftware, Qt::LeftButton);
+    QTest::mouseClick(window->VernalEquinoxWindow()->cmdCompare, Qt::LeftButton);
+    frmReformComparison* comparison = window->VernalEquinoxWindow()->ComparisonWindow();
+    comparison->txbCompareFrom->setText("1");
+    comparison->txbCompareYears->setText("4000");
+    // 1-4000 in one run, then again; the third finds the box full and clears it.
+    for (int run = 0; run < 3; ++run) QTest::mouseClick(comparison->cmdDoIt, Qt::LeftButton);
+    QCOMPARE(messages->requests.size(), size_t{1});
+    QCOMPARE(messages->requests[0],
+             (MessageRequest{"Textbox is full.  Clear it?", MessageStyle::kExclamation,
+                             MessageButtons::kYesNo, "Compare calendars"}));
+    QCOMPARE(comparison->txbOutput->toPlainText().count("March equinoxes 1-4000"), 1);
+    QCOMPARE(comparison->Records().size(), size_t{4000});
+    QTest::mouseClick(comparison->cmdChart, Qt::LeftButton);
+    frmEquinoxChart* chart = comparison->ChartWindow();
+    QCOMPARE(Series(chart, 1)->count(), 4000);          // the Julian line, in the top panel
+    QCOMPARE(Drawn(chart, 1)->series().size(), 1 + 4);  // the calendars that keep their date
+
+    // The chart is saved under its own name and prints.
+    QString suggested;
+    SetSaveFileChooser([&suggested](const QString& name) {
+      suggested = name;
+      return QString();
+    });
+    QTest::mouseClick(chart->cmdSaveChart, Qt::LeftButton);
+    SetSaveFileChooser(nullptr);
+    QCOMPARE(suggested, QString("reform-comparison.png"));
+    QTemporaryDir folder;
+    SetPrinterChooser([&folder](QPrinter& printer) {
+      printer.setOutputFileName(folder.filePath("printed.pdf"));
+      return true;
+    });
+    QTest::mouseClick(chart->cmdPrintChart, Qt::LeftButton);
+    QVERIFY(QFileInfo(folder.filePath("printed.pdf")).size() > 0);
+    QFile::remove(folder.filePath("printed.pdf"));
+    QTest::mouseClick(comparison->cmdPrint, Qt::LeftButton);
+    SetPrinterChooser(nullptr);
+    QVERIFY(QFileInfo(folder.filePath("printed.pdf")).size() > 0);
   }
 
   void helpAndQuitWorkFromEveryWindow() {
