@@ -18,10 +18,11 @@ namespace {
 
 constexpr int kMinimumWidth = 8000;   // twips
 constexpr int kMinimumHeight = 2000;  // twips
-// The layout's rule measures the window with its frame. A window whose frame
-// is not known (not yet shown, or drawn by no window manager) is taken to have
-// the frame the layout was drawn with: borders 240 twips across, borders and
-// caption 375 down (so 11670 x 6585 inside makes the box 11460 x 5760).
+// The layout's rule measures the window with its frame, as the layout was
+// drawn: borders 240 twips across, borders and caption 375 down (so 11670 x
+// 6585 inside makes the box 11460 x 5760). That frame is used whatever frame
+// the window manager draws, so that the box and buttons fill the window as
+// drawn, with no wider strip under the buttons on any desktop.
 constexpr int kDesignFrameWidth = 240;   // twips
 constexpr int kDesignFrameHeight = 375;  // twips
 
@@ -115,8 +116,7 @@ void frmView::Form_Activate() {
 void frmView::Form_Resize() {
   if (isMinimized()) return;
   // The smallest size is kept by the window's minimum size.
-  QSize outer = frameGeometry().size();
-  if (outer == size()) outer += TwipsSize(kDesignFrameWidth, kDesignFrameHeight);
+  const QSize outer = size() + TwipsSize(kDesignFrameWidth, kDesignFrameHeight);
   const int text_width = PixelsToTwips(outer.width()) - 450;
   const int text_height = PixelsToTwips(outer.height()) - 1200;
   txbText1->resize(TwipsToPixels(text_width), TwipsToPixels(text_height));
