@@ -26,11 +26,9 @@ TEST(ReportRecords, DayRowsACalendarEach) {
       csv.startsWith("jdn,day_of_week,calendar,name,era_date,ymd_date\r\n"
                      "2451545,Saturday,gregorian,Gregorian,\"January 1, 2000 CE\","
                      "2000-01-01 CE\r\n"));
-  EXPECT_TRUE(
-      csv.contains("2451545,Saturday,hebrew,Hebrew,\"Tevet 23, 5760 AM\",5760-10-23 AM\r\n"));
   const QString before =
       CsvText(DayRecords(0, CalendarRowsOf(0, Era::kCE, kDeeCecilVersion, ','), kDeeCecilVersion));
-  EXPECT_TRUE(before.contains(",persian,Persian,,\r\n")) << before.toStdString();
+  EXPECT_TRUE(before.contains(",persian,Persian,,\r\n"));
 }
 
 }  // namespace

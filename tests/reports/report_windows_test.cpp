@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QtCharts/QChartView>
@@ -231,24 +230,17 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(calendars->cmdCopy, Qt::LeftButton);
     QCOMPARE(ClipboardText(), calendars->CopyText());
     QVERIFY(ClipboardText().contains("Hebrew:"));
-    // Saved as the day's JSON, as orvc writes it, or as rows or text.
+    // Saved as the day's JSON, as orvc writes it, or as rows.
     QTemporaryDir folder;
-    QString chosen;
-    SetSaveFileChooser([&](const QString&) { return chosen; });
-    for (const char* name : {"day.json", "day.csv", "day.txt"}) {
-      chosen = folder.filePath(name);
+    for (const char* name : {"day.json", "day.csv"}) {
+      SetSaveFileChooser([&](const QString&) { return folder.filePath(name); });
       QTest::mouseClick(calendars->cmdSave, Qt::LeftButton);
     }
     SetSaveFileChooser(nullptr);
-    const auto contents = [&](const char* name) {
-      QFile file(folder.filePath(name));
-      return file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
-    };
-    const QJsonObject day = QJsonDocument::fromJson(contents("day.json")).object();
-    QCOMPARE(day["jdn"].toInt(), 2460587);
-    QCOMPARE(day["dee"].toObject()["ymd_date"].toString(), QString("2024-10-05 D"));
-    QVERIFY(contents("day.csv").contains("2460587,Thursday,hebrew,Hebrew,"));
-    QCOMPARE(QString::fromUtf8(contents("day.txt")), calendars->CopyText().replace("\r\n", "\n"));
+    QFile json(folder.filePath("day.json")), csv(folder.filePath("day.csv"));
+    QVERIFY(json.open(QIODevice::ReadOnly) && csv.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(json.readAll())["dee"]["ymd_date"].toString(), "2024-10-05 D");
+    QVERIFY(csv.readAll().contains("2460587,Thursday,hebrew,Hebrew,"));
     QTest::keyClick(calendars, Qt::Key_Escape);
     QVERIFY(!calendars->isVisible());
   }
