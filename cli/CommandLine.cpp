@@ -12,6 +12,7 @@
 #include "calendar/DatePr2.h"
 #include "core/CalendarDay.h"
 #include "core/DateTexts.h"
+#include "core/DayFiles.h"
 #include "core/NumberFormat.h"
 #include "core/ReportRecords.h"
 #include "core/StrProc.h"
@@ -146,130 +147,6 @@ int64_t WholeNumberOption(const QString& value, const QString& option) {
                      value + "\""};
   }
   return number;
-}
-
-// A JSON string as QJsonDocument writes it: quotes, backslashes and control
-// characters escaped, everything else as it is.
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  size_t plain = 0;  // the start of the characters not yet appended
-  for (size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
-    out.append(text, plain, i - plain);
-    plain = i + 1;
-    static constexpr char kHex[] = "0123456789abcdef";
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
-    }
-  }
-  out.append(text, plain);
-  out += '"';
-}
-
-// The members of a result object in the order JSON objects keep theirs (by
-// key): the weekday, the number, the line and each calendar's object.
-enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
-struct ResultMember {
-  std::string_view key;
-  ResultField field;
-  size_t calendar = 0;  // for kCalendar: its place in the calendar table
-};
-const std::vector<ResultMember>& ResultMembers() {
-  static const std::vector<ResultMember> members = [] {
-    std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
-                                        {"jdn", ResultField::kJdn},
-                                        {"line", ResultField::kLine}};
-    for (size_t i = 0; i < kCalendars.size(); ++i) {
-      sorted.push_back(
-          {kCalendars[i].json_key,
-           i < kMainCalendarCount ? ResultField::kCalendar : ResultField::kOtherCalendar, i});
-    }
-    std::sort(sorted.begin(), sorted.end(),
-              [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
-    return sorted;
-  }();
-  return members;
-}
-
-void AppendCalendarJson(std::string& out, const CalendarResult& result,
-                        std::string_view dee_version) {
-  out += "{\"day\":";
-  AppendInteger(out, result.date.day);
-  out += ",\"era_date\":";
-  AppendJsonString(out, result.era_date);
-  out += ",\"month\":";
-  AppendInteger(out, result.date.month);
-  if (!dee_version.empty()) {
-    out += ",\"version\":";
-    AppendJsonString(out, dee_version);
-  }
-  out += ",\"year\":";
-  AppendInteger(out, result.date.year);
-  out += ",\"ymd_date\":";
-  AppendJsonString(out, result.year_month_day);
-  out += '}';
-}
-
-// A calendar beyond the main window's: its numbers and texts, null for a day
-// outside its range.
-void AppendOtherCalendarJson(std::string& out, const DayInCalendar& day) {
-  if (!day.date) {
-    out += "null";
-    return;
-  }
-  const CalendarDate& date = *day.date;
-  const bool iso_week = day.calendar->text_form == TextForm::kIsoWeek;
-  const bool legal_year = day.calendar->text_form == TextForm::kLegalYear;
-  out += "{\"day\":";
-  AppendInteger(out, date.day);
-  out += ",\"era_date\":";
-  AppendJsonString(out, day.month_name_text);
-  if (legal_year) {
-    out += ",\"legal_year\":";
-    AppendInteger(out, day.legal_year);
-  }
-  if (!iso_week) {
-    out += ",\"month\":";
-    AppendInteger(out, date.month);
-  }
-  if (legal_year) {
-    out += ",\"reckoning\":";
-    AppendJsonString(out, IsJulianReckoning(date) ? "julian" : "gregorian");
-  }
-  if (iso_week) {
-    out += ",\"week\":";
-    AppendInteger(out, date.month);
-  }
-  out += ",\"year\":";
-  AppendInteger(out, date.year);
-  out += ",\"ymd_date\":";
-  AppendJsonString(out, day.year_month_day);
-  out += '}';
 }
 
 }  // namespace
@@ -530,40 +407,13 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
     AppendAllCalendarLines(out, jdn, era, options.dee);
     return;
   }
-  const ResultTexts results = ResultsFor(jdn, ResultEra(era), options.dee, group_separator);
-  if (!options.json) {
-    AppendResultLines(out, results, options.dee);
+  if (options.json) {
+    AppendDayJson(out, jdn, era, options.dee, line, group_separator);
+    out += '\n';
     return;
   }
-  char separator = '{';
-  for (const ResultMember& member : ResultMembers()) {
-    if (member.field == ResultField::kLine && !line) continue;
-    out += separator;
-    separator = ',';
-    AppendJsonString(out, member.key);
-    out += ':';
-    switch (member.field) {
-      case ResultField::kDayOfWeek:
-        AppendJsonString(out, results.day_of_week);
-        break;
-      case ResultField::kJdn:
-        AppendInteger(out, jdn);
-        break;
-      case ResultField::kLine:
-        AppendInteger(out, *line);
-        break;
-      case ResultField::kCalendar:
-        AppendCalendarJson(out, results.calendars[member.calendar],
-                           kCalendars[member.calendar].id == CalendarId::kDee ? options.dee.name
-                                                                              : std::string_view());
-        break;
-      case ResultField::kOtherCalendar:
-        AppendOtherCalendarJson(
-            out, DayIn(kCalendars[member.calendar], jdn, era, options.dee, group_separator));
-        break;
-    }
-  }
-  out += "}\n";
+  AppendResultLines(out, ResultsFor(jdn, ResultEra(era), options.dee, group_separator),
+                    options.dee);
 }
 
 QString ResultFor(int32_t jdn, Era era, const Options& options) {

@@ -1,5 +1,8 @@
 // frmMain: opening the two report windows.
+#include <algorithm>
+
 #include "calendar/CalendarDate.h"
+#include "calendar/DatePr2.h"
 #include "core/DateEntry.h"
 #include "core/DateTexts.h"
 #include "core/ReportBuilders.h"
@@ -76,9 +79,13 @@ void frmMain::GoToTypedDay(const QString& day_number) {
 }
 
 void frmMain::cmdCalendars_Click() {
-  if (calendars_window == nullptr) {
-    calendars_window = new frmCalendars(*this, this);
-    if (shown) calendars_window->ShowDay(shown->jdn, shown->era);
+  if (calendars_window == nullptr) calendars_window = new frmCalendars(*this, this);
+  // The day shown here, or today while nothing is calculated.
+  if (shown) {
+    calendars_window->ShowDay(shown->jdn, shown->era);
+  } else {
+    calendars_window->ShowDay(
+        TodayJDN(), ResultEra(static_cast<Era>(std::max(cboYearDesADBCetc->currentIndex(), 0))));
   }
   ShowModeless(calendars_window);
 }

@@ -3,11 +3,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <algorithm>
 
 #include "core/ReportRecords.h"
 #include "ui_services/Geometry.h"
@@ -16,6 +14,7 @@
 #include "ui_services/SaveAndPrint.h"
 #include "ui_services/TextBox.h"
 #include "ui_services/TextCopy.h"
+#include "ui_services/WindowPlacement.h"
 
 namespace orv {
 
@@ -59,16 +58,8 @@ void LookLikeTheMainWindow(QWidget& window, ReportHost& host) {
   SetControlsBackColor(&window, main->palette().color(QPalette::Window));
   SetControlsForeColor(&window, QColor(255, 255, 255));
   window.setWindowIcon(main->windowIcon());
-  // Over the main window's output, but never hanging off a small screen.
-  QPoint position = host.ReportWindowPosition();
-  if (const QScreen* screen = main->screen()) {
-    const QRect available = screen->availableGeometry();
-    position.setX(std::clamp(position.x(), available.left(),
-                             std::max(available.left(), available.right() - window.width())));
-    position.setY(std::clamp(position.y(), available.top(),
-                             std::max(available.top(), available.bottom() - window.height())));
-  }
-  window.move(position);
+  // Over the main window's output, wholly on its screen.
+  PlaceOnOwnersScreen(window, host.ReportWindowPosition(), main);
 }
 
 void ReportWindow::FinishLoad(QLineEdit* box) {

@@ -1,9 +1,13 @@
 #include "reports/frmCalendars.h"
 
+#include <QJsonDocument>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include "core/CalendarDay.h"
+#include "core/DayFiles.h"
 #include "core/NumberFormat.h"
+#include "core/ReportRecords.h"
 #include "core/StrProc.h"
 #include "reports/ReportWindow.h"
 #include "ui_services/Clipboard.h"
@@ -11,7 +15,9 @@
 #include "ui_services/MakeControl.h"
 #include "ui_services/Message.h"
 #include "ui_services/MessageBox.h"
+#include "ui_services/SaveAndPrint.h"
 #include "ui_services/TextBox.h"
+#include "ui_services/WindowPlacement.h"
 
 namespace orv {
 namespace {
@@ -42,16 +48,26 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   lblEaster = MakeLabel(this, "lblEaster", QString(), TwipsRect(240, rows_bottom + 100, 8920, 285));
   cmdCopy = MakeButton(this, "cmdCopy", QStringLiteral("Copy"),
                        TwipsRect(240, rows_bottom + 640, 1500, 420));
+  cmdSave =
+      MakeButton(this, "cmdSave", kSaveCaption, TwipsRect(1860, rows_bottom + 640, 1500, 420));
+  cmdPrint =
+      MakeButton(this, "cmdPrint", kPrintCaption, TwipsRect(3480, rows_bottom + 640, 1500, 420));
   cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"),
                         TwipsRect(7660, rows_bottom + 640, 1500, 420));
   connect(cmdCopy, &QPushButton::clicked, this, &frmCalendars::cmdCopy_Click);
+  connect(cmdSave, &QPushButton::clicked, this, &frmCalendars::cmdSave_Click);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmCalendars::cmdPrint_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+  new QShortcut(QKeySequence::Save, this, this, &frmCalendars::cmdSave_Click);
+  new QShortcut(QKeySequence::Print, this, this, &frmCalendars::cmdPrint_Click);
   LookLikeTheMainWindow(*this, host);
+  PlaceBesideOwner(*this, *host.HostWindow());  // the main window's output stays in sight
   ShowDay(std::nullopt, Era::kCE);
 }
 
 void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   shown_day = jdn;
+  shown_era = era;
   shown_dee = host.DeeVersionInUse();
   shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator());
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -72,11 +88,16 @@ void frmCalendars::GoToRowDate(size_t row) {
   const CalendarDateReading reading =
       ReadCalendarDate(rows[row].txbCalYmd->text(), &kCalendars[row], host.DeeVersionInUse());
   if (!reading.date) {
-    // Every refusal of a row is shown alike.
+    // Every refusal of a row is shown alike. The refused text is selected
+    // while the message is up; then the row shows its day again, so that no
+    // row stands beside another day than the rest.
+    QLineEdit* box = rows[row].txbCalYmd;
+    box->selectAll();
     ShowMessageBox(
         Message(NoticeText(*reading.refusal), MessageStyle::kExclamation, kInvalidInputTitle),
         this);
-    rows[row].txbCalYmd->setFocus();
+    box->setText(QString::fromStdString(shown.days[row].year_month_day));
+    box->setFocus();
     return;
   }
   host.GoToDay(reading.jdn);  // which shows the day here too
@@ -88,6 +109,37 @@ QString frmCalendars::CopyText() const {
 
 void frmCalendars::cmdCopy_Click() {
   if (shown_day) ReplaceClipboardText(CopyText());
+}
+
+void frmCalendars::cmdSave_Click() {
+  if (!shown_day) {
+    ShowMessageBox(
+        Message("There is no day to save yet.", MessageStyle::kInformation, QStringLiteral("Save")),
+        this);
+    return;
+  }
+  const QString path = ChooseSaveFile(
+      this, QStringLiteral("calendars.txt"),
+      QStringLiteral("Text (*.txt);;CSV, a row a calendar (*.csv);;JSON, the day (*.json)"));
+  if (path.isEmpty()) return;
+  if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+    SaveFile(this, path, CsvText(DayRecords(*shown_day, shown, shown_dee)).toUtf8(), false);
+  } else if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+    std::string json;
+    AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator());
+    const QJsonDocument day = QJsonDocument::fromJson(QByteArray::fromStdString(json));
+    SaveFile(this, path, day.toJson(QJsonDocument::Indented), true);
+  } else {
+    SaveFile(this, path, CopyText().replace(kCrLf, QStringLiteral("\n")).toUtf8(), true);
+  }
+}
+
+void frmCalendars::cmdPrint_Click() {
+  if (!shown_day) return;
+  QFont columns(QStringLiteral("Courier New"));
+  columns.setPointSizeF(9);
+  columns.setStyleHint(QFont::Monospace);
+  PrintText(this, windowTitle(), CopyText().replace(kCrLf, QStringLiteral("\n")), columns);
 }
 
 bool frmCalendars::eventFilter(QObject* watched, QEvent* event) {

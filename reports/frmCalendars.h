@@ -33,17 +33,24 @@ class frmCalendars : public QWidget {
   std::vector<Row> rows;  // in table order
   QLabel* lblEaster;      // Easter of the day's (Gregorian) year, by both computi
   QPushButton* cmdCopy;
+  QPushButton* cmdSave;
+  QPushButton* cmdPrint;
   QPushButton* cmdClose;
 
   // The day the main window shows, with the era style of its results; none
   // when it shows none (the rows are emptied).
   void ShowDay(std::optional<int32_t> jdn, Era era);
   // Reads the row's year-month-day date and moves the main window to its day;
-  // a refused date gets a message and changes nothing.
+  // a refused date gets a message (the text stays selected while it is up)
+  // and the row shows its last good date again; nothing else changes.
   void GoToRowDate(size_t row);
   // The rows as Copy puts them on the clipboard.
   QString CopyText() const;
   void cmdCopy_Click();
+  // A name ending in .csv saves the rows (a calendar each), .json the day as
+  // orvc convert --json writes it, any other the text as copied.
+  void cmdSave_Click();
+  void cmdPrint_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +60,7 @@ class frmCalendars : public QWidget {
   ReportHost& host;
   // What the rows show (Copy copies it, not the boxes).
   std::optional<int32_t> shown_day;
+  Era shown_era = Era::kCE;
   DeeVersion shown_dee = kDeeCecilVersion;
   CalendarRows shown;
 };

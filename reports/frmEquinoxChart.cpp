@@ -6,6 +6,7 @@
 #include "ui_services/Geometry.h"
 #include "ui_services/MessageBox.h"
 #include "ui_services/SaveAndPrint.h"
+#include "ui_services/WindowPlacement.h"
 
 namespace orv {
 
@@ -32,6 +33,7 @@ frmEquinoxChart::frmEquinoxChart(ChartAndPrint& plugin, ReportHost& host, QWidge
   layout->addWidget(chvChart);
   layout->addLayout(buttons);
   resize(TwipsSize(13000, 8500));
+  if (parent != nullptr) PlaceOverOwner(*this, *parent);
   connect(cmdSaveChart, &QPushButton::clicked, this, &frmEquinoxChart::cmdSaveChart_Click);
   connect(cmdPrintChart, &QPushButton::clicked, this, &frmEquinoxChart::cmdPrintChart_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);

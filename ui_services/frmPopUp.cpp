@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "ui_services/Geometry.h"
+#include "ui_services/WindowPlacement.h"
 
 namespace orv {
 
@@ -38,7 +39,7 @@ void frmPopUp::PopUp(const QString& strMessage, int intWidth, int intHeight, int
   lblMessage->setText(strMessage);
   resize(TwipsSize(intWidth, intHeight));
   lblMessage->resize(size());  // the whole window is the message, and clickable
-  move(TwipsPoint(intLeft, intTop));
+  PlaceOnOwnersScreen(*this, TwipsPoint(intLeft, intTop), parentWidget());
   ShowModal(intInterval);
 }
 

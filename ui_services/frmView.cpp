@@ -18,6 +18,13 @@ namespace {
 
 constexpr int kMinimumWidth = 8000;   // twips
 constexpr int kMinimumHeight = 2000;  // twips
+// The layout's rule measures the window with its frame, as the layout was
+// drawn: borders 240 twips across, borders and caption 375 down (so 11670 x
+// 6585 inside makes the box 11460 x 5760). That frame is used whatever frame
+// the window manager draws, so that the box and buttons fill the window as
+// drawn, with no wider strip under the buttons on any desktop.
+constexpr int kDesignFrameWidth = 240;   // twips
+constexpr int kDesignFrameHeight = 375;  // twips
 
 }  // namespace
 
@@ -109,8 +116,9 @@ void frmView::Form_Activate() {
 void frmView::Form_Resize() {
   if (isMinimized()) return;
   // The smallest size is kept by the window's minimum size.
-  const int text_width = PixelsToTwips(width()) - 450;
-  const int text_height = PixelsToTwips(height()) - 1200;
+  const QSize outer = size() + TwipsSize(kDesignFrameWidth, kDesignFrameHeight);
+  const int text_width = PixelsToTwips(outer.width()) - 450;
+  const int text_height = PixelsToTwips(outer.height()) - 1200;
   txbText1->resize(TwipsToPixels(text_width), TwipsToPixels(text_height));
   const int buttons_top = txbText1->y() + txbText1->height() + TwipsToPixels(100);
   cmdCopyToClipboard->move(txbText1->x(), buttons_top);
@@ -119,6 +127,15 @@ void frmView::Form_Resize() {
   const int gap = TwipsToPixels(120);
   cmdPrint->move(cmdClose->x() - gap - cmdPrint->width(), buttons_top);
   cmdSave->move(cmdPrint->x() - gap - cmdSave->width(), buttons_top);
+}
+
+void frmView::ShowFrom(qsizetype position) {
+  // From the end back to the line, so that the line comes to the top.
+  txbText1->moveCursor(QTextCursor::End);
+  QTextCursor cursor = txbText1->textCursor();
+  cursor.setPosition(static_cast<int>(position));
+  txbText1->setTextCursor(cursor);
+  txbText1->ensureCursorVisible();
 }
 
 void frmView::cmdSave_Click() {

@@ -57,6 +57,9 @@ class frmView : public QWidget {
   void cmdSave_Click();  // the text as shown, to a .txt file
   void cmdPrint_Click();
   void txbText1_MouseUp(Qt::MouseButton button);
+  // Scrolls the text so that the line at `position` is the first in view,
+  // with the caret at its start.
+  void ShowFrom(qsizetype position);
 
  protected:
   void changeEvent(QEvent* event) override;

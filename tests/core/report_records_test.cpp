@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/DayFiles.h"
 #include "tests/PrintQString.h"
 
 namespace orv {
@@ -13,6 +14,21 @@ TEST(ReportRecords, CsvQuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(CsvHeader(record), "a,b,c,d,e");
   EXPECT_EQ(CsvLine(record), "\"x,y\",\"say \"\"hi\"\"\",true,2.5,z");
   EXPECT_EQ(CsvText({record, record}).count("\r\n"), 3);
+}
+
+// The calendars window's rows as a table: a calendar a line, none outside
+// its range left empty.
+TEST(ReportRecords, DayRowsACalendarEach) {
+  const CalendarRows rows = CalendarRowsOf(2451545, Era::kCE, kDeeCecilVersion, ',');
+  const QString csv = CsvText(DayRecords(2451545, rows, kDeeCecilVersion));
+  EXPECT_EQ(csv.count("\r\n"), static_cast<qsizetype>(kCalendars.size()) + 1);
+  EXPECT_TRUE(
+      csv.startsWith("jdn,day_of_week,calendar,name,era_date,ymd_date\r\n"
+                     "2451545,Saturday,gregorian,Gregorian,\"January 1, 2000 CE\","
+                     "2000-01-01 CE\r\n"));
+  const QString before =
+      CsvText(DayRecords(0, CalendarRowsOf(0, Era::kCE, kDeeCecilVersion, ','), kDeeCecilVersion));
+  EXPECT_TRUE(before.contains(",persian,Persian,,\r\n"));
 }
 
 }  // namespace

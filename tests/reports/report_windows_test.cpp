@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QJsonDocument>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QtCharts/QChartView>
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>
@@ -188,11 +190,18 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
   }
 
   void calendarsWindowFollowsTheDayAndMovesTheMainWindow() {
-    TypeYearMonthDay("2000-01-01 CE");
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+    // Before anything is calculated it opens on today, beside the main window
+    // (on the test's screen of 1920 x 1080, below it).
     QTest::mouseClick(window->cmdCalendars, Qt::LeftButton);
     frmCalendars* calendars = window->CalendarsWindow();
     QVERIFY(calendars != nullptr && calendars->isVisible());
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCalYmd_gregorian")->text(),
+             QString("2017-03-20 CE"));
+    QCOMPARE(calendars->frameGeometry().left(), window->frameGeometry().left());
+    QVERIFY(!calendars->frameGeometry().intersects(
+        window->fraOutput->geometry().translated(window->mapToGlobal(QPoint(0, 0)))));
+    TypeYearMonthDay("2000-01-01 CE");
+    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
     auto* hebrew = calendars->findChild<QLineEdit*>("txbCalYmd_hebrew");
     QCOMPARE(hebrew->text(), QString("5760-10-23 AM"));
     QCOMPARE(calendars->findChild<QLineEdit*>("txbCal_hebrew")->text(),
@@ -206,11 +215,20 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
     QCOMPARE(calendars->lblEaster->text(),
              QString("Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"));
-    // A refused date changes nothing; a version switch relabels the Dee row.
+    // A refused date, selected while its message is up, gives way to the
+    // row's day again; a version switch relabels the Dee row.
     hebrew->setText("5785-13-01");
+    QString asked;
+    SetMessageBoxHandler([&](const MessageRequest& request) {
+      asked = request.text + " [" + hebrew->selectedText() + "]";
+      return MessageAnswer::kOk;
+    });
     QTest::keyClick(hebrew, Qt::Key_Return);
-    QCOMPARE(messages->requests.size(), size_t{1});
-    QCOMPARE(messages->requests[0].text, QString("5785 AM is a common year: it has no Adar II."));
+    messages.reset();
+    messages = std::make_unique<MessageBoxRecorder>();
+    QCOMPARE(asked, QString("5785 AM is a common year: it has no Adar II. [5785-13-01]"));
+    QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
+    QVERIFY(!hebrew->hasSelectedText());
     QCOMPARE(window->txbJDN->text(), QString("2,460,587"));
     QTest::mouseClick(window->optDee, Qt::LeftButton);
     QCOMPARE(calendars->findChild<QLabel*>("lblCal_dee")->text(), QString("Dee:"));
@@ -218,6 +236,17 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(calendars->cmdCopy, Qt::LeftButton);
     QCOMPARE(ClipboardText(), calendars->CopyText());
     QVERIFY(ClipboardText().contains("Hebrew:"));
+    // Saved as the day's JSON, as orvc writes it, or as rows.
+    QTemporaryDir folder;
+    for (const char* name : {"day.json", "day.csv"}) {
+      SetSaveFileChooser([&](const QString&) { return folder.filePath(name); });
+      QTest::mouseClick(calendars->cmdSave, Qt::LeftButton);
+    }
+    SetSaveFileChooser(nullptr);
+    QFile json(folder.filePath("day.json")), csv(folder.filePath("day.csv"));
+    QVERIFY(json.open(QIODevice::ReadOnly) && csv.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(json.readAll())["dee"]["ymd_date"].toString(), "2024-10-05 D");
+    QVERIFY(csv.readAll().contains("2460587,Thursday,hebrew,Hebrew,"));
     QTest::keyClick(calendars, Qt::Key_Escape);
     QVERIFY(!calendars->isVisible());
   }
@@ -467,13 +496,19 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     frmVernalEquinoxes* report = RunEquinoxes("2024-01-01 CE", 2);
     QTest::mouseClick(report->cmdChart, Qt::LeftButton);
     window->show();
-    for (QWidget* other :
-         {static_cast<QWidget*>(report), static_cast<QWidget*>(report->ChartWindow())}) {
+    // The help opens where it tells about the window F1 was pressed in.
+    const std::pair<QWidget*, QString> asked[] = {
+        {report, "7. THE VERNAL EQUINOX REPORT"},
+        {report->ChartWindow(), "Chart, in the vernal equinox window"}};
+    for (const auto& [other, section] : asked) {
       other->activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(other));
+      QTRY_COMPARE(QApplication::activeWindow(), other);
       QTest::keyClick(other, Qt::Key_F1);
-      QVERIFY(window->HelpViewer() != nullptr && window->HelpViewer()->isVisible());
-      window->HelpViewer()->hide();
+      frmView* viewer = window->HelpViewer();
+      QVERIFY(viewer != nullptr && viewer->isVisible());
+      QVERIFY2(viewer->txbText1->cursorForPosition({0, 0}).block().text().startsWith(section),
+               qPrintable(section));
+      viewer->hide();
     }
     QVERIFY(QDir(config->path()).isEmpty());
     QTest::keyClick(report->ChartWindow(), Qt::Key_Q, Qt::ControlModifier);

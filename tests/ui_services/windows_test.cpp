@@ -170,8 +170,12 @@ class WindowServicesTest : public QObject {
     QCOMPARE(viewer.size(), TwipsSize(8000, 2000));
     viewer.resize(TwipsSize(12000, 7000));
     viewer.Form_Resize();
-    QCOMPARE(viewer.txbText1->width(), TwipsToPixels(12000 - 450));
+    // The rule measures the window with the frame of its layout (240 x 375
+    // twips), so under the buttons stays the strip the layout has (1200 - 375
+    // - 105 - 100 - 330 twips), no more.
+    QCOMPARE(viewer.txbText1->width(), TwipsToPixels(12000 + 240 - 450));
     QCOMPARE(viewer.cmdClose->y(), viewer.txbText1->geometry().bottom() + 1 + TwipsToPixels(100));
+    QCOMPARE(viewer.height() - viewer.cmdClose->geometry().bottom() - 1, TwipsToPixels(290));
   }
 
   void viewerExplainsAnEmptyOrMissingFile() {

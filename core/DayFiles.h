@@ -1,0 +1,34 @@
+// A day in every calendar of the table as files for other programs: the
+// JSON object orvc writes for a date, and CSV rows (core/ReportRecords.h) a
+// calendar each. The calendars window saves the same.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/CalendarDay.h"
+#include "core/ReportBuilders.h"
+
+namespace orv {
+
+// A JSON string as QJsonDocument writes it: quotes, backslashes and control
+// characters escaped, everything else as it is.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// The day's object, keys in order, on one line without a line break:
+// "day_of_week", "jdn", the line of the input when given ("line"), then each
+// calendar under its JSON key ("gregorian": {"day", "era_date", "month",
+// "year", "ymd_date"}, the Dee row also "version"; a calendar beyond the main
+// window's three adds what it has ("week", "legal_year", "reckoning") and is
+// null for a day outside its range).
+void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
+                   std::optional<int> line, char group_separator);
+
+// The rows of a day as the calendars window shows them, one record a
+// calendar: jdn, day_of_week, calendar (its JSON key), name, era_date and
+// ymd_date (null outside the calendar's range).
+std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows, const DeeVersion& dee);
+
+}  // namespace orv
