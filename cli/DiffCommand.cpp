@@ -21,12 +21,12 @@ struct DiffDate {
 
 // Reads a date of any calendar: the main window's three as the difference
 // window reads them (its checks and canonical text), the others by their tag
-// or ISO form. Prints the refusal.
-std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QTextStream& err) {
+// or ISO form; nullopt with the refusal.
+std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, UserNotice& refusal) {
   if (NamesOtherCalendar(text, dee)) {
     const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
     if (!reading.date) {
-      PrintMessages({*reading.refusal}, err);
+      refusal = reading.refusal;
       return std::nullopt;
     }
     std::string canonical;
@@ -34,27 +34,28 @@ std::optional<DiffDate> ReadDiffDate(QString& text, const DeeVersion& dee, QText
     text = QString::fromStdString(canonical);
     return DiffDate{*reading.date, reading.jdn};
   }
-  UserNotice message;
   const std::optional<CalendarDate> date =
-      ReadTaggedDate(text, dee, message, &CalendarOf(CalendarId::kGregorian));
-  if (!date) {
-    PrintMessages({*message}, err);
-    return std::nullopt;
-  }
+      ReadTaggedDate(text, dee, refusal, &CalendarOf(CalendarId::kGregorian));
+  if (!date) return std::nullopt;
   return DiffDate{*date, DayNumberOf(*date, dee).jdn};
 }
 
 }  // namespace
 
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != 2) throw UsageError{{}, true};
+  if (options.positional.size() != 2) throw UsageError{};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
   DiffDate dates[2];
   for (int i = 0; i < 2; ++i) {
     versions[i] = DeeVersionFor(options, texts[i]);
-    const std::optional<DiffDate> date = ReadDiffDate(texts[i], versions[i], err);
-    if (!date) return kOrvcRefused;
+    UserNotice refusal;
+    const std::optional<DiffDate> date = ReadDiffDate(texts[i], versions[i], refusal);
+    if (!date) {
+      PrintRefusal(options, options.positional[i],
+                   {refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
+      return kOrvcRefused;
+    }
     dates[i] = *date;
   }
   const CalendarInfo& calendar = CalendarOf(dates[0].date.calendar);
@@ -74,7 +75,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
                              {"years", part(difference.years)},
                              {"months", part(difference.months)},
                              {"remainder_days", part(difference.remainder_days)},
-                             {"calendar", QStringOf(calendar.key)},
+                             {"calendar", QStringOf(calendar.json_key)},
                              {"from", ResultObject(dates[0].jdn, era, from)},
                              {"to", ResultObject(dates[1].jdn, era, to)}};
     out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
