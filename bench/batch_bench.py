@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""orvc convert - (text and --json) against dateutils' dconv -f jdn on the same
-100,000 random Gregorian dates (years 1601 to 4000, the years dconv reads),
-taken in turns: prints the median wall time of each and the ratios to dconv.
+"""orvc convert - (text and --json, from a file and through a pipe) against
+dateutils' dconv -f jdn on the same 100,000 random Gregorian dates (years 1601
+to 4000, the years dconv reads), taken in turns: prints the median wall time
+of each and the ratios to dconv, and the piped run's ratio to the file's.
    bench/batch_bench.py [BUILD_FOLDER] [RUNS]      (default build/release, 5)
 dconv comes with Debian's dateutils package (/usr/bin/dateutils.dconv)."""
 import os
@@ -23,12 +24,20 @@ dates = [(random.randint(1601, 4000), random.randint(1, 12), random.randint(1, 2
          for _ in range(100_000)]
 
 
-def timed(command, path):
-    with open(path) as source:
-        start = time.perf_counter()
-        subprocess.run(command, stdin=source, stdout=subprocess.DEVNULL, check=True,
-                       env=dict(os.environ, LC_ALL="C"))
-        return time.perf_counter() - start
+def timed(command, path, piped=False):
+    """Wall time of the command reading the file, as its standard input or
+    through a pipe from cat (as `cat f | orvc convert -`)."""
+    env = dict(os.environ, LC_ALL="C")
+    start = time.perf_counter()
+    if piped:
+        cat = subprocess.Popen(["cat", path], stdout=subprocess.PIPE)
+        subprocess.run(command, stdin=cat.stdout, stdout=subprocess.DEVNULL, check=True, env=env)
+        cat.stdout.close()
+        cat.wait()
+    else:
+        with open(path) as source:
+            subprocess.run(command, stdin=source, stdout=subprocess.DEVNULL, check=True, env=env)
+    return time.perf_counter() - start
 
 
 with tempfile.TemporaryDirectory() as folder:
@@ -39,17 +48,20 @@ with tempfile.TemporaryDirectory() as folder:
     with open(theirs, "w") as f:
         f.writelines(f"{y:04}-{m:02}-{d:02}\n" for y, m, d in dates)
     orvc = os.path.join(build, "cli", "orvc")
-    commands = {"orvc convert -": ([orvc, "convert", "-"], ours),
-                "orvc convert --json -": ([orvc, "convert", "--json", "-"], ours),
-                "dconv -f jdn": ([dconv, "-f", "jdn"], theirs)}
+    commands = {"orvc convert -": ([orvc, "convert", "-"], ours, False),
+                "cat | orvc convert -": ([orvc, "convert", "-"], ours, True),
+                "orvc convert --json -": ([orvc, "convert", "--json", "-"], ours, False),
+                "dconv -f jdn": ([dconv, "-f", "jdn"], theirs, False)}
     times = {name: [] for name in commands}
     for _ in range(runs):
-        for name, (command, path) in commands.items():
-            times[name].append(timed(command, path))
+        for name, (command, path, piped) in commands.items():
+            times[name].append(timed(command, path, piped))
 
 medians = {name: statistics.median(t) for name, t in times.items()}
 yardstick = medians["dconv -f jdn"]
 for name, seconds in medians.items():
     print(f"{name:22} {seconds * 1000:8.1f} ms   {seconds * 1e6 / len(dates):6.2f} us a line"
           f"   {seconds / yardstick:6.2f}x dconv")
-print(f"(medians of {runs}; target: orvc within 3x dconv)")
+piped = medians["cat | orvc convert -"] / medians["orvc convert -"]
+print(f"piped / file: {piped:.2f}x")
+print(f"(medians of {runs}; targets: orvc within 3x dconv, piped within 1.1x the file)")

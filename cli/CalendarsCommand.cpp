@@ -33,7 +33,7 @@ std::string RangeText(const CalendarInfo& calendar, const DeeVersion& dee) {
 }  // namespace
 
 int RunCalendars(const Options& options, QTextStream& out) {
-  if (!options.positional.isEmpty()) throw UsageError{{}, true};
+  if (!options.positional.isEmpty()) throw UsageError{};
   for (const CalendarInfo& calendar : kCalendars) {
     const QString tag = QStringOf(CalendarTag(calendar, options.dee));
     const QString range = QString::fromStdString(RangeText(calendar, options.dee));

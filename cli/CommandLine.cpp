@@ -33,6 +33,9 @@ QString Unmarked(QString text) {
 struct OptionEntry {
   QCommandLineOption option;
   QStringList commands;  // the commands whose help shows it; empty: all
+  // What the option does in a command, where that differs from the
+  // description (which the program's help shows).
+  std::vector<std::pair<QString, QString>> in_command = {};
 };
 
 const std::vector<OptionEntry>& OptionTable() {
@@ -79,20 +82,37 @@ const std::vector<OptionEntry>& OptionTable() {
         {option({"weeks"}, "weeks to add or subtract", "n"), converting},
         {option({"days"}, "days to add or subtract", "n"), converting},
         {option({"json"},
-                "JSON: one object a date (diff: one for the difference; calendars and easter: "
-                "one a row; sequence and equinoxes: one a row, then one for the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"}},
+                "JSON: one object a date (diff: one for the difference; weekday: one for the "
+                "answer; calendars and easter: one a row; sequence, equinoxes and compare: one "
+                "a row, then the summary)"),
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"},
+         {{"convert", "JSON: one object a date (with -, one a line)"},
+          {"diff", "JSON: one object for the difference"},
+          {"weekday", "JSON: one object for the answer"},
+          {"calendars", "JSON: one object a calendar"},
+          {"easter", "JSON: one object a year"},
+          {"sequence", "JSON: one object a row, then one for the summary"},
+          {"equinoxes", "JSON: one object a row, then one for the summary"},
+          {"compare", "JSON: one object a year, then one a calendar for the summary"}}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
         {option({"jdn"},
-                "the day of this Julian day number (any signed 32-bit number; grouped "
-                "\"2,451,545\", or a Julian Date \"2451545.5\", naming the day that holds it)",
+                "the day of this Julian day number (any signed 32-bit number) or Julian Date "
+                "(naming the day that holds it): commas, apostrophes or spaces between groups "
+                "of three digits are grouping (\"2,451,545\"); a single point is a decimal "
+                "point (\"2451545.5\"); a single comma not before exactly three digits is a "
+                "decimal comma (\"2451545,5\"); points between groups are grouping and then a "
+                "comma is the decimal comma (\"2.451.545,5\"); any other mix is refused",
                 "n"),
          {"convert"}},
         {option({"count"},
-                "number of rows (sequence: default 14; equinoxes: default 12, up to year 4000; "
-                "easter: default 1)",
+                "number of rows (sequence: default 14; equinoxes and compare: default 12, up to "
+                "year 4000; easter: default 1)",
                 "n"),
-         reports},
+         reports,
+         {{"sequence", "number of days (default 14)"},
+          {"equinoxes", "number of years (default 12), up to year 4000"},
+          {"compare", "number of years (default 12), up to year 4000"},
+          {"easter", "number of years (default 1)"}}},
         {option({"longitude"},
                 "the 'Washington' meridian: degrees and minutes, 0:0 to 180:59, then W (west, "
                 "the default) or E: 77:0W, 12:30E (default 77:0)",
@@ -149,30 +169,24 @@ int64_t WholeNumberOption(const QString& value, const QString& option) {
   return number;
 }
 
-}  // namespace
-
-Options ParseCommandLine(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const OptionEntry& entry : OptionTable()) parser.addOption(entry.option);
-
-  QStringList marked{QStringLiteral("orvc")};
-  static const QRegularExpression negative_number(QStringLiteral("^-[0-9]"));
-  for (const QString& argument : arguments) {
-    marked << (negative_number.match(argument).hasMatch() ? kNegativeMark + argument : argument);
-  }
-  if (!parser.parse(marked)) throw UsageError{"orvc: " + parser.errorText(), true};
-
-  Options options;
+// The options of a parsed command line, its command known.
+void ReadOptions(const QCommandLineParser& parser, bool parsed, Options& options) {
+  if (!parsed) throw UsageError{"orvc: " + parser.errorText()};
   for (const OptionEntry& entry : OptionTable()) {
     if (parser.isSet(entry.option)) options.given << entry.option.names().constLast();
   }
+  // Whether the command takes each option, before any option's value is read.
+  if (!options.command.isEmpty()) {
+    const std::vector<QCommandLineOption> taken = OptionsOf(options.command);
+    for (const QString& name : options.given) {
+      if (std::none_of(taken.begin(), taken.end(),
+                       [&](const QCommandLineOption& o) { return o.names().contains(name); })) {
+        throw UsageError{QStringLiteral("orvc: %1 does not take --%2").arg(options.command, name)};
+      }
+    }
+  }
   options.help = parser.isSet(Named("help"));
   options.version = parser.isSet(Named("version"));
-  for (const QString& argument : parser.positionalArguments()) {
-    options.positional << Unmarked(argument);
-  }
-  if (!options.positional.isEmpty()) options.command = options.positional.takeFirst();
   options.mdy = parser.isSet(Named("mdy"));
   options.json = parser.isSet(Named("json"));
   options.all = parser.isSet(Named("all"));
@@ -223,11 +237,14 @@ Options ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(Named("jdn"))) {
     const QString value = Unmarked(parser.value(Named("jdn")));
     const std::optional<int64_t> jdn = DayOfTypedJulianDate(value);
-    if (!jdn || !almanor::FitsIn32Bits(*jdn)) {
+    if (!jdn) {
+      throw UsageError{"orvc: --jdn \"" + value +
+                       "\": " + OneLine(NoticeText(Notice{NoticeKind::kInvalidDayNumber}))};
+    }
+    if (!almanor::FitsIn32Bits(*jdn)) {
       throw UsageError{
-          "orvc: --jdn takes a day number from -2,147,483,648 to 2,147,483,647 "
-          "(or a Julian Date with a fraction); not \"" +
-          value + "\""};
+          "orvc: --jdn takes a day number from -2,147,483,648 to 2,147,483,647; not \"" + value +
+          "\""};
     }
     options.jdn = static_cast<int32_t>(*jdn);
   }
@@ -252,14 +269,46 @@ Options ParseCommandLine(const QStringList& arguments) {
     options.east = match.captured(3).compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
     options.longitude_label = MeridianLabel(degrees, minutes, options.east);
   }
+}
+
+}  // namespace
+
+Options ParseCommandLine(const QStringList& arguments, const QStringList& commands) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const OptionEntry& entry : OptionTable()) parser.addOption(entry.option);
+
+  QStringList marked{QStringLiteral("orvc")};
+  static const QRegularExpression negative_number(QStringLiteral("^-[0-9]"));
+  for (const QString& argument : arguments) {
+    marked << (negative_number.match(argument).hasMatch() ? kNegativeMark + argument : argument);
+  }
+  const bool parsed = parser.parse(marked);
+
+  Options options;
+  for (const QString& argument : parser.positionalArguments()) {
+    options.positional << Unmarked(argument);
+  }
+  if (!options.positional.isEmpty()) options.command = options.positional.takeFirst();
+  if (!options.command.isEmpty() && !commands.contains(options.command)) {
+    throw UsageError{QStringLiteral("orvc: unknown command '%1'").arg(options.command)};
+  }
+  try {
+    ReadOptions(parser, parsed, options);
+  } catch (UsageError& error) {
+    error.command = options.command;
+    throw;
+  }
   return options;
 }
 
 std::vector<QCommandLineOption> OptionsOf(const QString& command) {
   std::vector<QCommandLineOption> options;
   for (const OptionEntry& entry : OptionTable()) {
-    if (entry.commands.isEmpty() || entry.commands.contains(command)) {
-      options.push_back(entry.option);
+    if (!entry.commands.isEmpty() && !entry.commands.contains(command)) continue;
+    options.push_back(entry.option);
+    for (const auto& [name, description] : entry.in_command) {
+      if (name == command) options.back().setDescription(description);
     }
   }
   return options;
@@ -346,9 +395,11 @@ VernalEquinoxRun EquinoxRunFor(const Options& options) {
   return run;
 }
 
-bool IsBareYear(const QString& argument) {
-  static const QRegularExpression bare_year(QStringLiteral("^[+-]?[0-9]{1,7}$"));
-  return bare_year.match(argument).hasMatch();
+std::optional<int32_t> BareYear(const QString& argument) {
+  static const QRegularExpression form(
+      QStringLiteral("^[+-]?([0-9]{1,9}|[0-9]{1,3}(,[0-9]{3}){1,2})$"));
+  if (!form.match(argument).hasMatch()) return std::nullopt;
+  return QString(argument).remove(u',').toInt();
 }
 
 bool ReadByTable(const Options& options, const QString& text) {
@@ -358,10 +409,10 @@ bool ReadByTable(const Options& options, const QString& text) {
 }
 
 std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
-                                      QString& refusal) {
+                                      UserNotice& refusal) {
   const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
   if (!reading.date) {
-    refusal = NoticeText(*reading.refusal);
+    refusal = reading.refusal;
     return std::nullopt;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
@@ -369,27 +420,30 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
   ArithmeticValues values{};
   UserNotice message;
   if (!ReadArithValues(arithmetic.amounts, values, message)) {
-    refusal = NoticeText(message.value_or(Notice{NoticeKind::kInvalidAmount}));
+    refusal = message.value_or(Notice{NoticeKind::kInvalidAmount});
     return std::nullopt;
   }
   const CalendarArithmetic result =
       AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
-  if (!result.jdn) refusal = NoticeText(*result.refusal);
+  if (!result.jdn) refusal = result.refusal;
   return result.jdn;
 }
 
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options, QTextStream& out,
                                       QTextStream& err) {
-  QString refusal;
+  UserNotice refusal;
   const std::optional<int32_t> jdn = DayOfTableDate(text, options, refusal);
-  if (!jdn) err << refusal << '\n';
+  if (!jdn) {
+    PrintRefusal(options, text, {refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
+  }
   return jdn;
 }
 
-std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& err) {
+std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
+                                    QTextStream& err) {
   CheckedYearMonthDay checked;
   if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
-    PrintMessages({*refusal}, err);
+    PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
     return std::nullopt;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options);
@@ -397,8 +451,27 @@ std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QT
   CalendarDate date;
   const std::optional<int32_t> day =
       DayOfInput(&typed, checked, typed.calendar->id, arithmetic, options.dee, true, date, message);
-  if (!day && message) PrintMessages({*message}, err);
+  if (!day) {
+    PrintRefusal(options, options.positional.join(u' '),
+                 {message.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
+  }
   return day;
+}
+
+QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices) {
+  QStringList texts;
+  for (const Notice& notice : notices) texts << OneLine(NoticeText(notice));
+  return {{"input", input},
+          {"error", texts.join(u' ')},
+          {"kind", notices.empty() ? QJsonValue() : QStringOf(NoticeKindName(notices[0].kind))}};
+}
+
+void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
+                  QTextStream& out, QTextStream& err) {
+  PrintMessages(notices, err);
+  if (options.json) {
+    out << QJsonDocument(RefusalObject(input, notices)).toJson(QJsonDocument::Compact) << '\n';
+  }
 }
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/DateEntry.h"
@@ -25,12 +26,13 @@ inline constexpr int kOrvcSuccess = 0;
 inline constexpr int kOrvcNotFound = 1;  // weekday: the date is on that weekday in neither calendar
 inline constexpr int kOrvcRefused = 2;   // a refused date, count or usage
 
-// A usage error: printed on standard error, then "Try 'orvc --help'.", exit
-// status 2; with show_usage, the command's usage line (every command's when
-// the command is not known) comes between them.
+// A usage error: printed on standard error, then the command's usage line
+// (every command's when the command is not known) and "Try 'orvc --help'.",
+// exit status 2.
 struct UsageError {
+  explicit UsageError(QString message = {}) : text(std::move(message)) {}
   QString text;
-  bool show_usage = false;
+  QString command;  // the command of the line, when known
 };
 
 struct Options {
@@ -56,12 +58,12 @@ struct Options {
   bool east = false;
   QString longitude_label = QStringLiteral("77d0m W");
   SolarTime solar_time = SolarTime::kApparent;
-  bool answer_each_line = false;  // flush each answer to a line of standard input
 };
 
 // Parses and checks the whole command line (arguments without the program
-// name); throws UsageError.
-Options ParseCommandLine(const QStringList& arguments);
+// name), given the names of the commands: first the command, then whether it
+// takes each option given, then the options' values; throws UsageError.
+Options ParseCommandLine(const QStringList& arguments, const QStringList& commands);
 
 // The options a command takes: its help lists them, and the command refuses
 // any other.
@@ -85,8 +87,10 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
 // the options give (its years are the command's to set).
 VernalEquinoxRun EquinoxRunFor(const Options& options);
 
-// Whether a command's argument is a bare year ("2024", "-44"), not a date.
-bool IsBareYear(const QString& argument);
+// A command's argument read as a year, as every command reads one: up to
+// nine digits, grouped in threes by commas or not, with a sign ("2024",
+// "2,024", "-44"); nullopt for anything else (a date).
+std::optional<int32_t> BareYear(const QString& argument);
 
 // Whether a date is one the main window's rules do not read: in a calendar
 // beyond its three (by --calendar or by its tag), or an ISO week date.
@@ -94,14 +98,23 @@ bool ReadByTable(const Options& options, const QString& text);
 // Reads such a date (core/CalendarDay.h) and applies any arithmetic: the day,
 // or nullopt with the refusal.
 std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
-                                      QString& refusal);
-// The same for a command's one date: the refusal printed on err.
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
+                                      UserNotice& refusal);
+// The same for a command's one date: the refusal printed (PrintRefusal).
+std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options, QTextStream& out,
                                       QTextStream& err);
 
 // Checks a complete input and finds its day, as a report button does; prints
-// the refusal.
-std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& err);
+// the refusal (PrintRefusal).
+std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
+                                    QTextStream& err);
+
+// A refused input as JSON: {"input", "error", "kind"}, the error the
+// messages on one line, the kind the first's (NoticeKindName).
+QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices);
+// A refused date of the command line: the messages on standard error and,
+// with --json, its refusal object on standard output.
+void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
+                  QTextStream& out, QTextStream& err);
 
 // The day's texts: lines, or one JSON object (with the input's line number
 // when given) and a line feed. Appended on plain characters: convert writes

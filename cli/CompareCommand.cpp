@@ -11,15 +11,16 @@
 namespace orv {
 
 int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != 1) throw UsageError{{}, true};
-  if (!IsBareYear(options.positional[0])) {
-    throw UsageError{
-        "orvc: YEAR must be a year from 1 to 4000; not \"" + options.positional[0] + '"', true};
+  if (options.positional.size() != 1) throw UsageError{};
+  const std::optional<int32_t> year = BareYear(options.positional[0]);
+  if (!year) {
+    throw UsageError{"orvc: YEAR must be a year from 1 to 4000 (\"2024\", \"2,024\"); not \"" +
+                     options.positional[0] + '"'};
   }
-  const ComparisonRun run = ComparisonAt(EquinoxRunFor(options), options.positional[0].toInt(),
-                                         options.count.value_or(12));
+  const ComparisonRun run = ComparisonAt(EquinoxRunFor(options), *year, options.count.value_or(12));
   if (!IsEquinoxYear(run.first_year)) {
-    PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
+    PrintRefusal(options, options.positional[0], {Notice{NoticeKind::kEquinoxYearOutOfRange}}, out,
+                 err);
     return kOrvcRefused;
   }
   const ReformComparison comparison = CompareReforms(run);

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "calendar/CalendarDate.h"
@@ -35,19 +36,17 @@ Era EraStyle(const Options& options, const TypedDate& typed) {
   return options.era_style.value_or(options.mdy ? typed.era : Era::kCE);
 }
 
-// The lines of the input, each with its line break; empty at the end. A pipe
-// or a terminal is read a line at a time, so that each line is answered as
-// soon as it has come; anything else in blocks. A line is valid until the
+// The lines of the input, each with its line break; empty at the end. The
+// input is read in blocks of what has come; before a read that would wait
+// for more, the answers so far are passed on (before_wait), so that a
+// program feeding a line gets its answer at once. A line is valid until the
 // next is asked for.
 class InputLines {
  public:
-  InputLines(QIODevice& in, bool line_at_a_time) : in_(in), line_at_a_time_(line_at_a_time) {}
+  InputLines(QIODevice& in, std::function<void()> before_wait)
+      : in_(in), before_wait_(std::move(before_wait)) {}
 
   QByteArrayView Next() {
-    if (line_at_a_time_) {
-      block_ = in_.readLine();
-      return block_;
-    }
     for (;;) {
       const qsizetype end = block_.indexOf('\n', start_);
       if (end >= 0 || at_end_) {
@@ -58,6 +57,7 @@ class InputLines {
       }
       block_.remove(0, start_);
       start_ = 0;
+      if (!in_.waitForReadyRead(0)) before_wait_();
       const QByteArray more = in_.read(1 << 16);
       if (more.isEmpty()) at_end_ = true;
       block_ += more;
@@ -66,7 +66,7 @@ class InputLines {
 
  private:
   QIODevice& in_;
-  const bool line_at_a_time_;
+  std::function<void()> before_wait_;
   QByteArray block_;
   qsizetype start_ = 0;
   bool at_end_ = false;
@@ -92,13 +92,16 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
     bool first = true;
-    // The answers, written in blocks (or at each line, see below).
+    // The answers, written in blocks, and whenever the input would keep them waiting.
     std::string answers;
     const auto write_answers = [&] {
       WriteUtf8(out, answers);
       answers.clear();
     };
-    InputLines lines(in, options.answer_each_line);
+    InputLines lines(in, [&] {
+      write_answers();
+      err.flush();
+    });
     const char group_separator = GroupSeparator();
     for (int line_number = 1;; ++line_number) {
       QByteArrayView bytes = lines.Next();
@@ -106,9 +109,9 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
       const std::optional<QString> line = DecodedLine(bytes);
       if (line && QStringView(*line).trimmed().isEmpty()) continue;
-      QString refusal;
+      std::vector<Notice> refusals;
       if (!line) {
-        refusal = QStringLiteral("The line is not UTF-8 text.");
+        refusals.emplace_back(NoticeKind::kNotUtf8);
       } else {
         // A copy of the options only for a line whose tag names the other version.
         const DeeVersion version = DeeVersionFor(options, *line);
@@ -119,20 +122,19 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         }
         const Options& line_options = version != options.dee ? other_version : options;
         if (ReadByTable(line_options, *line)) {
+          UserNotice refusal;
           if (const std::optional<int32_t> jdn = DayOfTableDate(*line, line_options, refusal)) {
             if (!first && !options.json) answers += '\n';
             AppendResult(answers, *jdn, options.era_style.value_or(Era::kCE), line_options,
                          line_number, group_separator);
             first = false;
+          } else {
+            refusals.push_back(refusal.value_or(Notice{NoticeKind::kInvalidDate}));
           }
-          refusal = OneLine(refusal);
         } else {
           TypedDate typed = TypedDateFor(line_options, {*line});
-          const Conversion conversion = Convert(typed, line_options);
-          for (const Notice& notice : conversion.refusals) {
-            refusal +=
-                (refusal.isEmpty() ? QString() : QStringLiteral(" ")) + OneLine(NoticeText(notice));
-          }
+          Conversion conversion = Convert(typed, line_options);
+          refusals = std::move(conversion.refusals);
           if (conversion.day) {
             if (!first && !options.json) answers += '\n';
             AppendResult(answers, *conversion.day, EraStyle(line_options, typed), line_options,
@@ -141,22 +143,20 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           }
         }
       }
-      if (!refusal.isEmpty()) {
+      if (!refusals.empty()) {
         // One line each, on standard error and, for --json, in the output
         // where the line's answer would be.
-        write_answers();
-        err << "line " << line_number << ": " << refusal << '\n';
+        QJsonObject object =
+            RefusalObject(line ? *line : QString::fromUtf8(bytes).trimmed(), refusals);
+        err << "line " << line_number << ": " << object["error"].toString() << '\n';
         if (options.json) {
-          const QJsonObject object{{"line", line_number},
-                                   {"input", line ? *line : QString::fromUtf8(bytes).trimmed()},
-                                   {"error", refusal}};
-          out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+          object.insert("line", line_number);
+          answers += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+          answers += '\n';
         }
         status = kOrvcRefused;
       }
-      // (Writing the answers flushes them through to the reader.)
-      if (options.answer_each_line || answers.size() >= 1 << 16) write_answers();
-      if (options.answer_each_line) err.flush();
+      if (answers.size() >= 1 << 16) write_answers();
     }
     write_answers();
     return status;
@@ -174,15 +174,16 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     const std::optional<int32_t> day = DayOfInput(nullptr, {}, CalendarId::kGregorian, arithmetic,
                                                   options.dee, true, date, message);
     if (!day) {
-      PrintMessages({message.value_or(Notice{NoticeKind::kInvalidAmount})}, err);
+      PrintRefusal(options, today ? QStringLiteral("today") : QString::number(*options.jdn),
+                   {message.value_or(Notice{NoticeKind::kInvalidAmount})}, out, err);
       return kOrvcRefused;
     }
     out << ResultFor(*day, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }
-  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
+  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};
   if (ReadByTable(options, options.positional[0])) {
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, out, err);
     if (!jdn) return kOrvcRefused;
     out << ResultFor(*jdn, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
@@ -190,7 +191,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
   TypedDate typed = TypedDateFor(options, options.positional);
   const Conversion conversion = Convert(typed, options);
   if (!conversion.day) {
-    PrintMessages(conversion.refusals, err);
+    PrintRefusal(options, options.positional.join(u' '), conversion.refusals, out, err);
     return kOrvcRefused;
   }
   out << ResultFor(*conversion.day, EraStyle(options, typed), options);

@@ -11,31 +11,21 @@
 #include "core/StrProc.h"
 
 namespace orv {
-namespace {
-
-// Reads a date of any calendar as the difference window does; prints the
-// refusal.
-std::optional<DifferenceDate> ReadDiffDate(QString& text, const DeeVersion& dee, QTextStream& err) {
-  DifferenceDate read = ReadDifferenceDate(text, dee);
-  if (!read.date) {
-    PrintMessages({*read.refusal}, err);
-    return std::nullopt;
-  }
-  return read;
-}
-
-}  // namespace
 
 int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != 2) throw UsageError{{}, true};
+  if (options.positional.size() != 2) throw UsageError{};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
   DifferenceDate dates[2];
   for (int i = 0; i < 2; ++i) {
     versions[i] = DeeVersionFor(options, texts[i]);
-    const std::optional<DifferenceDate> date = ReadDiffDate(texts[i], versions[i], err);
-    if (!date) return kOrvcRefused;
-    dates[i] = *date;
+    const DifferenceDate date = ReadDifferenceDate(texts[i], versions[i]);
+    if (!date.date) {
+      PrintRefusal(options, options.positional[i],
+                   {date.refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
+      return kOrvcRefused;
+    }
+    dates[i] = date;
   }
   const CalendarInfo& calendar = CalendarOf(dates[0].date->calendar);
   const DateDifference difference = DifferenceInCalendar(*dates[0].date, dates[1].jdn, versions[0]);
@@ -54,7 +44,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
                              {"years", part(difference.years)},
                              {"months", part(difference.months)},
                              {"remainder_days", part(difference.remainder_days)},
-                             {"calendar", QStringOf(calendar.key)},
+                             {"calendar", QStringOf(calendar.json_key)},
                              {"from", ResultObject(dates[0].jdn, era, from)},
                              {"to", ResultObject(dates[1].jdn, era, to)}};
     out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';

@@ -1,5 +1,5 @@
 // orvc easter: Easter Sunday by both computi, a row a year from YEAR.
-#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <string>
 
@@ -38,44 +38,54 @@ QString YearText(int64_t year) {
 }  // namespace
 
 int RunEaster(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != 1) throw UsageError{{}, true};
-  // A year as the year box takes it: digits, grouped or not, with a sign.
-  static const QRegularExpression form(
-      QStringLiteral("^[+-]?([0-9]{1,12}|[0-9]{1,3}(,[0-9]{3}){1,3})$"));
-  const QString& argument = options.positional[0];
-  if (!form.match(argument).hasMatch()) {
-    throw UsageError{
-        "orvc: YEAR must be a whole number (\"2025\", \"1,583\"); not \"" + argument + "\"", true};
+  if (options.positional.size() != 1) throw UsageError{};
+  const std::optional<int32_t> year = BareYear(options.positional[0]);
+  if (!year) {
+    throw UsageError{"orvc: YEAR must be a whole number (\"2025\", \"1,583\"); not \"" +
+                     options.positional[0] + "\""};
   }
-  const int64_t first = QString(argument).remove(u',').toLongLong();
-  const int64_t years = options.count.value_or(1);
-  const int64_t last = first + std::max<int64_t>(years, 1) - 1;
-  if (first < kJulianEasterFirstYear || last > kEasterLastYear) {
+  // The years asked that have an Easter are printed; the others are named
+  // after them, as a report names the years past its range's end.
+  const int64_t asked_first = *year;
+  const int64_t asked_last = asked_first + std::max<int64_t>(options.count.value_or(1), 1) - 1;
+  const int64_t first = std::max<int64_t>(asked_first, kJulianEasterFirstYear);
+  const int64_t last = std::min<int64_t>(asked_last, kEasterLastYear);
+  QStringList without;
+  const auto years_text = [](int64_t from, int64_t to) {
+    return from == to ? YearText(from) : YearText(from) + " to " + YearText(to);
+  };
+  if (asked_first < first) without << years_text(asked_first, std::min(first - 1, asked_last));
+  if (asked_last > last) without << years_text(std::max(last + 1, asked_first), asked_last);
+  const auto say_without = [&] {
+    if (without.isEmpty()) return;
     err << "Easter is computed for the years " << YearText(kJulianEasterFirstYear) << " to "
         << YearText(kEasterLastYear) << " (by the Gregorian computus from "
-        << kGregorianEasterFirstYear << "), not for "
-        << (first == last ? YearText(first) : YearText(first) + " to " + YearText(last)) << ".\n";
+        << kGregorianEasterFirstYear << "), not for " << without.join(" or ") << ".\n";
+  };
+  if (first > last) {
+    say_without();
     return kOrvcRefused;
   }
   // Columns line up down the run: the years right-aligned, a missing
   // Gregorian date as wide as the Julian one beside it.
   const qsizetype year_width = YearText(last).size();
   ReportPrinter printer(options, out);
-  for (int64_t year = first; year < first + years; ++year) {
-    const auto year32 = static_cast<int32_t>(year);
+  for (int64_t each = first; each <= last; ++each) {
+    const auto year32 = static_cast<int32_t>(each);
     const QString gregorian = DateText(GregorianEaster(year32));
     const QString julian = DateText(JulianEaster(year32));
     const QString julian_in_gregorian = DateText(JulianEasterInGregorian(year32));
     const QString line =
         QStringLiteral("%1  Gregorian %2  Julian %3 = %4")
-            .arg(YearText(year).rightJustified(year_width),
+            .arg(YearText(each).rightJustified(year_width),
                  gregorian.isEmpty() ? QStringLiteral("-").leftJustified(julian.size()) : gregorian,
                  julian, julian_in_gregorian);
-    printer.Row(line, {{"year", qint64(year)},
+    printer.Row(line, {{"year", qint64(each)},
                        {"gregorian_easter", DateValue(gregorian)},
                        {"julian_easter", DateValue(julian)},
                        {"julian_easter_gregorian", DateValue(julian_in_gregorian)}});
   }
+  say_without();
   return kOrvcSuccess;
 }
 

@@ -9,14 +9,15 @@
 namespace orv {
 
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
-  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{{}, true};
+  if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};
   const int64_t years = options.count.value_or(12);
   int32_t year = 0;
-  if (!options.mdy && IsBareYear(options.positional[0])) {
-    year = options.positional[0].toInt();
+  if (const std::optional<int32_t> bare_year =
+          options.mdy ? std::nullopt : BareYear(options.positional[0])) {
+    year = *bare_year;
   } else if (ReadByTable(options, options.positional[0])) {
     // A date of another calendar: the Gregorian year of its day.
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, err);
+    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, out, err);
     if (!jdn) return kOrvcRefused;
     year = DateOfDay(*jdn, CalendarId::kGregorian, options.dee).year;
   } else {
@@ -25,17 +26,18 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     if (complete) {
       CheckedYearMonthDay checked;
       if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
-        PrintMessages({*refusal}, err);
+        PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
         return kOrvcRefused;
       }
     } else {
       typed.notation = Notation::kYearMonthDay;  // what the window reads without a complete input
     }
     year = YearOfTypedDate(typed);
-    if (IsEquinoxYear(year) && !DayForReport(typed, options, err)) return kOrvcRefused;
+    if (IsEquinoxYear(year) && !DayForReport(typed, options, out, err)) return kOrvcRefused;
   }
   if (!IsEquinoxYear(year)) {
-    PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
+    PrintRefusal(options, options.positional.join(u' '),
+                 {Notice{NoticeKind::kEquinoxYearOutOfRange}}, out, err);
     return kOrvcRefused;
   }
   if (years == 0) return kOrvcSuccess;
@@ -57,6 +59,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
                             {"dee_version", QStringOf(run.dee.name)},
                             {"meridian", run.longitude_label},
                             {"time", SolarTimeName(run.solar_time)},
+                            {"time_kind", SolarTimeName(run.solar_time)},
                             {"sentence", summary.isEmpty() ? QJsonValue() : QJsonValue(summary)}});
   if (rows.rows() < years) PrintMessages({Notice{NoticeKind::kEquinoxYearOutOfRange}}, err);
   return kOrvcSuccess;

@@ -13,6 +13,7 @@ struct Command {
   const char* synopsis;
   const char* summary;
   const char* example;
+  bool takes_date;  // a DATE (year-month-day text) among its arguments
   std::function<int(const Options&, QIODevice&, QTextStream&, QTextStream&)> run;
 };
 
@@ -21,26 +22,26 @@ const std::vector<Command>& Commands() {
       {"convert", "convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR ERA | -",
        "The day in the Gregorian, Julian and Dee calendars (with --all in every\n      "
        "calendar of orvc calendars; JSON always has them); with -, one DATE a line\n      "
-       "of UTF-8 text from standard input, each answered at once when it comes from\n      "
-       "a pipe or a terminal",
-       "orvc convert --plus --months 1 \"2000-01-31 CE\"", RunConvert},
+       "of UTF-8 text from standard input, the answers passed on whenever orvc would\n      "
+       "wait for the next line",
+       "orvc convert --plus --months 1 \"2000-01-31 CE\"", true, RunConvert},
       {"diff", "diff [options] FROM TO",
        "How far apart two dates are: days, weeks and days, and years, months and days\n      "
        "in the calendar of FROM (added to FROM by convert --plus, they give TO)",
-       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"",
+       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"", true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunDiff(o, out, err);
        }},
       {"weekday", "weekday [options] --mdy MONTH DAY YEAR ERA WEEKDAY",
        "Whether the date falls on WEEKDAY in the Gregorian or the Julian calendar",
-       "orvc weekday --mdy January 1 2000 AD Saturday",
+       "orvc weekday --mdy January 1 2000 AD Saturday", false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunWeekday(o, out, err);
        }},
       {"sequence", "sequence [options] DATE | --mdy MONTH DAY YEAR ERA",
        "Days from the date in the Gregorian and Dee calendars, marking where they agree;\n      "
        "any number of them, printed as they are made",
-       "orvc sequence --count 8 \"2016-02-26 CE\"",
+       "orvc sequence --count 8 \"2016-02-26 CE\"", true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
        }},
@@ -48,25 +49,25 @@ const std::vector<Command>& Commands() {
        "The March equinox in every solar calendar of the table (Julian, Gregorian,\n      "
        "Revised Julian, Dee, Dee-Cecil, Persian, England) from YEAR, and how well each\n      "
        "keeps it on its day",
-       "orvc compare --count 4000 --longitude 0:0 1 | tail -9",
+       "orvc compare --count 4000 --longitude 0:0 1 | tail -9", false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunCompare(o, out, err);
        }},
       {"calendars", "calendars [options]",
-       "The calendars of the table: key, name, tag, range and leap rule", "orvc calendars",
+       "The calendars of the table: key, name, tag, range and leap rule", "orvc calendars", false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream&) {
          return RunCalendars(o, out);
        }},
       {"equinoxes", "equinoxes [options] YEAR | DATE | --mdy MONTH DAY YEAR ERA",
        "March equinoxes from the year, up to all the years 1 to 4000",
-       "orvc equinoxes --count 3 --longitude 74:0 --mean 2024",
+       "orvc equinoxes --count 3 --longitude 74:0 --mean 2024", true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEquinoxes(o, out, err);
        }},
       {"easter", "easter [options] YEAR",
        "Easter Sunday of each year from YEAR by the Gregorian computus (from 1583) and\n      "
        "by the Julian (from 326; its Sunday also as a Gregorian date), to year 99,999",
-       "orvc easter --count 3 2025",
+       "orvc easter --count 3 2025", false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEaster(o, out, err);
        }},
@@ -83,10 +84,14 @@ const char* const kDateHelp =
     "calendars (RJ, AM, AH, AP, FR, EN: orvc calendars) and ISO week dates\n"
     "\"1999-W52-6\" are read too.\n";
 
+const char* const kNumbersHelp =
+    "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n";
 const char* const kExitHelp =
-    "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n"
     "Exit status: 0 done; 1 weekday: neither calendar has the date on that weekday;\n"
     "2 refused (the program's message goes to standard error) or a usage error.\n";
+const char* const kCommandExitHelp =
+    "Exit status: 0 done; 2 refused (the program's message goes to standard error)\n"
+    "or a usage error.\n";
 
 const Command* CommandNamed(const QString& name) {
   for (const Command& command : Commands()) {
@@ -106,19 +111,6 @@ QString UsageLines(const Command* command) {
   return usage;
 }
 
-// Refuses an option the command does not take.
-void CheckOptionsTaken(const Options& options, const Command& command) {
-  const std::vector<QCommandLineOption> taken = OptionsOf(command.name);
-  for (const QString& name : options.given) {
-    const bool takes = std::any_of(taken.begin(), taken.end(), [&](const QCommandLineOption& o) {
-      return o.names().contains(name);
-    });
-    if (!takes) {
-      throw UsageError{QStringLiteral("orvc: %1 does not take --%2").arg(command.name, name), true};
-    }
-  }
-}
-
 QString ProgramHelp() {
   QString help =
       "orvc - the command-line companion of Orvantis, the date calculator.\n\n"
@@ -128,23 +120,28 @@ QString ProgramHelp() {
                 .arg(command.synopsis, command.summary, command.example);
   }
   return help + '\n' + kDateHelp + "\nOptions\n" + OptionsHelp(OptionsOf(QString())) + '\n' +
-         kExitHelp;
+         kNumbersHelp + kExitHelp;
 }
 
+// Only what the command reads: the DATE paragraph where it takes a date, its
+// own options, its own exit statuses.
 QString CommandHelp(const Command& command) {
+  const bool weekday = QLatin1String(command.name) == QLatin1String("weekday");
   return QStringLiteral("Usage: orvc %1\n\n%2.\n  %3\n\n")
              .arg(command.synopsis, command.summary, command.example) +
-         kDateHelp + "\nOptions\n" + OptionsHelp(OptionsOf(command.name)) + '\n' + kExitHelp;
+         (command.takes_date ? kDateHelp + QStringLiteral("\n") : QString()) + "Options\n" +
+         OptionsHelp(OptionsOf(command.name)) + '\n' + kNumbersHelp +
+         (weekday ? kExitHelp : kCommandExitHelp);
 }
 
 }  // namespace
 
-int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err,
-            bool answer_each_line) {
+int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err) {
   const Command* command = nullptr;
   try {
-    Options options = ParseCommandLine(arguments);
-    options.answer_each_line = answer_each_line;
+    QStringList names;
+    for (const Command& each : Commands()) names << QLatin1String(each.name);
+    const Options options = ParseCommandLine(arguments, names);
     command = CommandNamed(options.command);
     if (options.help) {
       out << (command != nullptr ? CommandHelp(*command) : ProgramHelp());
@@ -154,18 +151,12 @@ int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QText
       out << "orvc " << ORV_VERSION << '\n';
       return kOrvcSuccess;
     }
-    if (command == nullptr) {
-      throw UsageError{options.command.isEmpty()
-                           ? QString()
-                           : QStringLiteral("orvc: unknown command '%1'").arg(options.command),
-                       true};
-    }
-    CheckOptionsTaken(options, *command);
+    if (command == nullptr) throw UsageError{};
     return command->run(options, in, out, err);
   } catch (const UsageError& error) {
+    if (command == nullptr) command = CommandNamed(error.command);
     if (!error.text.isEmpty()) err << error.text << '\n';
-    if (error.show_usage) err << UsageLines(command);
-    err << "Try 'orvc --help'.\n";
+    err << UsageLines(command) << "Try 'orvc --help'.\n";
     return kOrvcRefused;
   }
 }

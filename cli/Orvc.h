@@ -11,9 +11,8 @@ namespace orv {
 
 // Runs one command line (arguments without the program name); returns the
 // exit status (cli/CommandLine.h). in is standard input, read as UTF-8 bytes;
-// with answer_each_line, each answer to a line of it is flushed at once (for
-// a program that feeds orvc a line and waits).
-int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err,
-            bool answer_each_line = false);
+// the answers so far are flushed whenever in.waitForReadyRead(0) says that
+// the next read would wait (for a program that feeds orvc a line and waits).
+int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err);
 
 }  // namespace orv

@@ -25,7 +25,7 @@ int WeekdayNumber(const QString& weekday) {
 }  // namespace
 
 int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
-  if (!options.mdy || options.positional.size() != 5) throw UsageError{{}, true};
+  if (!options.mdy || options.positional.size() != 5) throw UsageError{};
   const int weekday = WeekdayNumber(options.positional[4]);
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
   TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
@@ -33,7 +33,7 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   UserNotice refusal = CheckTypedDate(typed, options.dee, checked);
   if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, checked);
   if (refusal) {
-    PrintMessages({*refusal}, err);
+    PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
     return kOrvcRefused;
   }
   ArithmeticInput arithmetic = ArithmeticFor(options, false);

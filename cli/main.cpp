@@ -1,29 +1,58 @@
 // orvc, the command-line companion of Orvantis.
-#include <sys/stat.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 
 #include "cli/Orvc.h"
+
+namespace {
+
+// Standard input as it comes: each read takes what is there (up to the size
+// asked), waiting only when nothing is, and never seeks; waitForReadyRead(0)
+// tells whether the next read would wait, so that orvc can pass on its answers
+// first to a program that feeds it a line and waits for the answer.
+class StandardInput : public QIODevice {
+ public:
+  StandardInput() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+  bool isSequential() const override { return true; }
+  bool waitForReadyRead(int msecs) override {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    int ready = 0;
+    do {
+      ready = poll(&input, 1, msecs);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+  }
+
+ protected:
+  qint64 readData(char* data, qint64 size) override {
+    ssize_t got = 0;
+    do {
+      got = ::read(STDIN_FILENO, data, static_cast<size_t>(size));
+    } while (got < 0 && errno == EINTR);
+    return got;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   // Scripts read orvc: its numbers look the same in every locale.
   QLocale::setDefault(QLocale::c());
-  // Lines from a pipe or a terminal are answered one by one, as soon as each
-  // has come (so read unbuffered); a file is read and answered in blocks.
-  struct stat input {};
-  const bool from_file = fstat(fileno(stdin), &input) == 0 && S_ISREG(input.st_mode);
-  QFile in;
-  in.open(stdin, from_file ? QIODevice::ReadOnly : QIODevice::ReadOnly | QIODevice::Unbuffered);
+  StandardInput in;
   QTextStream out(stdout);
   QTextStream err(stderr);
   out.setEncoding(QStringConverter::Utf8);
   err.setEncoding(QStringConverter::Utf8);
-  const int status = orv::RunOrvc(QCoreApplication::arguments().mid(1), in, out, err, !from_file);
+  const int status = orv::RunOrvc(QCoreApplication::arguments().mid(1), in, out, err);
   out.flush();
   err.flush();
   return status;

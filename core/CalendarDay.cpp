@@ -1,5 +1,6 @@
 #include "core/CalendarDay.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calendar/CalendarDate.h"
@@ -302,23 +303,31 @@ std::optional<DualYear> ReadDualYear(QString& date_text) {
   return dual;
 }
 
-// Appends the UTF-8 text padded with spaces to the width in characters.
+// Appends the UTF-8 text padded with spaces to the width in characters, and
+// with at least two spaces however long it is: a column never runs into the
+// next (scripts split the lines on runs of spaces).
 void AppendPaddedUtf8(std::string& out, std::string_view text, size_t width) {
   out += text;
   size_t characters = 0;
   for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  if (characters < width) out.append(width - characters, ' ');
+  out.append(characters + 2 <= width ? width - characters : 2, ' ');
 }
 
 }  // namespace
 
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee) {
   const char group_separator = GroupSeparator();
+  const auto label_of = [&](const CalendarInfo& calendar) {
+    return std::string(CalendarName(calendar, dee)) + " Calendar:";
+  };
+  // The labels' column: 28 characters, or wider for a longer name.
+  size_t label_width = 28;
+  for (const CalendarInfo& calendar : kCalendars) {
+    label_width = std::max(label_width, label_of(calendar).size() + 2);
+  }
   for (const CalendarInfo& calendar : kCalendars) {
     const DayInCalendar day = DayIn(calendar, jdn, era, dee, group_separator);
-    std::string label(CalendarName(calendar, dee));
-    label += " Calendar:";
-    AppendPaddedUtf8(out, label, 28);
+    AppendPaddedUtf8(out, label_of(calendar), label_width);
     if (day.date) {
       AppendPaddedUtf8(out, day.month_name_text, 34);
       out += day.year_month_day;
@@ -328,10 +337,10 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
     out += '\n';
   }
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee);
-  AppendPaddedUtf8(out, "Julian day number:", 28);
+  AppendPaddedUtf8(out, "Julian day number:", label_width);
   out += results.jdn;
   out += '\n';
-  AppendPaddedUtf8(out, "Day of week:", 28);
+  AppendPaddedUtf8(out, "Day of week:", label_width);
   out += results.day_of_week;
   out += '\n';
 }

@@ -74,9 +74,11 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
                                      bool plus, const DeeVersion& dee);
 
 // Every calendar's row of the day, in table order: "Hebrew Calendar:" padded
-// to 28 characters, the month-name text to 34, the year-month-day text ("no
-// date" outside the calendar's range); then the day number and the weekday
-// as AppendResultLines writes them. Lines end in line feeds.
+// to 28 characters (or to the longest such label and two spaces), the
+// month-name text to 34 (followed by at least two spaces, however long), the
+// year-month-day text ("no date" outside the calendar's range); then the day
+// number and the weekday as AppendResultLines writes them. Lines end in line
+// feeds.
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee);
 
 // What the calendars window shows for a day: every calendar's row, in table

@@ -178,6 +178,31 @@ Notice NoSuchDateNotice(const CalendarDate& date, const DeeVersion& dee) {
   return notice;
 }
 
+bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The digits of a whole number written plainly ("2451545") or in groups of
+// three marked by any of the separators ("2,451,545", "2'451 545"): the first
+// group of one to three digits, every other of exactly three. nullopt for
+// anything else.
+std::optional<QString> GroupedDigits(QStringView text, QStringView separators) {
+  QString digits;
+  qsizetype group = 0;  // digits since the last separator
+  bool grouped = false;
+  for (const QChar c : text) {
+    if (IsAsciiDigit(c)) {
+      digits += c;
+      ++group;
+    } else if (separators.contains(c) && group > 0 && (grouped ? group == 3 : group <= 3)) {
+      grouped = true;
+      group = 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (group == 0 || (grouped && group != 3)) return std::nullopt;
+  return digits;
+}
+
 }  // namespace
 
 std::string LettersOfDateText(QStringView text) {
@@ -366,30 +391,36 @@ const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& 
 }
 
 std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
-  const QString number = TrimSpaces(text);
+  QString number = TrimSpaces(text);
   const bool negative = number.startsWith(u'-');
-  QString digits;    // of the whole days
-  QString fraction;  // of the fraction, when it has one
-  bool in_fraction = false;
-  const auto is_digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-  for (qsizetype i = negative ? 1 : 0; i < number.size(); ++i) {
-    const QChar c = number[i];
-    if (in_fraction) {
-      if (!is_digit(c)) return std::nullopt;
-      fraction += c;
-    } else if (is_digit(c)) {
-      digits += c;
-    } else if (c == u'.') {
-      // A group of three digits after a point is a group ("2.451.545").
-      qsizetype run = 0;
-      while (i + 1 + run < number.size() && is_digit(number[i + 1 + run])) ++run;
-      in_fraction = run != 3 || digits.isEmpty();
-    } else if (!kTypedGroupSeparators.contains(c) || digits.isEmpty()) {
-      return std::nullopt;
+  if (negative) number.remove(0, 1);
+  // Which mark, if any, starts the fraction, and which marks group the whole days.
+  const qsizetype points = number.count(u'.');
+  const qsizetype commas = number.count(u',');
+  qsizetype decimal = -1;
+  QStringView separators = u",' ";
+  if (points >= 2) {  // "2.451.545,5": points group, a comma is the decimal comma
+    if (commas > 1) return std::nullopt;
+    decimal = number.indexOf(u',');
+    separators = u".";
+  } else if (points == 1) {  // a single point is a decimal point, whatever follows
+    decimal = number.indexOf(u'.');
+  } else if (commas == 1) {  // a single comma is a group mark only before three digits
+    const qsizetype comma = number.indexOf(u',');
+    qsizetype run = 0;
+    while (comma + 1 + run < number.size() && IsAsciiDigit(number[comma + 1 + run])) ++run;
+    if (run != 3) {
+      decimal = comma;
+      separators = u"' ";
     }
   }
-  if (digits.isEmpty() || digits.size() > 12) return std::nullopt;
-  const int64_t whole = digits.toLongLong();
+  const QStringView fraction =
+      decimal < 0 ? QStringView() : QStringView(number).sliced(decimal + 1);
+  if (!std::all_of(fraction.begin(), fraction.end(), IsAsciiDigit)) return std::nullopt;
+  const std::optional<QString> digits =
+      GroupedDigits(QStringView(number).first(decimal < 0 ? number.size() : decimal), separators);
+  if (!digits || digits->size() > 12) return std::nullopt;
+  const int64_t whole = digits->toLongLong();
   // floor(JD + 0.5) from the digits, exactly: up a day from half past on
   // (forwards), down a day below minus a half (backwards).
   const bool half_or_more = !fraction.isEmpty() && fraction[0] >= u'5';

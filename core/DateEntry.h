@@ -103,13 +103,20 @@ std::string LettersOfDateText(QStringView text);
 const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
                                          const CalendarInfo* untagged);
 
-// The day a typed Julian day number or Julian Date names: digits, grouped in
-// threes by comma, point, apostrophe or space if the user likes ("2,451,545",
-// "2.451.545", "-5"); a point followed by anything but a group of exactly
-// three digits starts a fraction, and a Julian Date with a fraction names the
-// civil day that contains it, floor(JD + 0.5): "2451545.5" is day 2,451,546,
-// "2451545.25" day 2,451,545. nullopt when the text is no such number or has
-// more than 12 digits before its fraction.
+// The day a typed Julian day number or Julian Date names, read by one rule:
+// - commas, apostrophes or spaces between groups of exactly three digits
+//   group them, as the program writes "2,451,545";
+// - a single point is a decimal point, whatever follows it ("245.500" is
+//   245.5);
+// - a single comma not followed by exactly three digits is a decimal comma
+//   ("2451545,5"; "2,451" is 2,451);
+// - several points in well-formed groups group them, and then a comma is the
+//   decimal comma ("2.451.545,5");
+// - any other mix is no number ("2,451,545,5", "2.451.545.5", "2451545,500").
+// A Julian Date with a fraction names the civil day that holds it,
+// floor(JD + 0.5): "2451545.5" is day 2,451,546, "2451545.25" day 2,451,545.
+// nullopt when the text is no such number or has more than 12 digits before
+// its fraction.
 std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 
 // The day of a typed Julian day number (the forms above) as a date in the

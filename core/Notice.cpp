@@ -121,7 +121,8 @@ QString NoticeText(const Notice& notice) {
     case NoticeKind::kInvalidAmount:
       return QStringLiteral("Invalid input in the arithmetical function.");
     case NoticeKind::kInvalidDayNumber:
-      return QStringLiteral("Invalid Julian day number.");
+      return "Invalid Julian day number." + kCrLf +
+             "Write it as 2,451,545.5 (a decimal point) or 2.451.545,5 (a decimal comma).";
     case NoticeKind::kDayNumberOutOfRange:
       return "Julian day number out of range." + kCrLf +
              "The input date's year must lie between -99,999 and 99,999.";
@@ -138,6 +139,72 @@ QString NoticeText(const Notice& notice) {
                  "Vernal equinoxes are calculated only for years in the range %1 through %2.")
           .arg(kFirstEquinoxYear)
           .arg(kLastEquinoxYear);
+    case NoticeKind::kNotUtf8:
+      return QStringLiteral("The line is not UTF-8 text.");
+  }
+  return {};
+}
+
+std::string_view NoticeKindName(NoticeKind kind) {
+  switch (kind) {
+    case NoticeKind::kUnknownTag:
+      return "unknown_tag";
+    case NoticeKind::kNoNotation:
+      return "no_notation";
+    case NoticeKind::kInconsistentTags:
+      return "inconsistent_tags";
+    case NoticeKind::kNoTag:
+      return "no_tag";
+    case NoticeKind::kEraTag:
+      return "era_tag";
+    case NoticeKind::kInvalidDate:
+      return "invalid_date";
+    case NoticeKind::kDateOutOfRange:
+      return "out_of_range";
+    case NoticeKind::kInvalidYear:
+      return "invalid_year";
+    case NoticeKind::kYearNotPositive:
+      return "year_not_positive";
+    case NoticeKind::kYearOutOfRange:
+      return "year_out_of_range";
+    case NoticeKind::kNoSuchDate:
+      return "no_such_day";
+    case NoticeKind::kBeyondCalendar:
+      return "beyond_calendar";
+    case NoticeKind::kNoSuchMonth:
+      return "no_such_month";
+    case NoticeKind::kNoLeapMonth:
+      return "no_leap_month";
+    case NoticeKind::kNoSuchWeek:
+      return "no_such_week";
+    case NoticeKind::kDayPastMonthEnd:
+      return "day_past_month_end";
+    case NoticeKind::kSkippedDays:
+      return "skipped_days";
+    case NoticeKind::kOtherDeeVersion:
+      return "other_dee_version";
+    case NoticeKind::kDualYearMismatch:
+      return "dual_year_mismatch";
+    case NoticeKind::kNoYearsAndMonths:
+      return "no_years_and_months";
+    case NoticeKind::kNegativeAmount:
+      return "negative_amount";
+    case NoticeKind::kInvalidAmount:
+      return "invalid_amount";
+    case NoticeKind::kInvalidDayNumber:
+      return "invalid_day_number";
+    case NoticeKind::kDayNumberOutOfRange:
+      return "day_number_out_of_range";
+    case NoticeKind::kOnWeekdayInNeither:
+      return "not_on_weekday";
+    case NoticeKind::kOnWeekdayInBoth:
+      return "on_weekday_in_both";
+    case NoticeKind::kSequenceEnds:
+      return "sequence_ends";
+    case NoticeKind::kEquinoxYearOutOfRange:
+      return "equinox_year_out_of_range";
+    case NoticeKind::kNotUtf8:
+      return "not_utf8";
   }
   return {};
 }

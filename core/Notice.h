@@ -49,6 +49,8 @@ enum class NoticeKind : uint8_t {
   // The reports.
   kSequenceEnds,           // at the last day that can be numbered
   kEquinoxYearOutOfRange,  // a year outside the years the equinoxes are computed for
+  // A line of orvc's standard input.
+  kNotUtf8,
 };
 
 struct Notice {
@@ -92,5 +94,9 @@ using UserNotice = std::optional<Notice>;
 // The notice in the program's words ("Invalid input date"); a text of more
 // than one line has CR LF between its lines.
 QString NoticeText(const Notice& notice);
+
+// The kind as a stable snake_case name ("no_such_day", "out_of_range"), for
+// scripts that read orvc's JSON: a name, once given, stays.
+std::string_view NoticeKindName(NoticeKind kind);
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 
 #include "calendar/DatePr2.h"
 #include "core/CalendarDay.h"
+#include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/StrProc.h"
 
@@ -49,9 +50,9 @@ Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee) {
 Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
   return {{"year", row.year},
           {"jd_ut", row.jd_ut},
-          {"london_date", PlainDate(row.london)},
+          {"london_date", YearMonthDayText(row.london, "CE")},
           {"london_time", row.london_time},
-          {"meridian_date", PlainDate(row.meridian)},
+          {"meridian_date", YearMonthDayText(row.meridian, run.dee.designation)},
           {"meridian_time", row.meridian_time},
           {"cycle_position", row.cycle_position},
           {"dee_leap", row.dee_leap},

@@ -19,9 +19,10 @@ namespace orv {
 // jdn, gregorian ("2016-02-26"), dee, weekday, same, agreement_starts,
 // agreement_ends, dee_version ("Dee-Cecil").
 Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee);
-// year, jd_ut, london_date, london_time, meridian_date, meridian_time,
-// cycle_position, dee_leap, missed, dee_version, meridian ("77d0m W"),
-// time_kind ("apparent" or "mean").
+// year, jd_ut, london_date ("2024-03-20 CE"), london_time, meridian_date
+// ("2024-03-20 DC", as the table writes them), meridian_time, cycle_position,
+// dee_leap, missed, dee_version, meridian ("77d0m W"), time_kind ("apparent"
+// or "mean").
 Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run);
 
 // year, then each solar calendar's year-month-day date under its JSON key

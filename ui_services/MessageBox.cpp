@@ -83,6 +83,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kInvalidAmount:
     case NoticeKind::kOnWeekdayInNeither:
     case NoticeKind::kOnWeekdayInBoth:
+    case NoticeKind::kNotUtf8:
       break;
   }
   return MessageRequest{NoticeText(notice), style, MessageButtons::kOk,

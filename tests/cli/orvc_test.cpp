@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include "tests/PrintQString.h"
 
 namespace orv {
@@ -18,12 +19,14 @@ struct Finished {
   QString err;
 };
 
+// Input comes through a pipe, or from input_file when one is named.
 Finished Orvc(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = QStringLiteral("C")) {
+              const QString& locale = QStringLiteral("C"), const QString& input_file = {}) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("LC_ALL", locale);
   process.setProcessEnvironment(environment);
+  if (!input_file.isEmpty()) process.setStandardInputFile(input_file);
   process.start(QStringLiteral(ORVC_PATH), arguments);
   EXPECT_TRUE(process.waitForStarted());
   process.write(input);
@@ -96,13 +99,23 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
   EXPECT_EQ(batch.err, "line 2: 5785 AM is a common year: it has no Adar II.\n");
   const Finished all = Orvc({"convert", "--all", "2-11-09 FR"});
   EXPECT_EQ(all.out.count('\n'), 12);
-  EXPECT_TRUE(all.out.contains("French Republican Calendar: 9 Thermidor an II"));
+  EXPECT_TRUE(all.out.contains("French Republican Calendar:  9 Thermidor an II"));
   const Finished refused = Orvc({"convert", "--plus", "--months", "1", "5760-10-23 AM"});
   EXPECT_EQ(refused.status, 2);
   EXPECT_EQ(refused.err, "Years and months cannot be added in the Hebrew calendar.\n");
   EXPECT_TRUE(Orvc({"sequence", "--count", "1", "5785-07-01 AM"}).out.contains("2024-10-03 CE"));
   EXPECT_TRUE(Orvc({"diff", "1420-09-24 AH", "1421-09-24 AH"})
                   .out.endsWith("In the Islamic Calendar: 1 year, 0 months, 0 days\n"));
+  EXPECT_TRUE(Orvc({"diff", "--json", "2000-01-01 RJ", "2000-01-02 RJ"})
+                  .out.contains("\"calendar\":\"revised_julian\""));
+  // --all's columns keep two spaces between them, however long a date is.
+  for (const QString& line : Orvc({"convert", "--all", "1888-13-01 FR"}).out.split('\n')) {
+    EXPECT_EQ(line.split(QRegularExpression("  +")).size(),
+              line.startsWith("Julian day") || line.startsWith("Day of") ? 2
+              : line.isEmpty()                                           ? 1
+                                                                         : 3)
+        << line.toStdString();
+  }
   const Finished table = Orvc({"calendars"});
   EXPECT_EQ(table.out.count(QRegularExpression("^[a-z-]+ ", QRegularExpression::MultilineOption)),
             10);
@@ -121,7 +134,8 @@ TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {
   EXPECT_EQ(objects[0]["line"].toInt(), 1);
   EXPECT_EQ(objects[1], (QJsonObject{{"line", 2},
                                      {"input", "2000-13-01 CE"},
-                                     {"error", "2000 CE has 12 months: it has no month 13."}}));
+                                     {"error", "2000 CE has 12 months: it has no month 13."},
+                                     {"kind", "no_such_month"}}));
   EXPECT_EQ(objects[2]["jdn"].toInt(), 2299161);
   EXPECT_EQ(objects[2]["line"].toInt(), 4);
   EXPECT_EQ(objects[3]["line"].toInt(), 5);
@@ -158,6 +172,13 @@ TEST(Orvc, RefusalsPrintTheProgramsMessages) {
     EXPECT_EQ(run.err, c.message) << c.arguments.join(' ').toStdString();
     EXPECT_TRUE(run.out.isEmpty());
   }
+  // With --json the refusal is also an object on standard output.
+  const Finished json = Orvc({"diff", "--json", "2000-01-01 CE", "2001-02-29 CE"});
+  EXPECT_EQ(json.status, 2);
+  EXPECT_EQ(json.out,
+            "{\"error\":\"February 2001 CE has days 1 to 28: 2001 is not a leap year in the "
+            "Gregorian calendar.\",\"input\":\"2001-02-29 CE\",\"kind\":\"day_past_month_end\"}\n");
+  EXPECT_TRUE(json.err.startsWith("February 2001 CE has days 1 to 28:"));
 }
 
 TEST(Orvc, UsageErrorsNameWhatIsWrong) {
@@ -167,6 +188,7 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
   };
   const Case cases[] = {
       {{"frobnicate"}, "orvc: unknown command 'frobnicate'"},
+      {{"calendars", "--longitude", "999:0"}, "orvc: calendars does not take --longitude"},
       {{"convert", "--csv", "2000-01-01"}, "orvc: convert does not take --csv"},
       {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
        "orvc: diff does not take --mdy"},
@@ -175,10 +197,11 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
        "islamic, persian, french-republican, england"},
       {{"convert", "--mdy", "Smarch", "1", "2000", "AD"},
        "orvc: MONTH must be a month name or 1 to 12"},
-      {{"convert", "--jdn", "1.2.3"},
-       "orvc: --jdn takes a day number from -2,147,483,648 to "
-       "2,147,483,647 (or a Julian Date with a fraction); not "
-       "\"1.2.3\""},
+      {{"convert", "--jdn", "2451545,500"},
+       "orvc: --jdn \"2451545,500\": Invalid Julian day number. Write it as 2,451,545.5 (a "
+       "decimal point) or 2.451.545,5 (a decimal comma)."},
+      {{"compare", "2024-03-20"},
+       "orvc: YEAR must be a year from 1 to 4000 (\"2024\", \"2,024\"); not \"2024-03-20\""},
       {{"convert"},
        "Usage: orvc convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR "
        "ERA | -"},
@@ -188,6 +211,11 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
     EXPECT_EQ(run.status, 2) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.section('\n', 0, 0), c.first_line);
     EXPECT_TRUE(run.err.endsWith("Try 'orvc --help'.\n"));
+    // A known command's usage line, and no other.
+    if (c.arguments.size() > 1) {
+      EXPECT_TRUE(run.err.contains("\nUsage: orvc " + c.arguments[0] + " [options]"));
+      EXPECT_EQ(run.err.count("orvc " + c.arguments[0]), 1) << run.err.toStdString();
+    }
   }
   // Without a command, the usage lines of every command.
   EXPECT_TRUE(Orvc({}).err.contains("\n       orvc diff [options] FROM TO\n"));
@@ -214,13 +242,29 @@ TEST(Orvc, BatchInputIsUtf8AndNoLineIsLost) {
 
 TEST(Orvc, AnswersEachLineAtOnceFromAPipe) {
   QProcess process;
-  process.start(QStringLiteral(ORVC_PATH), {"convert", "-"});
+  process.start(QStringLiteral(ORVC_PATH), {"convert", "--json", "-"});
   ASSERT_TRUE(process.waitForStarted());
-  process.write("2000-01-01 CE\n");
-  ASSERT_TRUE(process.waitForReadyRead(10000)) << "no answer before the input ends";
-  EXPECT_TRUE(process.readAllStandardOutput().startsWith("Gregorian Calendar:"));
+  for (const char* line : {"2000-01-01 CE\n", "2000-13-01 CE\n", "2024-03-20 CE\n"}) {
+    process.write(line);
+    QByteArray answer;
+    while (!answer.endsWith('\n') && process.waitForReadyRead(10000)) {
+      answer += process.readAllStandardOutput();
+    }
+    EXPECT_EQ(answer.count('\n'), 1) << "no answer to " << line << " before the next line";
+  }
   process.closeWriteChannel();
   EXPECT_TRUE(process.waitForFinished(10000));
+  // Through a pipe or from a file, the same answers.
+  QTemporaryFile input;
+  ASSERT_TRUE(input.open());
+  for (int i = 0; i < 3000; ++i) input.write("2000-01-01 CE\n1582-10-05 JC\nx\n");
+  input.close();
+  input.open();
+  const QByteArray lines = input.readAll();
+  const Finished piped = Orvc({"convert", "-"}, lines);
+  const Finished from_file = Orvc({"convert", "-"}, {}, QStringLiteral("C"), input.fileName());
+  EXPECT_EQ(piped.out.size(), from_file.out.size());
+  EXPECT_TRUE(piped.out == from_file.out && piped.err == from_file.err);
 }
 
 TEST(Orvc, OptionNumbersAreDigitsOnly) {
@@ -306,7 +350,15 @@ TEST(Orvc, CompareWritesARowAYearThenACalendarsSummary) {
   EXPECT_TRUE(julian["drift_days_per_millennium"].isNull());  // two years are too few
   EXPECT_EQ(row["meridian"].toString(), "0d0m W");
   EXPECT_EQ(row["time_kind"].toString(), "true");
-  EXPECT_TRUE(Orvc({"compare", "--csv", "--count", "2", "2024"}).out.startsWith("year,julian,"));
+  EXPECT_TRUE(Orvc({"compare", "--csv", "--count", "2", "2,024"}).out.startsWith("year,julian,"));
+  // Years past 4000 as in the equinox table: the rows to 4000, then the message.
+  for (const char* command : {"compare", "equinoxes"}) {
+    const Finished past = Orvc({command, "--count", "3", "3,999"});
+    EXPECT_EQ(past.status, 0) << command;
+    EXPECT_TRUE(past.out.contains("4000") && !past.out.contains("4001")) << command;
+    EXPECT_EQ(past.err,
+              "Vernal equinoxes are calculated only for years in the range 1 through 4000.\n");
+  }
 }
 
 TEST(Orvc, EasterRowsInEachFormat) {
@@ -321,9 +373,18 @@ TEST(Orvc, EasterRowsInEachFormat) {
   EXPECT_EQ(Orvc({"easter", "--csv", "1582"}).out,
             "year,gregorian_easter,julian_easter,julian_easter_gregorian\r\n"
             "1582,,1582-04-15 JC,1582-04-25 CE\r\n");
-  const Finished beyond = Orvc({"easter", "--count", "3", "99998"});
-  EXPECT_EQ(beyond.status, 2);
-  EXPECT_TRUE(beyond.err.startsWith("Easter is computed for the years 326 to 99,999"));
+  // The years that have an Easter, then which do not.
+  const Finished beyond = Orvc({"easter", "--count", "3", "99,998"});
+  EXPECT_EQ(beyond.status, 0);
+  EXPECT_EQ(beyond.out.count('\n'), 2);
+  EXPECT_EQ(beyond.err,
+            "Easter is computed for the years 326 to 99,999 (by the Gregorian computus from "
+            "1583), not for 100,000.\n");
+  const Finished before = Orvc({"easter", "--count", "2", "325"});
+  EXPECT_EQ(before.status, 0);
+  EXPECT_TRUE(before.out.startsWith("326  Gregorian -  "));
+  EXPECT_TRUE(before.err.endsWith("not for 325.\n"));
+  EXPECT_EQ(Orvc({"easter", "--count", "2", "1"}).status, 2);
 }
 
 TEST(Orvc, HelpAndVersion) {
@@ -338,6 +399,11 @@ TEST(Orvc, HelpAndVersion) {
     EXPECT_TRUE(convert.contains(option)) << option;
   }
   EXPECT_FALSE(convert.contains("--longitude"));
+  // The DATE paragraph only where a command takes a DATE; --json as the command writes it.
+  const QString easter = Orvc({"easter", "--help"}).out;
+  EXPECT_FALSE(easter.contains("DATE is"));
+  EXPECT_TRUE(easter.contains("--json         JSON: one object a year\n"));
+  EXPECT_TRUE(convert.contains("DATE is"));
   EXPECT_EQ(Orvc({"--version"}).out, "orvc 1.0\n");
 }
 

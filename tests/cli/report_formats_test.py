@@ -49,7 +49,11 @@ check(len(rows) == 4000 and [r["year"] for r in rows] == list(range(1, 4001)), "
 check(summary["missed"] == sum(r["missed"] for r in rows), "missed counts the rows")
 text = orvc("equinoxes", "--count", "4000", "1")
 check(text.count("<--") == summary["missed"], "the text marks the same years")
+text_rows = [line for line in text.splitlines() if re.match(r"^ +\d+ +\d", line)]
+check(all(f' {r["london_date"]} ' in t and f' {r["meridian_date"]} ' in t
+          for r, t in zip(rows, text_rows)), "the rows' dates are the table's, tags and all")
 check(f": {summary['missed']} of 4000" in text, "the text's summary has the same count")
+check(summary["time_kind"] == summary["time"] == "apparent", "the summary names its time kind")
 table = list(csv.DictReader(io.StringIO(orvc("equinoxes", "--count", "4000", "--csv", "1"),
                                         newline="")))
 check(len(table) == 4000, "4000 CSV rows")

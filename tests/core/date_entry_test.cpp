@@ -201,14 +201,27 @@ TEST(DateEntry, TypedJulianDatesNameTheirCivilDay) {
   };
   const Case cases[] = {
       {" 2451545 ", 2451545},
-      {"2,451,548", 2451548},
-      {"2.451.547", 2451547},
+      {"2,451,548", 2451548},  // grouped as the program writes it
       {"2'451 545", 2451545},
-      {"2451545.5", 2451546},
+      {"2,451", 2451},
+      {"2451545.5", 2451546},  // a single point: a decimal point of any length
       {"2451545.25", 2451545},
       {"2451545.", 2451545},
+      {"2,451,545.500", 2451546},
+      {"1721425.500", 1721426},
+      {"245.500", 246},
+      {"2460389.629", 2460390},
+      {"2451545,5", 2451546},  // a single comma before other than three digits
+      {"2 451 545,49", 2451545},
+      {"2.451.547", 2451547},  // points in groups, then a decimal comma
+      {"2.451.545,5", 2451546},
       {"-5.5", -5},
       {"-5.5001", -6},
+      {"2451545,500", std::nullopt},  // the refused mixes
+      {"2,451,545,5", std::nullopt},
+      {"2.451.545.5", std::nullopt},
+      {"2,451.545,5", std::nullopt},
+      {"2.451,545", std::nullopt},
       {"1.2.3", std::nullopt},
       {"2451545.5x", std::nullopt},
       {"x2451545", std::nullopt},
