@@ -4,6 +4,7 @@
 
 #include "reports/ReportRuns.h"
 #include "ui_services/Geometry.h"
+#include "ui_services/MakeControl.h"
 #include "ui_services/TextBox.h"
 
 namespace orv {
@@ -26,26 +27,20 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
     : ReportWindow(owner, QStringLiteral("Compare calendars"), parent),
       settings_(std::move(settings)) {
   setObjectName(QStringLiteral("frmReformComparison"));
-  const auto label = [this](const char* name, const QString& text, const QRect& rect) {
-    auto* made = new QLabel(text, this);
-    made->setObjectName(name);
-    made->setGeometry(rect);
-    return made;
-  };
-  const auto box = [this](const char* name, const QString& text, const QRect& rect) {
-    auto* made = new QLineEdit(text, this);
-    made->setObjectName(name);
-    made->setGeometry(rect);
+  // Each box takes a year of the table or a count of them: four digits.
+  const auto year_box = [this](const QString& name, const QString& text, const QRect& rect) {
+    auto* made = MakeWithText<QLineEdit>(this, name, text, rect);
     made->setMaxLength(4);
     return made;
   };
-  lblYears1 = label("lblYears1", "Compare the calendars for", TwipsRect(240, 300, 2300, 300));
-  txbCompareYears = box("txbCompareYears", "800", TwipsRect(2550, 260, 700, 340));
-  lblYears2 = label("lblYears2", "years from the year", TwipsRect(3350, 300, 1700, 300));
+  lblYears1 =
+      MakeLabel(this, "lblYears1", "Compare the calendars for", TwipsRect(240, 300, 2300, 300));
+  txbCompareYears = year_box("txbCompareYears", "800", TwipsRect(2550, 260, 700, 340));
+  lblYears2 = MakeLabel(this, "lblYears2", "years from the year", TwipsRect(3350, 300, 1700, 300));
   txbCompareFrom =
-      box("txbCompareFrom", QString::number(owner.GetYear()), TwipsRect(5050, 260, 700, 340));
-  lblYears3 = label("lblYears3", "at the vernal equinox window's meridian and time.",
-                    TwipsRect(5850, 300, 5500, 300));
+      year_box("txbCompareFrom", QString::number(owner.GetYear()), TwipsRect(5050, 260, 700, 340));
+  lblYears3 = MakeLabel(this, "lblYears3", "at the vernal equinox window's meridian and time.",
+                        TwipsRect(5850, 300, 5500, 300));
   cmdDoIt->setGeometry(TwipsRect(11500, 220, 1500, 420));
   txbOutput->setGeometry(TwipsRect(240, 840, 12760, 5700));
   cmdCopyToClipboard->setGeometry(TwipsRect(240, 6780, intNarrowWidth, 420));
@@ -53,9 +48,7 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
   cmdClose->setGeometry(TwipsRect(11500, 6780, 1500, 420));
   cmdSave->setGeometry(TwipsRect(240, 7320, 1500, 420));
   cmdPrint->setGeometry(TwipsRect(1900, 7320, 1500, 420));
-  cmdChart = new QPushButton(QStringLiteral("Chart"), this);
-  cmdChart->setObjectName("cmdChart");
-  cmdChart->setGeometry(TwipsRect(3560, 7320, 1500, 420));
+  cmdChart = MakeButton(this, "cmdChart", "Chart", TwipsRect(3560, 7320, 1500, 420));
   cmdChart->setEnabled(false);  // until a run has rows to draw
   connect(cmdChart, &QPushButton::clicked, this, &frmReformComparison::cmdChart_Click);
   setFixedSize(TwipsSize(13240, 8040));
@@ -70,7 +63,7 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
   txbCompareFrom->setAccessibleName(lblYears2->text());
   txbOutput->setAccessibleName(windowTitle());
   FinishLoad(txbCompareYears);
-  txbCompareYears->setMaxLength(4);
+  txbCompareYears->setMaxLength(4);  // the report windows' count box takes three digits
   // Enter in the first year's box runs too.
   txbCompareFrom->installEventFilter(this);
   setTabOrder(txbCompareYears, txbCompareFrom);
