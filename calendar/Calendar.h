@@ -1,6 +1,6 @@
 // The Date record's conversions: calendar date <-> Julian day number for the
 // calendar its code names, and the day of the week. They convert through the
-// pure functions of calendar/CalendarDate.h and keep the record's C layout
+// calendar table's rows and keep the record's C layout
 // for the almanor library; all calendars are proleptic with astronomical
 // years.
 //
@@ -12,37 +12,44 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/Calendars.h"
 #include "calendar/DateRecord.h"
 #include "calendar/Dee.h"
-#include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 
-// The calendar of a record's code; none for a code no calendar has.
-constexpr std::optional<CalendarId> CalendarIdOfCode(int32_t code) {
-  switch (code) {
-    case kGregorianCode:
-      return CalendarId::kGregorian;
-    case kJulianCode:
-      return CalendarId::kJulian;
-    case kDeeCode:
-      return CalendarId::kDee;
-    default:
-      return std::nullopt;
-  }
-}
+namespace record_detail {
+
+// The record's three calendars are the table's first rows, the Dee calendar
+// with the epoch of the version given; each call below is one of those rows'
+// own functions, which the compiler sees through.
+inline constexpr const CalendarInfo& kGregorianRow = kBuiltInCalendars[0];
+inline constexpr const CalendarInfo& kJulianRow = kBuiltInCalendars[1];
+inline constexpr const CalendarInfo& kDeeRow = kBuiltInCalendars[2];
+static_assert(kGregorianRow.code == kGregorianCode && kJulianRow.code == kJulianCode &&
+              kDeeRow.code == kDeeCode);
+static_assert(kBuiltInCalendars[3].day_number == kDeeRow.day_number &&
+                  kBuiltInCalendars[3].date_of_day == kDeeRow.date_of_day,
+              "the Dee versions differ by their epoch alone");
+
+}  // namespace record_detail
 
 // Reads year, month, day, calendar; sets valid, and jdn when valid. A date
 // that does not exist, or whose day number would not fit in 32 bits, gets
 // valid = 0 and keeps its old jdn. Tells which kind of failure it was; an
 // unknown calendar code names no date.
-constexpr DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
-  const std::optional<CalendarId> calendar = CalendarIdOfCode(date.calendar);
-  const DayResult day =
-      calendar ? DayNumberOf({date.year, date.month, date.day, *calendar}, dee) : DayResult{};
+inline DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee) {
+  using namespace record_detail;
+  DayResult day;
+  if (date.calendar == kGregorianCode) {
+    day = kGregorianRow.day_number(kGregorianRow, date.year, date.month, date.day);
+  } else if (date.calendar == kJulianCode) {
+    day = kJulianRow.day_number(kJulianRow, date.year, date.month, date.day);
+  } else if (date.calendar == kDeeCode) {
+    day = kDeeRow.day_number(DeeRow(dee), date.year, date.month, date.day);
+  }
   date.valid = day ? 1 : 0;
   if (day) date.jdn = day.jdn;
   return day.status;
@@ -50,14 +57,22 @@ constexpr DateStatus DateToJDNWithStatus(DateRecord& date, const DeeVersion& dee
 
 // Reads jdn and calendar; sets year, month, day. The Dee branch also sets
 // valid to 1. Every 32-bit day number has a date in every calendar.
-constexpr void JDNToDate(DateRecord& date, const DeeVersion& dee) {
-  const std::optional<CalendarId> calendar = CalendarIdOfCode(date.calendar);
-  if (!calendar) return;
-  const CalendarDate found = DateOfDay(date.jdn, *calendar, dee);
+inline void JDNToDate(DateRecord& date, const DeeVersion& dee) {
+  using namespace record_detail;
+  YearMonthDay found{};
+  if (date.calendar == kGregorianCode) {
+    found = kGregorianRow.date_of_day(kGregorianRow, date.jdn);
+  } else if (date.calendar == kJulianCode) {
+    found = kJulianRow.date_of_day(kJulianRow, date.jdn);
+  } else if (date.calendar == kDeeCode) {
+    found = kDeeRow.date_of_day(DeeRow(dee), date.jdn);
+    date.valid = 1;
+  } else {
+    return;
+  }
   date.year = found.year;
   date.month = found.month;
   date.day = found.day;
-  if (*calendar == CalendarId::kDee) date.valid = 1;
 }
 
 }  // namespace orv

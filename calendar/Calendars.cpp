@@ -1,9 +1,19 @@
 #include "calendar/Calendars.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "calendar/Calendar.h"
 #include "calendar/DatePr2.h"
+#include "calendar/Dee.h"
+#include "calendar/England.h"
+#include "calendar/FrenchRepublican.h"
+#include "calendar/Hebrew.h"
+#include "calendar/Islamic.h"
+#include "calendar/IsoWeek.h"
+#include "calendar/Persian.h"
+#include "calendar/RevisedJulian.h"
+#include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 
@@ -18,97 +28,168 @@ std::string_view RomanMonthName(int32_t /*year*/, int32_t month) {
 
 namespace {
 
-template <const auto& kNames>
-std::string_view NameFromList(int32_t /*year*/, int32_t month) {
-  return month >= 1 && static_cast<size_t>(month) < kNames.size()
-             ? kNames[static_cast<size_t>(month)]
-             : std::string_view();
-}
+// The table: every row in order, the rows added at run time, and what they
+// keep for their functions.
+struct CalendarTable {
+  std::vector<const CalendarInfo*> rows = [] {
+    std::vector<const CalendarInfo*> built_in;
+    built_in.reserve(kBuiltInCalendars.size());
+    for (const CalendarInfo& row : kBuiltInCalendars) built_in.push_back(&row);
+    return built_in;
+  }();
+  std::deque<CalendarInfo> added;
+  std::vector<std::shared_ptr<const void>> kept_rules;
+};
 
-std::string_view NoMonthName(int32_t /*year*/, int32_t /*month*/) { return {}; }
+// The program's one calendar table: the built-in rows, and those added at
+// start-up (calendars defined outside the program).
+CalendarTable& TheCalendarTable() {
+  static CalendarTable table;
+  return table;
+}
 
 }  // namespace
 
-const std::array<CalendarInfo, kCalendarCount> kCalendars = {{
-    {CalendarId::kGregorian, kGregorianCode, 1, "gregorian", "gregorian", "Gregorian", "CE", "CE",
-     true, TextForm::kEra, RomanMonthName, IsGregorianLeapYear,
-     "divisible by 4, except centuries not divisible by 400", true, INT32_MIN, INT32_MAX},
-    {CalendarId::kJulian, kJulianCode, 2, "julian", "julian", "Julian", "JC", "JC", true,
-     TextForm::kEra, RomanMonthName, IsJulianLeapYear, "divisible by 4", true, INT32_MIN,
-     INT32_MAX},
-    {CalendarId::kDee, kDeeCode, 3, "dee", "dee", "", "", "D", false, TextForm::kEra,
-     RomanMonthName, IsDeeLeapYear, "8 in 33: years 4, 8, ..., 32 of each 33-year cycle", true,
-     INT32_MIN, INT32_MAX},
-    {CalendarId::kRevisedJulian, 0, 0, "revised-julian", "revised_julian", "Revised Julian", "RJ",
-     "RJ", true, TextForm::kTag, RomanMonthName, IsRevisedJulianLeapYear, kRevisedJulianLeapRule,
-     true, kRevisedJulianFirstDay, kRevisedJulianLastDay},
-    {CalendarId::kIsoWeek, 0, 0, "iso-week", "iso_week", "ISO Week", "", "", false,
-     TextForm::kIsoWeek, NoMonthName, IsIsoWeekLeapYear, kIsoWeekLeapRule, false, kIsoWeekFirstDay,
-     kIsoWeekLastDay},
-    {CalendarId::kHebrew, 0, 0, "hebrew", "hebrew", "Hebrew", "AM", "AM", true, TextForm::kTag,
-     HebrewMonthName, IsHebrewLeapYear, kHebrewLeapRule, false, kHebrewFirstDay, kHebrewLastDay},
-    {CalendarId::kIslamic, 0, 0, "islamic", "islamic", "Islamic", "AH", "AH", true, TextForm::kTag,
-     NameFromList<kIslamicMonthNames>, IsIslamicLeapYear, kIslamicLeapRule, true, kIslamicFirstDay,
-     kIslamicLastDay},
-    {CalendarId::kPersian, 0, 0, "persian", "persian", "Persian", "AP", "AP", true, TextForm::kTag,
-     NameFromList<kPersianMonthNames>, IsPersianLeapYear, kPersianLeapRule, true, kPersianFirstDay,
-     kPersianLastDay},
-    {CalendarId::kFrenchRepublican, 0, 0, "french-republican", "french_republican",
-     "French Republican", "FR", "FR", true, TextForm::kRepublican,
-     NameFromList<kFrenchRepublicanMonthNames>, IsFrenchRepublicanLeapYear,
-     kFrenchRepublicanLeapRule, false, kFrenchRepublicanFirstDay, kFrenchRepublicanLastDay},
-    {CalendarId::kEngland, 0, 0, "england", "england", "England", "EN", "EN", true,
-     TextForm::kLegalYear, RomanMonthName, IsEnglandLeapYear, kEnglandLeapRule, false,
-     kEnglandFirstDay, kEnglandLastDay},
-}};
+const std::vector<const CalendarInfo*>& Calendars() { return TheCalendarTable().rows; }
 
-static_assert(static_cast<size_t>(CalendarId::kEngland) == kCalendarCount - 1,
-              "a row for every id, in the order of the ids");
+const CalendarInfo& AddedCalendarAt(size_t index) {
+  return TheCalendarTable().added[index - kBuiltInCalendarCount];
+}
 
-std::optional<CalendarDate> DateIn(const CalendarInfo& calendar, int32_t jdn,
-                                   const DeeVersion& dee) {
+AddedCalendar AddCalendar(CalendarInfo row, std::shared_ptr<const void> rules) {
+  CalendarTable& table = TheCalendarTable();
+  if (row.key.empty() || row.json_key.empty() || row.name.empty() || row.day_number == nullptr ||
+      row.date_of_day == nullptr || row.month_name == nullptr || row.is_leap_year == nullptr) {
+    return {nullptr, "a calendar needs a key, a JSON key, a name and its conversions"};
+  }
+  for (const CalendarInfo* other_row : table.rows) {
+    const CalendarInfo& other = *other_row;
+    if (other.key == row.key || other.json_key == row.json_key) {
+      return {nullptr, "the key " + std::string(row.key) + " is the " + std::string(other.name) +
+                           " calendar's"};
+    }
+    if (!row.tag.empty() && (other.tag == row.tag || other.mark == row.tag)) {
+      return {nullptr, "the tag " + std::string(row.tag) + " is the " + std::string(other.name) +
+                           " calendar's"};
+    }
+  }
+  row.id = static_cast<CalendarId>(table.rows.size());
+  row.code = 0;  // the Date record knows only its three calendars
+  row.saved_index = 0;
+  row.version_of = row.id;
+  if (row.compared != 0) {
+    int last = 0;
+    for (const CalendarInfo* other : table.rows) last = std::max(last, other->compared);
+    row.compared = last + 1;
+  }
+  row.rules = rules.get();
+  if (rules) table.kept_rules.push_back(std::move(rules));
+  table.added.push_back(row);
+  table.rows.push_back(&table.added.back());
+  return {table.rows.back(), {}};
+}
+
+std::array<const CalendarInfo*, kMainCalendarCount> MainCalendars() {
+  return {&CalendarOf(CalendarId::kGregorian), &CalendarOf(CalendarId::kJulian),
+          &CalendarOf(CalendarId::kDee)};
+}
+
+std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee) {
+  std::vector<const CalendarInfo*> listed;
+  for (const CalendarInfo* calendar : Calendars()) {
+    // A calendar of versions is listed once, where its first row stands.
+    if (calendar->version_of != calendar->id) continue;
+    listed.push_back(&InForce(*calendar, dee));
+  }
+  return listed;
+}
+
+std::string_view ListedKey(const CalendarInfo& calendar) {
+  return CalendarOf(calendar.version_of).key;
+}
+
+std::string_view ListedJsonKey(const CalendarInfo& calendar) {
+  return CalendarOf(calendar.version_of).json_key;
+}
+
+bool IsVersion(const CalendarInfo& calendar) {
+  const CalendarId head = calendar.version_of;
+  return std::ranges::any_of(Calendars(), [&](const CalendarInfo* other) {
+    return other->version_of == head && other != &calendar;
+  });
+}
+
+std::vector<const CalendarInfo*> ComparedCalendars() {
+  std::vector<const CalendarInfo*> compared;
+  for (const CalendarInfo* calendar : Calendars()) {
+    if (calendar->compared != 0) compared.push_back(calendar);
+  }
+  std::ranges::sort(compared, {}, &CalendarInfo::compared);
+  return compared;
+}
+
+std::optional<CalendarDate> DateIn(const CalendarInfo& calendar, int32_t jdn) {
   if (!Dates(calendar, jdn)) return std::nullopt;
-  return DateOfDay(jdn, calendar.id, dee);
+  return DateOfDay(jdn, calendar);
+}
+
+int32_t LegalYearOf(const CalendarDate& date) {
+  const CalendarInfo& calendar = CalendarOf(date.calendar);
+  if (calendar.legal_year == nullptr) return date.year;
+  return calendar.legal_year(calendar, {date.year, date.month, date.day});
+}
+
+bool IsJulianReckoning(const CalendarDate& date) {
+  const CalendarInfo& calendar = CalendarOf(date.calendar);
+  return calendar.julian_reckoning != nullptr &&
+         calendar.julian_reckoning(calendar, {date.year, date.month, date.day});
 }
 
 const CalendarInfo* CalendarByCode(int32_t code) {
   if (code == 0) return nullptr;  // the calendars without a record code
-  for (const CalendarInfo& calendar : kCalendars) {
-    if (calendar.code == code) return &calendar;
+  for (const CalendarInfo* calendar : Calendars()) {
+    if (calendar->code == code) return calendar;
   }
   return nullptr;
 }
 
 const CalendarInfo* CalendarBySavedIndex(int saved_index) {
   if (saved_index == 0) return nullptr;  // none chosen; the other calendars have no index
-  for (const CalendarInfo& calendar : kCalendars) {
-    if (calendar.saved_index == saved_index) return &calendar;
+  for (const CalendarInfo* calendar : Calendars()) {
+    if (calendar->saved_index == saved_index) return calendar;
   }
   return nullptr;
 }
 
-const CalendarInfo* CalendarByKey(std::string_view key) {
-  for (const CalendarInfo& calendar : kCalendars) {
-    if (calendar.key == key) return &calendar;
+const CalendarInfo* CalendarByKey(std::string_view key, const DeeVersion& dee) {
+  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+    if (ListedKey(*calendar) == key) return calendar;
   }
   return nullptr;
 }
 
-const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee,
-                                  std::span<const CalendarInfo> among) {
+const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee) {
   if (tag.empty()) return nullptr;  // the ISO week date has no tag
-  for (const CalendarInfo& calendar : among) {
-    if (CalendarTag(calendar, dee) == tag) return &calendar;
+  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+    if (calendar->tag == tag) return calendar;
+  }
+  return nullptr;
+}
+
+const CalendarInfo* MainCalendarByTag(std::string_view tag, const DeeVersion& dee) {
+  if (tag.empty()) return nullptr;
+  for (const CalendarInfo* calendar : MainCalendars()) {
+    if (InForce(*calendar, dee).tag == tag) return calendar;
   }
   return nullptr;
 }
 
 std::string_view CalendarName(const CalendarInfo& calendar, const DeeVersion& dee) {
-  return calendar.id == CalendarId::kDee ? dee.name : calendar.name;
+  return InForce(calendar, dee).name;
 }
 
 std::string_view CalendarTag(const CalendarInfo& calendar, const DeeVersion& dee) {
-  return calendar.id == CalendarId::kDee ? dee.designation : calendar.tag;
+  return InForce(calendar, dee).tag;
 }
 
 }  // namespace orv

@@ -14,14 +14,14 @@ namespace orv {
 namespace {
 
 // "whole range", or the first and last dates it has, in its own texts.
-std::string RangeText(const CalendarInfo& calendar, const DeeVersion& dee) {
+std::string RangeText(const CalendarInfo& calendar) {
   if (calendar.first_day == INT32_MIN && calendar.last_day == INT32_MAX) {
     return "every day (JDN -2,147,483,648 to 2,147,483,647)";
   }
   std::string text;
-  AppendCalendarYearMonthDay(text, DateOfDay(calendar.first_day, calendar.id, dee), dee, ',');
+  AppendCalendarYearMonthDay(text, DateOfDay(calendar.first_day, calendar), ',');
   text += " to ";
-  AppendCalendarYearMonthDay(text, DateOfDay(calendar.last_day, calendar.id, dee), dee, ',');
+  AppendCalendarYearMonthDay(text, DateOfDay(calendar.last_day, calendar), ',');
   text += " (JDN ";
   AppendGroupedInteger(text, calendar.first_day, ',');
   text += " to ";
@@ -34,13 +34,14 @@ std::string RangeText(const CalendarInfo& calendar, const DeeVersion& dee) {
 
 int RunCalendars(const Options& options, QTextStream& out) {
   if (!options.positional.isEmpty()) throw UsageError{};
-  for (const CalendarInfo& calendar : kCalendars) {
-    const QString tag = QStringOf(CalendarTag(calendar, options.dee));
-    const QString range = QString::fromStdString(RangeText(calendar, options.dee));
+  for (const CalendarInfo* listed : CalendarsInForce(options.dee)) {
+    const CalendarInfo& calendar = *listed;
+    const QString tag = QStringOf(calendar.tag);
+    const QString range = QString::fromStdString(RangeText(calendar));
     if (options.json) {
-      out << QJsonDocument(QJsonObject{{"key", QStringOf(calendar.key)},
-                                       {"json_key", QStringOf(calendar.json_key)},
-                                       {"name", QStringOf(CalendarName(calendar, options.dee))},
+      out << QJsonDocument(QJsonObject{{"key", QStringOf(ListedKey(calendar))},
+                                       {"json_key", QStringOf(ListedJsonKey(calendar))},
+                                       {"name", QStringOf(calendar.name)},
                                        {"tag", tag.isEmpty() ? QJsonValue() : QJsonValue(tag)},
                                        {"first_day", calendar.first_day},
                                        {"last_day", calendar.last_day},
@@ -50,8 +51,7 @@ int RunCalendars(const Options& options, QTextStream& out) {
           << '\n';
       continue;
     }
-    out << QStringOf(calendar.key).leftJustified(18)
-        << QStringOf(CalendarName(calendar, options.dee)) << '\n'
+    out << QStringOf(ListedKey(calendar)).leftJustified(18) << QStringOf(calendar.name) << '\n'
         << "    tag:    " << (tag.isEmpty() ? QStringLiteral("(none: 1999-W52-6)") : tag) << '\n'
         << "    range:  " << range << '\n'
         << "    leap:   " << QStringOf(calendar.leap_rule) << '\n';

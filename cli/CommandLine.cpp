@@ -201,14 +201,15 @@ void ReadOptions(const QCommandLineParser& parser, bool parsed, Options& options
   if (parser.isSet(Named("mean"))) options.solar_time = SolarTime::kMean;
   if (parser.isSet(Named("true"))) options.solar_time = SolarTime::kTrue;
   if (parser.isSet(Named("calendar"))) {
-    options.calendar = CalendarByKey(parser.value(Named("calendar")).toLower().toStdString());
+    // The key names the calendar; the Dee version in force (--dee, or the
+    // date's tag) is chosen later.
+    options.calendar =
+        CalendarByKey(parser.value(Named("calendar")).toLower().toStdString(), kDeeVersion);
     if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
       QStringList keys;
-      for (const CalendarInfo& calendar : options.mdy
-                                              ? std::span<const CalendarInfo>(MainCalendars())
-                                              : std::span<const CalendarInfo>(kCalendars)) {
-        keys << QString::fromLatin1(calendar.key.data(),
-                                    static_cast<qsizetype>(calendar.key.size()));
+      for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
+        if (options.mdy && calendar->saved_index == 0) continue;
+        keys << QStringOf(ListedKey(*calendar));
       }
       throw UsageError{"orvc: --calendar must be one of " + keys.join(QStringLiteral(", "))};
     }
@@ -410,7 +411,9 @@ bool ReadByTable(const Options& options, const QString& text) {
 
 std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
                                       UserNotice& refusal) {
-  const CalendarDateReading reading = ReadCalendarDate(text, options.calendar, options.dee);
+  const CalendarDateReading reading = ReadCalendarDate(
+      text, options.calendar != nullptr ? &InForce(*options.calendar, options.dee) : nullptr,
+      options.dee);
   if (!reading.date) {
     refusal = reading.refusal;
     return std::nullopt;
@@ -423,8 +426,7 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
     refusal = message.value_or(Notice{NoticeKind::kInvalidAmount});
     return std::nullopt;
   }
-  const CalendarArithmetic result =
-      AddToCalendarDate(*reading.date, values, arithmetic.plus, options.dee);
+  const CalendarArithmetic result = AddToCalendarDate(*reading.date, values, arithmetic.plus);
   if (!result.jdn) refusal = result.refusal;
   return result.jdn;
 }

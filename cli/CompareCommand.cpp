@@ -31,7 +31,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   }
   const QStringList lines = ComparisonSummaryLines(run, comparison);
   if (options.json) {
-    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+    for (size_t i = 0; i < comparison.calendars.size(); ++i) {
       const ComparisonSummary& summary = comparison.summaries[i];
       const bool dated = summary.rows > 0;
       const auto month_day = [&](int month, int day) {
@@ -51,7 +51,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
                         {"last_year", piece.last_year},
                         {"drift_days_per_millennium", drift(piece.drift_days_per_millennium)}});
       }
-      printer.Summary({}, {{"calendar", QStringOf(kSolarCalendars[i].json_key)},
+      printer.Summary({}, {{"calendar", QStringOf(comparison.calendars[i]->json_key)},
                            {"most_common", month_day(summary.month, summary.day)},
                            {"share", summary.share},
                            {"earliest", month_day(summary.earliest_month, summary.earliest_day)},

@@ -167,8 +167,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     if (options.jdn && (options.mdy || !options.positional.isEmpty())) {
       throw UsageError{"orvc: --jdn takes the place of the date"};
     }
-    CalendarDate date = DateOfDay(today ? TodayJDN() : options.jdn.value_or(0),
-                                  CalendarId::kGregorian, options.dee);
+    CalendarDate date =
+        DateOfDay(today ? TodayJDN() : options.jdn.value_or(0), CalendarId::kGregorian);
     ArithmeticInput arithmetic = ArithmeticFor(options);
     UserNotice message;
     const std::optional<int32_t> day = DayOfInput(nullptr, {}, CalendarId::kGregorian, arithmetic,

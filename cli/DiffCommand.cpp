@@ -28,7 +28,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     dates[i] = date;
   }
   const CalendarInfo& calendar = CalendarOf(dates[0].date->calendar);
-  const DateDifference difference = DifferenceInCalendar(*dates[0].date, dates[1].jdn, versions[0]);
+  const DateDifference difference = DifferenceInCalendar(*dates[0].date, dates[1].jdn);
   if (options.json) {
     Options from = options;
     from.dee = versions[0];

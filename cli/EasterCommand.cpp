@@ -15,7 +15,7 @@ namespace {
 QString DateText(const std::optional<CalendarDate>& date) {
   if (!date) return {};
   std::string text;
-  AppendCalendarYearMonthDay(text, *date, kDeeCecilVersion, GroupSeparator());
+  AppendCalendarYearMonthDay(text, *date, GroupSeparator());
   return QString::fromStdString(text);
 }
 

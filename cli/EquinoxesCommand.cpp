@@ -19,7 +19,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     // A date of another calendar: the Gregorian year of its day.
     const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, out, err);
     if (!jdn) return kOrvcRefused;
-    year = DateOfDay(*jdn, CalendarId::kGregorian, options.dee).year;
+    year = DateOfDay(*jdn, CalendarId::kGregorian).year;
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
     const bool complete = IsComplete(typed);

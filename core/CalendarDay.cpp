@@ -41,18 +41,18 @@ void AppendYearOfEra(std::string& out, int32_t year, Era era, char group_separat
 }
 
 void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const CalendarDate& date,
-                         int32_t legal_year, Era era, const DeeVersion& dee, char group_separator) {
+                         int32_t legal_year, Era era, char group_separator) {
   switch (calendar.text_form) {
     case TextForm::kEra:  // written by the main window's rules (EraDate)
       break;
     case TextForm::kTag:
-      out += calendar.month_name(date.year, date.month);
+      out += MonthNameOf(calendar, date.year, date.month);
       out += ' ';
       AppendInteger(out, date.day);
       out += ", ";
       AppendYearOfEra(out, date.year, era, group_separator);
       out += ' ';
-      out += CalendarTag(calendar, dee);
+      out += calendar.tag;
       break;
     case TextForm::kIsoWeek:
       out += DayOfWeekName(static_cast<int16_t>(date.day % 7));  // day 7 is Sunday
@@ -67,13 +67,13 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       } else {
         AppendInteger(out, date.day);
         out += ' ';
-        out += calendar.month_name(date.year, date.month);
+        out += MonthNameOf(calendar, date.year, date.month);
       }
       out += " an ";
       out += RomanNumeral(date.year);
       break;
     case TextForm::kLegalYear: {
-      out += calendar.month_name(date.year, date.month);
+      out += MonthNameOf(calendar, date.year, date.month);
       out += ' ';
       AppendInteger(out, date.day);
       out += ", ";
@@ -143,25 +143,25 @@ bool IsIsoWeekForm(QStringView text) {
   return week > 0 && SplitTag(text).tag.isEmpty();
 }
 
-Notice RangeRefusal(const CalendarInfo& calendar, const DeeVersion& dee) {
-  Notice refusal(NoticeKind::kBeyondCalendar, CalendarName(calendar, dee));
-  AppendCalendarYearMonthDay(refusal.first_day, DateOfDay(calendar.first_day, calendar.id, dee),
-                             dee, GroupSeparator());
-  AppendCalendarYearMonthDay(refusal.last_day, DateOfDay(calendar.last_day, calendar.id, dee), dee,
+Notice RangeRefusal(const CalendarInfo& calendar) {
+  Notice refusal(NoticeKind::kBeyondCalendar, calendar.name);
+  AppendCalendarYearMonthDay(refusal.first_day, DateOfDay(calendar.first_day, calendar),
+                             GroupSeparator());
+  AppendCalendarYearMonthDay(refusal.last_day, DateOfDay(calendar.last_day, calendar),
                              GroupSeparator());
   return refusal;
 }
 
 // Whether the calendar has the date, within its range or not.
-bool IsDateOf(const CalendarDate& date, const DeeVersion& dee) {
-  return DayNumberOf(date, dee).status != DateStatus::kNoSuchDate;
+bool IsDateOf(const CalendarDate& date) {
+  return DayNumberOf(date).status != DateStatus::kNoSuchDate;
 }
 
 // "5785 AM", "2021" (an ISO week year): a year as a refusal names it.
-std::string YearLabel(const CalendarInfo& calendar, int32_t year, const DeeVersion& dee) {
+std::string YearLabel(const CalendarInfo& calendar, int32_t year) {
   std::string text;
   AppendYear(text, year, GroupSeparator());
-  const std::string_view tag = CalendarTag(calendar, dee);
+  const std::string_view tag = calendar.tag;
   if (!tag.empty()) {
     text += ' ';
     text += tag;
@@ -170,50 +170,47 @@ std::string YearLabel(const CalendarInfo& calendar, int32_t year, const DeeVersi
 }
 
 // "February 2800 RJ", "Week 52 of 2021": a month as a refusal names it.
-std::string MonthLabel(const CalendarInfo& calendar, const CalendarDate& date,
-                       const DeeVersion& dee) {
+std::string MonthLabel(const CalendarInfo& calendar, const CalendarDate& date) {
   std::string text;
   if (calendar.text_form == TextForm::kIsoWeek) {
     text = "Week ";
     AppendInteger(text, date.month);
     text += " of ";
   } else {
-    text = calendar.month_name(date.year, date.month);
+    text = MonthNameOf(calendar, date.year, date.month);
     text += ' ';
   }
-  return text + YearLabel(calendar, date.year, dee);
+  return text + YearLabel(calendar, date.year);
 }
 
 // The months (ISO weeks) of the year: each up to the first without a day 1.
-int32_t MonthsIn(const CalendarInfo& calendar, int32_t year, const DeeVersion& dee) {
+int32_t MonthsIn(const CalendarInfo& calendar, int32_t year) {
   constexpr int32_t kMostMonths = 60;
   int32_t months = 0;
-  while (months < kMostMonths && IsDateOf({year, months + 1, 1, calendar.id}, dee)) ++months;
+  while (months < kMostMonths && IsDateOf({year, months + 1, 1, calendar.id})) ++months;
   return months;
 }
 
 // The last day of a month that has a day 1.
-int32_t LastDayOf(const CalendarInfo& calendar, int32_t year, int32_t month,
-                  const DeeVersion& dee) {
+int32_t LastDayOf(const CalendarInfo& calendar, int32_t year, int32_t month) {
   constexpr int32_t kLongestMonth = 40;
   int32_t last = 1;
   for (int32_t day = 2; day <= kLongestMonth; ++day) {
-    if (IsDateOf({year, month, day, calendar.id}, dee)) last = day;
+    if (IsDateOf({year, month, day, calendar.id})) last = day;
   }
   return last;
 }
 
 // Whether the month is `last` days long in every common year and longer in
 // every leap year, over the next years: then a common year is why it is short.
-bool IsShortForCommonYear(const CalendarInfo& calendar, const CalendarDate& date, int32_t last,
-                          const DeeVersion& dee) {
+bool IsShortForCommonYear(const CalendarInfo& calendar, const CalendarDate& date, int32_t last) {
   constexpr int32_t kYearsLookedAt = 40;
-  if (calendar.is_leap_year(date.year)) return false;
+  if (IsLeapYearOf(calendar, date.year)) return false;
   bool longer_in_leap_year = false;
   for (int32_t year = date.year + 1; year <= date.year + kYearsLookedAt; ++year) {
-    const bool has_last = IsDateOf({year, date.month, last, calendar.id}, dee);
-    const bool has_more = IsDateOf({year, date.month, last + 1, calendar.id}, dee);
-    if (calendar.is_leap_year(year)) {
+    const bool has_last = IsDateOf({year, date.month, last, calendar.id});
+    const bool has_more = IsDateOf({year, date.month, last + 1, calendar.id});
+    if (IsLeapYearOf(calendar, year)) {
       if (!has_more) return false;
       longer_in_leap_year = true;
     } else if (!has_last || has_more) {
@@ -225,26 +222,26 @@ bool IsShortForCommonYear(const CalendarInfo& calendar, const CalendarDate& date
 
 }  // namespace
 
-Notice WhyNoDay(const CalendarDate& date, const DeeVersion& dee) {
+Notice WhyNoDay(const CalendarDate& date) {
   const CalendarInfo& calendar = CalendarOf(date.calendar);
-  const DayResult day = DayNumberOf(date, dee);
-  if (date.year < DateOfDay(calendar.first_day, calendar.id, dee).year ||
-      date.year > DateOfDay(calendar.last_day, calendar.id, dee).year ||
+  const DayResult day = DayNumberOf(date);
+  if (date.year < DateOfDay(calendar.first_day, calendar).year ||
+      date.year > DateOfDay(calendar.last_day, calendar).year ||
       day.status == DateStatus::kOutOfRange || (day && !Dates(calendar, day.jdn))) {
-    return RangeRefusal(calendar, dee);
+    return RangeRefusal(calendar);
   }
   const bool weeks = calendar.text_form == TextForm::kIsoWeek;
-  const int32_t months = MonthsIn(calendar, date.year, dee);
+  const int32_t months = MonthsIn(calendar, date.year);
   if (date.month < 1 || date.month > months) {
     Notice notice(weeks ? NoticeKind::kNoSuchWeek : NoticeKind::kNoSuchMonth,
-                  YearLabel(calendar, date.year, dee), months);
+                  YearLabel(calendar, date.year), months);
     notice.part = std::to_string(date.month);
     // A month of the leap years ("Adar II") is named.
     constexpr int32_t kYearsLookedAt = 40;
     for (int32_t year = date.year + 1;
          !weeks && date.month > months && year <= date.year + kYearsLookedAt; ++year) {
-      if (IsDateOf({year, date.month, 1, calendar.id}, dee)) {
-        const std::string_view name = calendar.month_name(year, date.month);
+      if (IsDateOf({year, date.month, 1, calendar.id})) {
+        const std::string_view name = MonthNameOf(calendar, year, date.month);
         if (!name.empty()) {
           notice.kind = NoticeKind::kNoLeapMonth;
           notice.part = name;
@@ -254,25 +251,24 @@ Notice WhyNoDay(const CalendarDate& date, const DeeVersion& dee) {
     }
     return notice;
   }
-  const int32_t last = LastDayOf(calendar, date.year, date.month, dee);
+  const int32_t last = LastDayOf(calendar, date.year, date.month);
   if (date.day >= 1 && date.day < last) {  // a day the calendar skipped
-    Notice notice(NoticeKind::kSkippedDays, MonthLabel(calendar, date, dee), date.day);
-    while (notice.number > 1 &&
-           !IsDateOf({date.year, date.month, static_cast<int32_t>(notice.number) - 1, calendar.id},
-                     dee)) {
+    Notice notice(NoticeKind::kSkippedDays, MonthLabel(calendar, date), date.day);
+    while (notice.number > 1 && !IsDateOf({date.year, date.month,
+                                           static_cast<int32_t>(notice.number) - 1, calendar.id})) {
       --notice.number;
     }
     notice.last_number = date.day;
     while (!IsDateOf(
-        {date.year, date.month, static_cast<int32_t>(notice.last_number) + 1, calendar.id}, dee)) {
+        {date.year, date.month, static_cast<int32_t>(notice.last_number) + 1, calendar.id})) {
       ++notice.last_number;
     }
     return notice;
   }
-  Notice notice(NoticeKind::kDayPastMonthEnd, MonthLabel(calendar, date, dee), last);
-  if (IsShortForCommonYear(calendar, date, last, dee)) {
+  Notice notice(NoticeKind::kDayPastMonthEnd, MonthLabel(calendar, date), last);
+  if (IsShortForCommonYear(calendar, date, last)) {
     AppendYear(notice.part, date.year, GroupSeparator());
-    notice.calendar = CalendarName(calendar, dee);
+    notice.calendar = calendar.name;
   }
   return notice;
 }
@@ -317,17 +313,18 @@ void AppendPaddedUtf8(std::string& out, std::string_view text, size_t width) {
 
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee) {
   const char group_separator = GroupSeparator();
-  const auto label_of = [&](const CalendarInfo& calendar) {
-    return std::string(CalendarName(calendar, dee)) + " Calendar:";
+  const auto label_of = [](const CalendarInfo& calendar) {
+    return std::string(calendar.name) + " Calendar:";
   };
+  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee);
   // The labels' column: 28 characters, or wider for a longer name.
   size_t label_width = 28;
-  for (const CalendarInfo& calendar : kCalendars) {
-    label_width = std::max(label_width, label_of(calendar).size() + 2);
+  for (const CalendarInfo* calendar : calendars) {
+    label_width = std::max(label_width, label_of(*calendar).size() + 2);
   }
-  for (const CalendarInfo& calendar : kCalendars) {
-    const DayInCalendar day = DayIn(calendar, jdn, era, dee, group_separator);
-    AppendPaddedUtf8(out, label_of(calendar), label_width);
+  for (const CalendarInfo* calendar : calendars) {
+    const DayInCalendar day = DayIn(*calendar, jdn, era, group_separator);
+    AppendPaddedUtf8(out, label_of(*calendar), label_width);
     if (day.date) {
       AppendPaddedUtf8(out, day.month_name_text, 34);
       out += day.year_month_day;
@@ -348,20 +345,20 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
 CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
                             char group_separator) {
   CalendarRows rows;
-  for (const CalendarInfo& calendar : kCalendars) {
-    rows.days.push_back(jdn ? DayIn(calendar, *jdn, era, dee, group_separator)
-                            : DayInCalendar{&calendar, std::nullopt, {}, {}, 0});
+  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+    rows.days.push_back(jdn ? DayIn(*calendar, *jdn, era, group_separator)
+                            : DayInCalendar{calendar, std::nullopt, {}, {}, 0});
   }
   if (jdn) {
-    rows.easter = EasterLine(DateOfDay(*jdn, CalendarId::kGregorian, dee).year, group_separator);
+    rows.easter = EasterLine(DateOfDay(*jdn, CalendarId::kGregorian).year, group_separator);
   }
   return rows;
 }
 
-std::string CopiedCalendarRows(const CalendarRows& rows, const DeeVersion& dee) {
+std::string CopiedCalendarRows(const CalendarRows& rows) {
   std::string text;
   for (const DayInCalendar& day : rows.days) {
-    std::string label(CalendarName(*day.calendar, dee));
+    std::string label(day.calendar->name);
     label += ':';
     AppendPaddedUtf8(text, label, 28);
     AppendPaddedUtf8(text, day.month_name_text, 34);
@@ -397,11 +394,10 @@ std::string RomanNumeral(int32_t number) {
   return text;
 }
 
-void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, const DeeVersion& dee,
-                                char group_separator) {
+void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char group_separator) {
   const CalendarInfo& calendar = CalendarOf(date.calendar);
   if (calendar.text_form != TextForm::kIsoWeek) {
-    AppendYearMonthDay(out, date, CalendarTag(calendar, dee), group_separator);
+    AppendYearMonthDay(out, date, calendar.tag, group_separator);
     return;
   }
   AppendYear(out, date.year, group_separator);
@@ -411,18 +407,17 @@ void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, cons
   AppendInteger(out, date.day);
 }
 
-DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee,
-                    char group_separator) {
+DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator) {
   DayInCalendar day;
   day.calendar = &calendar;
-  day.date = DateIn(calendar, jdn, dee);
+  day.date = DateIn(calendar, jdn);
   if (!day.date) return day;
-  AppendCalendarYearMonthDay(day.year_month_day, *day.date, dee, group_separator);
+  AppendCalendarYearMonthDay(day.year_month_day, *day.date, group_separator);
   day.legal_year = LegalYearOf(*day.date);
   if (calendar.text_form == TextForm::kEra) {
-    day.month_name_text = EraDate(calendar, jdn, ResultEra(era), dee).toStdString();
+    day.month_name_text = EraDateText(*day.date, ResultEra(era), GroupSeparator());
   } else {
-    AppendMonthNameText(day.month_name_text, calendar, *day.date, day.legal_year, era, dee,
+    AppendMonthNameText(day.month_name_text, calendar, *day.date, day.legal_year, era,
                         group_separator);
   }
   return day;
@@ -435,7 +430,7 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   for (char& letter : letters) {
     if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
   }
-  if (letters.empty() || CalendarByTag(letters, dee, MainCalendars()) != nullptr) return false;
+  if (letters.empty() || MainCalendarByTag(letters, dee) != nullptr) return false;
   const QString canonical = Canonical(text);
   if (IsIsoWeekForm(canonical)) return true;
   const QStringView tag = SplitTag(canonical).tag;
@@ -486,11 +481,11 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     return reading;
   }
   const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
-  if (dual && (!dual->follows || (DayNumberOf(date, dee) && LegalYearOf(date) == date.year))) {
+  if (dual && (!dual->follows || (DayNumberOf(date) && LegalYearOf(date) == date.year))) {
     reading.refusal = Notice(NoticeKind::kDualYearMismatch, dual->typed);
     if (dual->follows) {
       std::string& part = reading.refusal->part;
-      part = named->month_name(date.year, date.month);
+      part = MonthNameOf(*named, date.year, date.month);
       part += ' ';
       AppendInteger(part, date.day);
       part += ", ";
@@ -498,9 +493,9 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
     }
     return reading;
   }
-  const DayResult day = DayNumberOf(date, dee);
+  const DayResult day = DayNumberOf(date);
   if (!day || !Dates(*named, day.jdn)) {
-    reading.refusal = WhyNoDay(date, dee);
+    reading.refusal = WhyNoDay(date);
     return reading;
   }
   reading.date = date;
@@ -509,14 +504,14 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
 }
 
 CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
-                                     bool plus, const DeeVersion& dee) {
+                                     bool plus) {
   CalendarArithmetic result;
   const CalendarInfo& calendar = CalendarOf(date.calendar);
   const int64_t sign = plus ? 1 : -1;
   CalendarDate moved = date;
   if (values[0] != 0 || values[1] != 0) {
     if (!calendar.adds_years_and_months) {
-      result.refusal = Notice(NoticeKind::kNoYearsAndMonths, CalendarName(calendar, dee));
+      result.refusal = Notice(NoticeKind::kNoYearsAndMonths, calendar.name);
       return result;
     }
     // Months counted from year 0, so that a year's end carries over.
@@ -525,18 +520,18 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
                            sign * (int64_t{values[0]} * months_in_year + values[1]);
     const int64_t year = months >= 0 ? months / months_in_year : -((-months + 11) / months_in_year);
     if (year < INT32_MIN || year > INT32_MAX) {
-      result.refusal = RangeRefusal(calendar, dee);
+      result.refusal = RangeRefusal(calendar);
       return result;
     }
     moved.year = static_cast<int32_t>(year);
     moved.month = static_cast<int32_t>(months - year * months_in_year + 1);
     // The month-end rule: a day past the month's end becomes its last day.
-    while (moved.day > 1 && DayNumberOf(moved, dee).status == DateStatus::kNoSuchDate) --moved.day;
+    while (moved.day > 1 && DayNumberOf(moved).status == DateStatus::kNoSuchDate) --moved.day;
   }
-  const DayResult day = DayNumberOf(moved, dee);
+  const DayResult day = DayNumberOf(moved);
   const int64_t jdn = int64_t{day.jdn} + sign * (int64_t{values[2]} * 7 + int64_t{values[3]});
   if (!day || !Dates(calendar, day.jdn) || jdn < calendar.first_day || jdn > calendar.last_day) {
-    result.refusal = RangeRefusal(calendar, dee);
+    result.refusal = RangeRefusal(calendar);
     return result;
   }
   result.jdn = static_cast<int32_t>(jdn);

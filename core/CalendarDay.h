@@ -3,7 +3,7 @@
 // days in it. The calendars window and orvc use these for every calendar;
 // the main window keeps its own input rules (core/DateEntry.h) for its three.
 //
-//   CalendarDayTexts(CalendarOf(CalendarId::kHebrew), 2451545, Era::kCE, kDeeCecilVersion, ',')
+//   DayIn(CalendarOf(CalendarId::kHebrew), 2451545, Era::kCE, ',')
 //     .year_month_day                              // "5760-10-23 AM"
 //   ReadCalendarDate(u"1999-W52-6", nullptr, kDeeCecilVersion).date  // 1999 week 52 day 6
 #pragma once
@@ -31,13 +31,11 @@ struct DayInCalendar {
 // calendars carries the era in the style given (see ResultEra); the others
 // write their own: "Tevet 23, 5760 AM", "Saturday, week 52 of 1999",
 // "1 Vendémiaire an II", "February 11, 1731/32" (UTF-8).
-DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee,
-                    char group_separator);
+DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator);
 
 // "1999-W52-6" or "2000-01-01 CE": the year-month-day text of a date (years
 // of five or more digits grouped).
-void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, const DeeVersion& dee,
-                                char group_separator);
+void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char group_separator);
 
 // A typed year-month-day date of any calendar, "5785-07-01 AM" or
 // "1999-W52-6" (any case; digit groups in the year; the tag may be left out
@@ -57,7 +55,7 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
 // the year has not ("5785 AM is a common year: it has no Adar II."), a day
 // past its month's end, a day the calendar skipped, or a year beyond the
 // calendar's range (which the notice names).
-Notice WhyNoDay(const CalendarDate& date, const DeeVersion& dee);
+Notice WhyNoDay(const CalendarDate& date);
 
 // Whether the text's tag names a calendar outside the main window's ("AM"),
 // or it is an ISO week date: what the main window's rules do not read.
@@ -71,7 +69,7 @@ struct CalendarArithmetic {
   UserNotice refusal;
 };
 CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
-                                     bool plus, const DeeVersion& dee);
+                                     bool plus);
 
 // Every calendar's row of the day, in table order: "Hebrew Calendar:" padded
 // to 28 characters (or to the longest such label and two spaces), the
@@ -92,7 +90,7 @@ CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersio
                             char group_separator);
 // The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
 // to 34, the year-month-day date, CR LF; then the Easter line and CR LF.
-std::string CopiedCalendarRows(const CalendarRows& rows, const DeeVersion& dee);
+std::string CopiedCalendarRows(const CalendarRows& rows);
 
 // "I", "IV", "MMCCVIII": the year of the French Republic (1 to 3999).
 std::string RomanNumeral(int32_t number);

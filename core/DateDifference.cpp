@@ -68,20 +68,19 @@ DifferenceDate ReadDifferenceDate(QString& text, const DeeVersion& dee) {
     read.refusal = reading.refusal;
     if (!reading.date) return read;
     std::string canonical;
-    AppendCalendarYearMonthDay(canonical, *reading.date, dee, GroupSeparator());
+    AppendCalendarYearMonthDay(canonical, *reading.date, GroupSeparator());
     text = QString::fromStdString(canonical);
     read.date = reading.date;
     read.jdn = reading.jdn;
     return read;
   }
   read.date = ReadTaggedDate(text, dee, read.refusal, &CalendarOf(CalendarId::kGregorian));
-  if (read.date) read.jdn = DayNumberOf(*read.date, dee).jdn;
+  if (read.date) read.jdn = DayNumberOf(*read.date).jdn;
   return read;
 }
 
-DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
-                                    const DeeVersion& dee) {
-  const int32_t from_jdn = DayNumberOf(from, dee).jdn;
+DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn) {
+  const int32_t from_jdn = DayNumberOf(from).jdn;
   const CalendarInfo& calendar = CalendarOf(from.calendar);
   if (!calendar.adds_years_and_months || !Dates(calendar, to_jdn)) {
     DateDifference days;
@@ -91,12 +90,12 @@ DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
     days.has_years_and_months = false;
     return days;
   }
-  const CalendarDate to = DateOfDay(to_jdn, from.calendar, dee);
+  const CalendarDate to = DateOfDay(to_jdn, from.calendar);
   return Difference(from_jdn, to_jdn, (int64_t{to.year} - from.year) * 12 + (to.month - from.month),
                     [&](int64_t n, bool forwards) {
                       const ArithmeticValues values = {static_cast<int32_t>(n / 12),
                                                        static_cast<int32_t>(n % 12), 0, 0};
-                      return AddToCalendarDate(from, values, forwards, dee).jdn;
+                      return AddToCalendarDate(from, values, forwards).jdn;
                     });
 }
 

@@ -53,8 +53,7 @@ struct DateDifference {
 // From an existing date of any calendar of the table (the years and months
 // added as core/CalendarDay.h adds them); the days and weeks alone where its
 // calendar has no years and months to add, or no date for the second day.
-DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn,
-                                    const DeeVersion& dee);
+DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn);
 
 // The texts the window and orvc show: "8,845", "1,263 weeks, 4 days",
 // "24 years, 2 months, 3 days" ("-1 week, -2 days" backwards; empty without

@@ -79,8 +79,8 @@ UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   const CalendarInfo* chosen = typed.calendar;
 
   if (chosen != nullptr) {
-    for (const CalendarInfo& other : MainCalendars()) {
-      if (&other != chosen && ContainsAscii(text, other.mark)) {
+    for (const CalendarInfo* other : MainCalendars()) {
+      if (other != chosen && ContainsAscii(text, other->mark)) {
         return Notice{NoticeKind::kInconsistentTags};
       }
     }
@@ -94,7 +94,7 @@ UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
     text += u' ' + QStringOf(chosen->tag);
     tag = LettersOfDateText(text);
   }
-  const CalendarInfo* tagged = CalendarByTag(tag, dee, MainCalendars());
+  const CalendarInfo* tagged = MainCalendarByTag(tag, dee);
   if (tagged == nullptr) {
     if (tag == "AD" || tag == "BC") {
       return Notice{NoticeKind::kEraTag};
@@ -115,8 +115,7 @@ UserNotice CheckYearMonthDay(TypedDate& typed, const DeeVersion& dee,
   if (month < 1 || month > 12 || day < 1 || day > 31) {
     if (typed.say_why && month <= kInt32Max && day <= kInt32Max) {
       return WhyNoDay({static_cast<int32_t>(year), static_cast<int32_t>(month),
-                       static_cast<int32_t>(day), tagged->id},
-                      dee);
+                       static_cast<int32_t>(day), InForce(*tagged, dee).id});
     }
     return Notice{NoticeKind::kInvalidDate};
   }
@@ -169,10 +168,10 @@ std::optional<CalendarDate> FillDate(TypedDate& typed, const CheckedYearMonthDay
 
 // Why a typed date names no day: for 29 February of a year that is not a
 // leap year in the date's calendar, that calendar and year.
-Notice NoSuchDateNotice(const CalendarDate& date, const DeeVersion& dee) {
+Notice NoSuchDateNotice(const CalendarDate& date) {
   Notice notice{NoticeKind::kNoSuchDate};
   if (date.month == 2 && date.day == 29 && date.year >= 1) {
-    notice.name = CalendarName(CalendarOf(date.calendar), dee);
+    notice.name = CalendarOf(date.calendar).name;
     notice.number = date.year;
   }
   return notice;
@@ -258,15 +257,16 @@ UserNotice CheckTypedDate(TypedDate& typed, const DeeVersion& dee, CheckedYearMo
 std::optional<int32_t> ReadTypedDate(TypedDate& typed, const CheckedYearMonthDay& checked,
                                      CalendarId calendar, const DeeVersion& dee, bool explain,
                                      CalendarDate& date, UserNotice& message) {
-  const std::optional<CalendarDate> read = FillDate(typed, checked, calendar, message);
+  const std::optional<CalendarDate> read =
+      FillDate(typed, checked, InForce(CalendarOf(calendar), dee).id, message);
   if (!read) return std::nullopt;
   date = *read;
-  const DayResult day = DayNumberOf(date, dee);
+  const DayResult day = DayNumberOf(date);
   if (!day) {
     if (typed.say_why) {
-      message = WhyNoDay(date, dee);
+      message = WhyNoDay(date);
     } else if (explain) {
-      message = NoSuchDateNotice(date, dee);
+      message = NoSuchDateNotice(date);
     }
     return std::nullopt;
   }
@@ -363,7 +363,7 @@ std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
 }
 
 std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
-                                           bool plus, const DeeVersion& dee) {
+                                           bool plus) {
   std::optional<CalendarDate> moved = AddYearsAndMonths(date, values, plus);
   if (!moved) return std::nullopt;
   // Month-end rule: a day past the end of the new month becomes its last day.
@@ -371,7 +371,7 @@ std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticV
   // the date cannot be numbered at all.
   DayResult day;
   for (;;) {
-    day = DayNumberOf(*moved, dee);
+    day = DayNumberOf(*moved);
     if (day) break;
     if (day.status == DateStatus::kOutOfRange || moved->day <= 1) return std::nullopt;
     --moved->day;
@@ -439,7 +439,9 @@ std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calend
     return std::nullopt;
   }
   std::optional<CalendarDate> date;
-  if (FitsIn32Bits(*day)) date = DateOfDay(static_cast<int32_t>(*day), calendar, dee);
+  if (FitsIn32Bits(*day)) {
+    date = DateOfDay(static_cast<int32_t>(*day), InForce(CalendarOf(calendar), dee));
+  }
   if (!date || std::abs(date->year) > kLargestTypedYear) {
     message = Notice{NoticeKind::kDayNumberOutOfRange};
     return std::nullopt;
@@ -453,7 +455,9 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
                                   UserNotice& message) {
   ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
-  if (typed != nullptr) {
+  if (typed == nullptr) {
+    date.calendar = InForce(CalendarOf(date.calendar), dee).id;  // the version in force
+  } else {
     if (!ReadTypedDate(*typed, checked, calendar, dee, explain, date, message)) {
       return std::nullopt;
     }
@@ -470,13 +474,13 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
   if (arithmetic.apply && sign_chosen && any_amount) {
     // Read again: without a typed date the reading above has not run.
     if (!ReadArithValues(arithmetic.amounts, values, message)) return std::nullopt;
-    const std::optional<int32_t> day = ApplyDateArithmetic(date, values, arithmetic.plus, dee);
+    const std::optional<int32_t> day = ApplyDateArithmetic(date, values, arithmetic.plus);
     if (!day) {
       message = Notice{NoticeKind::kInvalidAmount};
     }
     return day;
   }
-  const DayResult day = DayNumberOf(date, dee);
+  const DayResult day = DayNumberOf(date);
   if (!day) return std::nullopt;
   return day.jdn;
 }

@@ -154,7 +154,7 @@ std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
 // day, with `date` moved to the date after years and months; none, and
 // `date` as it was, when a result does not fit in 32 bits.
 std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
-                                           bool plus, const DeeVersion& dee);
+                                           bool plus);
 
 // The day of the input: reads the typed date (its checked, for the
 // year-month-day notation) into `date` in the calendar, when `typed` is given;

@@ -27,7 +27,7 @@ std::string EraDateOf(const CalendarDate& date, const CalendarInfo& calendar, Er
                       char group_separator) {
   std::string text;
   text.reserve(32);
-  text += calendar.month_name(date.year, date.month);
+  text += MonthNameOf(calendar, date.year, date.month);
   text += ' ';
   AppendInteger(text, date.day);
   text += ", ";
@@ -58,7 +58,11 @@ void AppendRowLabel(std::string& out, const CalendarInfo& calendar, const DeeVer
 
 QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee) {
   return QString::fromStdString(
-      EraDateOf(DateOfDay(jdn, calendar.id, dee), calendar, era, GroupSeparator()));
+      EraDateOf(DateOfDay(jdn, InForce(calendar, dee)), calendar, era, GroupSeparator()));
+}
+
+std::string EraDateText(const CalendarDate& date, Era era, char group_separator) {
+  return EraDateOf(date, CalendarOf(date.calendar), era, group_separator);
 }
 
 Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
@@ -66,9 +70,9 @@ Era ResultEra(Era chosen) { return chosen == Era::kNone ? Era::kCE : chosen; }
 ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_separator) {
   ResultTexts results;
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
-    const CalendarInfo& calendar = kCalendars[i];
+    const CalendarInfo& calendar = *MainCalendars()[i];
     CalendarResult& result = results.calendars[i];
-    result.date = DateOfDay(jdn, calendar.id, dee);
+    result.date = DateOfDay(jdn, InForce(calendar, dee));
     result.era_date = EraDateOf(result.date, calendar, era, group_separator);
     result.year_month_day.reserve(24);
     AppendYearMonthDay(result.year_month_day, result.date, CalendarTag(calendar, dee),
@@ -107,17 +111,18 @@ QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString TaggedYearMonthDay(const CalendarDate& date, const DeeVersion& dee) {
-  return YearMonthDayText(date, CalendarTag(CalendarOf(date.calendar), dee));
+QString TaggedYearMonthDay(const CalendarDate& date) {
+  return YearMonthDayText(date, CalendarOf(date.calendar).tag);
 }
 
 QString CopyResultText(const ResultTexts& results) {
   std::string text;
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
     // The copy holds no Dee row, so the Dee version plays no part in the labels.
-    if (kCalendars[i].id == CalendarId::kDee) continue;
+    const CalendarInfo& calendar = *MainCalendars()[i];
+    if (calendar.version_of == CalendarId::kDee) continue;
     const CalendarResult& row = results.calendars[i];
-    AppendRowLabel(text, kCalendars[i], kDeeCecilVersion);
+    AppendRowLabel(text, calendar, kDeeCecilVersion);
     AppendPadded(text, row.era_date, 28);
     AppendPadded(text, row.year_month_day, 28);
     text += "\r\n";
@@ -132,7 +137,7 @@ QString CopyResultText(const ResultTexts& results) {
 void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee) {
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarResult& row = results.calendars[i];
-    AppendRowLabel(out, kCalendars[i], dee);
+    AppendRowLabel(out, *MainCalendars()[i], dee);
     AppendPadded(out, row.era_date, 28);
     out += row.year_month_day;
     out += '\n';
@@ -167,8 +172,8 @@ QString TagExplanation(const CalendarInfo& calendar, const DeeVersion& dee) {
 QString TagsForCalendar(const QString& text, const CalendarInfo& chosen, const DeeVersion& dee) {
   QString tags = text.toUpper();
   const QString chosen_tag = QStringOf(CalendarTag(chosen, dee));
-  for (const CalendarInfo& other : MainCalendars()) {
-    if (&other != &chosen) tags.replace(QStringOf(CalendarTag(other, dee)), chosen_tag);
+  for (const CalendarInfo* other : MainCalendars()) {
+    if (other != &chosen) tags.replace(QStringOf(CalendarTag(*other, dee)), chosen_tag);
   }
   return tags;
 }

@@ -18,6 +18,8 @@ namespace orv {
 // "January 1, 2000 AD": the day in the calendar, with the era in the style of
 // `era` (AD/BC or CE/BCE; pass one that is set, see ResultEra).
 QString EraDate(const CalendarInfo& calendar, int32_t jdn, Era era, const DeeVersion& dee);
+// The same text of a date, in UTF-8.
+std::string EraDateText(const CalendarDate& date, Era era, char group_separator);
 
 // The era style the results are shown with: the one chosen, CE when none.
 Era ResultEra(Era chosen);
@@ -51,7 +53,7 @@ QString YearMonthDayText(const CalendarDate& date, std::string_view tag);
 
 // A date as year-month-day with its calendar's tag ("1582-10-05 JC", the Dee
 // version's tag for a Dee date).
-QString TaggedYearMonthDay(const CalendarDate& date, const DeeVersion& dee);
+QString TaggedYearMonthDay(const CalendarDate& date);
 
 // The four lines the main window copies: labels padded to 20 characters, the
 // Gregorian and Julian dates to 28 each; the Dee dates are not copied.

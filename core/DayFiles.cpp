@@ -60,23 +60,22 @@ enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
 struct ResultMember {
   std::string_view key;
   ResultField field;
-  size_t calendar = 0;  // for kCalendar: its place in the calendar table
+  const CalendarInfo* calendar = nullptr;  // for kCalendar and kOtherCalendar
+  size_t main_position = 0;                // for kCalendar: its place among the main window's
 };
-const std::vector<ResultMember>& ResultMembers() {
-  static const std::vector<ResultMember> kMembers = [] {
-    std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
-                                        {"jdn", ResultField::kJdn},
-                                        {"line", ResultField::kLine}};
-    for (size_t i = 0; i < kCalendars.size(); ++i) {
-      sorted.push_back(
-          {kCalendars[i].json_key,
-           i < kMainCalendarCount ? ResultField::kCalendar : ResultField::kOtherCalendar, i});
-    }
-    std::sort(sorted.begin(), sorted.end(),
-              [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
-    return sorted;
-  }();
-  return kMembers;
+std::vector<ResultMember> ResultMembers(const DeeVersion& dee) {
+  std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
+                                      {"jdn", ResultField::kJdn},
+                                      {"line", ResultField::kLine}};
+  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+    const bool main = calendar->saved_index != 0;
+    sorted.push_back({ListedJsonKey(*calendar),
+                      main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
+                      main ? static_cast<size_t>(calendar->saved_index - 1) : 0});
+  }
+  std::sort(sorted.begin(), sorted.end(),
+            [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
+  return sorted;
 }
 
 void AppendCalendarJson(std::string& out, const CalendarResult& result,
@@ -141,7 +140,7 @@ void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee
                    std::optional<int> line, char group_separator) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
   char separator = '{';
-  for (const ResultMember& member : ResultMembers()) {
+  for (const ResultMember& member : ResultMembers(dee)) {
     if (member.field == ResultField::kLine && !line) continue;
     out += separator;
     separator = ',';
@@ -159,19 +158,18 @@ void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee
         break;
       case ResultField::kCalendar:
         AppendCalendarJson(
-            out, results.calendars[member.calendar],
-            kCalendars[member.calendar].id == CalendarId::kDee ? dee.name : std::string_view());
+            out, results.calendars[member.main_position],
+            IsVersion(*member.calendar) ? member.calendar->name : std::string_view());
         break;
       case ResultField::kOtherCalendar:
-        AppendOtherCalendarJson(out,
-                                DayIn(kCalendars[member.calendar], jdn, era, dee, group_separator));
+        AppendOtherCalendarJson(out, DayIn(*member.calendar, jdn, era, group_separator));
         break;
     }
   }
   out += '}';
 }
 
-std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows, const DeeVersion& dee) {
+std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows) {
   const QString weekday = QString::fromStdString(DayOfWeekName(DayOfWeek(jdn)));
   const auto text_or_null = [](const std::string& text) {
     return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
@@ -180,8 +178,8 @@ std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows, const DeeV
   for (const DayInCalendar& day : rows.days) {
     records.push_back({{"jdn", qint64{jdn}},
                        {"day_of_week", weekday},
-                       {"calendar", QStringOf(day.calendar->json_key)},
-                       {"name", QStringOf(CalendarName(*day.calendar, dee))},
+                       {"calendar", QStringOf(ListedJsonKey(*day.calendar))},
+                       {"name", QStringOf(day.calendar->name)},
                        {"era_date", text_or_null(day.month_name_text)},
                        {"ymd_date", text_or_null(day.year_month_day)}});
   }

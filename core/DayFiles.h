@@ -29,6 +29,6 @@ void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee
 // The rows of a day as the calendars window shows them, one record a
 // calendar: jdn, day_of_week, calendar (its JSON key), name, era_date and
 // ymd_date (null outside the calendar's range).
-std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows, const DeeVersion& dee);
+std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows);
 
 }  // namespace orv

@@ -17,15 +17,15 @@ namespace {
 constexpr int kColumnWidth = 8;
 
 // The day number of month-day in the year, or none where the year lacks it.
-std::optional<int32_t> DayOf(const SolarCalendar& calendar, int32_t year, int month, int day) {
-  const DayResult found = DayNumberOf({year, month, day, calendar.id}, calendar.dee);
+std::optional<int32_t> DayOf(const CalendarInfo& calendar, int32_t year, int month, int day) {
+  const DayResult found = DayNumberOf({year, month, day, calendar.id});
   if (!found) return std::nullopt;
   return found.jdn;
 }
 
 // The most common month-day's day nearest the date (in the date's year or
 // the one either side): the offsets are counted from it.
-std::optional<int32_t> NearestCommonDay(const SolarCalendar& calendar, const CalendarDate& date,
+std::optional<int32_t> NearestCommonDay(const CalendarInfo& calendar, const CalendarDate& date,
                                         int32_t jdn, const ComparisonSummary& summary) {
   std::optional<int32_t> nearest;
   for (const int32_t year : {date.year - 1, date.year, date.year + 1}) {
@@ -55,8 +55,8 @@ struct Fit {
 
 // The offsets from the most common date: the earliest and latest dates, and
 // the drift of each run of years on one rule.
-void Spread(std::vector<ComparisonRow>& rows, size_t column, ComparisonSummary& summary) {
-  const SolarCalendar& calendar = kSolarCalendars[column];
+void Spread(std::vector<ComparisonRow>& rows, const CalendarInfo& calendar, size_t column,
+            ComparisonSummary& summary) {
   std::vector<Fit> fits;
   std::vector<bool> julian;  // a piece's rule
   int earliest = 0, latest = 0;
@@ -99,7 +99,8 @@ void Spread(std::vector<ComparisonRow>& rows, size_t column, ComparisonSummary& 
   }
 }
 
-std::vector<ComparisonRow> RowsOf(const ComparisonRun& run) {
+std::vector<ComparisonRow> RowsOf(const ComparisonRun& run,
+                                  const std::vector<const CalendarInfo*>& calendars) {
   std::vector<ComparisonRow> rows;
   const double degrees_east = run.east ? run.longitude_degrees : -run.longitude_degrees;
   for (int64_t year = run.first_year;
@@ -108,9 +109,8 @@ std::vector<ComparisonRow> RowsOf(const ComparisonRun& run) {
     row.year = static_cast<int32_t>(year);
     row.local = LocalDayAndTime(MarchEquinoxUT(row.year), degrees_east, run.solar_time);
     const auto day = static_cast<int32_t>(std::floor(row.local));
-    for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
-      row.dates[i] = DateIn(CalendarOf(kSolarCalendars[i].id), day, kSolarCalendars[i].dee);
-    }
+    for (const CalendarInfo* calendar : calendars) row.dates.push_back(DateIn(*calendar, day));
+    row.offsets.resize(calendars.size());
     rows.push_back(row);
   }
   return rows;
@@ -118,7 +118,8 @@ std::vector<ComparisonRow> RowsOf(const ComparisonRun& run) {
 
 // Each calendar's most common date, its share and spread, over the rows.
 void Summarise(ReformComparison& comparison) {
-  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+  comparison.summaries.resize(comparison.calendars.size());
+  for (size_t i = 0; i < comparison.calendars.size(); ++i) {
     ComparisonSummary& summary = comparison.summaries[i];
     std::map<std::pair<int, int>, int> counts;
     for (const ComparisonRow& row : comparison.rows) {
@@ -135,7 +136,7 @@ void Summarise(ReformComparison& comparison) {
     }
     if (summary.rows == 0) continue;
     summary.share = static_cast<double>(most) / summary.rows;
-    Spread(comparison.rows, i, summary);
+    Spread(comparison.rows, *comparison.calendars[i], i, summary);
   }
 }
 
@@ -199,8 +200,9 @@ ReformComparison CompareReforms(const ComparisonRun& run) {
 
 ReformComparison CompareReforms(const std::vector<ComparisonRun>& runs) {
   ReformComparison comparison;
+  comparison.calendars = ComparedCalendars();
   for (const ComparisonRun& run : runs) {
-    const std::vector<ComparisonRow> rows = RowsOf(run);
+    const std::vector<ComparisonRow> rows = RowsOf(run, comparison.calendars);
     comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
   }
   std::stable_sort(comparison.rows.begin(), comparison.rows.end(),
@@ -219,8 +221,8 @@ QString ComparisonTitle(const ComparisonRun& run) {
 
 QString ComparisonHeader() {
   QString header = QStringLiteral("  Year  ");
-  for (const SolarCalendar& calendar : kSolarCalendars) {
-    header += Padded(QStringOf(calendar.tag));
+  for (const CalendarInfo* calendar : ComparedCalendars()) {
+    header += Padded(QStringOf(calendar->tag));
   }
   return WithoutTrailingSpaces(header);
 }
@@ -236,9 +238,9 @@ QString ComparisonLine(const ComparisonRow& row) {
 QStringList ComparisonSummaryLines(const ComparisonRun& run, const ReformComparison& comparison) {
   QStringList lines;
   QStringList clauses;
-  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+  for (size_t i = 0; i < comparison.calendars.size(); ++i) {
     const ComparisonSummary& summary = comparison.summaries[i];
-    const QString name = QStringOf(kSolarCalendars[i].name);
+    const QString name = QStringOf(comparison.calendars[i]->name);
     if (summary.rows == 0) {
       lines << name + ": no year of the run";
       continue;
@@ -308,8 +310,9 @@ EquinoxChart ComparisonChart(const QString& places, const ReformComparison& comp
   // with the lowest and highest offsets of each group.
   std::array<EquinoxChart::Panel, 2> panels;
   std::array<std::pair<double, double>, 2> spans{{{0, 0}, {0, 0}}};
-  std::array<int, kSolarCalendars.size()> line_of{};  // a calendar's line, -1: its own
-  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+  const size_t columns = comparison.calendars.size();
+  std::vector<int> line_of(columns, -1);  // a calendar's line, -1: its own
+  for (size_t i = 0; i < columns; ++i) {
     line_of[i] = -1;
     if (comparison.summaries[i].rows == 0) continue;
     for (size_t earlier = 0; earlier < i && line_of[i] < 0; ++earlier) {
@@ -319,14 +322,14 @@ EquinoxChart ComparisonChart(const QString& places, const ReformComparison& comp
       }
     }
   }
-  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+  for (size_t i = 0; i < columns; ++i) {
     if (comparison.summaries[i].rows == 0 || line_of[i] >= 0) continue;
     EquinoxChart::Line line;
     line.colour = static_cast<int>(i);
     QStringList names;
-    for (size_t same = i; same < kSolarCalendars.size(); ++same) {
+    for (size_t same = i; same < columns; ++same) {
       if (same == i || line_of[same] == static_cast<int>(i)) {
-        names << QStringOf(kSolarCalendars[same].name);
+        names << QStringOf(comparison.calendars[same]->name);
       }
     }
     line.name = names.join(QStringLiteral(", "));

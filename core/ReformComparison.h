@@ -20,30 +20,11 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/CalendarDate.h"
+#include "calendar/Calendars.h"
 #include "core/EquinoxChart.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
-
-// A solar calendar of the comparison: its calendar and, for the Dee
-// calendar, its version; its key in JSON and CSV.
-struct SolarCalendar {
-  CalendarId id;
-  DeeVersion dee;
-  std::string_view json_key;  // "julian", "dee_cecil"
-  std::string_view name;      // "Julian", "Dee-Cecil"
-  std::string_view tag;       // its column's head in the table: "JC", "DC"
-};
-inline constexpr std::array<SolarCalendar, 7> kSolarCalendars = {{
-    {CalendarId::kJulian, kDeeCecilVersion, "julian", "Julian", "JC"},
-    {CalendarId::kGregorian, kDeeCecilVersion, "gregorian", "Gregorian", "CE"},
-    {CalendarId::kRevisedJulian, kDeeCecilVersion, "revised_julian", "Revised Julian", "RJ"},
-    {CalendarId::kDee, kDeeVersion, "dee", "Dee", "D"},
-    {CalendarId::kDee, kDeeCecilVersion, "dee_cecil", "Dee-Cecil", "DC"},
-    {CalendarId::kPersian, kDeeCecilVersion, "persian", "Persian", "AP"},
-    {CalendarId::kEngland, kDeeCecilVersion, "england", "England", "EN"},
-}};
 
 struct ComparisonRun {
   int32_t first_year = 1;
@@ -64,12 +45,13 @@ QString ComparisonPlace(const ComparisonRun& run);
 struct ComparisonRow {
   int32_t year = 0;
   double local = 0;  // the instant as a Julian date from local midnight (floor: the day)
-  // The equinox's date in each calendar of kSolarCalendars; none outside
-  // the calendar's range (the Persian calendar begins in 622).
-  std::array<std::optional<CalendarDate>, kSolarCalendars.size()> dates;
+  // The equinox's date in each calendar compared, in the comparison's
+  // order; none outside the calendar's range (the Persian calendar begins
+  // in 622).
+  std::vector<std::optional<CalendarDate>> dates;
   // The instant's offset in days from the calendar's most common date (the
   // summary's), where it has a date.
-  std::array<std::optional<double>, kSolarCalendars.size()> offsets;
+  std::vector<std::optional<double>> offsets;
 };
 
 // The fewest years on one rule that a drift is given over.
@@ -99,8 +81,10 @@ struct ComparisonSummary {
 };
 
 struct ReformComparison {
+  // The solar calendars of the table (ComparedCalendars), a column each.
+  std::vector<const CalendarInfo*> calendars;
   std::vector<ComparisonRow> rows;
-  std::array<ComparisonSummary, kSolarCalendars.size()> summaries;
+  std::vector<ComparisonSummary> summaries;  // a calendar each
 };
 ReformComparison CompareReforms(const ComparisonRun& run);
 // The rows of several runs (those since a window was last cleared) in order

@@ -20,16 +20,16 @@ namespace {
 QString Spaces(qsizetype count) { return QString(std::max<qsizetype>(count, 0), u' '); }
 
 // The date of a day in the calendar, and its year-month-day text.
-CalendarDate DateOf(CalendarId calendar, int32_t jdn, const DeeVersion& dee, QString& text) {
-  const CalendarDate date = DateOfDay(jdn, calendar, dee);
-  text = YearMonthDayText(date, CalendarTag(CalendarOf(calendar), dee));
+CalendarDate DateOf(const CalendarInfo& calendar, int32_t jdn, QString& text) {
+  const CalendarDate date = DateOfDay(jdn, calendar);
+  text = YearMonthDayText(date, calendar.tag);
   return date;
 }
 
 // The instant (a day number plus the fraction of its day) as days since the
 // end of February of its date's year, in the date's calendar.
-double DayOfMarch(const CalendarDate& date, double instant, const DeeVersion& dee) {
-  return instant - DayNumberOf({date.year, 3, 1, date.calendar}, dee).jdn + 1;
+double DayOfMarch(const CalendarDate& date, double instant) {
+  return instant - DayNumberOf({date.year, 3, 1, date.calendar}).jdn + 1;
 }
 
 }  // namespace
@@ -38,8 +38,8 @@ DateSequenceRow DateSequenceDay(int32_t jdn, const DeeVersion& dee,
                                 const DateSequenceRow* previous) {
   DateSequenceRow row;
   row.jdn = jdn;
-  row.gregorian = DateOf(CalendarId::kGregorian, jdn, dee, row.gregorian_text);
-  row.dee = DateOf(CalendarId::kDee, jdn, dee, row.dee_text);
+  row.gregorian = DateOf(CalendarOf(CalendarId::kGregorian), jdn, row.gregorian_text);
+  row.dee = DateOf(DeeRow(dee), jdn, row.dee_text);
   row.weekday = DayOfWeek(jdn);
   row.same = row.gregorian.year == row.dee.year && row.gregorian.month == row.dee.month &&
              row.gregorian.day == row.dee.day;
@@ -139,16 +139,16 @@ VernalEquinoxRow VernalEquinoxFor(int32_t year, const VernalEquinoxRun& run) {
 
   double london = LocalDayAndTime(row.jd_ut, 0, run.solar_time);
   RoundToMinute(london);
-  row.london = DateOfDay(static_cast<int32_t>(std::floor(london)), CalendarId::kGregorian, run.dee);
+  row.london = DateOfDay(static_cast<int32_t>(std::floor(london)), CalendarId::kGregorian);
   row.london_time = QString::fromStdString(DayFractionTime(london));
-  row.london_day_of_march = DayOfMarch(row.london, london, run.dee);
+  row.london_day_of_march = DayOfMarch(row.london, london);
 
   double meridian = LocalDayAndTime(
       row.jd_ut, run.east ? run.longitude_degrees : -run.longitude_degrees, run.solar_time);
   RoundToMinute(meridian);
-  row.meridian = DateOfDay(static_cast<int32_t>(std::floor(meridian)), CalendarId::kDee, run.dee);
+  row.meridian = DateOfDay(static_cast<int32_t>(std::floor(meridian)), DeeRow(run.dee));
   row.meridian_time = QString::fromStdString(DayFractionTime(meridian));
-  row.meridian_day_of_march = DayOfMarch(row.meridian, meridian, run.dee);
+  row.meridian_day_of_march = DayOfMarch(row.meridian, meridian);
 
   row.cycle_position = year % 33 == 0 ? 33 : year % 33;
   row.dee_leap = IsDeeLeapYear(year);

@@ -64,12 +64,11 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
 
 Record RecordOf(const ComparisonRow& row, const ComparisonRun& run) {
   Record record{{"year", qint64(row.year)}};
-  for (size_t i = 0; i < kSolarCalendars.size(); ++i) {
+  const std::vector<const CalendarInfo*> calendars = ComparedCalendars();
+  for (size_t i = 0; i < calendars.size(); ++i) {
     std::string date;
-    if (row.dates[i]) {
-      AppendCalendarYearMonthDay(date, *row.dates[i], kSolarCalendars[i].dee, GroupSeparator());
-    }
-    record.push_back({QStringOf(kSolarCalendars[i].json_key),
+    if (row.dates[i]) AppendCalendarYearMonthDay(date, *row.dates[i], GroupSeparator());
+    record.push_back({QStringOf(calendars[i]->json_key),
                       date.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(date))});
   }
   record.push_back({"meridian", run.longitude_label});

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (calculation.day && !arithmetic && state.intInputDateType >= 0 &&
       in.cboCalendar[0] < kFirstWeekdayPosition) {
     // The day shown is the date read.
-    if (DateOfDay(state.lngJDN, state.InputDate.calendar, state.dee_version) != state.InputDate) {
+    if (DateOfDay(state.lngJDN, state.InputDate.calendar) != state.InputDate) {
       std::abort();
     }
   }

@@ -34,7 +34,8 @@ void Timer1Tick(ControlStates& c, MainState& state,
   const CalendarInfo* named =
       c.txbYearCEJC_visible ? CalendarNamedInText(text, state.dee_version) : nullptr;
   c.lblCE_visible = named != nullptr;
-  c.lblCE = named != nullptr ? tag_explanations[named - kCalendars.data()] : QString();
+  c.lblCE =
+      named != nullptr ? tag_explanations[static_cast<size_t>(named->saved_index - 1)] : QString();
 
   c.cmdClear_visible[0] = (c.txbYearCEJC_visible && !text.isEmpty()) ||
                           (c.cboMonthNames_visible && in.cboMonthNames > 0);

@@ -118,7 +118,7 @@ void frmMain::ApplyDeeVersion() {
   txbOutputDEE->setAccessibleName(lblDee->text());
   txbOutputDEEwithAYN->setAccessibleName(lblDee->text() + " year-month-day");
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
-    const CalendarInfo& calendar = kCalendars[i];
+    const CalendarInfo& calendar = *MainCalendars()[i];
     cboCalendar[0]->setItemText(calendar.saved_index, CalendarListName(calendar, dee_version));
     cboCalendar[1]->setItemText(calendar.saved_index, ProlepticCalendarName(calendar, dee_version));
     strTagExplanation[i] = TagExplanation(calendar, dee_version);
@@ -163,7 +163,7 @@ void frmMain::cmdToday_Click() {
     optInputDateWithoutAYN->setChecked(true);
   }
   GetInputCalendar();
-  TodayRecord = DateOfDay(TodayJDN(), TodayRecord.calendar, dee_version);
+  TodayRecord = DateOfDay(TodayJDN(), InForce(CalendarOf(TodayRecord.calendar), dee_version));
   ShowDateAsMDY(TodayRecord);
   ShowDateAsYMD(TodayRecord);
   ClearOutput();

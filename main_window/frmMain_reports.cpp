@@ -45,7 +45,8 @@ void frmMain::cmdDateDifference_Click() {
   QString from;
   if (InputComplete && !WeekdayChosen(ReadInputs(), *this)) {
     if (!ReadInputDay()) return;
-    from = TaggedYearMonthDay(DateOfDay(lngJDN, InputDate.calendar, dee_version), dee_version);
+    from =
+        TaggedYearMonthDay(DateOfDay(lngJDN, InForce(CalendarOf(InputDate.calendar), dee_version)));
   }
   if (date_difference_window == nullptr) {
     date_difference_window = new frmDateDifference(*this, this);

@@ -32,7 +32,7 @@ void frmMain::LoadSettings() {
   (*restored.dee == kDeeVersion ? optDee : optDeeCecil)->setChecked(true);
   if (restored.calendar == nullptr) return;
 
-  const CalendarDate date = DateOfDay(lngJDN, restored.calendar->id, dee_version);
+  const CalendarDate date = DateOfDay(lngJDN, InForce(*restored.calendar, dee_version));
   const auto notation = static_cast<int>(restored.notation);
   intInputDateType = static_cast<int16_t>(notation);
   (restored.notation == Notation::kYearMonthDay ? optInputDateWithAYN : optInputDateWithoutAYN)

@@ -31,10 +31,13 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
     : QWidget(parent, Qt::Window), host(owner) {
   setObjectName(QStringLiteral("frmCalendars"));
   setWindowTitle(QStringLiteral("Calendars"));
-  const int rows_bottom = kFirstRowTop + static_cast<int>(kCalendars.size()) * kRowHeight;
+  // A row for each calendar of the table (the Dee calendar's shows the
+  // version in force).
+  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(host.DeeVersionInUse());
+  const int rows_bottom = kFirstRowTop + static_cast<int>(calendars.size()) * kRowHeight;
   setFixedSize(TwipsSize(9400, rows_bottom + 1300));
-  for (size_t i = 0; i < kCalendars.size(); ++i) {
-    const QString key = QStringOf(kCalendars[i].json_key);
+  for (size_t i = 0; i < calendars.size(); ++i) {
+    const QString key = QStringOf(ListedJsonKey(*calendars[i]));
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
     Row row;
     row.lblCal = MakeLabel(this, "lblCal_" + key, QString(), TwipsRect(240, top + 40, 2300, 285));
@@ -73,7 +76,7 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     const DayInCalendar& day = shown.days[i];
-    const QString name = QStringOf(CalendarName(kCalendars[i], shown_dee));
+    const QString name = QStringOf(day.calendar->name);
     row.lblCal->setText(name + ':');
     row.txbCal->setAccessibleName(name + " date");
     row.txbCalYmd->setAccessibleName(name + " year-month-day date");
@@ -85,8 +88,9 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
 }
 
 void frmCalendars::GoToRowDate(size_t row) {
-  const CalendarDateReading reading =
-      ReadCalendarDate(rows[row].txbCalYmd->text(), &kCalendars[row], host.DeeVersionInUse());
+  const CalendarDateReading reading = ReadCalendarDate(
+      rows[row].txbCalYmd->text(), &InForce(*shown.days[row].calendar, host.DeeVersionInUse()),
+      host.DeeVersionInUse());
   if (!reading.date) {
     // Every refusal of a row is shown alike. The refused text is selected
     // while the message is up; then the row shows its day again, so that no
@@ -103,9 +107,7 @@ void frmCalendars::GoToRowDate(size_t row) {
   host.GoToDay(reading.jdn);  // which shows the day here too
 }
 
-QString frmCalendars::CopyText() const {
-  return QString::fromStdString(CopiedCalendarRows(shown, shown_dee));
-}
+QString frmCalendars::CopyText() const { return QString::fromStdString(CopiedCalendarRows(shown)); }
 
 void frmCalendars::cmdCopy_Click() {
   if (shown_day) ReplaceClipboardText(CopyText());
@@ -123,7 +125,7 @@ void frmCalendars::cmdSave_Click() {
       QStringLiteral("Text (*.txt);;CSV, a row a calendar (*.csv);;JSON, the day (*.json)"));
   if (path.isEmpty()) return;
   if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
-    SaveFile(this, path, CsvText(DayRecords(*shown_day, shown, shown_dee)).toUtf8(), false);
+    SaveFile(this, path, CsvText(DayRecords(*shown_day, shown)).toUtf8(), false);
   } else if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
     std::string json;
     AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator());

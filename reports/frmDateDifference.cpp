@@ -85,8 +85,8 @@ void frmDateDifference::cmdDoIt_Click() {
       return;
     }
   }
-  const int32_t to = DayNumberOf(*dates[1], dee).jdn;
-  const DifferenceTexts texts = TextsOf(DifferenceInCalendar(*dates[0], to, dee));
+  const int32_t to = DayNumberOf(*dates[1]).jdn;
+  const DifferenceTexts texts = TextsOf(DifferenceInCalendar(*dates[0], to));
   const QString calendar = CalendarListName(CalendarOf(dates[0]->calendar), dee);
   txbDays->setText(texts.days);
   txbWeeks->setText(texts.weeks);

@@ -11,7 +11,7 @@ namespace {
 const DeeVersion kDee = kDeeCecilVersion;
 
 DayInCalendar Day(CalendarId calendar, int32_t jdn) {
-  return DayIn(CalendarOf(calendar), jdn, Era::kCE, kDee, ',');
+  return DayIn(CalendarOf(calendar), jdn, Era::kCE, ',');
 }
 
 TEST(CalendarDay, EachCalendarWritesItsTwoTexts) {
@@ -121,23 +121,23 @@ TEST(CalendarDay, YearsAndMonthsWhereTheCalendarHasThemDaysEverywhere) {
   const ArithmeticValues one_year{1, 0, 0, 0};
   // 30 Dhu al-Hijja 1420 (a leap year) plus a year: 1421 is common, so 29.
   const CalendarArithmetic islamic =
-      AddToCalendarDate({1420, 12, 30, CalendarId::kIslamic}, one_year, true, kDee);
+      AddToCalendarDate({1420, 12, 30, CalendarId::kIslamic}, one_year, true);
   ASSERT_TRUE(islamic.jdn);
   EXPECT_EQ(Day(CalendarId::kIslamic, *islamic.jdn).year_month_day, "1421-12-29 AH");
   const CalendarArithmetic persian =
-      AddToCalendarDate({1403, 12, 30, CalendarId::kPersian}, one_year, true, kDee);
+      AddToCalendarDate({1403, 12, 30, CalendarId::kPersian}, one_year, true);
   ASSERT_TRUE(persian.jdn);
   EXPECT_EQ(Day(CalendarId::kPersian, *persian.jdn).year_month_day, "1404-12-29 AP");
   // Back across the year's start, by months.
   const CalendarArithmetic revised =
-      AddToCalendarDate({2000, 1, 31, CalendarId::kRevisedJulian}, {0, 2, 0, 0}, false, kDee);
+      AddToCalendarDate({2000, 1, 31, CalendarId::kRevisedJulian}, {0, 2, 0, 0}, false);
   ASSERT_TRUE(revised.jdn);
   EXPECT_EQ(Day(CalendarId::kRevisedJulian, *revised.jdn).year_month_day, "1999-11-30 RJ");
   const CalendarArithmetic weeks =
-      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 0, 1, 1}, true, kDee);
+      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 0, 1, 1}, true);
   EXPECT_EQ(weeks.jdn, 2451553);
   const CalendarArithmetic refused =
-      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 1, 0, 0}, true, kDee);
+      AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 1, 0, 0}, true);
   EXPECT_FALSE(refused.jdn);
   EXPECT_EQ(NoticeText(*refused.refusal),
             "Years and months cannot be added in the Hebrew calendar.");

@@ -21,7 +21,7 @@ CalendarDate Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
   return date.value_or(CalendarDate{});
 }
 
-int32_t DayOf(const CalendarDate& date) { return DayNumberOf(date, kDeeCecilVersion).jdn; }
+int32_t DayOf(const CalendarDate& date) { return DayNumberOf(date).jdn; }
 
 TEST(DateDifference, DaysWeeksAndTheMonthEndRule) {
   struct Case {
@@ -41,8 +41,7 @@ TEST(DateDifference, DaysWeeksAndTheMonthEndRule) {
       {"32-02-29 DC", "33-02-28 DC", "365", "52 weeks, 1 day", "1 year, 0 months, 0 days"},
   };
   for (const Case& c : cases) {
-    const DifferenceTexts texts =
-        TextsOf(DifferenceInCalendar(Read(c.from), DayOf(Read(c.to)), kDeeCecilVersion));
+    const DifferenceTexts texts = TextsOf(DifferenceInCalendar(Read(c.from), DayOf(Read(c.to))));
     EXPECT_EQ(texts.days, c.days) << c.from << " " << c.to;
     EXPECT_EQ(texts.weeks, c.weeks) << c.from << " " << c.to;
     EXPECT_EQ(texts.years_months_days, c.years_months_days) << c.from << " " << c.to;
@@ -55,19 +54,13 @@ TEST(DateDifference, AddedBackGivesTheSecondDate) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int32_t> day(-34000000, 38000000);
   std::uniform_int_distribution<int32_t> near(-3000, 3000);
-  struct Version {
-    CalendarId calendar;
-    DeeVersion dee;
-  };
-  for (const Version v :
-       {Version{CalendarId::kGregorian, kDeeCecilVersion},
-        Version{CalendarId::kJulian, kDeeCecilVersion}, Version{CalendarId::kDee, kDeeVersion},
-        Version{CalendarId::kDee, kDeeCecilVersion}}) {
+  for (const CalendarId calendar :
+       {CalendarId::kGregorian, CalendarId::kJulian, CalendarId::kDee, CalendarId::kDeeCecil}) {
     for (int i = 0; i < 5000; ++i) {
       const int32_t from_day = day(random);
-      const CalendarDate from = DateOfDay(from_day, v.calendar, v.dee);
+      const CalendarDate from = DateOfDay(from_day, calendar);
       const int32_t to = i % 2 == 0 ? day(random) : from_day + near(random);
-      const DateDifference d = DifferenceInCalendar(from, to, v.dee);
+      const DateDifference d = DifferenceInCalendar(from, to);
       ASSERT_EQ(d.days, int64_t{to} - from_day);
       ASSERT_LE(std::abs(d.months), 11);
       CalendarDate back = from;
@@ -75,14 +68,14 @@ TEST(DateDifference, AddedBackGivesTheSecondDate) {
       const ArithmeticValues amounts = {static_cast<int32_t>(std::abs(d.years)),
                                         static_cast<int32_t>(std::abs(d.months)), 0,
                                         static_cast<int32_t>(std::abs(d.remainder_days))};
-      ASSERT_EQ(ApplyDateArithmetic(back, amounts, forwards, v.dee), to)
-          << static_cast<int>(v.calendar) << " from " << from_day << " to " << to;
+      ASSERT_EQ(ApplyDateArithmetic(back, amounts, forwards), to)
+          << static_cast<int>(calendar) << " from " << from_day << " to " << to;
       // The most whole months: one more would pass the second date.
       CalendarDate further = from;
       const int64_t months = std::abs(d.years) * 12 + std::abs(d.months) + 1;
       const ArithmeticValues more = {static_cast<int32_t>(months / 12),
                                      static_cast<int32_t>(months % 12), 0, 0};
-      if (const std::optional<int32_t> past = ApplyDateArithmetic(further, more, forwards, v.dee)) {
+      if (const std::optional<int32_t> past = ApplyDateArithmetic(further, more, forwards)) {
         ASSERT_TRUE(forwards ? *past > to : *past < to) << from_day << " " << to;
       }
     }
@@ -97,18 +90,17 @@ TEST(DateDifference, InTheOtherCalendars) {
   for (const CalendarId id :
        {CalendarId::kIslamic, CalendarId::kPersian, CalendarId::kRevisedJulian}) {
     for (int i = 0; i < 300; ++i) {
-      const CalendarDate from = DateOfDay(day(random), id, kDeeCecilVersion);
+      const CalendarDate from = DateOfDay(day(random), id);
       const int32_t to = day(random);
-      const DateDifference d = DifferenceInCalendar(from, to, kDeeCecilVersion);
+      const DateDifference d = DifferenceInCalendar(from, to);
       ASSERT_TRUE(d.has_years_and_months);
       const ArithmeticValues amounts = {static_cast<int32_t>(std::abs(d.years)),
                                         static_cast<int32_t>(std::abs(d.months)), 0,
                                         static_cast<int32_t>(std::abs(d.remainder_days))};
-      ASSERT_EQ(AddToCalendarDate(from, amounts, d.days >= 0, kDeeCecilVersion).jdn, to);
+      ASSERT_EQ(AddToCalendarDate(from, amounts, d.days >= 0).jdn, to);
     }
   }
-  const DateDifference hebrew =
-      DifferenceInCalendar({5760, 10, 23, CalendarId::kHebrew}, 2451605, kDeeCecilVersion);
+  const DateDifference hebrew = DifferenceInCalendar({5760, 10, 23, CalendarId::kHebrew}, 2451605);
   EXPECT_FALSE(hebrew.has_years_and_months);
   const DifferenceTexts texts = TextsOf(hebrew);
   EXPECT_EQ(texts.weeks, "8 weeks, 4 days");

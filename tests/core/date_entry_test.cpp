@@ -302,7 +302,7 @@ TEST(DateArithmetic, YearsMonthsThenMonthEndThenWeeksAndDays) {
     const Outcome run = CalculateArithmetic(c.date, c.calendar, c.amounts);
     ASSERT_TRUE(run.calculation.day.has_value()) << c.date;
     const CalendarDate result =
-        DateOfDay(run.jdn(), CalendarByCode(c.calendar)->id, kDeeCecilVersion);
+        DateOfDay(run.jdn(), InForce(*CalendarByCode(c.calendar), kDeeCecilVersion));
     EXPECT_EQ(result.year, c.year) << c.date;
     EXPECT_EQ(result.month, c.month) << c.date;
     EXPECT_EQ(result.day, c.day) << c.date;

@@ -9,8 +9,11 @@
 #   MutableIdentity()::identity  the program's texts and folder, read once at start
 #   LocalDateSource()::source    today's date, the one clock tests replace
 #   Texts()::texts               vellum's store of numbered texts (its load/get interface)
+#   TheCalendarTable()::table    the calendar table: the built-in rows and those added at
+#                                start-up (calendars defined outside the program)
 cmake_minimum_required(VERSION 3.25)
-set(allowed "MutableIdentity()::identity" "LocalDateSource()::source" "Texts()::texts")
+set(allowed "MutableIdentity()::identity" "LocalDateSource()::source" "Texts()::texts"
+    "TheCalendarTable()::table")
 string(REPLACE "|" ";" libraries "${LIBRARIES}")
 execute_process(COMMAND ${NM} -C --defined-only ${libraries} OUTPUT_VARIABLE symbols
                 RESULT_VARIABLE status)
