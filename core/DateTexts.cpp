@@ -179,11 +179,11 @@ QString TagsForCalendar(const QString& text, const CalendarInfo& chosen, const D
 }
 
 const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& dee) {
-  // A text that holds several tags names the calendar of the first found in
-  // this order.
-  for (const CalendarId id : {CalendarId::kDee, CalendarId::kJulian, CalendarId::kGregorian}) {
-    const CalendarInfo& calendar = CalendarOf(id);
-    if (ContainsAscii(text, CalendarTag(calendar, dee))) return &calendar;
+  // A text that holds several tags names the calendar of the first found,
+  // from the last of the main window's list (the Dee calendar) up.
+  const auto calendars = MainCalendars();
+  for (auto calendar = calendars.rbegin(); calendar != calendars.rend(); ++calendar) {
+    if (ContainsAscii(text, CalendarTag(**calendar, dee))) return *calendar;
   }
   return nullptr;
 }
