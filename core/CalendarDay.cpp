@@ -535,6 +535,7 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
     return result;
   }
   result.jdn = static_cast<int32_t>(jdn);
+  result.moved = moved;
   return result;
 }
 

@@ -61,11 +61,15 @@ Notice WhyNoDay(const CalendarDate& date);
 // or it is an ISO week date: what the main window's rules do not read.
 bool NamesOtherCalendar(QStringView text, const DeeVersion& dee);
 
-// Years and months (in a calendar that has them: a day past the month's end
-// becomes its last day), then weeks and days on the day number; `plus`
-// adds, else subtracts. The final day number, or the refusal.
+// The one date arithmetic, for every calendar of the table: years and
+// months (in a calendar that has them: a day past the month's end becomes
+// its last day), then weeks and days on the day number; `plus` adds, else
+// subtracts. The final day number and the date after years and months, or
+// the refusal (no years and months in the calendar; a result beyond its
+// range).
 struct CalendarArithmetic {
   std::optional<int32_t> jdn;
+  CalendarDate moved;  // the date after years and months, when jdn is set
   UserNotice refusal;
 };
 CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,

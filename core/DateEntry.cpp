@@ -338,49 +338,12 @@ bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& va
   return true;
 }
 
-std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
-                                              const ArithmeticValues& values, bool plus) {
-  const int64_t sign = plus ? 1 : -1;
-  int64_t year = date.year;
-  int64_t month = date.month;
-  const int64_t years = values[0];
-  const int64_t months = values[1];
-  if (years > 0) year += sign * years;
-  if (months >= 1) {
-    year += sign * (months / 12);
-    month += sign * (months % 12);
-    if (month > 12) {
-      month -= 12;
-      ++year;
-    } else if (month < 1) {
-      month += 12;
-      --year;
-    }
-  }
-  if (!FitsIn32Bits(year)) return std::nullopt;
-  return CalendarDate{static_cast<int32_t>(year), static_cast<int32_t>(month), date.day,
-                      date.calendar};
-}
-
 std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
                                            bool plus) {
-  std::optional<CalendarDate> moved = AddYearsAndMonths(date, values, plus);
-  if (!moved) return std::nullopt;
-  // Month-end rule: a day past the end of the new month becomes its last day.
-  // Every month has at least 28 days, so this ends within three steps unless
-  // the date cannot be numbered at all.
-  DayResult day;
-  for (;;) {
-    day = DayNumberOf(*moved);
-    if (day) break;
-    if (day.status == DateStatus::kOutOfRange || moved->day <= 1) return std::nullopt;
-    --moved->day;
-  }
-  const int64_t sign = plus ? 1 : -1;
-  const int64_t jdn = int64_t{day.jdn} + sign * (7 * int64_t{values[2]} + values[3]);
-  if (!FitsIn32Bits(jdn)) return std::nullopt;
-  date = *moved;
-  return static_cast<int32_t>(jdn);
+  const CalendarArithmetic result = AddToCalendarDate(date, values, plus);
+  if (!result.jdn) return std::nullopt;  // the main window says why itself
+  date = result.moved;
+  return result.jdn;
 }
 
 const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,

@@ -144,15 +144,10 @@ UserNotice CheckTypedAmount(QString& text);
 bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
                      UserNotice& message);
 
-// Adds (plus) or subtracts years and months (the day as it is, which may
-// then not exist); none when the year leaves the 32-bit range.
-std::optional<CalendarDate> AddYearsAndMonths(const CalendarDate& date,
-                                              const ArithmeticValues& values, bool plus);
-
-// Years and months, then the month-end rule (a day past the month's end
-// becomes its last day), then weeks and days on the day number: the final
-// day, with `date` moved to the date after years and months; none, and
-// `date` as it was, when a result does not fit in 32 bits.
+// The date arithmetic of the main window: AddToCalendarDate (the one
+// arithmetic, core/CalendarDay.h), the final day, with `date` moved to the
+// date after years and months; none, and `date` as it was, when a result does
+// not fit in 32 bits (the window's own message says so).
 std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
                                            bool plus);
 
