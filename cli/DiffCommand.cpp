@@ -16,10 +16,11 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != 2) throw UsageError{};
   QString texts[2] = {options.positional[0], options.positional[1]};
   DeeVersion versions[2];
-  DifferenceDate dates[2];
+  DateReading dates[2];
   for (int i = 0; i < 2; ++i) {
     versions[i] = DeeVersionFor(options, texts[i]);
-    const DifferenceDate date = ReadDifferenceDate(texts[i], versions[i]);
+    const DateReading date = ReadDifferenceDate(texts[i], versions[i]);
+    texts[i] = date.text;
     if (!date.date) {
       PrintRefusal(options, options.positional[i],
                    {date.refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);

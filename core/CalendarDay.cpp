@@ -439,6 +439,49 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   return calendar != nullptr && calendar->saved_index == 0;
 }
 
+DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
+  DateReading reading;
+  const bool by_calendar_form = rules.calendar != nullptr ? rules.calendar->saved_index == 0
+                                                          : NamesOtherCalendar(text, rules.dee);
+  if (by_calendar_form) {
+    const CalendarDateReading read = ReadCalendarDate(
+        text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
+        rules.dee);
+    reading.date = read.date;
+    reading.jdn = read.jdn;
+    reading.refusal = read.refusal;
+    if (!read.date) {
+      reading.text = text.toString();
+      return reading;
+    }
+    std::string canonical;
+    AppendCalendarYearMonthDay(canonical, *read.date, GroupSeparator());
+    reading.text = QString::fromStdString(canonical);
+    return reading;
+  }
+  // The main window's calendars, by its year-month-day box's checks.
+  TypedDate typed;
+  typed.notation = Notation::kYearMonthDay;
+  typed.year_month_day = text.toString();
+  typed.say_why = true;
+  // (The Dee calendar is chosen as itself, whichever version's row is given.)
+  typed.calendar = rules.calendar != nullptr
+                       ? &CalendarOf(rules.calendar->version_of)
+                       : CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+  CheckedYearMonthDay checked;
+  CalendarDate date;
+  reading.refusal = CheckTypedDate(typed, rules.dee, checked);
+  std::optional<int32_t> day;
+  if (!reading.refusal) {
+    day = ReadTypedDate(typed, checked, typed.calendar->id, rules.dee, true, date, reading.refusal);
+  }
+  reading.text = typed.year_month_day;
+  if (!day) return reading;
+  reading.date = date;
+  reading.jdn = *day;
+  return reading;
+}
+
 CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
                                      const DeeVersion& dee) {
   CalendarDateReading reading;

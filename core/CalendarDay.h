@@ -51,6 +51,29 @@ struct CalendarDateReading {
 CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
                                      const DeeVersion& dee);
 
+// The one way a typed year-month-day date is read outside the main window
+// (the calendars window, the difference window, every command of orvc): the
+// rules are the calendar chosen (none: the one its tag names), the calendar
+// of a text without a tag when none is chosen, and the Dee version in force.
+// A date of the main window's three calendars is checked as its
+// year-month-day box checks one (in the same order, saying why a date names
+// no day); any other by its calendar's own form (ReadCalendarDate). Nothing
+// is rewritten: `text` is the text as the program would write it back (the
+// canonical date when read; else trimmed, in capitals, with the tag a
+// calendar implies).
+struct DateReadingRules {
+  const CalendarInfo* calendar = nullptr;
+  const CalendarInfo* untagged = nullptr;
+  DeeVersion dee = kDeeCecilVersion;
+};
+struct DateReading {
+  std::optional<CalendarDate> date;
+  int32_t jdn = 0;
+  UserNotice refusal;  // none when read
+  QString text;
+};
+DateReading ReadDate(QStringView text, const DateReadingRules& rules);
+
 // Why a date names no day of its calendar, in the rule it breaks: a month
 // the year has not ("5785 AM is a common year: it has no Adar II."), a day
 // past its month's end, a day the calendar skipped, or a year beyond the

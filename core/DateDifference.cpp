@@ -45,38 +45,8 @@ QString Amount(int64_t value, const char* unit) {
 
 }  // namespace
 
-std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
-                                           UserNotice& message, const CalendarInfo* untagged) {
-  TypedDate typed;
-  typed.notation = Notation::kYearMonthDay;
-  typed.year_month_day = text;
-  typed.say_why = true;
-  typed.calendar = CalendarOfTaggedText(text, dee, untagged);
-  CheckedYearMonthDay checked;
-  CalendarDate date;
-  message = CheckTypedDate(typed, dee, checked);
-  if (!message) ReadTypedDate(typed, checked, typed.calendar->id, dee, true, date, message);
-  text = typed.year_month_day;
-  if (message) return std::nullopt;
-  return date;
-}
-
-DifferenceDate ReadDifferenceDate(QString& text, const DeeVersion& dee) {
-  DifferenceDate read;
-  if (NamesOtherCalendar(text, dee)) {
-    const CalendarDateReading reading = ReadCalendarDate(text, nullptr, dee);
-    read.refusal = reading.refusal;
-    if (!reading.date) return read;
-    std::string canonical;
-    AppendCalendarYearMonthDay(canonical, *reading.date, GroupSeparator());
-    text = QString::fromStdString(canonical);
-    read.date = reading.date;
-    read.jdn = reading.jdn;
-    return read;
-  }
-  read.date = ReadTaggedDate(text, dee, read.refusal, &CalendarOf(CalendarId::kGregorian));
-  if (read.date) read.jdn = DayNumberOf(*read.date).jdn;
-  return read;
+DateReading ReadDifferenceDate(QStringView text, const DeeVersion& dee) {
+  return ReadDate(text, {nullptr, &CalendarOf(CalendarId::kGregorian), dee});
 }
 
 DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn) {

@@ -9,31 +9,15 @@
 
 #include "calendar/Calendars.h"
 #include "calendar/Dee.h"
+#include "core/CalendarDay.h"
 #include "core/Notice.h"
 
 namespace orv {
 
-// A year-month-day date typed with its tag ("2000-01-01 CE", "1582-10-05 JC",
-// the Dee tag in force), read as the main window reads its year-month-day box
-// with the calendar its tag names chosen: the same checks, messages and
-// canonical rewrite of the text. A text without a tag is read in `untagged`
-// when given (a Gregorian date, for the difference window and orvc), else
-// refused; "BC" and "AD" get the designators notice, the other Dee version's
-// tag kInvalidDate. nullopt when refused.
-std::optional<CalendarDate> ReadTaggedDate(QString& text, const DeeVersion& dee,
-                                           UserNotice& message,
-                                           const CalendarInfo* untagged = nullptr);
-
-// A date of the difference window and orvc diff, of any calendar: the main
-// window's three read as ReadTaggedDate reads them (an untagged date is
-// Gregorian), the others by their tag or ISO week form (core/CalendarDay.h).
-// The text is rewritten in its canonical form when read.
-struct DifferenceDate {
-  std::optional<CalendarDate> date;
-  int32_t jdn = 0;
-  UserNotice refusal;  // none when read
-};
-DifferenceDate ReadDifferenceDate(QString& text, const DeeVersion& dee);
+// A date of the difference window and orvc diff, of any calendar, read as
+// every window but the main one reads a date (core/CalendarDay.h: ReadDate);
+// an untagged date is Gregorian: the window has no calendar list.
+DateReading ReadDifferenceDate(QStringView text, const DeeVersion& dee);
 
 // From one day to another. days = 7 * weeks + week_days. years, months and
 // remainder_days are in the calendar of the first date: the most whole years

@@ -88,9 +88,9 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
 }
 
 void frmCalendars::GoToRowDate(size_t row) {
-  const CalendarDateReading reading = ReadCalendarDate(
-      rows[row].txbCalYmd->text(), &InForce(*shown.days[row].calendar, host.DeeVersionInUse()),
-      host.DeeVersionInUse());
+  // Read as every window but the main one reads a date: the row's calendar chosen.
+  const DateReading reading = ReadDate(rows[row].txbCalYmd->text(),
+                                       {shown.days[row].calendar, nullptr, host.DeeVersionInUse()});
   if (!reading.date) {
     // Every refusal of a row is shown alike. The refused text is selected
     // while the message is up; then the row shows its day again, so that no

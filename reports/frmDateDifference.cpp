@@ -75,9 +75,8 @@ void frmDateDifference::cmdDoIt_Click() {
     }
     // Any calendar's tag or an ISO week date, as orvc diff reads them; an
     // untagged date is Gregorian: the window has no calendar list.
-    QString text = boxes[i]->text();
-    const DifferenceDate read = ReadDifferenceDate(text, dee);
-    boxes[i]->setText(text);
+    const DateReading read = ReadDifferenceDate(boxes[i]->text(), dee);
+    boxes[i]->setText(read.text);
     dates[i] = read.date;
     if (!dates[i]) {
       ShowMessageBox(MessageOf(*read.refusal, kReportTitle), this);

@@ -14,11 +14,9 @@ namespace orv {
 namespace {
 
 CalendarDate Read(const char* text, const DeeVersion& dee = kDeeCecilVersion) {
-  QString typed = text;
-  UserNotice message;
-  const std::optional<CalendarDate> date = ReadTaggedDate(typed, dee, message);
-  EXPECT_TRUE(date.has_value()) << text;
-  return date.value_or(CalendarDate{});
+  const DateReading reading = ReadDate(QString::fromLatin1(text), {nullptr, nullptr, dee});
+  EXPECT_TRUE(reading.date.has_value()) << text;
+  return reading.date.value_or(CalendarDate{});
 }
 
 int32_t DayOf(const CalendarDate& date) { return DayNumberOf(date).jdn; }
@@ -111,10 +109,9 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
   const CalendarInfo* gregorian = CalendarByCode(kGregorianCode);
   // Tagged dates are read in DaysWeeksAndTheMonthEndRule; an untagged one
   // takes the calendar given.
-  QString typed = "2000-1-1";
-  UserNotice message;
-  EXPECT_EQ(DayOf(*ReadTaggedDate(typed, kDeeCecilVersion, message, gregorian)), 2451545);
-  EXPECT_EQ(typed, "2000-01-01 CE");
+  const DateReading untagged = ReadDate(u"2000-1-1", {nullptr, gregorian, kDeeCecilVersion});
+  EXPECT_EQ(untagged.jdn, 2451545);
+  EXPECT_EQ(untagged.text, "2000-01-01 CE");
 
   // Without a chosen calendar, an untagged date is refused, and so is a tag
   // not in force.
@@ -128,17 +125,18 @@ TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
       {"2000-01-01 D", gregorian, NoticeKind::kOtherDeeVersion},
   };
   for (const Refusal& refusal : refusals) {
-    typed = refusal.text;
-    EXPECT_FALSE(ReadTaggedDate(typed, kDeeCecilVersion, message, refusal.untagged));
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->kind, refusal.kind) << refusal.text;
+    const DateReading read =
+        ReadDate(QString::fromLatin1(refusal.text), {nullptr, refusal.untagged, kDeeCecilVersion});
+    EXPECT_FALSE(read.date);
+    ASSERT_TRUE(read.refusal.has_value());
+    EXPECT_EQ(read.refusal->kind, refusal.kind) << refusal.text;
   }
   // The difference reads the other calendars too, by their tag or ISO form.
   for (const auto& [text, canonical] :
        {std::pair{"1999-w52-6", "1999-W52-6"}, std::pair{"5760-10-23 am", "5760-10-23 AM"}}) {
-    typed = text;
-    EXPECT_EQ(ReadDifferenceDate(typed, kDeeCecilVersion).jdn, 2451545) << text;
-    EXPECT_EQ(typed, canonical);
+    const DateReading read = ReadDifferenceDate(QString::fromLatin1(text), kDeeCecilVersion);
+    EXPECT_EQ(read.jdn, 2451545) << text;
+    EXPECT_EQ(read.text, canonical);
   }
 }
 
