@@ -62,6 +62,18 @@ AddedCalendar AddCalendar(CalendarInfo row, std::shared_ptr<const void> rules) {
       row.date_of_day == nullptr || row.month_name == nullptr || row.is_leap_year == nullptr) {
     return {nullptr, "a calendar needs a key, a JSON key, a name and its conversions"};
   }
+  const bool capitals = std::ranges::all_of(row.tag, [](char c) { return c >= 'A' && c <= 'Z'; });
+  if (row.tag.size() < 2 || row.tag.size() > 3 || !capitals) {
+    return {nullptr, "a tag is two or three capital letters"};
+  }
+  // A date of the main window's calendars is known by its mark anywhere in
+  // the text ("D" in "2000-01-01 DC"): a tag holding one would read as theirs.
+  for (const CalendarInfo* main : MainCalendars()) {
+    if (row.tag.find(main->mark) != std::string_view::npos) {
+      return {nullptr, "the tag " + std::string(row.tag) + " holds " + std::string(main->mark) +
+                           ", which marks a date of the " + std::string(main->name) + " calendar"};
+    }
+  }
   for (const CalendarInfo* other_row : table.rows) {
     const CalendarInfo& other = *other_row;
     if (other.key == row.key || other.json_key == row.json_key) {

@@ -441,7 +441,9 @@ inline const CalendarInfo& CalendarOf(CalendarId id) {
 // Adds a row at run time, before the rows are read elsewhere (start-up):
 // its id is the next free one, `rules` is kept for its functions. Refused
 // (the reason returned, nothing added) when the row lacks a key, a name or
-// its conversions, or its key, JSON key or tag is one the table already has.
+// its conversions, its tag is not two or three capitals or holds the mark of
+// one of the main window's calendars (CE, JC, D), or its key, JSON key or
+// tag is one the table already has.
 struct AddedCalendar {
   const CalendarInfo* calendar = nullptr;
   std::string refusal;  // empty when added

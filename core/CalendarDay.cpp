@@ -425,7 +425,7 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char gro
 
 bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   // Most texts carry one of the main window's tags, or none: no copy for them.
-  // (No other calendar's tag ends in the letters of one of theirs.)
+  // (No other calendar's tag holds the mark of one of theirs: AddCalendar.)
   std::string letters = LettersOfDateText(text);
   for (char& letter : letters) {
     if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');

@@ -40,6 +40,17 @@ TEST(CalendarDate, EveryCalendarConvertsBothWaysToTheEndsOfThe32BitRange) {
   }
 }
 
+// The rule AddCalendar keeps for the rows it adds holds for the built-in
+// ones: no tag beyond the main window's holds one of their marks.
+TEST(CalendarDate, NoOtherTagHoldsTheMarkOfAMainWindowCalendar) {
+  for (const CalendarInfo& calendar : kBuiltInCalendars) {
+    if (calendar.saved_index != 0) continue;
+    for (const CalendarInfo* main : MainCalendars()) {
+      EXPECT_EQ(calendar.tag.find(main->mark), std::string_view::npos) << calendar.key;
+    }
+  }
+}
+
 // The Dee calendar is two rows; the version in force picks the one shown
 // wherever the program lists its calendars, under the Dee calendar's key.
 TEST(CalendarDate, TheDeeVersionInForceStandsForTheDeeCalendar) {

@@ -103,11 +103,22 @@ class AddedCalendarTest : public QObject, MainWindowHarness {
     const AddedCalendar added = AddCalendar(CopticRow(), std::make_shared<const CopticRules>());
     QVERIFY2(added.calendar != nullptr, added.refusal.c_str());
     QCOMPARE(added.calendar->compared, 8);
-    // A second row with a key or tag the table has is refused, with the reason.
-    CalendarInfo again = CopticRow();
-    again.key = "coptic-2";
-    again.json_key = "coptic_2";
-    QCOMPARE(AddCalendar(again).refusal, std::string("the tag CP is the Coptic calendar's"));
+    // A row that would be misread, or read in another's place, is refused
+    // with the reason, and the table stays as it was.
+    const size_t rows = Calendars().size();
+    for (const auto& [key, tag, reason] :
+         {std::tuple{"coptic", "CQ", "the key coptic is the Coptic calendar's"},
+          std::tuple{"coptic-2", "CP", "the tag CP is the Coptic calendar's"},
+          std::tuple{"coptic-2", "DN",
+                     "the tag DN holds D, which marks a date of the Dee calendar"},
+          std::tuple{"coptic-2", "Cp", "a tag is two or three capital letters"}}) {
+      CalendarInfo again = CopticRow();
+      again.key = key;
+      again.json_key = "coptic_2";
+      again.tag = tag;
+      QCOMPARE(AddCalendar(again).refusal, std::string(reason));
+    }
+    QCOMPARE(Calendars().size(), rows);
   }
   void init() { Prepare(); }
   void cleanup() { Finish(); }
