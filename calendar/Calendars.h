@@ -76,6 +76,9 @@ using LeapYearFunction = bool (*)(const CalendarInfo& self, int32_t year);
 // 1155 to 1751), and whether it is reckoned on the Julian rule.
 using LegalYearFunction = int32_t (*)(const CalendarInfo& self, const YearMonthDay& date);
 using JulianReckoningFunction = bool (*)(const CalendarInfo& self, const YearMonthDay& date);
+// The name a day goes by in place of its number and month (the French
+// Republican complementary days), empty for a day that has none.
+using DayNameFunction = std::string_view (*)(const CalendarInfo& self, const YearMonthDay& date);
 
 struct CalendarInfo {
   CalendarId id;  // its place in this table
@@ -114,6 +117,7 @@ struct CalendarInfo {
   int32_t epoch = 0;  // the day its year 1 begins, for the arithmetic that needs it
   LegalYearFunction legal_year = nullptr;              // null: the year itself
   JulianReckoningFunction julian_reckoning = nullptr;  // null: never on the Julian rule
+  DayNameFunction day_name = nullptr;                  // null: no day has a name
   // What a calendar added at run time keeps for its functions; the table
   // keeps it alive.
   const void* rules = nullptr;
@@ -198,6 +202,13 @@ constexpr bool LeapBy(const CalendarInfo& /*self*/, int32_t year) {
 
 constexpr int32_t EnglandRowLegalYear(const CalendarInfo& /*self*/, const YearMonthDay& date) {
   return EnglandLegalYear(date.year, date.month, date.day);
+}
+
+constexpr std::string_view FrenchRepublicanDayName(const CalendarInfo& /*self*/,
+                                                   const YearMonthDay& date) {
+  return date.month == 13 && date.day >= 1 && date.day <= 6
+             ? kFrenchRepublicanComplementaryDayNames[static_cast<size_t>(date.day)]
+             : std::string_view();
 }
 
 constexpr bool EnglandRowJulianReckoning(const CalendarInfo& /*self*/, const YearMonthDay& date) {
@@ -397,7 +408,11 @@ inline constexpr std::array<CalendarInfo, kBuiltInCalendarCount> kBuiltInCalenda
      calendar_rows::DayNumberBy<IsFrenchRepublicanDate, FrenchRepublicanDayNumber>,
      calendar_rows::DateBy<FrenchRepublicanDateOfDay>,
      CalendarId::kFrenchRepublican,
-     0},
+     0,
+     0,
+     nullptr,
+     nullptr,
+     calendar_rows::FrenchRepublicanDayName},
     {CalendarId::kEngland,
      0,
      0,
@@ -487,6 +502,12 @@ inline std::string_view MonthNameOf(const CalendarInfo& calendar, int32_t year, 
 }
 inline bool IsLeapYearOf(const CalendarInfo& calendar, int32_t year) {
   return calendar.is_leap_year(calendar, year);
+}
+// The name a day goes by, empty for most.
+inline std::string_view DayNameOf(const CalendarInfo& calendar, const CalendarDate& date) {
+  return calendar.day_name != nullptr
+             ? calendar.day_name(calendar, {date.year, date.month, date.day})
+             : std::string_view();
 }
 
 // Whether the calendar dates the day (its range).

@@ -62,8 +62,8 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       AppendYearOfEra(out, date.year, era, group_separator);
       break;
     case TextForm::kRepublican:
-      if (date.month == 13) {  // the days that end the year, each by its name
-        out += kFrenchRepublicanComplementaryDayNames[static_cast<size_t>(date.day)];
+      if (const std::string_view name = DayNameOf(calendar, date); !name.empty()) {
+        out += name;  // the days that end the year, each by its name
       } else {
         AppendInteger(out, date.day);
         out += ' ';
