@@ -105,40 +105,5 @@ TEST(DateDifference, InTheOtherCalendars) {
   EXPECT_EQ(DifferenceLines("5760-10-23 AM", "2000-03-01 CE", texts, "Hebrew Calendar").size(), 4);
 }
 
-TEST(DateDifference, TaggedDatesAreReadAsTheYearMonthDayBoxReadsThem) {
-  const CalendarInfo* gregorian = CalendarByCode(kGregorianCode);
-  // Tagged dates are read in DaysWeeksAndTheMonthEndRule; an untagged one
-  // takes the calendar given.
-  const DateReading untagged = ReadDate(u"2000-1-1", {nullptr, gregorian, kDeeCecilVersion});
-  EXPECT_EQ(untagged.jdn, 2451545);
-  EXPECT_EQ(untagged.text, "2000-01-01 CE");
-
-  // Without a chosen calendar, an untagged date is refused, and so is a tag
-  // not in force.
-  struct Refusal {
-    const char* text;
-    const CalendarInfo* untagged;
-    NoticeKind kind;
-  };
-  const Refusal refusals[] = {
-      {"2000-01-01", nullptr, NoticeKind::kNoTag},
-      {"2000-01-01 D", gregorian, NoticeKind::kOtherDeeVersion},
-  };
-  for (const Refusal& refusal : refusals) {
-    const DateReading read =
-        ReadDate(QString::fromLatin1(refusal.text), {nullptr, refusal.untagged, kDeeCecilVersion});
-    EXPECT_FALSE(read.date);
-    ASSERT_TRUE(read.refusal.has_value());
-    EXPECT_EQ(read.refusal->kind, refusal.kind) << refusal.text;
-  }
-  // The difference reads the other calendars too, by their tag or ISO form.
-  for (const auto& [text, canonical] :
-       {std::pair{"1999-w52-6", "1999-W52-6"}, std::pair{"5760-10-23 am", "5760-10-23 AM"}}) {
-    const DateReading read = ReadDifferenceDate(QString::fromLatin1(text), kDeeCecilVersion);
-    EXPECT_EQ(read.jdn, 2451545) << text;
-    EXPECT_EQ(read.text, canonical);
-  }
-}
-
 }  // namespace
 }  // namespace orv
