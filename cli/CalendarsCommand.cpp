@@ -1,7 +1,5 @@
 // orvc calendars: the calendar table, for the reader choosing a --calendar
 // key or a tag.
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <climits>
 #include <string>
 
@@ -38,16 +36,24 @@ int RunCalendars(const Options& options, QTextStream& out) {
     const QString tag = QStringOf(CalendarTag(calendar, options.dee));
     const QString range = QString::fromStdString(RangeText(calendar, options.dee));
     if (options.json) {
-      out << QJsonDocument(QJsonObject{{"key", QStringOf(calendar.key)},
-                                       {"json_key", QStringOf(calendar.json_key)},
-                                       {"name", QStringOf(CalendarName(calendar, options.dee))},
-                                       {"tag", tag.isEmpty() ? QJsonValue() : QJsonValue(tag)},
-                                       {"first_day", calendar.first_day},
-                                       {"last_day", calendar.last_day},
-                                       {"range", range},
-                                       {"leap_rule", QStringOf(calendar.leap_rule)}})
-                 .toJson(QJsonDocument::Compact)
-          << '\n';
+      // The keys in the order scripts have always had them: sorted.
+      PrintJson(out, [&](JsonWriter& json) {
+        json.BeginObject();
+        json.Key("first_day").Integer(calendar.first_day);
+        json.Key("json_key").String(calendar.json_key);
+        json.Key("key").String(calendar.key);
+        json.Key("last_day").Integer(calendar.last_day);
+        json.Key("leap_rule").String(calendar.leap_rule);
+        json.Key("name").String(CalendarName(calendar, options.dee));
+        json.Key("range").String(range);
+        json.Key("tag");
+        if (tag.isEmpty()) {
+          json.Null();
+        } else {
+          json.String(tag);
+        }
+        json.EndObject();
+      });
       continue;
     }
     out << QStringOf(calendar.key).leftJustified(18)

@@ -3,8 +3,6 @@
 #include <QCommandLineParser>
 #include <QFileDevice>
 #include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -458,20 +456,31 @@ std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QT
   return day;
 }
 
-QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices) {
+QString RefusalText(const std::vector<Notice>& notices) {
   QStringList texts;
   for (const Notice& notice : notices) texts << OneLine(NoticeText(notice));
-  return {{"input", input},
-          {"error", texts.join(u' ')},
-          {"kind", notices.empty() ? QJsonValue() : QStringOf(NoticeKindName(notices[0].kind))}};
+  return texts.join(u' ');
+}
+
+void WriteRefusal(JsonWriter& json, const QString& input, const std::vector<Notice>& notices,
+                  std::optional<int> line) {
+  json.BeginObject();
+  json.Key("error").String(RefusalText(notices));
+  json.Key("input").String(input);
+  json.Key("kind");
+  if (notices.empty()) {
+    json.Null();
+  } else {
+    json.String(NoticeKindName(notices[0].kind));
+  }
+  if (line) json.Key("line").Integer(*line);
+  json.EndObject();
 }
 
 void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
                   QTextStream& out, QTextStream& err) {
   PrintMessages(notices, err);
-  if (options.json) {
-    out << QJsonDocument(RefusalObject(input, notices)).toJson(QJsonDocument::Compact) << '\n';
-  }
+  if (options.json) PrintJson(out, [&](JsonWriter& json) { WriteRefusal(json, input, notices); });
 }
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
@@ -481,7 +490,8 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
     return;
   }
   if (options.json) {
-    AppendDayJson(out, jdn, era, options.dee, line, group_separator);
+    JsonWriter json(out);
+    AppendDayJson(json, jdn, era, options.dee, line, group_separator);
     out += '\n';
     return;
   }
@@ -495,12 +505,16 @@ QString ResultFor(int32_t jdn, Era era, const Options& options) {
   return QString::fromStdString(text);
 }
 
-QJsonObject ResultObject(int32_t jdn, Era era, const Options& options) {
-  Options json = options;
-  json.json = true;
+void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options) {
+  AppendDayJson(json, jdn, era, options.dee, std::nullopt, GroupSeparator());
+}
+
+void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write) {
   std::string text;
-  AppendResult(text, jdn, era, json);
-  return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+  JsonWriter json(text);
+  write(json);
+  text += '\n';
+  out << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void WriteUtf8(QTextStream& out, std::string_view text) {
@@ -520,7 +534,7 @@ void ReportPrinter::Header(const QString& text_header) {
 
 void ReportPrinter::Row(const QString& line, const Record& record) {
   if (options_.json) {
-    out_ << QJsonDocument(JsonOf(record)).toJson(QJsonDocument::Compact) << '\n';
+    PrintJson(out_, [&](JsonWriter& json) { WriteRecord(json, record); });
   } else if (options_.csv) {
     if (first_row_) out_ << CsvHeader(record) << "\r\n";
     out_ << CsvLine(record) << "\r\n";
@@ -530,9 +544,9 @@ void ReportPrinter::Row(const QString& line, const Record& record) {
   first_row_ = false;
 }
 
-void ReportPrinter::Summary(const QString& text, const QJsonObject& fields) {
+void ReportPrinter::Summary(const QString& text, const Record& fields) {
   if (options_.json) {
-    out_ << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
+    PrintJson(out_, [&](JsonWriter& json) { WriteRecord(json, fields); });
   } else if (!options_.csv && !text.isEmpty()) {
     out_ << '\n' << text << '\n';
   }

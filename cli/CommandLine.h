@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QCommandLineOption>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/DateEntry.h"
+#include "core/JsonWriter.h"
 #include "core/Notice.h"
 #include "core/NumberFormat.h"
 #include "core/ReportBuilders.h"
@@ -108,9 +109,13 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
 std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
                                     QTextStream& err);
 
-// A refused input as JSON: {"input", "error", "kind"}, the error the
-// messages on one line, the kind the first's (NoticeKindName).
-QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices);
+// The messages of a refusal on one line.
+QString RefusalText(const std::vector<Notice>& notices);
+// A refused input as JSON: {"error", "input", "kind"} and the input's line
+// number when given ("line"), the error RefusalText, the kind the first
+// message's (NoticeKindName).
+void WriteRefusal(JsonWriter& json, const QString& input, const std::vector<Notice>& notices,
+                  std::optional<int> line = std::nullopt);
 // A refused date of the command line: the messages on standard error and,
 // with --json, its refusal object on standard output.
 void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
@@ -123,7 +128,9 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
                   std::optional<int> line = std::nullopt, char group_separator = GroupSeparator());
 QString ResultFor(int32_t jdn, Era era, const Options& options);
 // The JSON object alone, for commands that put it into one of theirs.
-QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
+void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options);
+// One JSON value (write writes it) and a line feed on the stream.
+void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write);
 // Writes UTF-8 text to the stream's device as it is (or into its string).
 void WriteUtf8(QTextStream& out, std::string_view text);
 
@@ -139,7 +146,7 @@ class ReportPrinter {
   ReportPrinter(const Options& options, QTextStream& out) : options_(options), out_(out) {}
   void Header(const QString& text_header);  // text lines, "\n" between them
   void Row(const QString& line, const Record& record);
-  void Summary(const QString& text, const QJsonObject& fields);
+  void Summary(const QString& text, const Record& fields);
 
  private:
   const Options& options_;
