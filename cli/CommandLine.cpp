@@ -379,8 +379,13 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply) {
 
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
   if (options.dee_given) return options.dee;
-  return LettersOfDateText(date_text.toUpper()) == kDeeVersion.designation ? kDeeVersion
-                                                                           : kDeeCecilVersion;
+  // The letters as capitals: a text of other characters is never "D" (they
+  // are no date characters, and LettersOfDateText marks each beyond ASCII).
+  std::string letters = LettersOfDateText(date_text);
+  for (char& letter : letters) {
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  }
+  return letters == kDeeVersion.designation ? kDeeVersion : kDeeCecilVersion;
 }
 
 VernalEquinoxRun EquinoxRunFor(const Options& options) {

@@ -17,22 +17,26 @@ namespace {
 // key): the weekday, the number, the line and each calendar's object.
 enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
 struct ResultMember {
-  std::string_view key;
+  JsonKey key;
   ResultField field;
   size_t calendar = 0;  // for kCalendar: its place in the calendar table
 };
 const std::vector<ResultMember>& ResultMembers() {
   static const std::vector<ResultMember> kMembers = [] {
-    std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
-                                        {"jdn", ResultField::kJdn},
-                                        {"line", ResultField::kLine}};
+    std::vector<std::pair<std::string_view, ResultMember>> members = {
+        {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
+        {"jdn", {"jdn", ResultField::kJdn}},
+        {"line", {"line", ResultField::kLine}}};
     for (size_t i = 0; i < kCalendars.size(); ++i) {
-      sorted.push_back(
+      members.push_back(
           {kCalendars[i].json_key,
-           i < kMainCalendarCount ? ResultField::kCalendar : ResultField::kOtherCalendar, i});
+           {JsonKey(kCalendars[i].json_key),
+            i < kMainCalendarCount ? ResultField::kCalendar : ResultField::kOtherCalendar, i}});
     }
-    std::sort(sorted.begin(), sorted.end(),
-              [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
+    std::sort(members.begin(), members.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ResultMember> sorted;
+    for (const auto& member : members) sorted.push_back(member.second);
     return sorted;
   }();
   return kMembers;

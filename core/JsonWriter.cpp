@@ -2,102 +2,158 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 namespace orv {
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  size_t plain = 0;  // the start of the characters not yet appended
+namespace {
+
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr uint64_t kHighs = 0x8080808080808080;
+
+bool ToEscape(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\'; }
+
+// Whether any of eight bytes needs escaping (bytes of UTF-8 beyond ASCII
+// never do).
+bool AnyToEscape(uint64_t word) {
+  const auto any_zero = [](uint64_t value) { return ((value - kOnes) & ~value & kHighs) != 0; };
+  return ((word - kOnes * 0x20) & ~word & kHighs) != 0 || any_zero(word ^ (kOnes * '"')) ||
+         any_zero(word ^ (kOnes * '\\'));
+}
+
+}  // namespace
+
+bool NeedsJsonEscaping(std::string_view text) {
+  const size_t size = text.size();
+  if (size < 8) {
+    for (const char c : text) {
+      if (ToEscape(c)) return true;
+    }
+    return false;
+  }
+  // Eight at a time, the last eight overlapping those before.
+  uint64_t word = 0;
+  for (size_t i = 0; i < size; i += 8) {
+    std::memcpy(&word, text.data() + std::min(i, size - 8), 8);
+    if (AnyToEscape(word)) return true;
+  }
+  return false;
+}
+
+void JsonWriter::Put(std::string_view text) {
+  if (text.size() > kShort) {
+    Flush();
+    out_.append(text);
+    return;
+  }
+  json_detail::Copy(Room(text.size()), text.data(), text.size());
+  used_ += text.size();
+}
+
+void JsonWriter::PutString(std::string_view text) {
+  const size_t size = text.size();
+  if (size >= 8 && size <= kShort) {
+    // Copied eight characters at a time as they are checked, the last
+    // eight overlapping those before; put again below if any needs escaping.
+    char* at = Room(size + 2);
+    *at++ = '"';
+    uint64_t word = 0;
+    bool plain = true;
+    for (size_t i = 0; i < size; i += 8) {
+      const size_t from = std::min(i, size - 8);
+      std::memcpy(&word, text.data() + from, 8);
+      plain = plain && !AnyToEscape(word);
+      std::memcpy(at + from, &word, 8);
+    }
+    if (plain) {
+      at[size] = '"';
+      used_ += size + 2;
+      return;
+    }
+  } else if (size < 8 && !NeedsJsonEscaping(text)) {
+    char* at = Room(size + 2);
+    *at = '"';
+    json_detail::Copy(at + 1, text.data(), size);
+    at[size + 1] = '"';
+    used_ += size + 2;
+    return;
+  }
+  Put('"');
+  size_t plain = 0;  // the start of the characters not yet put
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
-    out.append(text, plain, i - plain);
+    if (!ToEscape(text[i])) continue;
+    Put(text.substr(plain, i - plain));
     plain = i + 1;
     static constexpr char kHex[] = "0123456789abcdef";
     switch (c) {
       case '"':
-        out += "\\\"";
+        Put("\\\"");
         break;
       case '\\':
-        out += "\\\\";
+        Put("\\\\");
         break;
       case '\b':
-        out += "\\b";
+        Put("\\b");
         break;
       case '\f':
-        out += "\\f";
+        Put("\\f");
         break;
       case '\n':
-        out += "\\n";
+        Put("\\n");
         break;
       case '\r':
-        out += "\\r";
+        Put("\\r");
         break;
       case '\t':
-        out += "\\t";
+        Put("\\t");
         break;
       default:
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
+        Put("\\u00");
+        Put(kHex[c >> 4]);
+        Put(kHex[c & 15]);
     }
   }
-  out.append(text, plain);
-  out += '"';
+  Put(text.substr(plain));
+  Put('"');
 }
 
-void JsonWriter::Indent(size_t levels) { out_.append(4 * levels, ' '); }
-
-void JsonWriter::BeforeValue() {
-  if (after_key_) {
-    after_key_ = false;
-    return;
-  }
-  if (depth_ == 0) return;  // a value of its own
-  const uint64_t bit = uint64_t{1} << (depth_ - 1);
-  if ((written_ & bit) != 0) out_ += layout_ == Layout::kCompact ? "," : ",\n";
-  written_ |= bit;
-  if (layout_ == Layout::kIndented) Indent(depth_);
+void JsonWriter::Indent(size_t levels, bool line_break) {
+  if (line_break) Put('\n');
+  for (size_t i = 0; i < levels; ++i) Put("    ");
 }
 
 JsonWriter& JsonWriter::Open(char bracket) {
-  if (depth_ == 64) throw std::length_error("JSON nested more than 64 deep");
   BeforeValue();
-  out_ += bracket;
-  if (layout_ == Layout::kIndented) out_ += '\n';
+  Put(bracket);
+  if (layout_ == Layout::kIndented) Put('\n');
   ++depth_;
-  written_ &= ~(uint64_t{1} << (depth_ - 1));
+  last_ = After::kOpening;
   return *this;
 }
 
 JsonWriter& JsonWriter::Close(char bracket) {
   if (depth_ == 0) throw std::logic_error("JSON closed more than opened");
-  const bool empty = (written_ & (uint64_t{1} << (depth_ - 1))) == 0;
+  const bool empty = last_ == After::kOpening;
   --depth_;
-  if (layout_ == Layout::kIndented) {
-    if (!empty) out_ += '\n';
-    Indent(depth_);
-  }
-  out_ += bracket;
+  if (layout_ == Layout::kIndented) Indent(depth_, !empty);
+  Put(bracket);
+  last_ = After::kValue;
   // An indented document ends with a line break.
-  if (layout_ == Layout::kIndented && depth_ == 0) out_ += '\n';
+  if (layout_ == Layout::kIndented && depth_ == 0) Put('\n');
+  Done();
   return *this;
 }
 
-JsonWriter& JsonWriter::Key(std::string_view key) {
-  BeforeValue();
-  AppendJsonString(out_, key);
-  out_ += layout_ == Layout::kCompact ? ":" : ": ";
-  after_key_ = true;
+JsonWriter& JsonWriter::EscapedKey(std::string_view key) {
+  PutString(key);
+  Put(layout_ == Layout::kCompact ? ":" : ": ");
+  last_ = After::kKey;
   return *this;
-}
-
-JsonWriter& JsonWriter::Key(const QString& key) {
-  const QByteArray utf8 = key.toUtf8();
-  return Key(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
 JsonWriter& JsonWriter::String(const QString& text) {
@@ -105,18 +161,8 @@ JsonWriter& JsonWriter::String(const QString& text) {
   return String(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
-JsonWriter& JsonWriter::String(std::string_view text) {
-  BeforeValue();
-  AppendJsonString(out_, text);
-  return *this;
-}
-
-JsonWriter& JsonWriter::Integer(int64_t value) {
-  BeforeValue();
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out_.append(digits, static_cast<size_t>(end - digits));
-  return *this;
+void JsonWriter::PutLargeInteger(char* at, int64_t value) {
+  used_ = static_cast<size_t>(std::to_chars(at, at + 20, value).ptr - buffer_);
 }
 
 JsonWriter& JsonWriter::Double(double value) {
@@ -127,19 +173,23 @@ JsonWriter& JsonWriter::Double(double value) {
   }
   if (!std::isfinite(value)) return Null();
   BeforeValue();
-  out_ += QByteArray::number(value, 'g', QLocale::FloatingPointShortest).toStdString();
+  const QByteArray shortest = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+  Put(std::string_view(shortest.constData(), static_cast<size_t>(shortest.size())));
+  Done();
   return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
-  out_ += value ? "true" : "false";
+  Put(value ? "true" : "false");
+  Done();
   return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
   BeforeValue();
-  out_ += "null";
+  Put("null");
+  Done();
   return *this;
 }
 

@@ -4,7 +4,9 @@
 // write for the same values, compact or indented, so files and scripts that
 // read the program's JSON see the same bytes; keys come in the order they are
 // written (QJsonObject sorts them: a caller that kept its bytes writes them
-// sorted, as WriteRecord does).
+// sorted, as WriteRecord does). Strings are escaped as QJsonDocument escapes
+// them: quotes, backslashes and control characters; everything else (UTF-8
+// included) as it is.
 //
 //   std::string text;
 //   JsonWriter json(text);
@@ -12,41 +14,132 @@
 //   json.Key("jdn").Integer(2451545);
 //   json.Key("tag").String("CE");
 //   json.EndObject();  // text: {"jdn":2451545,"tag":"CE"}
-//
-// Objects and arrays nest up to 64 deep; one more is a fault of the caller
-// (std::length_error).
+
 #pragma once
 
 #include <QString>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace orv {
 
-// A JSON string as QJsonDocument writes it: quotes, backslashes and control
-// characters escaped, everything else (UTF-8 included) as it is.
-void AppendJsonString(std::string& out, std::string_view text);
+// Whether a text needs escaping in JSON: a control character, a quote or a
+// backslash in it.
+bool NeedsJsonEscaping(std::string_view text);
+void KeyNeedsEscapingUseJsonKeyOfText();  // never defined: a compile-time refusal
+
+// The key of a value. A key written in the program ("day") is checked when
+// the program is compiled and then copied as it is; any other (a calendar's,
+// a record's) is checked once when made: a key kept in a table and written
+// again and again costs its check once.
+class JsonKey {
+ public:
+  template <size_t N>
+  consteval JsonKey(const char (&key)[N])  // NOLINT(google-explicit-constructor): a literal
+      : text_(key, N - 1), plain_(true) {
+    for (const char c : text_) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') {
+        KeyNeedsEscapingUseJsonKeyOfText();
+      }
+    }
+  }
+  explicit JsonKey(std::string_view key) : text_(key), plain_(!NeedsJsonEscaping(key)) {}
+
+ private:
+  friend class JsonWriter;
+  std::string_view text_;
+  bool plain_;
+};
+
+// The writer is on the path of every line orvc converts: its few steps a
+// value are inlined into the caller.
+#if defined(__GNUC__)
+#define ORV_JSON_INLINE inline __attribute__((always_inline))
+#else
+#define ORV_JSON_INLINE inline
+#endif
+
+namespace json_detail {
+// A copy of a few characters without a call (most keys and texts are
+// short): two overlapping moves of the sizes that fit.
+ORV_JSON_INLINE void Copy(char* to, const char* from, size_t size) {
+  const auto move = [&](auto word) {
+    std::memcpy(&word, from, sizeof word);
+    std::memcpy(to, &word, sizeof word);
+    std::memcpy(&word, from + size - sizeof word, sizeof word);
+    std::memcpy(to + size - sizeof word, &word, sizeof word);
+  };
+  if (size > 16) {
+    std::memcpy(to, from, size);
+  } else if (size >= 8) {
+    move(uint64_t{});
+  } else if (size >= 4) {
+    move(uint32_t{});
+  } else if (size > 0) {
+    to[0] = from[0];
+    to[size / 2] = from[size / 2];
+    to[size - 1] = from[size - 1];
+  }
+}
+}  // namespace json_detail
 
 class JsonWriter {
  public:
   enum class Layout { kCompact, kIndented };  // indented: four spaces a level, "key": value
   explicit JsonWriter(std::string& out, Layout layout = Layout::kCompact)
       : out_(out), layout_(layout) {}
+  ~JsonWriter() { Flush(); }
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
 
   JsonWriter& BeginObject() { return Open('{'); }
   JsonWriter& EndObject() { return Close('}'); }
   JsonWriter& BeginArray() { return Open('['); }
   JsonWriter& EndArray() { return Close(']'); }
   // The key of the next value, in an object.
-  JsonWriter& Key(std::string_view key);
-  JsonWriter& Key(const QString& key);
-  JsonWriter& Key(const char* key) { return Key(std::string_view(key)); }
+  ORV_JSON_INLINE JsonWriter& Key(JsonKey key) {
+    BeforeValue();
+    const size_t size = key.text_.size();
+    if (key.plain_ && size <= kShort) {
+      char* at = Room(size + 4);
+      at[0] = '"';
+      json_detail::Copy(at + 1, key.text_.data(), size);
+      at[size + 1] = '"';
+      at[size + 2] = ':';
+      at[size + 3] = ' ';  // indented only
+      used_ += layout_ == Layout::kCompact ? size + 3 : size + 4;
+      last_ = After::kKey;
+      return *this;
+    }
+    return EscapedKey(key.text_);
+  }
 
-  JsonWriter& String(std::string_view text);
+  ORV_JSON_INLINE JsonWriter& String(std::string_view text) {
+    BeforeValue();
+    PutString(text);
+    Done();
+    return *this;
+  }
   JsonWriter& String(const QString& text);
   JsonWriter& String(const char* text) { return String(std::string_view(text)); }
-  JsonWriter& Integer(int64_t value);
+  ORV_JSON_INLINE JsonWriter& Integer(int64_t value) {
+    BeforeValue();
+    char* at = Room(20);
+    if (value >= 0 && value < 10000) {  // days, months and most years
+      const size_t digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
+      auto rest = static_cast<uint32_t>(value);
+      for (char* digit = at + digits; digit != at; rest /= 10) {
+        *--digit = static_cast<char>('0' + rest % 10);
+      }
+      used_ += digits;
+    } else {
+      PutLargeInteger(at, value);
+    }
+    Done();
+    return *this;
+  }
   // A whole number of at most 2^53 as an integer ("20", "-0" as "0"), any
   // other finite number in the shortest form that reads back the same
   // ("2.5", "1e+16"), null for infinities and NaN.
@@ -55,18 +148,51 @@ class JsonWriter {
   JsonWriter& Null();
 
  private:
+  // The text goes through a buffer of its own into out: a value is in out
+  // once it is whole (its outermost object or array closed).
+  static constexpr size_t kBufferSize = 2048;
+  static constexpr size_t kShort = 256;  // texts up to this size are put in one piece
+  void Flush() {
+    out_.append(buffer_, used_);
+    used_ = 0;
+  }
+  // Room for size characters (at most kShort + 4) at the end of the buffer.
+  ORV_JSON_INLINE char* Room(size_t size) {
+    if (size > kBufferSize - used_) Flush();
+    return buffer_ + used_;
+  }
+  ORV_JSON_INLINE void Put(char c) {
+    *Room(1) = c;
+    ++used_;
+  }
+  void Put(std::string_view text);
+  void PutString(std::string_view text);  // quoted and escaped
+  void PutLargeInteger(char* at, int64_t value);
+  JsonWriter& EscapedKey(std::string_view key);
+  ORV_JSON_INLINE void Done() {  // after a value
+    if (depth_ == 0) Flush();
+  }
+
   JsonWriter& Open(char bracket);
   JsonWriter& Close(char bracket);
-  void BeforeValue();  // the comma and line break before a value not after a key
-  void Indent(size_t levels);
+  // What came last, which decides what goes before the next value or key.
+  enum class After : uint8_t { kOpening, kValue, kKey };
+  // The comma (and, indented, line break and indent) before a value or key.
+  ORV_JSON_INLINE void BeforeValue() {
+    const After last = last_;
+    last_ = After::kValue;
+    if (last == After::kKey) return;
+    if (last == After::kValue && depth_ > 0) Put(',');
+    if (layout_ == Layout::kIndented && depth_ > 0) Indent(depth_, last == After::kValue);
+  }
+  void Indent(size_t levels, bool line_break);  // four spaces a level
 
   std::string& out_;
   Layout layout_;
-  // The objects and arrays open, up to 64 deep: bit n says whether the one
-  // at depth n + 1 has something in it (so the next value needs a comma).
-  uint64_t written_ = 0;
-  size_t depth_ = 0;
-  bool after_key_ = false;
+  After last_ = After::kOpening;
+  size_t depth_ = 0;  // the objects and arrays open
+  size_t used_ = 0;
+  char buffer_[kBufferSize];
 };
 
 }  // namespace orv

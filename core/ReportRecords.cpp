@@ -106,7 +106,8 @@ void WriteRecord(JsonWriter& json, const Record& record) {
                    [](const auto* a, const auto* b) { return a->first < b->first; });
   json.BeginObject();
   for (const auto* field : sorted) {
-    json.Key(field->first);
+    const QByteArray key = field->first.toUtf8();
+    json.Key(JsonKey(std::string_view(key.constData(), static_cast<size_t>(key.size()))));
     WriteValue(json, field->second);
   }
   json.EndObject();

@@ -38,6 +38,10 @@ TEST(JsonWriter, EscapesAndNumbersAsQJsonDocument) {
       {QJsonValue(), [](JsonWriter& j) { j.Null(); }},
   };
   std::vector<Case> all = cases;
+  for (size_t plain = 0; plain < 18; ++plain) {  // a character to escape at every place of a word
+    const std::string line = std::string(plain, 'x') + "\n" + std::string(9, 'y') + "\\";
+    all.push_back({QString::fromStdString(line), [line](JsonWriter& j) { j.String(line); }});
+  }
   for (const double number : std::initializer_list<double>{
            2.5, 0.1, 1.0 / 3, -0.0, 20.0, 1e15, 1e16, 9007199254740992.0, 9007199254740994.0, 1e-7,
            1e300, -1e-300, 123456789.125, NAN, inf}) {
