@@ -1,5 +1,7 @@
 #include "core/DateTexts.h"
 
+#include <charconv>
+
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "core/NumberFormat.h"
@@ -86,16 +88,20 @@ void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_
   } else {
     AppendInteger(out, date.year);
   }
+  // The rest made here and appended at once: this runs for every date orvc writes.
+  char rest[32];
+  char* at = rest;
   for (const int32_t part : {date.month, date.day}) {
-    out += '-';
+    *at++ = '-';
     if (part >= 0 && part < 100) {  // every month and day: two digits
-      out += static_cast<char>('0' + part / 10);
-      out += static_cast<char>('0' + part % 10);
+      *at++ = static_cast<char>('0' + part / 10);
+      *at++ = static_cast<char>('0' + part % 10);
     } else {
-      AppendInteger(out, part);
+      at = std::to_chars(at, rest + sizeof rest, part).ptr;
     }
   }
-  out += ' ';
+  *at++ = ' ';
+  out.append(rest, static_cast<size_t>(at - rest));
   out += tag;
 }
 
