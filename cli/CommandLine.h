@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -69,6 +70,15 @@ Options ParseCommandLine(const QStringList& arguments, const QStringList& comman
 // The options a command takes: its help lists them, and the command refuses
 // any other.
 std::vector<QCommandLineOption> OptionsOf(const QString& command);
+
+// "--jdn N", "--mdy": an option as the usage lines write it.
+QString OptionUsage(const QString& name);
+
+// The calendars' lists in the help, made from the calendar table: the keys
+// ("gregorian, julian, ...") and the tags of the calendars beyond the main
+// window's three ("RJ, AM, ...").
+QString CalendarKeys(std::span<const CalendarInfo> calendars);
+QString OtherCalendarTags();
 
 // "  --name VALUE   description" lines of the options, aligned.
 QString OptionsHelp(const std::vector<QCommandLineOption>& options);
