@@ -174,12 +174,16 @@ QString CommandHelp(const Command& command) {
 
 }  // namespace
 
+QStringList OrvcCommands() {
+  QStringList names;
+  for (const Command& each : Commands()) names << QLatin1String(each.name);
+  return names;
+}
+
 int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err) {
   const Command* command = nullptr;
   try {
-    QStringList names;
-    for (const Command& each : Commands()) names << QLatin1String(each.name);
-    const Options options = ParseCommandLine(arguments, names);
+    const Options options = ParseCommandLine(arguments, OrvcCommands());
     command = CommandNamed(options.command);
     if (options.help) {
       out << (command != nullptr ? CommandHelp(*command) : ProgramHelp());
