@@ -72,7 +72,6 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_s
     CalendarResult& result = results.calendars[i];
     result.date = DateOfDay(jdn, calendar.id, dee);
     result.era_date = EraDateOf(result.date, calendar, era, group_separator);
-    result.year_month_day.reserve(24);
     AppendYearMonthDay(result.year_month_day, result.date, CalendarTag(calendar, dee),
                        group_separator);
   }
