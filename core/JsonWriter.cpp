@@ -149,8 +149,9 @@ JsonWriter& JsonWriter::Close(char bracket) {
   return *this;
 }
 
-JsonWriter& JsonWriter::EscapedKey(std::string_view key) {
-  PutString(key);
+JsonWriter& JsonWriter::OtherKey(JsonKey key) {
+  BeforeValue();
+  PutString(key.text_);
   Put(layout_ == Layout::kCompact ? ":" : ": ");
   last_ = After::kKey;
   return *this;

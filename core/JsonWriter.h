@@ -62,6 +62,13 @@ class JsonKey {
 #endif
 
 namespace json_detail {
+// "00" to "99", for writing numbers two digits at a time.
+inline constexpr char kDigitPairs[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+inline const char* DigitPair(uint32_t number) { return kDigitPairs + 2 * (number % 100); }
+
 // A copy of a few characters without a call (most keys and texts are
 // short): two overlapping moves of the sizes that fit.
 ORV_JSON_INLINE void Copy(char* to, const char* from, size_t size) {
@@ -100,20 +107,19 @@ class JsonWriter {
   JsonWriter& EndArray() { return Close(']'); }
   // The key of the next value, in an object.
   ORV_JSON_INLINE JsonWriter& Key(JsonKey key) {
-    BeforeValue();
     const size_t size = key.text_.size();
-    if (key.plain_ && size <= kShort) {
-      char* at = Room(size + 4);
-      at[0] = '"';
-      json_detail::Copy(at + 1, key.text_.data(), size);
-      at[size + 1] = '"';
-      at[size + 2] = ':';
-      at[size + 3] = ' ';  // indented only
-      used_ += layout_ == Layout::kCompact ? size + 3 : size + 4;
-      last_ = After::kKey;
-      return *this;
-    }
-    return EscapedKey(key.text_);
+    if (!key.plain_ || size > kShort || layout_ != Layout::kCompact) return OtherKey(key);
+    // Compact, the comma (after a value) and the key in one piece.
+    char* at = Room(size + 4);
+    *at = ',';
+    at += last_ == After::kValue ? 1 : 0;
+    at[0] = '"';
+    json_detail::Copy(at + 1, key.text_.data(), size);
+    at[size + 1] = '"';
+    at[size + 2] = ':';
+    used_ = static_cast<size_t>(at + size + 3 - buffer_);
+    last_ = After::kKey;
+    return *this;
   }
 
   ORV_JSON_INLINE JsonWriter& String(std::string_view text) {
@@ -127,11 +133,24 @@ class JsonWriter {
   ORV_JSON_INLINE JsonWriter& Integer(int64_t value) {
     BeforeValue();
     char* at = Room(20);
-    if (value >= 0 && value < 10000) {  // days, months and most years
-      const size_t digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
-      auto rest = static_cast<uint32_t>(value);
-      for (char* digit = at + digits; digit != at; rest /= 10) {
-        *--digit = static_cast<char>('0' + rest % 10);
+    if (value >= 0 && value < 10000) {  // days, months and most years: by pairs of digits
+      const auto number = static_cast<uint32_t>(value);
+      const uint32_t high = number / 100;
+      const uint32_t low = number % 100;
+      size_t digits = 4;
+      if (number < 10) {
+        *at = static_cast<char>('0' + number);
+        digits = 1;
+      } else if (number < 100) {
+        std::memcpy(at, json_detail::DigitPair(number), 2);
+        digits = 2;
+      } else if (number < 1000) {
+        *at = static_cast<char>('0' + high);
+        std::memcpy(at + 1, json_detail::DigitPair(low), 2);
+        digits = 3;
+      } else {
+        std::memcpy(at, json_detail::DigitPair(high), 2);
+        std::memcpy(at + 2, json_detail::DigitPair(low), 2);
       }
       used_ += digits;
     } else {
@@ -168,8 +187,8 @@ class JsonWriter {
   void Put(std::string_view text);
   void PutString(std::string_view text);  // quoted and escaped
   void PutLargeInteger(char* at, int64_t value);
-  JsonWriter& EscapedKey(std::string_view key);
-  ORV_JSON_INLINE void Done() {  // after a value
+  JsonWriter& OtherKey(JsonKey key);  // escaped, or indented
+  ORV_JSON_INLINE void Done() {       // after a value
     if (depth_ == 0) Flush();
   }
 
