@@ -12,18 +12,9 @@ namespace orv {
 
 namespace {
 
-constexpr uint64_t kOnes = 0x0101010101010101;
-constexpr uint64_t kHighs = 0x8080808080808080;
+using json_detail::AnyToEscape;
 
 bool ToEscape(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\'; }
-
-// Whether any of eight bytes needs escaping (bytes of UTF-8 beyond ASCII
-// never do).
-bool AnyToEscape(uint64_t word) {
-  const auto any_zero = [](uint64_t value) { return ((value - kOnes) & ~value & kHighs) != 0; };
-  return ((word - kOnes * 0x20) & ~word & kHighs) != 0 || any_zero(word ^ (kOnes * '"')) ||
-         any_zero(word ^ (kOnes * '\\'));
-}
 
 }  // namespace
 
@@ -127,7 +118,7 @@ void JsonWriter::Indent(size_t levels, bool line_break) {
   for (size_t i = 0; i < levels; ++i) Put("    ");
 }
 
-JsonWriter& JsonWriter::Open(char bracket) {
+JsonWriter& JsonWriter::OpenIndented(char bracket) {
   BeforeValue();
   Put(bracket);
   if (layout_ == Layout::kIndented) Put('\n');
@@ -136,7 +127,7 @@ JsonWriter& JsonWriter::Open(char bracket) {
   return *this;
 }
 
-JsonWriter& JsonWriter::Close(char bracket) {
+JsonWriter& JsonWriter::CloseIndented(char bracket) {
   if (depth_ == 0) throw std::logic_error("JSON closed more than opened");
   const bool empty = last_ == After::kOpening;
   --depth_;

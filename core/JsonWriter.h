@@ -62,6 +62,16 @@ class JsonKey {
 #endif
 
 namespace json_detail {
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr uint64_t kHighs = 0x8080808080808080;
+// Whether any of eight bytes needs escaping: a control character, a quote or
+// a backslash (bytes of UTF-8 beyond ASCII never do).
+ORV_JSON_INLINE bool AnyToEscape(uint64_t word) {
+  const auto any_zero = [](uint64_t value) { return ((value - kOnes) & ~value & kHighs) != 0; };
+  return ((word - kOnes * 0x20) & ~word & kHighs) != 0 || any_zero(word ^ (kOnes * '"')) ||
+         any_zero(word ^ (kOnes * '\\'));
+}
+
 // "00" to "99", for writing numbers two digits at a time.
 inline constexpr char kDigitPairs[201] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -101,10 +111,10 @@ class JsonWriter {
   JsonWriter(const JsonWriter&) = delete;
   JsonWriter& operator=(const JsonWriter&) = delete;
 
-  JsonWriter& BeginObject() { return Open('{'); }
-  JsonWriter& EndObject() { return Close('}'); }
-  JsonWriter& BeginArray() { return Open('['); }
-  JsonWriter& EndArray() { return Close(']'); }
+  ORV_JSON_INLINE JsonWriter& BeginObject() { return Open('{'); }
+  ORV_JSON_INLINE JsonWriter& EndObject() { return Close('}'); }
+  ORV_JSON_INLINE JsonWriter& BeginArray() { return Open('['); }
+  ORV_JSON_INLINE JsonWriter& EndArray() { return Close(']'); }
   // The key of the next value, in an object.
   ORV_JSON_INLINE JsonWriter& Key(JsonKey key) {
     const size_t size = key.text_.size();
@@ -124,6 +134,24 @@ class JsonWriter {
 
   ORV_JSON_INLINE JsonWriter& String(std::string_view text) {
     BeforeValue();
+    const size_t size = text.size();
+    if (size >= 8 && size <= 16) {
+      // Most texts: two overlapping words of eight, checked and copied.
+      uint64_t head = 0;
+      uint64_t tail = 0;
+      std::memcpy(&head, text.data(), 8);
+      std::memcpy(&tail, text.data() + size - 8, 8);
+      if (!json_detail::AnyToEscape(head) && !json_detail::AnyToEscape(tail)) {
+        char* at = Room(size + 2);
+        at[0] = '"';
+        std::memcpy(at + 1, &head, 8);
+        std::memcpy(at + size - 7, &tail, 8);
+        at[size + 1] = '"';
+        used_ += size + 2;
+        Done();
+        return *this;
+      }
+    }
     PutString(text);
     Done();
     return *this;
@@ -192,8 +220,24 @@ class JsonWriter {
     if (depth_ == 0) Flush();
   }
 
-  JsonWriter& Open(char bracket);
-  JsonWriter& Close(char bracket);
+  ORV_JSON_INLINE JsonWriter& Open(char bracket) {
+    if (layout_ != Layout::kCompact) return OpenIndented(bracket);
+    BeforeValue();
+    Put(bracket);
+    ++depth_;
+    last_ = After::kOpening;
+    return *this;
+  }
+  ORV_JSON_INLINE JsonWriter& Close(char bracket) {
+    if (layout_ != Layout::kCompact || depth_ == 0) return CloseIndented(bracket);
+    --depth_;
+    Put(bracket);
+    last_ = After::kValue;
+    Done();
+    return *this;
+  }
+  JsonWriter& OpenIndented(char bracket);
+  JsonWriter& CloseIndented(char bracket);  // or closing more than was opened
   // What came last, which decides what goes before the next value or key.
   enum class After : uint8_t { kOpening, kValue, kKey };
   // The comma (and, indented, line break and indent) before a value or key.
