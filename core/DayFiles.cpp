@@ -36,6 +36,7 @@ const std::vector<ResultMember>& ResultMembers() {
     std::sort(members.begin(), members.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<ResultMember> sorted;
+    sorted.reserve(members.size());
     for (const auto& member : members) sorted.push_back(member.second);
     return sorted;
   }();

@@ -38,7 +38,7 @@ class JsonKey {
  public:
   template <size_t N>
   consteval JsonKey(const char (&key)[N])  // NOLINT(google-explicit-constructor): a literal
-      : text_(key, N - 1), plain_(true) {
+      : text_(key, N - 1) {
     for (const char c : text_) {
       if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') {
         KeyNeedsEscapingUseJsonKeyOfText();
@@ -50,7 +50,7 @@ class JsonKey {
  private:
   friend class JsonWriter;
   std::string_view text_;
-  bool plain_;
+  bool plain_ = true;
 };
 
 // The writer is on the path of every line orvc converts: its few steps a
