@@ -1,5 +1,6 @@
 #include "core/DateTexts.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "calendar/CalendarDate.h"
@@ -82,26 +83,32 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_s
 
 void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_view tag,
                         char group_separator) {
+  // Made here and appended at once (a year with groups first on its own):
+  // this runs for every date orvc writes.
+  char text[64];
+  char* at = text;
   if (date.year > 9999 || date.year < -9999) {
     AppendGroupedInteger(out, date.year, group_separator);
   } else {
-    AppendInteger(out, date.year);
+    at = std::to_chars(at, text + sizeof text, date.year).ptr;
   }
-  // The rest made here and appended at once: this runs for every date orvc writes.
-  char rest[32];
-  char* at = rest;
   for (const int32_t part : {date.month, date.day}) {
     *at++ = '-';
     if (part >= 0 && part < 100) {  // every month and day: two digits
       *at++ = static_cast<char>('0' + part / 10);
       *at++ = static_cast<char>('0' + part % 10);
     } else {
-      at = std::to_chars(at, rest + sizeof rest, part).ptr;
+      at = std::to_chars(at, text + sizeof text, part).ptr;
     }
   }
   *at++ = ' ';
-  out.append(rest, static_cast<size_t>(at - rest));
-  out += tag;
+  if (tag.size() <= static_cast<size_t>(text + sizeof text - at)) {
+    at = std::copy(tag.begin(), tag.end(), at);
+    out.append(text, static_cast<size_t>(at - text));
+  } else {
+    out.append(text, static_cast<size_t>(at - text));
+    out += tag;
+  }
 }
 
 QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {
