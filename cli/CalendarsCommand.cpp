@@ -1,7 +1,5 @@
 // orvc calendars: the calendar table, for the reader choosing a --calendar
 // key or a tag.
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <climits>
 #include <string>
 
@@ -39,16 +37,24 @@ int RunCalendars(const Options& options, QTextStream& out) {
     const QString tag = QStringOf(calendar.tag);
     const QString range = QString::fromStdString(RangeText(calendar));
     if (options.json) {
-      out << QJsonDocument(QJsonObject{{"key", QStringOf(ListedKey(calendar))},
-                                       {"json_key", QStringOf(ListedJsonKey(calendar))},
-                                       {"name", QStringOf(calendar.name)},
-                                       {"tag", tag.isEmpty() ? QJsonValue() : QJsonValue(tag)},
-                                       {"first_day", calendar.first_day},
-                                       {"last_day", calendar.last_day},
-                                       {"range", range},
-                                       {"leap_rule", QStringOf(calendar.leap_rule)}})
-                 .toJson(QJsonDocument::Compact)
-          << '\n';
+      // The keys in the order scripts have always had them: sorted.
+      PrintJson(out, [&](JsonWriter& json) {
+        json.BeginObject();
+        json.Key("first_day").Integer(calendar.first_day);
+        json.Key("json_key").String(ListedJsonKey(calendar));
+        json.Key("key").String(ListedKey(calendar));
+        json.Key("last_day").Integer(calendar.last_day);
+        json.Key("leap_rule").String(calendar.leap_rule);
+        json.Key("name").String(calendar.name);
+        json.Key("range").String(range);
+        json.Key("tag");
+        if (tag.isEmpty()) {
+          json.Null();
+        } else {
+          json.String(tag);
+        }
+        json.EndObject();
+      });
       continue;
     }
     out << QStringOf(ListedKey(calendar)).leftJustified(18) << QStringOf(calendar.name) << '\n'

@@ -3,8 +3,6 @@
 #include <QCommandLineParser>
 #include <QFileDevice>
 #include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -27,115 +25,6 @@ const QChar kNegativeMark(0x1F);
 QString Unmarked(QString text) {
   if (text.startsWith(kNegativeMark)) text.remove(0, 1);
   return text;
-}
-
-// Every option, once; each command's help shows those it names.
-struct OptionEntry {
-  QCommandLineOption option;
-  QStringList commands;  // the commands whose help shows it; empty: all
-  // What the option does in a command, where that differs from the
-  // description (which the program's help shows).
-  std::vector<std::pair<QString, QString>> in_command = {};
-};
-
-const std::vector<OptionEntry>& OptionTable() {
-  static const std::vector<OptionEntry> table = [] {
-    const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
-    const QStringList converting{"convert", "sequence", "equinoxes"};
-    const QStringList reports{"sequence", "equinoxes", "easter", "compare"};
-    const QStringList equinoxes{"equinoxes", "compare"};
-    auto option = [](const QStringList& names, const QString& description,
-                     const QString& value = {}) {
-      return QCommandLineOption(names, description, value);
-    };
-    return std::vector<OptionEntry>{
-        {option({"mdy"},
-                "the date as MONTH DAY YEAR ERA (MONTH a name or 1 to 12; YEAR as typed "
-                "in the year box, \"1,000\" is fine; ERA AD, BC, CE or BCE)"),
-         {"convert", "weekday", "sequence", "equinoxes"}},
-        {option({"calendar"},
-                "the input's calendar, a key of orvc calendars (gregorian, julian, dee, "
-                "revised-julian, iso-week, hebrew, islamic, persian, french-republican, "
-                "england; --mdy: the first three); default: from the tag, or Gregorian with --mdy",
-                "name"),
-         converting},
-        {option({"dee"},
-                "the Dee version in force: D or DC; default: the one the date's tag names, "
-                "else DC",
-                "version"),
-         dated},
-        {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
-                "era"),
-         {"convert", "weekday", "diff"}},
-        {option({"all"},
-                "every calendar of the table, a row each (the text output; JSON always has "
-                "them)"),
-         {"convert"}},
-        {option({"plus"}, "add the amounts that follow"), converting},
-        {option({"minus"}, "subtract the amounts that follow"), converting},
-        {option({"years"}, "years to add or subtract", "n"), converting},
-        {option({"months"},
-                "months to add or subtract (a day past the month's end becomes its "
-                "last day)",
-                "n"),
-         converting},
-        {option({"weeks"}, "weeks to add or subtract", "n"), converting},
-        {option({"days"}, "days to add or subtract", "n"), converting},
-        {option({"json"},
-                "JSON: one object a date (diff: one for the difference; weekday: one for the "
-                "answer; calendars and easter: one a row; sequence, equinoxes and compare: one "
-                "a row, then the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"},
-         {{"convert", "JSON: one object a date (with -, one a line)"},
-          {"diff", "JSON: one object for the difference"},
-          {"weekday", "JSON: one object for the answer"},
-          {"calendars", "JSON: one object a calendar"},
-          {"easter", "JSON: one object a year"},
-          {"sequence", "JSON: one object a row, then one for the summary"},
-          {"equinoxes", "JSON: one object a row, then one for the summary"},
-          {"compare", "JSON: one object a year, then one a calendar for the summary"}}},
-        {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports},
-        {option({"jdn"},
-                "the day of this Julian day number (any signed 32-bit number) or Julian Date "
-                "(naming the day that holds it): commas, apostrophes or spaces between groups "
-                "of three digits are grouping (\"2,451,545\"); a single point is a decimal "
-                "point (\"2451545.5\"); a single comma not before exactly three digits is a "
-                "decimal comma (\"2451545,5\"); points between groups are grouping and then a "
-                "comma is the decimal comma (\"2.451.545,5\"); any other mix is refused",
-                "n"),
-         {"convert"}},
-        {option({"count"},
-                "number of rows (sequence: default 14; equinoxes and compare: default 12, up to "
-                "year 4000; easter: default 1)",
-                "n"),
-         reports,
-         {{"sequence", "number of days (default 14)"},
-          {"equinoxes", "number of years (default 12), up to year 4000"},
-          {"compare", "number of years (default 12), up to year 4000"},
-          {"easter", "number of years (default 1)"}}},
-        {option({"longitude"},
-                "the 'Washington' meridian: degrees and minutes, 0:0 to 180:59, then W (west, "
-                "the default) or E: 77:0W, 12:30E (default 77:0)",
-                "deg:min"),
-         equinoxes},
-        {option({"mean"}, "mean solar time"), equinoxes},
-        {option({"apparent"},
-                "apparent solar time, the equation of time taken as -8 minutes (the default)"),
-         equinoxes},
-        {option({"true"}, "true solar time: the equation of time computed for the instant"),
-         equinoxes},
-        {option({"h", "help"}, "this text"), {}},
-        {option({"v", "version"}, "the version"), {}},
-    };
-  }();
-  return table;
-}
-
-const QCommandLineOption& Named(const char* name) {
-  for (const OptionEntry& entry : OptionTable()) {
-    if (entry.option.names().contains(QLatin1String(name))) return entry.option;
-  }
-  throw UsageError{QStringLiteral("orvc: no option ") + name};  // a fault of this file
 }
 
 int MonthPosition(const QString& month) {
@@ -169,115 +58,267 @@ int64_t WholeNumberOption(const QString& value, const QString& option) {
   return number;
 }
 
-// The options of a parsed command line, its command known.
+// Every option, once: its names, value name and description (as the
+// program's help shows them), the commands that take it (empty: every
+// command; a command's help lists those it takes and it refuses any other),
+// what it does in a command where that differs from the description, and
+// how its value is read into the options (a usage error for one that is
+// not). A switch's reader is given no value.
+struct OptionRow {
+  QCommandLineOption option;
+  QStringList commands;
+  std::function<void(const QString& value, Options& options)> read;
+  std::vector<std::pair<QString, QString>> in_command = {};
+};
+
+// Options of which at most one may be given, and the refusal.
+struct ExclusiveOptions {
+  QStringList names;
+  const char* refusal;
+};
+const ExclusiveOptions kExclusiveOptions[] = {
+    {{"json", "csv"}, "orvc: --json or --csv, not both"},
+    {{"plus", "minus"}, "orvc: --plus or --minus, not both"},
+    {{"mean", "apparent", "true"}, "orvc: one of --mean, --apparent and --true"},
+};
+
+void ReadCalendar(const QString& value, Options& options) {
+  // The key names the calendar; the Dee version in force (--dee, or the
+  // date's tag) is chosen later.
+  options.calendar = CalendarByKey(value.toLower().toStdString(), kDeeVersion);
+  if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
+    throw UsageError{"orvc: --calendar must be one of " + CalendarKeys(options.mdy)};
+  }
+}
+
+void ReadDee(const QString& value, Options& options) {
+  const DeeVersion* version = DeeVersionByDesignation(value.toUpper().toStdString());
+  if (version == nullptr) throw UsageError{"orvc: --dee must be D or DC"};
+  options.dee = *version;
+  options.dee_given = true;
+}
+
+void ReadEra(const QString& value, Options& options) {
+  const QString style = value.toUpper();
+  if (style != "AD" && style != "CE") throw UsageError{"orvc: --era must be AD or CE"};
+  options.era_style = *EraFromText(style);
+}
+
+// --years, --months, --weeks or --days: the amount at its place in the
+// options' amounts.
+auto AmountReader(size_t place, const char* name) {
+  return [place, name](const QString& value, Options& options) {
+    if (!options.plus && !options.minus) {
+      throw UsageError{"orvc: --years, --months, --weeks and --days need --plus or --minus"};
+    }
+    WholeNumberOption(value, QLatin1String(name));
+    options.amounts[place] = value;
+  };
+}
+
+void ReadJdn(const QString& value, Options& options) {
+  const std::optional<int64_t> jdn = DayOfTypedJulianDate(value);
+  if (!jdn) {
+    throw UsageError{"orvc: --jdn \"" + value +
+                     "\": " + OneLine(NoticeText(Notice{NoticeKind::kInvalidDayNumber}))};
+  }
+  if (!almanor::FitsIn32Bits(*jdn)) {
+    throw UsageError{"orvc: --jdn takes a day number from -2,147,483,648 to 2,147,483,647; not \"" +
+                     value + "\""};
+  }
+  options.jdn = static_cast<int32_t>(*jdn);
+}
+
+void ReadLongitude(const QString& value, Options& options) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})([WE]?)$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = form.match(value);
+  const int degrees = match.hasMatch() ? match.captured(1).toInt() : -1;
+  const int minutes = match.hasMatch() ? match.captured(2).toInt() : -1;
+  if (degrees < 0 || degrees > 180 || minutes < 0 || minutes > 59) {
+    throw UsageError{"orvc: --longitude must be DEG:MIN and W or E, 0:0 to 180:59 (77:0W, 12:30E)"};
+  }
+  options.longitude = degrees + minutes / 60.0;
+  options.east = match.captured(3).compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
+  options.longitude_label = MeridianLabel(degrees, minutes, options.east);
+}
+
+// A switch's reader: sets what it says.
+template <typename Set>
+auto Switch(Set set) {
+  return [set](const QString&, Options& options) { set(options); };
+}
+
+const std::vector<OptionRow>& OptionTable() {
+  static const std::vector<OptionRow> table = [] {
+    const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
+    const QStringList converting{"convert", "sequence", "equinoxes"};
+    const QStringList reports{"sequence", "equinoxes", "easter", "compare"};
+    const QStringList equinoxes{"equinoxes", "compare"};
+    auto option = [](const QStringList& names, const QString& description,
+                     const QString& value = {}) {
+      return QCommandLineOption(names, description, value);
+    };
+    return std::vector<OptionRow>{
+        {option({"mdy"},
+                "the date as MONTH DAY YEAR ERA (MONTH a name or 1 to 12; YEAR as typed "
+                "in the year box, \"1,000\" is fine; ERA AD, BC, CE or BCE)"),
+         {"convert", "weekday", "sequence", "equinoxes"},
+         Switch([](Options& o) { o.mdy = true; })},
+        {option({"calendar"},
+                "the input's calendar, a key of orvc calendars (" + CalendarKeys(false) +
+                    "; --mdy: the first three); default: from the tag, or Gregorian with --mdy",
+                "name"),
+         converting, ReadCalendar},
+        {option({"dee"},
+                "the Dee version in force: D or DC; default: the one the date's tag names, "
+                "else DC",
+                "version"),
+         dated, ReadDee},
+        {option({"era"}, "style of the month-name dates: AD or CE; default: the era given, else CE",
+                "era"),
+         {"convert", "weekday", "diff"},
+         ReadEra},
+        {option({"all"},
+                "every calendar of the table, a row each (the text output; JSON always has "
+                "them)"),
+         {"convert"},
+         Switch([](Options& o) { o.all = true; })},
+        {option({"plus"}, "add the amounts that follow"), converting,
+         Switch([](Options& o) { o.plus = true; })},
+        {option({"minus"}, "subtract the amounts that follow"), converting,
+         Switch([](Options& o) { o.minus = true; })},
+        {option({"years"}, "years to add or subtract", "n"), converting, AmountReader(0, "years")},
+        {option({"months"},
+                "months to add or subtract (a day past the month's end becomes its "
+                "last day)",
+                "n"),
+         converting, AmountReader(1, "months")},
+        {option({"weeks"}, "weeks to add or subtract", "n"), converting, AmountReader(2, "weeks")},
+        {option({"days"}, "days to add or subtract", "n"), converting, AmountReader(3, "days")},
+        {option({"json"},
+                "JSON: one object a date (diff: one for the difference; weekday: one for the "
+                "answer; calendars and easter: one a row; sequence, equinoxes and compare: one "
+                "a row, then the summary)"),
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"},
+         Switch([](Options& o) { o.json = true; }),
+         {{"convert", "JSON: one object a date (with -, one a line)"},
+          {"diff", "JSON: one object for the difference"},
+          {"weekday", "JSON: one object for the answer"},
+          {"calendars", "JSON: one object a calendar"},
+          {"easter", "JSON: one object a year"},
+          {"sequence", "JSON: one object a row, then one for the summary"},
+          {"equinoxes", "JSON: one object a row, then one for the summary"},
+          {"compare", "JSON: one object a year, then one a calendar for the summary"}}},
+        {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports,
+         Switch([](Options& o) { o.csv = true; })},
+        {option({"jdn"},
+                "the day of this Julian day number (any signed 32-bit number) or Julian Date "
+                "(naming the day that holds it): commas, apostrophes or spaces between groups "
+                "of three digits are grouping (\"2,451,545\"); a single point is a decimal "
+                "point (\"2451545.5\"); a single comma not before exactly three digits is a "
+                "decimal comma (\"2451545,5\"); points between groups are grouping and then a "
+                "comma is the decimal comma (\"2.451.545,5\"); any other mix is refused",
+                "n"),
+         {"convert"},
+         ReadJdn},
+        {option({"count"},
+                "number of rows (sequence: default 14; equinoxes and compare: default 12, up to "
+                "year 4000; easter: default 1)",
+                "n"),
+         reports,
+         [](const QString& value, Options& o) { o.count = WholeNumberOption(value, "count"); },
+         {{"sequence", "number of days (default 14)"},
+          {"equinoxes", "number of years (default 12), up to year 4000"},
+          {"compare", "number of years (default 12), up to year 4000"},
+          {"easter", "number of years (default 1)"}}},
+        {option({"longitude"},
+                "the 'Washington' meridian: degrees and minutes, 0:0 to 180:59, then W (west, "
+                "the default) or E: 77:0W, 12:30E (default 77:0)",
+                "deg:min"),
+         equinoxes, ReadLongitude},
+        {option({"mean"}, "mean solar time"), equinoxes,
+         Switch([](Options& o) { o.solar_time = SolarTime::kMean; })},
+        {option({"apparent"},
+                "apparent solar time, the equation of time taken as -8 minutes (the default)"),
+         equinoxes, Switch([](Options& o) { o.solar_time = SolarTime::kApparent; })},
+        {option({"true"}, "true solar time: the equation of time computed for the instant"),
+         equinoxes, Switch([](Options& o) { o.solar_time = SolarTime::kTrue; })},
+        {option({"h", "help"}, "this text"), {}, Switch([](Options& o) { o.help = true; })},
+        {option({"v", "version"}, "the version"), {}, Switch([](Options& o) { o.version = true; })},
+    };
+  }();
+  return table;
+}
+
+// The options of a parsed command line, its command known: first whether
+// the command takes each option given, then which go together, then the
+// values, each by its row (the switches first: the values' readers may ask
+// what they say).
 void ReadOptions(const QCommandLineParser& parser, bool parsed, Options& options) {
   if (!parsed) throw UsageError{"orvc: " + parser.errorText()};
-  for (const OptionEntry& entry : OptionTable()) {
-    if (parser.isSet(entry.option)) options.given << entry.option.names().constLast();
+  std::vector<const OptionRow*> given;
+  for (const OptionRow& row : OptionTable()) {
+    if (!parser.isSet(row.option)) continue;
+    given.push_back(&row);
+    options.given << row.option.names().constLast();
   }
-  // Whether the command takes each option, before any option's value is read.
-  if (!options.command.isEmpty()) {
-    const std::vector<QCommandLineOption> taken = OptionsOf(options.command);
-    for (const QString& name : options.given) {
-      if (std::none_of(taken.begin(), taken.end(),
-                       [&](const QCommandLineOption& o) { return o.names().contains(name); })) {
-        throw UsageError{QStringLiteral("orvc: %1 does not take --%2").arg(options.command, name)};
-      }
+  for (const OptionRow* row : given) {
+    if (!options.command.isEmpty() && !row->commands.isEmpty() &&
+        !row->commands.contains(options.command)) {
+      throw UsageError{QStringLiteral("orvc: %1 does not take --%2")
+                           .arg(options.command, row->option.names().constLast())};
     }
   }
-  options.help = parser.isSet(Named("help"));
-  options.version = parser.isSet(Named("version"));
-  options.mdy = parser.isSet(Named("mdy"));
-  options.json = parser.isSet(Named("json"));
-  options.all = parser.isSet(Named("all"));
-  options.csv = parser.isSet(Named("csv"));
-  if (options.json && options.csv) throw UsageError{"orvc: --json or --csv, not both"};
-  options.plus = parser.isSet(Named("plus"));
-  options.minus = parser.isSet(Named("minus"));
-  if (options.plus && options.minus) throw UsageError{"orvc: --plus or --minus, not both"};
-  const int time_kinds =
-      parser.isSet(Named("mean")) + parser.isSet(Named("apparent")) + parser.isSet(Named("true"));
-  if (time_kinds > 1) throw UsageError{"orvc: one of --mean, --apparent and --true"};
-  if (parser.isSet(Named("mean"))) options.solar_time = SolarTime::kMean;
-  if (parser.isSet(Named("true"))) options.solar_time = SolarTime::kTrue;
-  if (parser.isSet(Named("calendar"))) {
-    // The key names the calendar; the Dee version in force (--dee, or the
-    // date's tag) is chosen later.
-    options.calendar =
-        CalendarByKey(parser.value(Named("calendar")).toLower().toStdString(), kDeeVersion);
-    if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
-      QStringList keys;
-      for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
-        if (options.mdy && calendar->saved_index == 0) continue;
-        keys << QStringOf(ListedKey(*calendar));
-      }
-      throw UsageError{"orvc: --calendar must be one of " + keys.join(QStringLiteral(", "))};
+  for (const OptionRow* row : given) {
+    if (row->option.valueName().isEmpty()) row->read({}, options);
+  }
+  for (const ExclusiveOptions& exclusive : kExclusiveOptions) {
+    if (std::count_if(exclusive.names.begin(), exclusive.names.end(),
+                      [&](const QString& name) { return options.given.contains(name); }) > 1) {
+      throw UsageError{exclusive.refusal};
     }
   }
-  if (parser.isSet(Named("dee"))) {
-    const DeeVersion* version =
-        DeeVersionByDesignation(parser.value(Named("dee")).toUpper().toStdString());
-    if (version == nullptr) throw UsageError{"orvc: --dee must be D or DC"};
-    options.dee = *version;
-    options.dee_given = true;
-  }
-  if (parser.isSet(Named("era"))) {
-    const QString style = parser.value(Named("era")).toUpper();
-    if (style != "AD" && style != "CE") throw UsageError{"orvc: --era must be AD or CE"};
-    options.era_style = *EraFromText(style);
-  }
-  const char* amounts[4] = {"years", "months", "weeks", "days"};
-  for (int i = 0; i < 4; ++i) {
-    if (!parser.isSet(Named(amounts[i]))) continue;
-    if (!options.plus && !options.minus)
-      throw UsageError{"orvc: --years, --months, --weeks and --days need --plus or --minus"};
-    const QString value = Unmarked(parser.value(Named(amounts[i])));
-    WholeNumberOption(value, QLatin1String(amounts[i]));
-    options.amounts[i] = value;
-  }
-  if (parser.isSet(Named("jdn"))) {
-    const QString value = Unmarked(parser.value(Named("jdn")));
-    const std::optional<int64_t> jdn = DayOfTypedJulianDate(value);
-    if (!jdn) {
-      throw UsageError{"orvc: --jdn \"" + value +
-                       "\": " + OneLine(NoticeText(Notice{NoticeKind::kInvalidDayNumber}))};
-    }
-    if (!almanor::FitsIn32Bits(*jdn)) {
-      throw UsageError{
-          "orvc: --jdn takes a day number from -2,147,483,648 to 2,147,483,647; not \"" + value +
-          "\""};
-    }
-    options.jdn = static_cast<int32_t>(*jdn);
-  }
-  if (parser.isSet(Named("count"))) {
-    options.count = WholeNumberOption(Unmarked(parser.value(Named("count"))), "count");
+  for (const OptionRow* row : given) {
+    if (!row->option.valueName().isEmpty()) row->read(Unmarked(parser.value(row->option)), options);
   }
   // The date of a single-date command names its Dee version by its tag.
   if (!options.mdy && options.positional.size() == 1) {
     options.dee = DeeVersionFor(options, options.positional[0]);
   }
-  if (parser.isSet(Named("longitude"))) {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}):([0-9]{1,2})([WE]?)$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = form.match(parser.value(Named("longitude")));
-    const int degrees = match.hasMatch() ? match.captured(1).toInt() : -1;
-    const int minutes = match.hasMatch() ? match.captured(2).toInt() : -1;
-    if (degrees < 0 || degrees > 180 || minutes < 0 || minutes > 59) {
-      throw UsageError{
-          "orvc: --longitude must be DEG:MIN and W or E, 0:0 to 180:59 (77:0W, 12:30E)"};
-    }
-    options.longitude = degrees + minutes / 60.0;
-    options.east = match.captured(3).compare(QLatin1String("E"), Qt::CaseInsensitive) == 0;
-    options.longitude_label = MeridianLabel(degrees, minutes, options.east);
-  }
 }
 
 }  // namespace
 
+QString CalendarKeys(bool main_only) {
+  QStringList keys;
+  for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
+    if (!main_only || calendar->saved_index != 0) keys << QStringOf(ListedKey(*calendar));
+  }
+  return keys.join(QStringLiteral(", "));
+}
+
+QString OtherCalendarTags() {
+  QStringList tags;
+  for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
+    if (calendar->saved_index == 0 && !calendar->tag.empty()) tags << QStringOf(calendar->tag);
+  }
+  return tags.join(QStringLiteral(", "));
+}
+
+QString OptionUsage(const QString& name) {
+  for (const OptionRow& row : OptionTable()) {
+    if (!row.option.names().contains(name)) continue;
+    return "--" + name +
+           (row.option.valueName().isEmpty() ? QString() : ' ' + row.option.valueName().toUpper());
+  }
+  throw std::logic_error("orvc has no option --" + name.toStdString());  // a fault of this program
+}
+
 Options ParseCommandLine(const QStringList& arguments, const QStringList& commands) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const OptionEntry& entry : OptionTable()) parser.addOption(entry.option);
+  for (const OptionRow& row : OptionTable()) parser.addOption(row.option);
 
   QStringList marked{QStringLiteral("orvc")};
   static const QRegularExpression negative_number(QStringLiteral("^-[0-9]"));
@@ -305,10 +346,10 @@ Options ParseCommandLine(const QStringList& arguments, const QStringList& comman
 
 std::vector<QCommandLineOption> OptionsOf(const QString& command) {
   std::vector<QCommandLineOption> options;
-  for (const OptionEntry& entry : OptionTable()) {
-    if (!entry.commands.isEmpty() && !entry.commands.contains(command)) continue;
-    options.push_back(entry.option);
-    for (const auto& [name, description] : entry.in_command) {
+  for (const OptionRow& row : OptionTable()) {
+    if (!row.commands.isEmpty() && !row.commands.contains(command)) continue;
+    options.push_back(row.option);
+    for (const auto& [name, description] : row.in_command) {
       if (name == command) options.back().setDescription(description);
     }
   }
@@ -382,8 +423,13 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply) {
 
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
   if (options.dee_given) return options.dee;
-  return LettersOfDateText(date_text.toUpper()) == kDeeVersion.designation ? kDeeVersion
-                                                                           : kDeeCecilVersion;
+  // The letters as capitals: a text of other characters is never "D" (they
+  // are no date characters, and LettersOfDateText marks each beyond ASCII).
+  std::string letters = LettersOfDateText(date_text);
+  for (char& letter : letters) {
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  }
+  return letters == kDeeVersion.designation ? kDeeVersion : kDeeCecilVersion;
 }
 
 VernalEquinoxRun EquinoxRunFor(const Options& options) {
@@ -460,20 +506,31 @@ std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QT
   return day;
 }
 
-QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices) {
+QString RefusalText(const std::vector<Notice>& notices) {
   QStringList texts;
   for (const Notice& notice : notices) texts << OneLine(NoticeText(notice));
-  return {{"input", input},
-          {"error", texts.join(u' ')},
-          {"kind", notices.empty() ? QJsonValue() : QStringOf(NoticeKindName(notices[0].kind))}};
+  return texts.join(u' ');
+}
+
+void WriteRefusal(JsonWriter& json, const QString& input, const std::vector<Notice>& notices,
+                  std::optional<int> line) {
+  json.BeginObject();
+  json.Key("error").String(RefusalText(notices));
+  json.Key("input").String(input);
+  json.Key("kind");
+  if (notices.empty()) {
+    json.Null();
+  } else {
+    json.String(NoticeKindName(notices[0].kind));
+  }
+  if (line) json.Key("line").Integer(*line);
+  json.EndObject();
 }
 
 void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
                   QTextStream& out, QTextStream& err) {
   PrintMessages(notices, err);
-  if (options.json) {
-    out << QJsonDocument(RefusalObject(input, notices)).toJson(QJsonDocument::Compact) << '\n';
-  }
+  if (options.json) PrintJson(out, [&](JsonWriter& json) { WriteRefusal(json, input, notices); });
 }
 
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
@@ -483,7 +540,8 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
     return;
   }
   if (options.json) {
-    AppendDayJson(out, jdn, era, options.dee, line, group_separator);
+    JsonWriter json(out);
+    AppendDayJson(json, jdn, era, options.dee, line, group_separator);
     out += '\n';
     return;
   }
@@ -497,12 +555,16 @@ QString ResultFor(int32_t jdn, Era era, const Options& options) {
   return QString::fromStdString(text);
 }
 
-QJsonObject ResultObject(int32_t jdn, Era era, const Options& options) {
-  Options json = options;
-  json.json = true;
+void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options) {
+  AppendDayJson(json, jdn, era, options.dee, std::nullopt, GroupSeparator());
+}
+
+void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write) {
   std::string text;
-  AppendResult(text, jdn, era, json);
-  return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+  JsonWriter json(text);
+  write(json);
+  text += '\n';
+  out << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void WriteUtf8(QTextStream& out, std::string_view text) {
@@ -522,7 +584,7 @@ void ReportPrinter::Header(const QString& text_header) {
 
 void ReportPrinter::Row(const QString& line, const Record& record) {
   if (options_.json) {
-    out_ << QJsonDocument(JsonOf(record)).toJson(QJsonDocument::Compact) << '\n';
+    PrintJson(out_, [&](JsonWriter& json) { WriteRecord(json, record); });
   } else if (options_.csv) {
     if (first_row_) out_ << CsvHeader(record) << "\r\n";
     out_ << CsvLine(record) << "\r\n";
@@ -532,9 +594,9 @@ void ReportPrinter::Row(const QString& line, const Record& record) {
   first_row_ = false;
 }
 
-void ReportPrinter::Summary(const QString& text, const QJsonObject& fields) {
+void ReportPrinter::Summary(const QString& text, const Record& fields) {
   if (options_.json) {
-    out_ << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
+    PrintJson(out_, [&](JsonWriter& json) { WriteRecord(json, fields); });
   } else if (!options_.csv && !text.isEmpty()) {
     out_ << '\n' << text << '\n';
   }

@@ -4,17 +4,19 @@
 #pragma once
 
 #include <QCommandLineOption>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/DateEntry.h"
+#include "core/JsonWriter.h"
 #include "core/Notice.h"
 #include "core/NumberFormat.h"
 #include "core/ReportBuilders.h"
@@ -69,6 +71,15 @@ Options ParseCommandLine(const QStringList& arguments, const QStringList& comman
 // any other.
 std::vector<QCommandLineOption> OptionsOf(const QString& command);
 
+// "--jdn N", "--mdy": an option as the usage lines write it.
+QString OptionUsage(const QString& name);
+
+// The calendars' lists in the help, made from the calendar table: the keys
+// ("gregorian, julian, ...", or the main window's three alone) and the tags
+// of the calendars beyond the main window's three ("RJ, AM, ...").
+QString CalendarKeys(bool main_only);
+QString OtherCalendarTags();
+
 // "  --name VALUE   description" lines of the options, aligned.
 QString OptionsHelp(const std::vector<QCommandLineOption>& options);
 
@@ -108,9 +119,13 @@ std::optional<int32_t> DayOfTableDate(const QString& text, const Options& option
 std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
                                     QTextStream& err);
 
-// A refused input as JSON: {"input", "error", "kind"}, the error the
-// messages on one line, the kind the first's (NoticeKindName).
-QJsonObject RefusalObject(const QString& input, const std::vector<Notice>& notices);
+// The messages of a refusal on one line.
+QString RefusalText(const std::vector<Notice>& notices);
+// A refused input as JSON: {"error", "input", "kind"} and the input's line
+// number when given ("line"), the error RefusalText, the kind the first
+// message's (NoticeKindName).
+void WriteRefusal(JsonWriter& json, const QString& input, const std::vector<Notice>& notices,
+                  std::optional<int> line = std::nullopt);
 // A refused date of the command line: the messages on standard error and,
 // with --json, its refusal object on standard output.
 void PrintRefusal(const Options& options, const QString& input, const std::vector<Notice>& notices,
@@ -123,7 +138,9 @@ void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options
                   std::optional<int> line = std::nullopt, char group_separator = GroupSeparator());
 QString ResultFor(int32_t jdn, Era era, const Options& options);
 // The JSON object alone, for commands that put it into one of theirs.
-QJsonObject ResultObject(int32_t jdn, Era era, const Options& options);
+void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options);
+// One JSON value (write writes it) and a line feed on the stream.
+void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write);
 // Writes UTF-8 text to the stream's device as it is (or into its string).
 void WriteUtf8(QTextStream& out, std::string_view text);
 
@@ -139,7 +156,7 @@ class ReportPrinter {
   ReportPrinter(const Options& options, QTextStream& out) : options_(options), out_(out) {}
   void Header(const QString& text_header);  // text lines, "\n" between them
   void Row(const QString& line, const Record& record);
-  void Summary(const QString& text, const QJsonObject& fields);
+  void Summary(const QString& text, const Record& fields);
 
  private:
   const Options& options_;

@@ -1,8 +1,5 @@
 // orvc compare: the March equinox in every solar calendar of the table, year
 // by year, and how well each keeps it on its day.
-#include <QJsonArray>
-#include <QJsonObject>
-
 #include "cli/CommandLine.h"
 #include "core/ReformComparison.h"
 #include "core/ReportRecords.h"
@@ -34,32 +31,50 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
     for (size_t i = 0; i < comparison.calendars.size(); ++i) {
       const ComparisonSummary& summary = comparison.summaries[i];
       const bool dated = summary.rows > 0;
-      const auto month_day = [&](int month, int day) {
-        return dated ? QJsonValue(MonthDayText(month, day)) : QJsonValue();
+      const auto month_day = [&](JsonWriter& json, int month, int day) {
+        if (dated) {
+          json.String(MonthDayText(month, day));
+        } else {
+          json.Null();
+        }
       };
-      const auto drift = [](const std::optional<double>& days) {
-        return days ? QJsonValue(*days) : QJsonValue();
+      const auto drift = [](JsonWriter& json, const std::optional<double>& days) {
+        if (days) {
+          json.Double(*days);
+        } else {
+          json.Null();
+        }
       };
-      // The years on each rule (England's Julian and Gregorian ones), each
-      // with its drift.
-      QJsonArray pieces;
-      for (const DriftPiece& piece : summary.pieces) {
-        pieces.append(
-            QJsonObject{{"rule", piece.rule.empty() ? QJsonValue()
-                                                    : QJsonValue(QStringOf(piece.rule).toLower())},
-                        {"first_year", piece.first_year},
-                        {"last_year", piece.last_year},
-                        {"drift_days_per_millennium", drift(piece.drift_days_per_millennium)}});
-      }
-      printer.Summary({}, {{"calendar", QStringOf(comparison.calendars[i]->json_key)},
-                           {"most_common", month_day(summary.month, summary.day)},
-                           {"share", summary.share},
-                           {"earliest", month_day(summary.earliest_month, summary.earliest_day)},
-                           {"latest", month_day(summary.latest_month, summary.latest_day)},
-                           {"drift_days_per_millennium", drift(summary.drift_days_per_millennium)},
-                           {"drift_pieces", pieces},
-                           {"meridian", run.longitude_label},
-                           {"time_kind", SolarTimeName(run.solar_time)}});
+      // The keys in the order scripts have always had them: sorted.
+      PrintJson(out, [&](JsonWriter& json) {
+        json.BeginObject();
+        json.Key("calendar").String(comparison.calendars[i]->json_key);
+        drift(json.Key("drift_days_per_millennium"), summary.drift_days_per_millennium);
+        // The years on each rule (England's Julian and Gregorian ones), each
+        // with its drift.
+        json.Key("drift_pieces").BeginArray();
+        for (const DriftPiece& piece : summary.pieces) {
+          json.BeginObject();
+          drift(json.Key("drift_days_per_millennium"), piece.drift_days_per_millennium);
+          json.Key("first_year").Integer(piece.first_year);
+          json.Key("last_year").Integer(piece.last_year);
+          json.Key("rule");
+          if (piece.rule.empty()) {
+            json.Null();
+          } else {
+            json.String(QStringOf(piece.rule).toLower());
+          }
+          json.EndObject();
+        }
+        json.EndArray();
+        month_day(json.Key("earliest"), summary.earliest_month, summary.earliest_day);
+        month_day(json.Key("latest"), summary.latest_month, summary.latest_day);
+        json.Key("meridian").String(run.longitude_label);
+        month_day(json.Key("most_common"), summary.month, summary.day);
+        json.Key("share").Double(summary.share);
+        json.Key("time_kind").String(SolarTimeName(run.solar_time));
+        json.EndObject();
+      });
     }
   } else {
     printer.Summary(lines.join(u'\n'), {});

@@ -1,8 +1,6 @@
 // orvc convert: the day of a date in every calendar, or of each line of
 // standard input.
 #include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringDecoder>
 #include <algorithm>
 #include <functional>
@@ -146,12 +144,11 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       if (!refusals.empty()) {
         // One line each, on standard error and, for --json, in the output
         // where the line's answer would be.
-        QJsonObject object =
-            RefusalObject(line ? *line : QString::fromUtf8(bytes).trimmed(), refusals);
-        err << "line " << line_number << ": " << object["error"].toString() << '\n';
+        err << "line " << line_number << ": " << RefusalText(refusals) << '\n';
         if (options.json) {
-          object.insert("line", line_number);
-          answers += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+          JsonWriter json(answers);
+          WriteRefusal(json, line ? *line : QString::fromUtf8(bytes).trimmed(), refusals,
+                       line_number);
           answers += '\n';
         }
         status = kOrvcRefused;

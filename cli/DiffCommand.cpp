@@ -1,6 +1,4 @@
 // orvc diff: how far apart two dates are.
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "calendar/CalendarDate.h"
 #include "cli/CommandLine.h"
@@ -36,19 +34,30 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     Options to = options;
     to.dee = versions[1];
     const Era era = options.era_style.value_or(Era::kCE);
-    const auto part = [&](int64_t value) {
-      return difference.has_years_and_months ? QJsonValue(qint64(value)) : QJsonValue();
+    // Years, months and remainder only in a calendar that adds them.
+    const auto part = [&](JsonWriter& json, int64_t value) {
+      if (difference.has_years_and_months) {
+        json.Integer(value);
+      } else {
+        json.Null();
+      }
     };
-    const QJsonObject object{{"days", qint64(difference.days)},
-                             {"weeks", qint64(difference.weeks)},
-                             {"week_days", qint64(difference.week_days)},
-                             {"years", part(difference.years)},
-                             {"months", part(difference.months)},
-                             {"remainder_days", part(difference.remainder_days)},
-                             {"calendar", QStringOf(calendar.json_key)},
-                             {"from", ResultObject(dates[0].jdn, era, from)},
-                             {"to", ResultObject(dates[1].jdn, era, to)}};
-    out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+    // The keys in the order scripts have always had them: sorted.
+    PrintJson(out, [&](JsonWriter& json) {
+      json.BeginObject();
+      json.Key("calendar").String(calendar.json_key);
+      json.Key("days").Integer(difference.days);
+      json.Key("from");
+      WriteResult(json, dates[0].jdn, era, from);
+      part(json.Key("months"), difference.months);
+      part(json.Key("remainder_days"), difference.remainder_days);
+      json.Key("to");
+      WriteResult(json, dates[1].jdn, era, to);
+      json.Key("week_days").Integer(difference.week_days);
+      json.Key("weeks").Integer(difference.weeks);
+      part(json.Key("years"), difference.years);
+      json.EndObject();
+    });
     return kOrvcSuccess;
   }
   out << DifferenceLines(texts[0], texts[1], TextsOf(difference),

@@ -10,7 +10,9 @@ namespace {
 
 struct Command {
   const char* name;
-  const char* synopsis;
+  // What follows "[options]" in its usage line: alternatives, an option
+  // among them by its name alone ("--jdn", written "--jdn N").
+  std::vector<const char*> arguments;
   const char* summary;
   const char* example;
   bool takes_date;  // a DATE (year-month-day text) among its arguments
@@ -19,55 +21,73 @@ struct Command {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"convert", "convert [options] DATE | today | --jdn N | --mdy MONTH DAY YEAR ERA | -",
+      {"convert",
+       {"DATE", "today", "--jdn", "--mdy MONTH DAY YEAR ERA", "-"},
        "The day in the Gregorian, Julian and Dee calendars (with --all in every\n      "
        "calendar of orvc calendars; JSON always has them); with -, one DATE a line\n      "
        "of UTF-8 text from standard input, the answers passed on whenever orvc would\n      "
        "wait for the next line",
-       "orvc convert --plus --months 1 \"2000-01-31 CE\"", true, RunConvert},
-      {"diff", "diff [options] FROM TO",
+       "orvc convert --plus --months 1 \"2000-01-31 CE\"",
+       true,
+       RunConvert},
+      {"diff",
+       {"FROM TO"},
        "How far apart two dates are: days, weeks and days, and years, months and days\n      "
        "in the calendar of FROM (added to FROM by convert --plus, they give TO)",
-       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"", true,
+       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"",
+       true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunDiff(o, out, err);
        }},
-      {"weekday", "weekday [options] --mdy MONTH DAY YEAR ERA WEEKDAY",
+      {"weekday",
+       {"--mdy MONTH DAY YEAR ERA WEEKDAY"},
        "Whether the date falls on WEEKDAY in the Gregorian or the Julian calendar",
-       "orvc weekday --mdy January 1 2000 AD Saturday", false,
+       "orvc weekday --mdy January 1 2000 AD Saturday",
+       false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunWeekday(o, out, err);
        }},
-      {"sequence", "sequence [options] DATE | --mdy MONTH DAY YEAR ERA",
+      {"sequence",
+       {"DATE", "--mdy MONTH DAY YEAR ERA"},
        "Days from the date in the Gregorian and Dee calendars, marking where they agree;\n      "
        "any number of them, printed as they are made",
-       "orvc sequence --count 8 \"2016-02-26 CE\"", true,
+       "orvc sequence --count 8 \"2016-02-26 CE\"",
+       true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
        }},
-      {"compare", "compare [options] YEAR",
+      {"compare",
+       {"YEAR"},
        "The March equinox in every solar calendar of the table (Julian, Gregorian,\n      "
        "Revised Julian, Dee, Dee-Cecil, Persian, England) from YEAR, and how well each\n      "
        "keeps it on its day",
-       "orvc compare --count 4000 --longitude 0:0 1 | tail -9", false,
+       "orvc compare --count 4000 --longitude 0:0 1 | tail -9",
+       false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunCompare(o, out, err);
        }},
-      {"calendars", "calendars [options]",
-       "The calendars of the table: key, name, tag, range and leap rule", "orvc calendars", false,
+      {"calendars",
+       {},
+       "The calendars of the table: key, name, tag, range and leap rule",
+       "orvc calendars",
+       false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream&) {
          return RunCalendars(o, out);
        }},
-      {"equinoxes", "equinoxes [options] YEAR | DATE | --mdy MONTH DAY YEAR ERA",
+      {"equinoxes",
+       {"YEAR", "DATE", "--mdy MONTH DAY YEAR ERA"},
        "March equinoxes from the year, up to all the years 1 to 4000",
-       "orvc equinoxes --count 3 --longitude 74:0 --mean 2024", true,
+       "orvc equinoxes --count 3 --longitude 74:0 --mean 2024",
+       true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEquinoxes(o, out, err);
        }},
-      {"easter", "easter [options] YEAR",
+      {"easter",
+       {"YEAR"},
        "Easter Sunday of each year from YEAR by the Gregorian computus (from 1583) and\n      "
        "by the Julian (from 326; its Sunday also as a Gregorian date), to year 99,999",
-       "orvc easter --count 3 2025", false,
+       "orvc easter --count 3 2025",
+       false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEaster(o, out, err);
        }},
@@ -75,14 +95,18 @@ const std::vector<Command>& Commands() {
   return commands;
 }
 
-const char* const kDateHelp =
-    "DATE is a year-month-day date as typed in the main window: astronomical year\n"
-    "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
-    "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
-    "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
-    "--calendar) it is a Gregorian date: \"2000-01-01\". The tags of the other\n"
-    "calendars (RJ, AM, AH, AP, FR, EN: orvc calendars) and ISO week dates\n"
-    "\"1999-W52-6\" are read too.\n";
+// The DATE paragraph, the other calendars' tags from the calendar table.
+QString DateHelp() {
+  return "DATE is a year-month-day date as typed in the main window: astronomical year\n"
+         "(0 is 1 BC), month, day and the calendar's tag CE, JC, D or DC:\n"
+         "\"2000-01-01 CE\", \"-4712-01-01 JC\", \"1-01-01 D\". D is the Dee version and DC\n"
+         "Dee-Cecil, unless --dee says which is in force. Without a tag (and without\n"
+         "--calendar) it is a Gregorian date: \"2000-01-01\". The tags of the other\n"
+         "calendars (" +
+         OtherCalendarTags() +
+         ": orvc calendars) and ISO week dates\n"
+         "\"1999-W52-6\" are read too.\n";
+}
 
 const char* const kNumbersHelp =
     "Numbers are written alike in every locale: \"2,451,545\", \"2,460,389.6295\".\n\n";
@@ -100,13 +124,27 @@ const Command* CommandNamed(const QString& name) {
   return nullptr;
 }
 
+// "diff [options] FROM TO": the command, then its arguments.
+QString Synopsis(const Command& command) {
+  QStringList alternatives;
+  for (const char* alternative : command.arguments) {
+    QStringList words = QString::fromLatin1(alternative).split(u' ');
+    for (QString& word : words) {
+      if (word.startsWith(QLatin1String("--"))) word = OptionUsage(word.mid(2));
+    }
+    alternatives << words.join(u' ');
+  }
+  return QLatin1String(command.name) + QLatin1String(" [options]") +
+         (alternatives.isEmpty() ? QString() : ' ' + alternatives.join(QLatin1String(" | ")));
+}
+
 // "Usage: orvc diff [options] FROM TO", or every command's line.
 QString UsageLines(const Command* command) {
   QString usage;
   for (const Command& each : Commands()) {
     if (command != nullptr && command != &each) continue;
     usage += (usage.isEmpty() ? QStringLiteral("Usage: orvc ") : QStringLiteral("       orvc ")) +
-             QLatin1String(each.synopsis) + u'\n';
+             Synopsis(each) + u'\n';
   }
   return usage;
 }
@@ -117,9 +155,9 @@ QString ProgramHelp() {
       "Commands (orvc COMMAND --help shows a command's options)\n";
   for (const Command& command : Commands()) {
     help += QStringLiteral("  orvc %1\n      %2\n      %3\n")
-                .arg(command.synopsis, command.summary, command.example);
+                .arg(Synopsis(command), command.summary, command.example);
   }
-  return help + '\n' + kDateHelp + "\nOptions\n" + OptionsHelp(OptionsOf(QString())) + '\n' +
+  return help + '\n' + DateHelp() + "\nOptions\n" + OptionsHelp(OptionsOf(QString())) + '\n' +
          kNumbersHelp + kExitHelp;
 }
 
@@ -128,20 +166,24 @@ QString ProgramHelp() {
 QString CommandHelp(const Command& command) {
   const bool weekday = QLatin1String(command.name) == QLatin1String("weekday");
   return QStringLiteral("Usage: orvc %1\n\n%2.\n  %3\n\n")
-             .arg(command.synopsis, command.summary, command.example) +
-         (command.takes_date ? kDateHelp + QStringLiteral("\n") : QString()) + "Options\n" +
+             .arg(Synopsis(command), command.summary, command.example) +
+         (command.takes_date ? DateHelp() + '\n' : QString()) + "Options\n" +
          OptionsHelp(OptionsOf(command.name)) + '\n' + kNumbersHelp +
          (weekday ? kExitHelp : kCommandExitHelp);
 }
 
 }  // namespace
 
+QStringList OrvcCommands() {
+  QStringList names;
+  for (const Command& each : Commands()) names << QLatin1String(each.name);
+  return names;
+}
+
 int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err) {
   const Command* command = nullptr;
   try {
-    QStringList names;
-    for (const Command& each : Commands()) names << QLatin1String(each.name);
-    const Options options = ParseCommandLine(arguments, names);
+    const Options options = ParseCommandLine(arguments, OrvcCommands());
     command = CommandNamed(options.command);
     if (options.help) {
       out << (command != nullptr ? CommandHelp(*command) : ProgramHelp());

@@ -15,4 +15,7 @@ namespace orv {
 // the next read would wait (for a program that feeds orvc a line and waits).
 int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QTextStream& err);
 
+// The names of the commands ("convert", "diff", ...).
+QStringList OrvcCommands();
+
 }  // namespace orv

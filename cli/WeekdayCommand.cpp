@@ -1,9 +1,5 @@
 // orvc weekday: whether a month-day-year date falls on a weekday in the
 // Gregorian or the Julian calendar.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "calendar/DatePr2.h"
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
@@ -45,17 +41,27 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
     // Standard output holds only JSON: the answer, its sentence and the day.
     // Found in both calendars, the day shown is the Julian reading's.
     const bool in_both = outcome.day && outcome.message.has_value();
-    QJsonArray calendars;
-    if (outcome.in_gregorian || in_both) calendars << "gregorian";
-    if (outcome.in_julian) calendars << "julian";
-    QJsonObject answer{
-        {"weekday", QString::fromStdString(DayOfWeekName(static_cast<int16_t>(weekday)))},
-        {"found", outcome.day.has_value()},
-        {"found_in", calendars},
-        {"sentence", outcome.message ? QJsonValue(LineFeeds(NoticeText(*outcome.message)))
-                                     : QJsonValue(QJsonValue::Null)}};
-    if (outcome.day) answer.insert("day", ResultObject(*outcome.day, era, options));
-    out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
+    // The keys in the order scripts have always had them: sorted.
+    PrintJson(out, [&](JsonWriter& json) {
+      json.BeginObject();
+      if (outcome.day) {
+        json.Key("day");
+        WriteResult(json, *outcome.day, era, options);
+      }
+      json.Key("found").Bool(outcome.day.has_value());
+      json.Key("found_in").BeginArray();
+      if (outcome.in_gregorian || in_both) json.String("gregorian");
+      if (outcome.in_julian) json.String("julian");
+      json.EndArray();
+      json.Key("sentence");
+      if (outcome.message) {
+        json.String(LineFeeds(NoticeText(*outcome.message)));
+      } else {
+        json.Null();
+      }
+      json.Key("weekday").String(DayOfWeekName(static_cast<int16_t>(weekday)));
+      json.EndObject();
+    });
     return outcome.day ? kOrvcSuccess : kOrvcNotFound;
   }
   if (outcome.message) out << LineFeeds(NoticeText(*outcome.message)) << '\n';

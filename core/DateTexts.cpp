@@ -1,5 +1,8 @@
 #include "core/DateTexts.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "core/NumberFormat.h"
@@ -74,7 +77,6 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_s
     CalendarResult& result = results.calendars[i];
     result.date = DateOfDay(jdn, InForce(calendar, dee));
     result.era_date = EraDateOf(result.date, calendar, era, group_separator);
-    result.year_month_day.reserve(24);
     AppendYearMonthDay(result.year_month_day, result.date, CalendarTag(calendar, dee),
                        group_separator);
   }
@@ -85,22 +87,32 @@ ResultTexts ResultsFor(int32_t jdn, Era era, const DeeVersion& dee, char group_s
 
 void AppendYearMonthDay(std::string& out, const CalendarDate& date, std::string_view tag,
                         char group_separator) {
+  // Made here and appended at once (a year with groups first on its own):
+  // this runs for every date orvc writes.
+  char text[64];
+  char* at = text;
   if (date.year > 9999 || date.year < -9999) {
     AppendGroupedInteger(out, date.year, group_separator);
   } else {
-    AppendInteger(out, date.year);
+    at = std::to_chars(at, text + sizeof text, date.year).ptr;
   }
   for (const int32_t part : {date.month, date.day}) {
-    out += '-';
+    *at++ = '-';
     if (part >= 0 && part < 100) {  // every month and day: two digits
-      out += static_cast<char>('0' + part / 10);
-      out += static_cast<char>('0' + part % 10);
+      *at++ = static_cast<char>('0' + part / 10);
+      *at++ = static_cast<char>('0' + part % 10);
     } else {
-      AppendInteger(out, part);
+      at = std::to_chars(at, text + sizeof text, part).ptr;
     }
   }
-  out += ' ';
-  out += tag;
+  *at++ = ' ';
+  if (tag.size() <= static_cast<size_t>(text + sizeof text - at)) {
+    at = std::copy(tag.begin(), tag.end(), at);
+    out.append(text, static_cast<size_t>(at - text));
+  } else {
+    out.append(text, static_cast<size_t>(at - text));
+    out += tag;
+  }
 }
 
 QString YearMonthDayText(const CalendarDate& date, std::string_view tag) {

@@ -11,162 +11,107 @@
 
 namespace orv {
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  size_t plain = 0;  // the start of the characters not yet appended
-  for (size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
-    out.append(text, plain, i - plain);
-    plain = i + 1;
-    static constexpr char kHex[] = "0123456789abcdef";
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
-    }
-  }
-  out.append(text, plain);
-  out += '"';
-}
-
 namespace {
 
 // The members of a result object in the order JSON objects keep theirs (by
 // key): the weekday, the number, the line and each calendar's object.
 enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
 struct ResultMember {
-  std::string_view key;
+  JsonKey key;
   ResultField field;
   const CalendarInfo* calendar = nullptr;  // for kCalendar and kOtherCalendar
   size_t main_position = 0;                // for kCalendar: its place among the main window's
 };
-std::vector<ResultMember> ResultMembers(const DeeVersion& dee) {
-  std::vector<ResultMember> sorted = {{"day_of_week", ResultField::kDayOfWeek},
-                                      {"jdn", ResultField::kJdn},
-                                      {"line", ResultField::kLine}};
-  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
-    const bool main = calendar->saved_index != 0;
-    sorted.push_back({ListedJsonKey(*calendar),
-                      main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
-                      main ? static_cast<size_t>(calendar->saved_index - 1) : 0});
-  }
-  std::sort(sorted.begin(), sorted.end(),
-            [](const ResultMember& a, const ResultMember& b) { return a.key < b.key; });
-  return sorted;
+// Built on first use: the rows a program adds to the table come before
+// anything is written (calendar/Calendars.h: AddCalendar). The Dee calendar's
+// member is its Dee row, whichever version is in force.
+const std::vector<ResultMember>& ResultMembers() {
+  static const std::vector<ResultMember> kMembers = [] {
+    std::vector<std::pair<std::string_view, ResultMember>> members = {
+        {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
+        {"jdn", {"jdn", ResultField::kJdn}},
+        {"line", {"line", ResultField::kLine}}};
+    for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
+      const bool main = calendar->saved_index != 0;
+      members.push_back({ListedJsonKey(*calendar),
+                         {JsonKey(ListedJsonKey(*calendar)),
+                          main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
+                          main ? static_cast<size_t>(calendar->saved_index - 1) : 0}});
+    }
+    std::sort(members.begin(), members.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ResultMember> sorted;
+    sorted.reserve(members.size());
+    for (const auto& member : members) sorted.push_back(member.second);
+    return sorted;
+  }();
+  return kMembers;
 }
 
-void AppendCalendarJson(std::string& out, const CalendarResult& result,
+void AppendCalendarJson(JsonWriter& json, const CalendarResult& result,
                         std::string_view dee_version) {
-  out += "{\"day\":";
-  AppendInteger(out, result.date.day);
-  out += ",\"era_date\":";
-  AppendJsonString(out, result.era_date);
-  out += ",\"month\":";
-  AppendInteger(out, result.date.month);
-  if (!dee_version.empty()) {
-    out += ",\"version\":";
-    AppendJsonString(out, dee_version);
-  }
-  out += ",\"year\":";
-  AppendInteger(out, result.date.year);
-  out += ",\"ymd_date\":";
-  AppendJsonString(out, result.year_month_day);
-  out += '}';
+  json.BeginObject();
+  json.Key("day").Integer(result.date.day);
+  json.Key("era_date").String(result.era_date);
+  json.Key("month").Integer(result.date.month);
+  if (!dee_version.empty()) json.Key("version").String(dee_version);
+  json.Key("year").Integer(result.date.year);
+  json.Key("ymd_date").String(result.year_month_day);
+  json.EndObject();
 }
 
 // A calendar beyond the main window's: its numbers and texts, null for a day
 // outside its range.
-void AppendOtherCalendarJson(std::string& out, const DayInCalendar& day) {
+void AppendOtherCalendarJson(JsonWriter& json, const DayInCalendar& day) {
   if (!day.date) {
-    out += "null";
+    json.Null();
     return;
   }
   const CalendarDate& date = *day.date;
   const bool iso_week = day.calendar->text_form == TextForm::kIsoWeek;
   const bool legal_year = day.calendar->text_form == TextForm::kLegalYear;
-  out += "{\"day\":";
-  AppendInteger(out, date.day);
-  out += ",\"era_date\":";
-  AppendJsonString(out, day.month_name_text);
-  if (legal_year) {
-    out += ",\"legal_year\":";
-    AppendInteger(out, day.legal_year);
-  }
-  if (!iso_week) {
-    out += ",\"month\":";
-    AppendInteger(out, date.month);
-  }
-  if (legal_year) {
-    out += ",\"reckoning\":";
-    AppendJsonString(out, IsJulianReckoning(date) ? "julian" : "gregorian");
-  }
-  if (iso_week) {
-    out += ",\"week\":";
-    AppendInteger(out, date.month);
-  }
-  out += ",\"year\":";
-  AppendInteger(out, date.year);
-  out += ",\"ymd_date\":";
-  AppendJsonString(out, day.year_month_day);
-  out += '}';
+  json.BeginObject();
+  json.Key("day").Integer(date.day);
+  json.Key("era_date").String(day.month_name_text);
+  if (legal_year) json.Key("legal_year").Integer(day.legal_year);
+  if (!iso_week) json.Key("month").Integer(date.month);
+  if (legal_year) json.Key("reckoning").String(IsJulianReckoning(date) ? "julian" : "gregorian");
+  if (iso_week) json.Key("week").Integer(date.month);
+  json.Key("year").Integer(date.year);
+  json.Key("ymd_date").String(day.year_month_day);
+  json.EndObject();
 }
 
 }  // namespace
 
-void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
+void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
-  char separator = '{';
-  for (const ResultMember& member : ResultMembers(dee)) {
+  json.BeginObject();
+  for (const ResultMember& member : ResultMembers()) {
     if (member.field == ResultField::kLine && !line) continue;
-    out += separator;
-    separator = ',';
-    AppendJsonString(out, member.key);
-    out += ':';
+    json.Key(member.key);
     switch (member.field) {
       case ResultField::kDayOfWeek:
-        AppendJsonString(out, results.day_of_week);
+        json.String(results.day_of_week);
         break;
       case ResultField::kJdn:
-        AppendInteger(out, jdn);
+        json.Integer(jdn);
         break;
       case ResultField::kLine:
-        AppendInteger(out, *line);
+        json.Integer(*line);
         break;
       case ResultField::kCalendar:
         AppendCalendarJson(
-            out, results.calendars[member.main_position],
-            IsVersion(*member.calendar) ? member.calendar->name : std::string_view());
+            json, results.calendars[member.main_position],
+            IsVersion(*member.calendar) ? InForce(*member.calendar, dee).name : std::string_view());
         break;
       case ResultField::kOtherCalendar:
-        AppendOtherCalendarJson(out, DayIn(*member.calendar, jdn, era, group_separator));
+        AppendOtherCalendarJson(json, DayIn(*member.calendar, jdn, era, group_separator));
         break;
     }
   }
-  out += '}';
+  json.EndObject();
 }
 
 std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows) {

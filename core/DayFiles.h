@@ -9,21 +9,18 @@
 #include <vector>
 
 #include "core/CalendarDay.h"
+#include "core/JsonWriter.h"
 #include "core/ReportBuilders.h"
 
 namespace orv {
 
-// A JSON string as QJsonDocument writes it: quotes, backslashes and control
-// characters escaped, everything else as it is.
-void AppendJsonString(std::string& out, std::string_view text);
-
-// The day's object, keys in order, on one line without a line break:
-// "day_of_week", "jdn", the line of the input when given ("line"), then each
+// The day's object, keys in order (on one line without a line break when the
+// writer is compact): "day_of_week", "jdn", the line of the input when given ("line"), then each
 // calendar under its JSON key ("gregorian": {"day", "era_date", "month",
 // "year", "ymd_date"}, the Dee row also "version"; a calendar beyond the main
 // window's three adds what it has ("week", "legal_year", "reckoning") and is
 // null for a day outside its range).
-void AppendDayJson(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
+void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator);
 
 // The rows of a day as the calendars window shows them, one record a

@@ -1,6 +1,8 @@
 #include "core/ReportRecords.h"
 
 #include <QStringList>
+#include <QVariant>
+#include <algorithm>
 
 #include "calendar/DatePr2.h"
 #include "core/CalendarDay.h"
@@ -76,10 +78,38 @@ Record RecordOf(const ComparisonRow& row, const ComparisonRun& run) {
   return record;
 }
 
-QJsonObject JsonOf(const Record& record) {
-  QJsonObject object;
-  for (const auto& [name, value] : record) object.insert(name, value);
-  return object;
+void WriteValue(JsonWriter& json, const QJsonValue& value) {
+  switch (value.type()) {
+    case QJsonValue::Bool:
+      json.Bool(value.toBool());
+      break;
+    case QJsonValue::Double:
+      if (const QVariant number = value.toVariant(); number.typeId() == QMetaType::LongLong) {
+        json.Integer(number.toLongLong());
+      } else {
+        json.Double(value.toDouble());
+      }
+      break;
+    case QJsonValue::String:
+      json.String(value.toString());
+      break;
+    default:  // null; a record holds no arrays or objects
+      json.Null();
+  }
+}
+
+void WriteRecord(JsonWriter& json, const Record& record) {
+  std::vector<const Record::value_type*> sorted;
+  for (const auto& field : record) sorted.push_back(&field);
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const auto* a, const auto* b) { return a->first < b->first; });
+  json.BeginObject();
+  for (const auto* field : sorted) {
+    const QByteArray key = field->first.toUtf8();
+    json.Key(JsonKey(std::string_view(key.constData(), static_cast<size_t>(key.size()))));
+    WriteValue(json, field->second);
+  }
+  json.EndObject();
 }
 
 QString CsvHeader(const Record& record) {

@@ -3,12 +3,12 @@
 // as it is; these are the same rows as fields.
 #pragma once
 
-#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <utility>
 #include <vector>
 
+#include "core/JsonWriter.h"
 #include "core/ReformComparison.h"
 #include "core/ReportBuilders.h"
 
@@ -30,7 +30,10 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run);
 // time_kind as in the equinox rows.
 Record RecordOf(const ComparisonRow& row, const ComparisonRun& run);
 
-QJsonObject JsonOf(const Record& record);
+// A field's value, and a record as one JSON object, its keys in order as a
+// JSON object keeps them (sorted).
+void WriteValue(JsonWriter& json, const QJsonValue& value);
+void WriteRecord(JsonWriter& json, const Record& record);
 // The header line and a row's line, without the line break (CSV ends lines
 // with CR LF). Fields with a comma, quote or line break are quoted.
 QString CsvHeader(const Record& record);

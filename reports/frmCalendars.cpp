@@ -1,6 +1,5 @@
 #include "reports/frmCalendars.h"
 
-#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QShortcut>
 
@@ -127,10 +126,10 @@ void frmCalendars::cmdSave_Click() {
   if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
     SaveFile(this, path, CsvText(DayRecords(*shown_day, shown)).toUtf8(), false);
   } else if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
-    std::string json;
+    std::string text;
+    JsonWriter json(text, JsonWriter::Layout::kIndented);
     AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator());
-    const QJsonDocument day = QJsonDocument::fromJson(QByteArray::fromStdString(json));
-    SaveFile(this, path, day.toJson(QJsonDocument::Indented), true);
+    SaveFile(this, path, QByteArray::fromStdString(text), true);
   } else {
     SaveFile(this, path, CopyText().replace(kCrLf, QStringLiteral("\n")).toUtf8(), true);
   }
