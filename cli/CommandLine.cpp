@@ -455,36 +455,31 @@ bool ReadByTable(const Options& options, const QString& text) {
   return NamesOtherCalendar(text, options.dee);
 }
 
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
-                                      UserNotice& refusal) {
-  const CalendarDateReading reading = ReadCalendarDate(
-      text, options.calendar != nullptr ? &InForce(*options.calendar, options.dee) : nullptr,
-      options.dee);
-  if (!reading.date) {
-    refusal = reading.refusal;
-    return std::nullopt;
-  }
-  ArithmeticInput arithmetic = ArithmeticFor(options);
-  if (!arithmetic.plus && !arithmetic.minus) return reading.jdn;
+DateDay DayOfDate(const QString& text, const Options& options) {
+  const DateReading reading =
+      ReadDate(text, {options.calendar, &CalendarOf(CalendarId::kGregorian), options.dee});
+  if (!reading.date)
+    return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate})};
+  const ArithmeticInput arithmetic = ArithmeticFor(options);
+  if (!arithmetic.plus && !arithmetic.minus) return {reading.jdn};
   ArithmeticValues values{};
   UserNotice message;
   if (!ReadArithValues(arithmetic.amounts, values, message)) {
-    refusal = message.value_or(Notice{NoticeKind::kInvalidAmount});
-    return std::nullopt;
+    return {std::nullopt, message.value_or(Notice{NoticeKind::kInvalidAmount})};
   }
   const CalendarArithmetic result = AddToCalendarDate(*reading.date, values, arithmetic.plus);
-  if (!result.jdn) refusal = result.refusal;
-  return result.jdn;
+  if (result.jdn) return {result.jdn};
+  // A result beyond the main window's calendars is refused in its words.
+  const bool main_window_calendar = CalendarOf(reading.date->calendar).saved_index != 0;
+  return {std::nullopt, main_window_calendar || !result.refusal ? Notice{NoticeKind::kInvalidAmount}
+                                                                : *result.refusal};
 }
 
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options, QTextStream& out,
-                                      QTextStream& err) {
-  UserNotice refusal;
-  const std::optional<int32_t> jdn = DayOfTableDate(text, options, refusal);
-  if (!jdn) {
-    PrintRefusal(options, text, {refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
-  }
-  return jdn;
+std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,
+                                 QTextStream& err) {
+  const DateDay date = DayOfDate(text, options);
+  if (!date.day) PrintRefusal(options, text, {date.refusal}, out, err);
+  return date.day;
 }
 
 std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,

@@ -106,13 +106,18 @@ std::optional<int32_t> BareYear(const QString& argument);
 // Whether a date is one the main window's rules do not read: in a calendar
 // beyond its three (by --calendar or by its tag), or an ISO week date.
 bool ReadByTable(const Options& options, const QString& text);
-// Reads such a date (core/CalendarDay.h) and applies any arithmetic: the day,
-// or nullopt with the refusal.
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options,
-                                      UserNotice& refusal);
+// A year-month-day date of any calendar as orvc reads one: by the one reader
+// (core/CalendarDay.h: ReadDate) with the calendar of --calendar, an
+// untagged date Gregorian, then the amounts of --plus or --minus. Its day, or
+// the refusal.
+struct DateDay {
+  std::optional<int32_t> day;
+  Notice refusal{NoticeKind::kInvalidDate};  // when there is no day
+};
+DateDay DayOfDate(const QString& text, const Options& options);
 // The same for a command's one date: the refusal printed (PrintRefusal).
-std::optional<int32_t> DayOfTableDate(const QString& text, const Options& options, QTextStream& out,
-                                      QTextStream& err);
+std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,
+                                 QTextStream& err);
 
 // Checks a complete input and finds its day, as a report button does; prints
 // the refusal (PrintRefusal).

@@ -119,26 +119,14 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           other_version.dee = version;
         }
         const Options& line_options = version != options.dee ? other_version : options;
-        if (ReadByTable(line_options, *line)) {
-          UserNotice refusal;
-          if (const std::optional<int32_t> jdn = DayOfTableDate(*line, line_options, refusal)) {
-            if (!first && !options.json) answers += '\n';
-            AppendResult(answers, *jdn, options.era_style.value_or(Era::kCE), line_options,
-                         line_number, group_separator);
-            first = false;
-          } else {
-            refusals.push_back(refusal.value_or(Notice{NoticeKind::kInvalidDate}));
-          }
+        const DateDay date = DayOfDate(*line, line_options);
+        if (date.day) {
+          if (!first && !options.json) answers += '\n';
+          AppendResult(answers, *date.day, options.era_style.value_or(Era::kCE), line_options,
+                       line_number, group_separator);
+          first = false;
         } else {
-          TypedDate typed = TypedDateFor(line_options, {*line});
-          Conversion conversion = Convert(typed, line_options);
-          refusals = std::move(conversion.refusals);
-          if (conversion.day) {
-            if (!first && !options.json) answers += '\n';
-            AppendResult(answers, *conversion.day, EraStyle(line_options, typed), line_options,
-                         line_number, group_separator);
-            first = false;
-          }
+          refusals.push_back(date.refusal);
         }
       }
       if (!refusals.empty()) {
@@ -179,8 +167,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};
-  if (ReadByTable(options, options.positional[0])) {
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, out, err);
+  if (!options.mdy) {
+    const std::optional<int32_t> jdn = DayOfDate(options.positional[0], options, out, err);
     if (!jdn) return kOrvcRefused;
     out << ResultFor(*jdn, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;

@@ -17,7 +17,7 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     year = *bare_year;
   } else if (ReadByTable(options, options.positional[0])) {
     // A date of another calendar: the Gregorian year of its day.
-    const std::optional<int32_t> jdn = DayOfTableDate(options.positional[0], options, out, err);
+    const std::optional<int32_t> jdn = DayOfDate(options.positional[0], options, out, err);
     if (!jdn) return kOrvcRefused;
     year = DateOfDay(*jdn, CalendarId::kGregorian).year;
   } else {

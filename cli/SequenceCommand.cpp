@@ -12,8 +12,8 @@ int RunSequence(const Options& options, QTextStream& out, QTextStream& err) {
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};
   const int64_t days = options.count.value_or(14);
   std::optional<int32_t> day;
-  if (ReadByTable(options, options.positional[0])) {
-    day = DayOfTableDate(options.positional[0], options, out, err);
+  if (!options.mdy) {
+    day = DayOfDate(options.positional[0], options, out, err);
   } else {
     TypedDate typed = TypedDateFor(options, options.positional);
     day = DayForReport(typed, options, out, err);
