@@ -21,6 +21,7 @@ struct ResultMember {
   ResultField field;
   const CalendarInfo* calendar = nullptr;  // for kCalendar and kOtherCalendar
   size_t main_position = 0;                // for kCalendar: its place among the main window's
+  bool versions = false;                   // for kCalendar: one of several versions (Dee)
 };
 // Built on first use: the rows a program adds to the table come before
 // anything is written (calendar/Calendars.h: AddCalendar). The Dee calendar's
@@ -33,10 +34,11 @@ const std::vector<ResultMember>& ResultMembers() {
         {"line", {"line", ResultField::kLine}}};
     for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
       const bool main = calendar->saved_index != 0;
-      members.push_back({ListedJsonKey(*calendar),
-                         {JsonKey(ListedJsonKey(*calendar)),
-                          main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
-                          main ? static_cast<size_t>(calendar->saved_index - 1) : 0}});
+      members.push_back(
+          {ListedJsonKey(*calendar),
+           {JsonKey(ListedJsonKey(*calendar)),
+            main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
+            main ? static_cast<size_t>(calendar->saved_index - 1) : 0, IsVersion(*calendar)}});
     }
     std::sort(members.begin(), members.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -104,7 +106,7 @@ void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee
       case ResultField::kCalendar:
         AppendCalendarJson(
             json, results.calendars[member.main_position],
-            IsVersion(*member.calendar) ? InForce(*member.calendar, dee).name : std::string_view());
+            member.versions ? InForce(*member.calendar, dee).name : std::string_view());
         break;
       case ResultField::kOtherCalendar:
         AppendOtherCalendarJson(json, DayIn(*member.calendar, jdn, era, group_separator));
