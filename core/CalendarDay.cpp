@@ -423,14 +423,27 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char gro
   return day;
 }
 
-bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
-  // Most texts carry one of the main window's tags, or none: no copy for them.
-  // (No other calendar's tag holds the mark of one of theirs: AddCalendar.)
-  std::string letters = LettersOfDateText(text);
-  for (char& letter : letters) {
+namespace {
+
+// The letters of a text's tag in capitals, and the main window's calendar
+// they name exactly, if any.
+struct TagLetters {
+  std::string letters;
+  const CalendarInfo* main = nullptr;
+};
+TagLetters TagLettersOf(QStringView text, const DeeVersion& dee) {
+  TagLetters tag{LettersOfDateText(text)};
+  for (char& letter : tag.letters) {
     if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
   }
-  if (letters.empty() || MainCalendarByTag(letters, dee) != nullptr) return false;
+  tag.main = MainCalendarByTag(tag.letters, dee);
+  return tag;
+}
+
+bool NamesOtherCalendar(QStringView text, const TagLetters& tag_letters, const DeeVersion& dee) {
+  // Most texts carry one of the main window's tags, or none: no copy for them.
+  // (No other calendar's tag holds the mark of one of theirs: AddCalendar.)
+  if (tag_letters.letters.empty() || tag_letters.main != nullptr) return false;
   const QString canonical = Canonical(text);
   if (IsIsoWeekForm(canonical)) return true;
   const QStringView tag = SplitTag(canonical).tag;
@@ -439,10 +452,19 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   return calendar != nullptr && calendar->saved_index == 0;
 }
 
+}  // namespace
+
+bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
+  return NamesOtherCalendar(text, TagLettersOf(text, dee), dee);
+}
+
 DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
   DateReading reading;
-  const bool by_calendar_form = rules.calendar != nullptr ? rules.calendar->saved_index == 0
-                                                          : NamesOtherCalendar(text, rules.dee);
+  TagLetters tag_letters;
+  if (rules.calendar == nullptr) tag_letters = TagLettersOf(text, rules.dee);
+  const bool by_calendar_form = rules.calendar != nullptr
+                                    ? rules.calendar->saved_index == 0
+                                    : NamesOtherCalendar(text, tag_letters, rules.dee);
   if (by_calendar_form) {
     const CalendarDateReading read = ReadCalendarDate(
         text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
@@ -465,9 +487,17 @@ DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
   typed.year_month_day = text.toString();
   typed.say_why = true;
   // (The Dee calendar is chosen as itself, whichever version's row is given.)
-  typed.calendar = rules.calendar != nullptr
-                       ? &CalendarOf(rules.calendar->version_of)
-                       : CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+  // A tag that is exactly a main window's calendar's names it, as the text's
+  // tag would (its letters hold no other's mark); no tag, the untagged one.
+  if (rules.calendar != nullptr) {
+    typed.calendar = &CalendarOf(rules.calendar->version_of);
+  } else if (tag_letters.letters.empty()) {
+    typed.calendar = rules.untagged;
+  } else if (tag_letters.main != nullptr) {
+    typed.calendar = tag_letters.main;
+  } else {
+    typed.calendar = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+  }
   CheckedYearMonthDay checked;
   CalendarDate date;
   reading.refusal = CheckTypedDate(typed, rules.dee, checked);
