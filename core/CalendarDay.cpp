@@ -417,6 +417,8 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char gro
   if (calendar.text_form == TextForm::kEra) {
     day.month_name_text = EraDateText(*day.date, ResultEra(era), GroupSeparator());
   } else {
+    // One allocation for the longest texts ("Saturday, week 52 of 1999").
+    day.month_name_text.reserve(32);
     AppendMonthNameText(day.month_name_text, calendar, *day.date, day.legal_year, era,
                         group_separator);
   }
