@@ -77,6 +77,13 @@ SINGLE_RUNS = [
     ["easter", "--count", "3", "2025"], ["easter", "--count", "2", "325"], ["easter", "--json", "1583"],
     ["calendars", "--longitude", "999:0"], ["convert", "--count", "-1", "x"], ["nonsense"],
     ["--help"], ["convert", "--help"], ["compare", "--help"],
+    # Arithmetic beyond a calendar's range or the 32-bit days, in each kind of calendar.
+    ["convert", "--plus", "--years", "2147483647", "2000-01-01"],
+    ["convert", "--plus", "--years", "2147483647", "1420-01-01 AH"],
+    ["convert", "--plus", "--days", "2000000000", "1-01-01 AP"],
+    ["convert", "--json", "--plus", "--months", "1", "1999-W52-6"],
+    ["convert", "--minus", "--weeks", "99999999", "1-01-01 RJ"],
+    ["convert", "--dee", "D", "--plus", "--months", "5", "2000-01-31 D"],
 ]
 
 
