@@ -322,8 +322,9 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
   for (const CalendarInfo* calendar : calendars) {
     label_width = std::max(label_width, label_of(*calendar).size() + 2);
   }
+  DayTexts texts;
   for (const CalendarInfo* calendar : calendars) {
-    const DayInCalendar day = DayIn(*calendar, jdn, era, group_separator);
+    const DayInCalendar& day = texts.In(*calendar, jdn, era, group_separator);
     AppendPaddedUtf8(out, label_of(*calendar), label_width);
     if (day.date) {
       AppendPaddedUtf8(out, day.month_name_text, 34);
@@ -407,10 +408,14 @@ void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char
   AppendInteger(out, date.day);
 }
 
-DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator) {
-  DayInCalendar day;
+const DayInCalendar& DayTexts::In(const CalendarInfo& calendar, int32_t jdn, Era era,
+                                  char group_separator) {
+  DayInCalendar& day = day_;
   day.calendar = &calendar;
   day.date = DateIn(calendar, jdn);
+  day.year_month_day.clear();
+  day.month_name_text.clear();
+  day.legal_year = 0;
   if (!day.date) return day;
   AppendCalendarYearMonthDay(day.year_month_day, *day.date, group_separator);
   day.legal_year = LegalYearOf(*day.date);
@@ -423,6 +428,11 @@ DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char gro
                         group_separator);
   }
   return day;
+}
+
+DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator) {
+  DayTexts texts;
+  return texts.In(calendar, jdn, era, group_separator);
 }
 
 namespace {

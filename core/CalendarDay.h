@@ -33,6 +33,16 @@ struct DayInCalendar {
 // "1 Vendémiaire an II", "February 11, 1731/32" (UTF-8).
 DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator);
 
+// The same, calendar after calendar, in texts whose room is kept from one
+// to the next: orvc writes every calendar's texts for each line it reads.
+class DayTexts {
+ public:
+  const DayInCalendar& In(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator);
+
+ private:
+  DayInCalendar day_;
+};
+
 // "1999-W52-6" or "2000-01-01 CE": the year-month-day text of a date (years
 // of five or more digits grouped).
 void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char group_separator);

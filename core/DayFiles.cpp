@@ -89,6 +89,7 @@ void AppendOtherCalendarJson(JsonWriter& json, const DayInCalendar& day) {
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
+  DayTexts texts;
   json.BeginObject();
   for (const ResultMember& member : ResultMembers()) {
     if (member.field == ResultField::kLine && !line) continue;
@@ -109,7 +110,7 @@ void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee
             member.versions ? InForce(*member.calendar, dee).name : std::string_view());
         break;
       case ResultField::kOtherCalendar:
-        AppendOtherCalendarJson(json, DayIn(*member.calendar, jdn, era, group_separator));
+        AppendOtherCalendarJson(json, texts.In(*member.calendar, jdn, era, group_separator));
         break;
     }
   }
