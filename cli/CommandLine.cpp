@@ -458,21 +458,19 @@ bool ReadByTable(const Options& options, const QString& text) {
 DateDay DayOfDate(const QString& text, const Options& options) {
   const DateReading reading =
       ReadDate(text, {options.calendar, &CalendarOf(CalendarId::kGregorian), options.dee});
-  if (!reading.date)
+  if (!reading.date) {
     return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate})};
+  }
   const ArithmeticInput arithmetic = ArithmeticFor(options);
   if (!arithmetic.plus && !arithmetic.minus) return {reading.jdn};
-  ArithmeticValues values{};
-  UserNotice message;
-  if (!ReadArithValues(arithmetic.amounts, values, message)) {
-    return {std::nullopt, message.value_or(Notice{NoticeKind::kInvalidAmount})};
-  }
-  const CalendarArithmetic result = AddToCalendarDate(*reading.date, values, arithmetic.plus);
-  if (result.jdn) return {result.jdn};
+  const Result<ArithmeticValues> values = ReadArithValues(arithmetic.amounts);
+  if (!values) return {std::nullopt, values.refusal()};
+  const Result<MovedDay> moved = AddToCalendarDate(*reading.date, *values, arithmetic.plus);
+  if (moved) return {moved->jdn};
   // A result beyond the main window's calendars is refused in its words.
   const bool main_window_calendar = CalendarOf(reading.date->calendar).saved_index != 0;
-  return {std::nullopt, main_window_calendar || !result.refusal ? Notice{NoticeKind::kInvalidAmount}
-                                                                : *result.refusal};
+  return {std::nullopt,
+          main_window_calendar ? Notice{NoticeKind::kInvalidAmount} : moved.refusal()};
 }
 
 std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,

@@ -588,26 +588,20 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
   return reading;
 }
 
-CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
-                                     bool plus) {
-  CalendarArithmetic result;
+Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
+                                   bool plus) {
   const CalendarInfo& calendar = CalendarOf(date.calendar);
   const int64_t sign = plus ? 1 : -1;
   CalendarDate moved = date;
   if (values[0] != 0 || values[1] != 0) {
-    if (!calendar.adds_years_and_months) {
-      result.refusal = Notice(NoticeKind::kNoYearsAndMonths, calendar.name);
-      return result;
-    }
+    if (!calendar.adds_years_and_months)
+      return Notice(NoticeKind::kNoYearsAndMonths, calendar.name);
     // Months counted from year 0, so that a year's end carries over.
     const int64_t months_in_year = 12;
     const int64_t months = int64_t{date.year} * months_in_year + (date.month - 1) +
                            sign * (int64_t{values[0]} * months_in_year + values[1]);
     const int64_t year = months >= 0 ? months / months_in_year : -((-months + 11) / months_in_year);
-    if (year < INT32_MIN || year > INT32_MAX) {
-      result.refusal = RangeRefusal(calendar);
-      return result;
-    }
+    if (year < INT32_MIN || year > INT32_MAX) return RangeRefusal(calendar);
     moved.year = static_cast<int32_t>(year);
     moved.month = static_cast<int32_t>(months - year * months_in_year + 1);
     // The month-end rule: a day past the month's end becomes its last day.
@@ -616,12 +610,9 @@ CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticV
   const DayResult day = DayNumberOf(moved);
   const int64_t jdn = int64_t{day.jdn} + sign * (int64_t{values[2]} * 7 + int64_t{values[3]});
   if (!day || !Dates(calendar, day.jdn) || jdn < calendar.first_day || jdn > calendar.last_day) {
-    result.refusal = RangeRefusal(calendar);
-    return result;
+    return RangeRefusal(calendar);
   }
-  result.jdn = static_cast<int32_t>(jdn);
-  result.moved = moved;
-  return result;
+  return MovedDay{static_cast<int32_t>(jdn), moved};
 }
 
 }  // namespace orv

@@ -100,13 +100,12 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee);
 // subtracts. The final day number and the date after years and months, or
 // the refusal (no years and months in the calendar; a result beyond its
 // range).
-struct CalendarArithmetic {
-  std::optional<int32_t> jdn;
-  CalendarDate moved;  // the date after years and months, when jdn is set
-  UserNotice refusal;
+struct MovedDay {
+  int32_t jdn = 0;
+  CalendarDate moved;  // the date after years and months
 };
-CalendarArithmetic AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
-                                     bool plus);
+Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
+                                   bool plus);
 
 // Every calendar's row of the day, in table order: "Hebrew Calendar:" padded
 // to 28 characters (or to the longest such label and two spaces), the

@@ -65,7 +65,8 @@ DateDifference DifferenceInCalendar(const CalendarDate& from, int32_t to_jdn) {
                     [&](int64_t n, bool forwards) {
                       const ArithmeticValues values = {static_cast<int32_t>(n / 12),
                                                        static_cast<int32_t>(n % 12), 0, 0};
-                      return AddToCalendarDate(from, values, forwards).jdn;
+                      const Result<MovedDay> moved = AddToCalendarDate(from, values, forwards);
+                      return moved ? std::optional<int32_t>(moved->jdn) : std::nullopt;
                     });
 }
 

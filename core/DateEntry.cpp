@@ -319,31 +319,25 @@ UserNotice CheckTypedAmount(QString& text) {
   return std::nullopt;
 }
 
-bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
-                     UserNotice& message) {
+Result<ArithmeticValues> ReadArithValues(const std::array<QString, 4>& amounts) {
+  ArithmeticValues values{};
   for (size_t i = 0; i < amounts.size(); ++i) {
     // Trimmed first: " -5" is as negative as "-5".
     const QString text = TrimSpaces(amounts[i]);
-    if (text.startsWith('-')) {
-      message = Notice{NoticeKind::kNegativeAmount};
-      return false;
-    }
+    if (text.startsWith('-')) return Notice{NoticeKind::kNegativeAmount};
     const double value = WholeValue(DigitsOnly(text));
-    if (value > static_cast<double>(kInt32Max)) {
-      message = Notice{NoticeKind::kInvalidAmount};
-      return false;
-    }
+    if (value > static_cast<double>(kInt32Max)) return Notice{NoticeKind::kInvalidAmount};
     values[i] = static_cast<int32_t>(value);
   }
-  return true;
+  return values;
 }
 
 std::optional<int32_t> ApplyDateArithmetic(CalendarDate& date, const ArithmeticValues& values,
                                            bool plus) {
-  const CalendarArithmetic result = AddToCalendarDate(date, values, plus);
-  if (!result.jdn) return std::nullopt;  // the main window says why itself
-  date = result.moved;
-  return result.jdn;
+  const Result<MovedDay> result = AddToCalendarDate(date, values, plus);
+  if (!result) return std::nullopt;  // the main window says why itself
+  date = result->moved;
+  return result->jdn;
 }
 
 const CalendarInfo* CalendarOfTaggedText(const QString& text, const DeeVersion& dee,
@@ -394,21 +388,14 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
   return -whole - (more_than_half ? 1 : 0);
 }
 
-std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
-                                          const DeeVersion& dee, UserNotice& message) {
+Result<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
+                                   const DeeVersion& dee) {
   const std::optional<int64_t> day = DayOfTypedJulianDate(text);
-  if (!day) {
-    message = Notice{NoticeKind::kInvalidDayNumber};
-    return std::nullopt;
-  }
-  std::optional<CalendarDate> date;
-  if (FitsIn32Bits(*day)) {
-    date = DateOfDay(static_cast<int32_t>(*day), InForce(CalendarOf(calendar), dee));
-  }
-  if (!date || std::abs(date->year) > kLargestTypedYear) {
-    message = Notice{NoticeKind::kDayNumberOutOfRange};
-    return std::nullopt;
-  }
+  if (!day) return Notice{NoticeKind::kInvalidDayNumber};
+  if (!FitsIn32Bits(*day)) return Notice{NoticeKind::kDayNumberOutOfRange};
+  const CalendarDate date =
+      DateOfDay(static_cast<int32_t>(*day), InForce(CalendarOf(calendar), dee));
+  if (std::abs(date.year) > kLargestTypedYear) return Notice{NoticeKind::kDayNumberOutOfRange};
   return date;
 }
 
@@ -416,7 +403,6 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
                                   CalendarId calendar, ArithmeticInput& arithmetic,
                                   const DeeVersion& dee, bool explain, CalendarDate& date,
                                   UserNotice& message) {
-  ArithmeticValues values{};
   const bool sign_chosen = arithmetic.plus || arithmetic.minus;
   if (typed == nullptr) {
     date.calendar = InForce(CalendarOf(date.calendar), dee).id;  // the version in force
@@ -424,8 +410,11 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
     if (!ReadTypedDate(*typed, checked, calendar, dee, explain, date, message)) {
       return std::nullopt;
     }
-    if (sign_chosen && !ReadArithValues(arithmetic.amounts, values, message)) {
-      return std::nullopt;
+    if (sign_chosen) {
+      if (const Result<ArithmeticValues> values = ReadArithValues(arithmetic.amounts); !values) {
+        message = values.refusal();
+        return std::nullopt;
+      }
     }
   }
 
@@ -436,8 +425,12 @@ std::optional<int32_t> DayOfInput(TypedDate* typed, const CheckedYearMonthDay& c
   }
   if (arithmetic.apply && sign_chosen && any_amount) {
     // Read again: without a typed date the reading above has not run.
-    if (!ReadArithValues(arithmetic.amounts, values, message)) return std::nullopt;
-    const std::optional<int32_t> day = ApplyDateArithmetic(date, values, arithmetic.plus);
+    const Result<ArithmeticValues> values = ReadArithValues(arithmetic.amounts);
+    if (!values) {
+      message = values.refusal();
+      return std::nullopt;
+    }
+    const std::optional<int32_t> day = ApplyDateArithmetic(date, *values, arithmetic.plus);
     if (!day) {
       message = Notice{NoticeKind::kInvalidAmount};
     }

@@ -123,8 +123,7 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 // calendar, to be written into the input fields. Refused, with the message,
 // when the text is not such a number or the day's year lies beyond the years
 // the input fields take (99,999 either side of year 0).
-std::optional<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,
-                                          const DeeVersion& dee, UserNotice& message);
+Result<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar, const DeeVersion& dee);
 
 // The date arithmetic: plus or minus years, months, weeks and days.
 struct ArithmeticInput {
@@ -141,8 +140,7 @@ using ArithmeticValues = std::array<int32_t, 4>;
 UserNotice CheckTypedAmount(QString& text);
 
 // Reads the four amounts. Refuses a negative value, and one beyond 32 bits.
-bool ReadArithValues(const std::array<QString, 4>& amounts, ArithmeticValues& values,
-                     UserNotice& message);
+Result<ArithmeticValues> ReadArithValues(const std::array<QString, 4>& amounts);
 
 // The date arithmetic of the main window: AddToCalendarDate (the one
 // arithmetic, core/CalendarDay.h), the final day, with `date` moved to the

@@ -91,6 +91,30 @@ struct Notice {
 // A notice, if there is one to give.
 using UserNotice = std::optional<Notice>;
 
+// A value, or the notice that says why there is none: the shape of what the
+// core's fallible functions return, so that a caller cannot take the value
+// without meeting the refusal.
+//
+//   const Result<ArithmeticValues> amounts = ReadArithValues(typed);
+//   if (!amounts) return amounts.refusal();
+//   Use(*amounts);
+template <typename T>
+class [[nodiscard]] Result {
+ public:
+  Result(T value) : value_(std::move(value)) {}             // NOLINT(google-explicit-constructor)
+  Result(Notice refusal) : refusal_(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
+  explicit operator bool() const { return value_.has_value(); }
+  // The value, when there is one.
+  const T& operator*() const { return *value_; }
+  const T* operator->() const { return &*value_; }
+  // Why there is none, when there is none.
+  const Notice& refusal() const { return *refusal_; }
+
+ private:
+  std::optional<T> value_;
+  std::optional<Notice> refusal_;
+};
+
 // The notice in the program's words ("Invalid input date"); a text of more
 // than one line has CR LF between its lines.
 QString NoticeText(const Notice& notice);

@@ -66,10 +66,9 @@ void frmMain::GoToTypedDay(const QString& day_number) {
   MainInputs in = ReadInputs();
   if (!in.optInputDateWithoutAYN && !in.optInputDateWithAYN) in.optInputDateWithoutAYN = true;
   const CalendarId calendar = orv::GetInputCalendar(in);
-  UserNotice refusal;
-  const std::optional<CalendarDate> day = DayOfTypedJDN(day_number, calendar, dee_version, refusal);
+  const Result<CalendarDate> day = DayOfTypedJDN(day_number, calendar, dee_version);
   if (!day) {
-    Show(MessageOf(refusal));
+    Show(MessageOf(day.refusal()));
     return;
   }
   WriteInputs(in);

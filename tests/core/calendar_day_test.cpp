@@ -130,26 +130,26 @@ TEST(CalendarDay, ReadsTheDatesOfEveryCalendar) {
 TEST(CalendarDay, YearsAndMonthsWhereTheCalendarHasThemDaysEverywhere) {
   const ArithmeticValues one_year{1, 0, 0, 0};
   // 30 Dhu al-Hijja 1420 (a leap year) plus a year: 1421 is common, so 29.
-  const CalendarArithmetic islamic =
+  const Result<MovedDay> islamic =
       AddToCalendarDate({1420, 12, 30, CalendarId::kIslamic}, one_year, true);
-  ASSERT_TRUE(islamic.jdn);
-  EXPECT_EQ(Day(CalendarId::kIslamic, *islamic.jdn).year_month_day, "1421-12-29 AH");
-  const CalendarArithmetic persian =
+  ASSERT_TRUE(islamic);
+  EXPECT_EQ(Day(CalendarId::kIslamic, islamic->jdn).year_month_day, "1421-12-29 AH");
+  const Result<MovedDay> persian =
       AddToCalendarDate({1403, 12, 30, CalendarId::kPersian}, one_year, true);
-  ASSERT_TRUE(persian.jdn);
-  EXPECT_EQ(Day(CalendarId::kPersian, *persian.jdn).year_month_day, "1404-12-29 AP");
+  ASSERT_TRUE(persian);
+  EXPECT_EQ(Day(CalendarId::kPersian, persian->jdn).year_month_day, "1404-12-29 AP");
   // Back across the year's start, by months.
-  const CalendarArithmetic revised =
+  const Result<MovedDay> revised =
       AddToCalendarDate({2000, 1, 31, CalendarId::kRevisedJulian}, {0, 2, 0, 0}, false);
-  ASSERT_TRUE(revised.jdn);
-  EXPECT_EQ(Day(CalendarId::kRevisedJulian, *revised.jdn).year_month_day, "1999-11-30 RJ");
-  const CalendarArithmetic weeks =
+  ASSERT_TRUE(revised);
+  EXPECT_EQ(Day(CalendarId::kRevisedJulian, revised->jdn).year_month_day, "1999-11-30 RJ");
+  const Result<MovedDay> weeks =
       AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 0, 1, 1}, true);
-  EXPECT_EQ(weeks.jdn, 2451553);
-  const CalendarArithmetic refused =
+  EXPECT_EQ(weeks->jdn, 2451553);
+  const Result<MovedDay> refused =
       AddToCalendarDate({5760, 10, 23, CalendarId::kHebrew}, {0, 1, 0, 0}, true);
-  EXPECT_FALSE(refused.jdn);
-  EXPECT_EQ(NoticeText(*refused.refusal),
+  EXPECT_FALSE(refused);
+  EXPECT_EQ(NoticeText(refused.refusal()),
             "Years and months cannot be added in the Hebrew calendar.");
 }
 
