@@ -470,63 +470,18 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   return NamesOtherCalendar(text, TagLettersOf(text, dee), dee);
 }
 
-DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
-  DateReading reading;
-  TagLetters tag_letters;
-  if (rules.calendar == nullptr) tag_letters = TagLettersOf(text, rules.dee);
-  const bool by_calendar_form = rules.calendar != nullptr
-                                    ? rules.calendar->saved_index == 0
-                                    : NamesOtherCalendar(text, tag_letters, rules.dee);
-  if (by_calendar_form) {
-    const CalendarDateReading read = ReadCalendarDate(
-        text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
-        rules.dee);
-    reading.date = read.date;
-    reading.jdn = read.jdn;
-    reading.refusal = read.refusal;
-    if (!read.date) {
-      reading.text = text.toString();
-      return reading;
-    }
-    std::string canonical;
-    AppendCalendarYearMonthDay(canonical, *read.date, GroupSeparator());
-    reading.text = QString::fromStdString(canonical);
-    return reading;
-  }
-  // The main window's calendars, by its year-month-day box's checks.
-  TypedDate typed;
-  typed.notation = Notation::kYearMonthDay;
-  typed.year_month_day = text.toString();
-  typed.say_why = true;
-  // (The Dee calendar is chosen as itself, whichever version's row is given.)
-  // A tag that is exactly a main window's calendar's names it, as the text's
-  // tag would (its letters hold no other's mark); no tag, the untagged one.
-  if (rules.calendar != nullptr) {
-    typed.calendar = &CalendarOf(rules.calendar->version_of);
-  } else if (tag_letters.letters.empty()) {
-    typed.calendar = rules.untagged;
-  } else if (tag_letters.main != nullptr) {
-    typed.calendar = tag_letters.main;
-  } else {
-    typed.calendar = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
-  }
-  CheckedYearMonthDay checked;
-  CalendarDate date;
-  reading.refusal = CheckTypedDate(typed, rules.dee, checked);
-  std::optional<int32_t> day;
-  if (!reading.refusal) {
-    day = ReadTypedDate(typed, checked, typed.calendar->id, rules.dee, true, date, reading.refusal);
-  }
-  reading.text = typed.year_month_day;
-  if (!day) return reading;
-  reading.date = date;
-  reading.jdn = *day;
-  return reading;
-}
+namespace {
 
-CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
-                                     const DeeVersion& dee) {
-  CalendarDateReading reading;
+// A typed year-month-day date of any calendar, "5785-07-01 AM" or
+// "1999-W52-6" (any case; digit groups in the year; the tag may be left out
+// when `calendar` is given; England's dual year, "1749/50-02-10 EN", for a
+// day from 1 January to 24 March of 1156 to 1751), by its calendar's own
+// form: its date and day number, or the notice saying why it names no day
+// (WhyNoDay; the Dee tag of the version not in force says which is). The
+// text is left to the caller.
+DateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
+                             const DeeVersion& dee) {
+  DateReading reading;
   const QString canonical = Canonical(text);
   QString date_text;
   const CalendarInfo* named = nullptr;
@@ -585,6 +540,59 @@ CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calen
   }
   reading.date = date;
   reading.jdn = day.jdn;
+  return reading;
+}
+
+}  // namespace
+
+DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
+  DateReading reading;
+  TagLetters tag_letters;
+  if (rules.calendar == nullptr) tag_letters = TagLettersOf(text, rules.dee);
+  const bool by_calendar_form = rules.calendar != nullptr
+                                    ? rules.calendar->saved_index == 0
+                                    : NamesOtherCalendar(text, tag_letters, rules.dee);
+  if (by_calendar_form) {
+    reading = ReadCalendarDate(
+        text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
+        rules.dee);
+    if (!reading.date) {
+      reading.text = text.toString();
+      return reading;
+    }
+    std::string canonical;
+    AppendCalendarYearMonthDay(canonical, *reading.date, GroupSeparator());
+    reading.text = QString::fromStdString(canonical);
+    return reading;
+  }
+  // The main window's calendars, by its year-month-day box's checks.
+  TypedDate typed;
+  typed.notation = Notation::kYearMonthDay;
+  typed.year_month_day = text.toString();
+  typed.say_why = true;
+  // (The Dee calendar is chosen as itself, whichever version's row is given.)
+  // A tag that is exactly a main window's calendar's names it, as the text's
+  // tag would (its letters hold no other's mark); no tag, the untagged one.
+  if (rules.calendar != nullptr) {
+    typed.calendar = &CalendarOf(rules.calendar->version_of);
+  } else if (tag_letters.letters.empty()) {
+    typed.calendar = rules.untagged;
+  } else if (tag_letters.main != nullptr) {
+    typed.calendar = tag_letters.main;
+  } else {
+    typed.calendar = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+  }
+  CheckedYearMonthDay checked;
+  CalendarDate date;
+  reading.refusal = CheckTypedDate(typed, rules.dee, checked);
+  std::optional<int32_t> day;
+  if (!reading.refusal) {
+    day = ReadTypedDate(typed, checked, typed.calendar->id, rules.dee, true, date, reading.refusal);
+  }
+  reading.text = typed.year_month_day;
+  if (!day) return reading;
+  reading.date = date;
+  reading.jdn = *day;
   return reading;
 }
 

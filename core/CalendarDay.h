@@ -5,7 +5,7 @@
 //
 //   DayIn(CalendarOf(CalendarId::kHebrew), 2451545, Era::kCE, ',')
 //     .year_month_day                              // "5760-10-23 AM"
-//   ReadCalendarDate(u"1999-W52-6", nullptr, kDeeCecilVersion).date  // 1999 week 52 day 6
+//   ReadDate(u"1999-W52-6", {nullptr, nullptr, kDeeCecilVersion}).date  // 1999 week 52 day 6
 #pragma once
 
 #include <QString>
@@ -47,30 +47,16 @@ class DayTexts {
 // of five or more digits grouped).
 void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char group_separator);
 
-// A typed year-month-day date of any calendar, "5785-07-01 AM" or
-// "1999-W52-6" (any case; digit groups in the year; the tag may be left out
-// when `calendar` is given; England's dual year, "1749/50-02-10 EN", for a
-// day from 1 January to 24 March of 1156 to 1751): its date and day number,
-// or the notice saying why it names no day (WhyNoDay; the Dee tag of the
-// version not in force says which is).
-struct CalendarDateReading {
-  std::optional<CalendarDate> date;
-  int32_t jdn = 0;
-  UserNotice refusal;  // none when read
-};
-CalendarDateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
-                                     const DeeVersion& dee);
-
 // The one way a typed year-month-day date is read outside the main window
 // (the calendars window, the difference window, every command of orvc): the
 // rules are the calendar chosen (none: the one its tag names), the calendar
 // of a text without a tag when none is chosen, and the Dee version in force.
 // A date of the main window's three calendars is checked as its
 // year-month-day box checks one (in the same order, saying why a date names
-// no day); any other by its calendar's own form (ReadCalendarDate). Nothing
-// is rewritten: `text` is the text as the program would write it back (the
-// canonical date when read; else trimmed, in capitals, with the tag a
-// calendar implies).
+// no day); any other by its calendar's own form (any calendar's tag, ISO week
+// dates, England's dual year "1749/50-02-10 EN"). Nothing is rewritten:
+// `text` is the text as the program would write it back (the canonical date
+// when read; else trimmed, in capitals, with the tag a calendar implies).
 struct DateReadingRules {
   const CalendarInfo* calendar = nullptr;
   const CalendarInfo* untagged = nullptr;

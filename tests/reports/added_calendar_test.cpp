@@ -124,7 +124,7 @@ class AddedCalendarTest : public QObject, MainWindowHarness {
   void cleanup() { Finish(); }
 
   void readWrittenAndConverted() {
-    const CalendarDateReading reading = ReadCalendarDate(u"1741-01-01 CP", nullptr, kDeeVersion);
+    const DateReading reading = ReadDate(u"1741-01-01 CP", {nullptr, nullptr, kDeeVersion});
     QVERIFY(reading.date.has_value());
     QCOMPARE(reading.jdn, 2460565);  // 11 September 2024
     const DayInCalendar day = DayIn(*CalendarByKey("coptic", kDeeVersion), 2460199, Era::kCE, ',');
