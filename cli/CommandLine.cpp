@@ -384,9 +384,8 @@ QString OptionsHelp(const std::vector<QCommandLineOption>& options) {
   return help;
 }
 
-TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday) {
+TypedDate TypedDateFor(const Options& options, const QStringList& date) {
   TypedDate typed;
-  typed.say_why = true;  // orvc's refusals name the rule the date breaks
   if (options.mdy) {
     typed.notation = Notation::kMonthDayYear;
     typed.month = MonthPosition(date[0]);
@@ -398,23 +397,33 @@ TypedDate TypedDateFor(const Options& options, const QStringList& date, int week
     const std::optional<Era> era = EraFromText(date[3].toUpper());
     if (!era || *era == Era::kNone) throw UsageError{"orvc: ERA must be AD, BC, CE or BCE"};
     typed.era = *era;
-    if (weekday >= 0) {
-      typed.weekday = weekday;
-    } else {
-      typed.calendar =
-          options.calendar != nullptr ? options.calendar : &CalendarOf(CalendarId::kGregorian);
-    }
   } else {
     typed.notation = Notation::kYearMonthDay;
     typed.year_month_day = date[0];
-    // Without --calendar the tag chooses, as it does in the window; a date
-    // without a tag is Gregorian, as with "Proleptic Gregorian" chosen.
-    typed.calendar = options.calendar != nullptr
-                         ? options.calendar
-                         : CalendarOfTaggedText(typed.year_month_day, options.dee,
-                                                &CalendarOf(CalendarId::kGregorian));
   }
   return typed;
+}
+
+DateReadingRules ReadingRulesFor(const Options& options, bool weekday_test) {
+  // Without --calendar a year-month-day date's tag chooses, as it does in the
+  // window; a date without a tag is Gregorian, as with "Proleptic Gregorian"
+  // chosen.
+  const CalendarInfo* gregorian = &CalendarOf(CalendarId::kGregorian);
+  const CalendarInfo* calendar = options.calendar;
+  if (weekday_test) {
+    calendar = nullptr;
+  } else if (calendar == nullptr && options.mdy) {
+    calendar = gregorian;
+  }
+  return {calendar, gregorian, options.dee, ReadingVoice::kProgram, true, false};
+}
+
+bool IsCompleteFor(const Options& options, const TypedDate& typed) {
+  const DateReadingRules rules = ReadingRulesFor(options);
+  const bool chosen =
+      rules.calendar != nullptr ||
+      CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged) != nullptr;
+  return IsComplete(typed, chosen);
 }
 
 ArithmeticInput ArithmeticFor(const Options& options, bool apply) {
@@ -456,13 +465,12 @@ bool ReadByTable(const Options& options, const QString& text) {
 }
 
 DateDay DayOfDate(const QString& text, const Options& options) {
-  const DateReading reading =
-      ReadDate(text, {options.calendar, &CalendarOf(CalendarId::kGregorian), options.dee});
-  if (!reading.date) {
+  const DateReading reading = ReadDate(text, ReadingRulesFor(options));
+  if (!reading) {
     return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate})};
   }
   const ArithmeticInput arithmetic = ArithmeticFor(options);
-  if (!arithmetic.plus && !arithmetic.minus) return {reading.jdn};
+  if (!arithmetic.plus && !arithmetic.minus) return {reading.day};
   const Result<ArithmeticValues> values = ReadArithValues(arithmetic.amounts);
   if (!values) return {std::nullopt, values.refusal()};
   const Result<MovedDay> moved = AddToCalendarDate(*reading.date, *values, arithmetic.plus);
@@ -480,23 +488,14 @@ std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QT
   return date.day;
 }
 
-std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
-                                    QTextStream& err) {
-  CheckedYearMonthDay checked;
-  if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
-    PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
-    return std::nullopt;
-  }
-  ArithmeticInput arithmetic = ArithmeticFor(options);
-  UserNotice message;
-  CalendarDate date;
-  const std::optional<int32_t> day =
-      DayOfInput(&typed, checked, typed.calendar->id, arithmetic, options.dee, true, date, message);
-  if (!day) {
+std::optional<int32_t> DayForReport(const TypedDate& typed, const Options& options,
+                                    QTextStream& out, QTextStream& err) {
+  const InputDay input = DayOfInput(typed, ReadingRulesFor(options), ArithmeticFor(options));
+  if (!input.day) {
     PrintRefusal(options, options.positional.join(u' '),
-                 {message.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
+                 {input.refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
   }
-  return day;
+  return input.day;
 }
 
 QString RefusalText(const std::vector<Notice>& notices) {

@@ -84,9 +84,19 @@ QString OtherCalendarTags();
 QString OptionsHelp(const std::vector<QCommandLineOption>& options);
 
 // The date of the arguments (MONTH DAY YEAR ERA with --mdy, else one
-// year-month-day text) as a typed date; weekday >= 0 for the weekday test.
-// Throws UsageError for a month, day or era that is not one.
-TypedDate TypedDateFor(const Options& options, const QStringList& date, int weekday = -1);
+// year-month-day text) as a typed date. Throws UsageError for a month, day or
+// era that is not one.
+TypedDate TypedDateFor(const Options& options, const QStringList& date);
+
+// The rules orvc reads a date by: the calendar of --calendar (a month-day-year
+// date without it Gregorian, and none for the weekday test, which reads in
+// both), an untagged year-month-day date Gregorian, the Dee version in force;
+// refusals that say why.
+DateReadingRules ReadingRulesFor(const Options& options, bool weekday_test = false);
+
+// Whether the typed date is complete, as the window finds one: a calendar
+// chosen or named by its tag.
+bool IsCompleteFor(const Options& options, const TypedDate& typed);
 
 ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 
@@ -107,7 +117,7 @@ std::optional<int32_t> BareYear(const QString& argument);
 // beyond its three (by --calendar or by its tag), or an ISO week date.
 bool ReadByTable(const Options& options, const QString& text);
 // A year-month-day date of any calendar as orvc reads one: by the one reader
-// (core/CalendarDay.h: ReadDate) with the calendar of --calendar, an
+// (core/DateReading.h: ReadDate) with the calendar of --calendar, an
 // untagged date Gregorian, then the amounts of --plus or --minus. Its day, or
 // the refusal.
 struct DateDay {
@@ -121,8 +131,8 @@ std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QT
 
 // Checks a complete input and finds its day, as a report button does; prints
 // the refusal (PrintRefusal).
-std::optional<int32_t> DayForReport(TypedDate& typed, const Options& options, QTextStream& out,
-                                    QTextStream& err);
+std::optional<int32_t> DayForReport(const TypedDate& typed, const Options& options,
+                                    QTextStream& out, QTextStream& err);
 
 // The messages of a refusal on one line.
 QString RefusalText(const std::vector<Notice>& notices);

@@ -20,11 +20,8 @@ struct Conversion {
   std::optional<int32_t> day;
   std::vector<Notice> refusals;
 };
-Conversion Convert(TypedDate& typed, const Options& options) {
-  ArithmeticInput arithmetic = ArithmeticFor(options);
-  CheckedYearMonthDay checked;
-  CalendarDate date;
-  Calculation calculation = Calculate(typed, arithmetic, options.dee, checked, date);
+Conversion Convert(const TypedDate& typed, const Options& options) {
+  Calculation calculation = Calculate(typed, ReadingRulesFor(options), -1, ArithmeticFor(options));
   if (calculation.day) return {calculation.day, {}};
   if (calculation.messages.empty()) calculation.messages.emplace_back(NoticeKind::kInvalidDate);
   return {std::nullopt, calculation.messages};
@@ -152,18 +149,15 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     if (options.jdn && (options.mdy || !options.positional.isEmpty())) {
       throw UsageError{"orvc: --jdn takes the place of the date"};
     }
-    CalendarDate date =
+    const CalendarDate date =
         DateOfDay(today ? TodayJDN() : options.jdn.value_or(0), CalendarId::kGregorian);
-    ArithmeticInput arithmetic = ArithmeticFor(options);
-    UserNotice message;
-    const std::optional<int32_t> day = DayOfInput(nullptr, {}, CalendarId::kGregorian, arithmetic,
-                                                  options.dee, true, date, message);
-    if (!day) {
+    const InputDay input = DayOfInput(date, ArithmeticFor(options));
+    if (!input.day) {
       PrintRefusal(options, today ? QStringLiteral("today") : QString::number(*options.jdn),
-                   {message.value_or(Notice{NoticeKind::kInvalidAmount})}, out, err);
+                   {input.refusal.value_or(Notice{NoticeKind::kInvalidAmount})}, out, err);
       return kOrvcRefused;
     }
-    out << ResultFor(*day, options.era_style.value_or(Era::kCE), options);
+    out << ResultFor(*input.day, options.era_style.value_or(Era::kCE), options);
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};

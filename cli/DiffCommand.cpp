@@ -19,7 +19,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     versions[i] = DeeVersionFor(options, texts[i]);
     const DateReading date = ReadDifferenceDate(texts[i], versions[i]);
     texts[i] = date.text;
-    if (!date.date) {
+    if (!date) {
       PrintRefusal(options, options.positional[i],
                    {date.refusal.value_or(Notice{NoticeKind::kInvalidDate})}, out, err);
       return kOrvcRefused;
@@ -27,7 +27,7 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
     dates[i] = date;
   }
   const CalendarInfo& calendar = CalendarOf(dates[0].date->calendar);
-  const DateDifference difference = DifferenceInCalendar(*dates[0].date, dates[1].jdn);
+  const DateDifference difference = DifferenceInCalendar(*dates[0].date, *dates[1].day);
   if (options.json) {
     Options from = options;
     from.dee = versions[0];
@@ -48,11 +48,11 @@ int RunDiff(const Options& options, QTextStream& out, QTextStream& err) {
       json.Key("calendar").String(calendar.json_key);
       json.Key("days").Integer(difference.days);
       json.Key("from");
-      WriteResult(json, dates[0].jdn, era, from);
+      WriteResult(json, *dates[0].day, era, from);
       part(json.Key("months"), difference.months);
       part(json.Key("remainder_days"), difference.remainder_days);
       json.Key("to");
-      WriteResult(json, dates[1].jdn, era, to);
+      WriteResult(json, *dates[1].day, era, to);
       json.Key("week_days").Integer(difference.week_days);
       json.Key("weeks").Integer(difference.weeks);
       part(json.Key("years"), difference.years);

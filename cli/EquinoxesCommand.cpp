@@ -21,18 +21,20 @@ int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err) {
     if (!jdn) return kOrvcRefused;
     year = DateOfDay(*jdn, CalendarId::kGregorian).year;
   } else {
-    TypedDate typed = TypedDateFor(options, options.positional);
-    const bool complete = IsComplete(typed);
-    if (complete) {
-      CheckedYearMonthDay checked;
-      if (const UserNotice refusal = CheckTypedDate(typed, options.dee, checked)) {
+    const TypedDate typed = TypedDateFor(options, options.positional);
+    if (IsCompleteFor(options, typed)) {
+      DateReadingRules form = ReadingRulesFor(options);
+      form.form_only = true;
+      if (const UserNotice refusal = ReadDate(typed, form).refusal) {
         PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
         return kOrvcRefused;
       }
+      year = YearOfTypedDate(typed);
     } else {
-      typed.notation = Notation::kYearMonthDay;  // what the window reads without a complete input
+      TypedDate read = typed;
+      read.notation = Notation::kYearMonthDay;  // what the window reads without a complete input
+      year = YearOfTypedDate(read);
     }
-    year = YearOfTypedDate(typed);
     if (IsEquinoxYear(year) && !DayForReport(typed, options, out, err)) return kOrvcRefused;
   }
   if (!IsEquinoxYear(year)) {

@@ -24,18 +24,17 @@ int RunWeekday(const Options& options, QTextStream& out, QTextStream& err) {
   if (!options.mdy || options.positional.size() != 5) throw UsageError{};
   const int weekday = WeekdayNumber(options.positional[4]);
   if (weekday < 0) throw UsageError{"orvc: WEEKDAY must be a day of the week, Sunday to Saturday"};
-  TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4), weekday);
-  CheckedYearMonthDay checked;
-  UserNotice refusal = CheckTypedDate(typed, options.dee, checked);
-  if (!refusal) refusal = NoSuchDateInEither(typed, options.dee, checked);
+  const TypedDate typed = TypedDateFor(options, options.positional.mid(0, 4));
+  const DateReadingRules rules = ReadingRulesFor(options, true);
+  DateReadingRules form = rules;
+  form.form_only = true;
+  UserNotice refusal = ReadDate(typed, form).refusal;
+  if (!refusal) refusal = NoSuchDateInEither(typed, rules);
   if (refusal) {
     PrintRefusal(options, options.positional.join(u' '), {*refusal}, out, err);
     return kOrvcRefused;
   }
-  ArithmeticInput arithmetic = ArithmeticFor(options, false);
-  CalendarDate date;
-  const WeekdayOutcome outcome =
-      WeekdayTest(typed, checked, arithmetic, options.dee, weekday, date);
+  const WeekdayOutcome outcome = WeekdayTest(typed, ArithmeticFor(options, false), rules, weekday);
   const Era era = options.era_style.value_or(typed.era);
   if (options.json) {
     // Standard output holds only JSON: the answer, its sentence and the day.

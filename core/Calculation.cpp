@@ -1,18 +1,31 @@
 #include "core/Calculation.h"
 
 namespace orv {
+namespace {
 
-WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
-                           ArithmeticInput& arithmetic, const DeeVersion& dee, int weekday,
-                           CalendarDate& date) {
+DateReadingRules In(DateReadingRules rules, CalendarId calendar) {
+  rules.calendar = &CalendarOf(calendar);
+  return rules;
+}
+
+// Whether the refusal is the amounts' (a date's own refusal means only that
+// the calendar has no such day).
+bool AmountRefused(const InputDay& input) {
+  return input.refusal && (input.refusal->kind == NoticeKind::kNegativeAmount ||
+                           input.refusal->kind == NoticeKind::kInvalidAmount);
+}
+
+}  // namespace
+
+WeekdayOutcome WeekdayTest(const TypedDate& typed, const ArithmeticInput& arithmetic,
+                           const DateReadingRules& rules, int weekday) {
   WeekdayOutcome outcome;
+  DateReadingRules quiet = rules;
+  quiet.explain = false;
   const auto falls_on_weekday = [&](CalendarId calendar) {
-    // A refused amount is reported once and ends the test.
-    UserNotice refusal;
-    const std::optional<int32_t> day =
-        DayOfInput(&typed, checked, calendar, arithmetic, dee, false, date, refusal);
-    if (refusal) outcome.message = refusal;
-    return day && DayOfWeek(*day) == weekday;
+    outcome.input = DayOfInput(typed, In(quiet, calendar), arithmetic);
+    if (AmountRefused(outcome.input)) outcome.message = outcome.input.refusal;
+    return outcome.input.day && DayOfWeek(*outcome.input.day) == weekday;
   };
   const bool gregorian = falls_on_weekday(CalendarId::kGregorian);
   if (outcome.message) return outcome;
@@ -26,49 +39,44 @@ WeekdayOutcome WeekdayTest(TypedDate& typed, const CheckedYearMonthDay& checked,
   if (gregorian && julian) {
     outcome.message = Notice{NoticeKind::kOnWeekdayInBoth, {}, weekday};
   }
-  UserNotice ignored;
-  outcome.day = DayOfInput(&typed, checked, julian ? CalendarId::kJulian : CalendarId::kGregorian,
-                           arithmetic, dee, false, date, ignored);
+  outcome.input = DayOfInput(
+      typed, In(quiet, julian ? CalendarId::kJulian : CalendarId::kGregorian), arithmetic);
+  outcome.day = outcome.input.day;
   outcome.in_gregorian = !julian;
   outcome.in_julian = julian;
   return outcome;
 }
 
-UserNotice NoSuchDateInEither(const TypedDate& typed, const DeeVersion& dee,
-                              const CheckedYearMonthDay& checked) {
-  UserNotice gregorian_refusal;
-  for (const CalendarId calendar : {CalendarId::kGregorian, CalendarId::kJulian}) {
-    TypedDate reading = typed;
-    CalendarDate date;
-    ArithmeticInput none;
-    UserNotice refusal;
-    if (DayOfInput(&reading, checked, calendar, none, dee, true, date, refusal)) {
-      return std::nullopt;
-    }
-    if (calendar == CalendarId::kGregorian) gregorian_refusal = refusal;
-  }
-  return gregorian_refusal;
+UserNotice NoSuchDateInEither(const TypedDate& typed, const DateReadingRules& rules) {
+  const DateReading gregorian = ReadDate(typed, In(rules, CalendarId::kGregorian));
+  if (gregorian || ReadDate(typed, In(rules, CalendarId::kJulian))) return std::nullopt;
+  return gregorian.refusal;
 }
 
-Calculation Calculate(TypedDate& typed, ArithmeticInput& arithmetic, const DeeVersion& dee,
-                      CheckedYearMonthDay& checked, CalendarDate& date) {
+Calculation Calculate(const TypedDate& typed, const DateReadingRules& rules, int weekday,
+                      const ArithmeticInput& arithmetic) {
   Calculation calculation;
-  if (const UserNotice refusal = CheckTypedDate(typed, dee, checked)) {
-    calculation.messages.push_back(*refusal);
+  if (rules.calendar != nullptr) {
+    calculation.input = DayOfInput(typed, rules, arithmetic);
+    calculation.day = calculation.input.day;
+    if (calculation.input.refusal) calculation.messages.push_back(*calculation.input.refusal);
     return calculation;
   }
-  if (typed.calendar != nullptr) {
-    UserNotice message;
-    calculation.day =
-        DayOfInput(&typed, checked, typed.calendar->id, arithmetic, dee, true, date, message);
-    if (message) calculation.messages.push_back(*message);
+  DateReadingRules form = rules;
+  form.form_only = true;
+  if (const DateReading checked = ReadDate(typed, form); checked.refusal) {
+    calculation.input.text = checked.text;
+    calculation.input.amounts = arithmetic.amounts;
+    calculation.input.refusal = checked.refusal;
+    calculation.messages.push_back(*checked.refusal);
     return calculation;
   }
-  const WeekdayOutcome outcome = WeekdayTest(typed, checked, arithmetic, dee, typed.weekday, date);
+  const WeekdayOutcome outcome = WeekdayTest(typed, arithmetic, rules, weekday);
   if (outcome.message) calculation.messages.push_back(*outcome.message);
   calculation.day = outcome.day;
   calculation.in_gregorian = outcome.in_gregorian;
   calculation.in_julian = outcome.in_julian;
+  calculation.input = outcome.input;
   return calculation;
 }
 

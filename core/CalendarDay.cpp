@@ -11,9 +11,6 @@
 #include "core/StrProc.h"
 
 namespace orv {
-namespace {
-
-// Years from 10,000 on in magnitude are grouped, as in the main window.
 void AppendYear(std::string& out, int64_t year, char group_separator) {
   if (year > 9999 || year < -9999) {
     AppendGroupedInteger(out, year, group_separator);
@@ -21,6 +18,8 @@ void AppendYear(std::string& out, int64_t year, char group_separator) {
     AppendInteger(out, year);
   }
 }
+
+namespace {
 
 void AppendTwoDigits(std::string& out, int32_t number) {
   out += static_cast<char>('0' + number / 10);
@@ -87,60 +86,6 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       break;
     }
   }
-}
-
-// The text as the reader takes it: no surrounding spaces, capitals.
-QString Canonical(QStringView text) { return TrimmedSpaces(text).toString().toUpper(); }
-
-// The letters that end a year-month-day text ("AM" of "5785-07-01 AM"),
-// and the text before them.
-struct TaggedText {
-  QStringView date;
-  QStringView tag;
-};
-TaggedText SplitTag(QStringView text) {
-  qsizetype start = text.size();
-  while (start > 0 && text[start - 1].isLetter()) --start;
-  return {TrimmedSpaces(text.left(start)), text.mid(start)};
-}
-
-// A whole number of digits, with group separators in it if `grouped`; none
-// for anything else or beyond 32 bits.
-std::optional<int32_t> NumberOf(QStringView text, bool grouped) {
-  if (text.isEmpty()) return std::nullopt;
-  int64_t value = 0;
-  bool digits = false;
-  for (const QChar c : text) {
-    if (c >= u'0' && c <= u'9') {
-      value = value * 10 + (c.unicode() - u'0');
-      if (value > INT32_MAX) return std::nullopt;
-      digits = true;
-    } else if (!grouped || !kTypedGroupSeparators.contains(c)) {
-      return std::nullopt;
-    }
-  }
-  if (!digits) return std::nullopt;
-  return static_cast<int32_t>(value);
-}
-
-// "-4,712-01-01": the three numbers, the year signed; none when the text is
-// not of that form. An ISO week date's "W" is taken away by the caller.
-std::optional<std::array<int32_t, 3>> ThreeNumbers(QStringView text) {
-  const bool negative = text.startsWith(u'-');
-  if (negative) text = text.mid(1);
-  const QList<QStringView> parts = text.split(u'-');
-  if (parts.size() != 3) return std::nullopt;
-  const std::optional<int32_t> year = NumberOf(TrimmedSpaces(parts[0]), true);
-  const std::optional<int32_t> month = NumberOf(TrimmedSpaces(parts[1]), false);
-  const std::optional<int32_t> day = NumberOf(TrimmedSpaces(parts[2]), false);
-  if (!year || !month || !day) return std::nullopt;
-  return std::array<int32_t, 3>{negative ? -*year : *year, *month, *day};
-}
-
-// The ISO week date's form: "1999-W52-6".
-bool IsIsoWeekForm(QStringView text) {
-  const qsizetype week = text.indexOf(QStringLiteral("-W"), 1);
-  return week > 0 && SplitTag(text).tag.isEmpty();
 }
 
 Notice RangeRefusal(const CalendarInfo& calendar) {
@@ -274,30 +219,6 @@ Notice WhyNoDay(const CalendarDate& date) {
 }
 
 namespace {
-
-// England's dual year as typed ("1749/50-02-10", "1749/1750-02-10"): the
-// year as typed, and whether its second year is the one after the first.
-// The text is left with the second, the January year, as its year.
-struct DualYear {
-  std::string typed;
-  bool follows = false;
-};
-std::optional<DualYear> ReadDualYear(QString& date_text) {
-  const qsizetype year_end = date_text.indexOf(u'-', 1);
-  const qsizetype slash = date_text.indexOf(u'/');
-  if (slash < 0 || year_end < 0 || slash > year_end) return std::nullopt;
-  DualYear dual{TrimmedSpaces(QStringView(date_text).left(year_end)).toString().toStdString()};
-  const std::optional<int32_t> legal =
-      NumberOf(TrimmedSpaces(QStringView(date_text).left(slash)), true);
-  const QStringView second =
-      TrimmedSpaces(QStringView(date_text).mid(slash + 1, year_end - slash - 1));
-  const std::optional<int32_t> january = NumberOf(second, false);
-  if (!legal || !january || *legal == INT32_MAX) return dual;
-  const int32_t next = *legal + 1;
-  dual.follows = second.size() == 2 ? *january == next % 100 : *january == next;
-  date_text.replace(0, year_end, QString::number(next));
-  return dual;
-}
 
 // Appends the UTF-8 text padded with spaces to the width in characters, and
 // with at least two spaces however long it is: a column never runs into the
@@ -433,167 +354,6 @@ const DayInCalendar& DayTexts::In(const CalendarInfo& calendar, int32_t jdn, Era
 DayInCalendar DayIn(const CalendarInfo& calendar, int32_t jdn, Era era, char group_separator) {
   DayTexts texts;
   return texts.In(calendar, jdn, era, group_separator);
-}
-
-namespace {
-
-// The letters of a text's tag in capitals, and the main window's calendar
-// they name exactly, if any.
-struct TagLetters {
-  std::string letters;
-  const CalendarInfo* main = nullptr;
-};
-TagLetters TagLettersOf(QStringView text, const DeeVersion& dee) {
-  TagLetters tag{LettersOfDateText(text)};
-  for (char& letter : tag.letters) {
-    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  }
-  tag.main = MainCalendarByTag(tag.letters, dee);
-  return tag;
-}
-
-bool NamesOtherCalendar(QStringView text, const TagLetters& tag_letters, const DeeVersion& dee) {
-  // Most texts carry one of the main window's tags, or none: no copy for them.
-  // (No other calendar's tag holds the mark of one of theirs: AddCalendar.)
-  if (tag_letters.letters.empty() || tag_letters.main != nullptr) return false;
-  const QString canonical = Canonical(text);
-  if (IsIsoWeekForm(canonical)) return true;
-  const QStringView tag = SplitTag(canonical).tag;
-  if (tag.isEmpty()) return false;
-  const CalendarInfo* calendar = CalendarByTag(tag.toString().toStdString(), dee);
-  return calendar != nullptr && calendar->saved_index == 0;
-}
-
-}  // namespace
-
-bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
-  return NamesOtherCalendar(text, TagLettersOf(text, dee), dee);
-}
-
-namespace {
-
-// A typed year-month-day date of any calendar, "5785-07-01 AM" or
-// "1999-W52-6" (any case; digit groups in the year; the tag may be left out
-// when `calendar` is given; England's dual year, "1749/50-02-10 EN", for a
-// day from 1 January to 24 March of 1156 to 1751), by its calendar's own
-// form: its date and day number, or the notice saying why it names no day
-// (WhyNoDay; the Dee tag of the version not in force says which is). The
-// text is left to the caller.
-DateReading ReadCalendarDate(QStringView text, const CalendarInfo* calendar,
-                             const DeeVersion& dee) {
-  DateReading reading;
-  const QString canonical = Canonical(text);
-  QString date_text;
-  const CalendarInfo* named = nullptr;
-  if (IsIsoWeekForm(canonical)) {
-    named = &CalendarOf(CalendarId::kIsoWeek);
-    date_text = canonical;
-    date_text.replace(QStringLiteral("-W"), QStringLiteral("-"));
-  } else {
-    const TaggedText split = SplitTag(canonical);
-    date_text = split.date.toString();
-    if (!split.tag.isEmpty()) {
-      const std::string tag = split.tag.toString().toStdString();
-      named = CalendarByTag(tag, dee);
-      if (named == nullptr) {
-        reading.refusal =
-            Notice(DeeVersionByDesignation(tag) != nullptr ? NoticeKind::kOtherDeeVersion
-                                                           : NoticeKind::kUnknownTag,
-                   tag);
-        return reading;
-      }
-    }
-  }
-  if (named != nullptr && calendar != nullptr && named != calendar) {
-    reading.refusal = Notice(NoticeKind::kInconsistentTags);
-    return reading;
-  }
-  if (named == nullptr) named = calendar;
-  if (named == nullptr) {
-    reading.refusal = Notice(NoticeKind::kNoTag);
-    return reading;
-  }
-  std::optional<DualYear> dual;
-  if (named->text_form == TextForm::kLegalYear) dual = ReadDualYear(date_text);
-  const std::optional<std::array<int32_t, 3>> numbers = ThreeNumbers(date_text);
-  if (!numbers) {
-    reading.refusal = Notice(NoticeKind::kInvalidDate);
-    return reading;
-  }
-  const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
-  if (dual && (!dual->follows || (DayNumberOf(date) && LegalYearOf(date) == date.year))) {
-    reading.refusal = Notice(NoticeKind::kDualYearMismatch, dual->typed);
-    if (dual->follows) {
-      std::string& part = reading.refusal->part;
-      part = MonthNameOf(*named, date.year, date.month);
-      part += ' ';
-      AppendInteger(part, date.day);
-      part += ", ";
-      AppendYear(part, date.year, GroupSeparator());
-    }
-    return reading;
-  }
-  const DayResult day = DayNumberOf(date);
-  if (!day || !Dates(*named, day.jdn)) {
-    reading.refusal = WhyNoDay(date);
-    return reading;
-  }
-  reading.date = date;
-  reading.jdn = day.jdn;
-  return reading;
-}
-
-}  // namespace
-
-DateReading ReadDate(QStringView text, const DateReadingRules& rules) {
-  DateReading reading;
-  TagLetters tag_letters;
-  if (rules.calendar == nullptr) tag_letters = TagLettersOf(text, rules.dee);
-  const bool by_calendar_form = rules.calendar != nullptr
-                                    ? rules.calendar->saved_index == 0
-                                    : NamesOtherCalendar(text, tag_letters, rules.dee);
-  if (by_calendar_form) {
-    reading = ReadCalendarDate(
-        text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
-        rules.dee);
-    if (!reading.date) {
-      reading.text = text.toString();
-      return reading;
-    }
-    std::string canonical;
-    AppendCalendarYearMonthDay(canonical, *reading.date, GroupSeparator());
-    reading.text = QString::fromStdString(canonical);
-    return reading;
-  }
-  // The main window's calendars, by its year-month-day box's checks.
-  TypedDate typed;
-  typed.notation = Notation::kYearMonthDay;
-  typed.year_month_day = text.toString();
-  typed.say_why = true;
-  // (The Dee calendar is chosen as itself, whichever version's row is given.)
-  // A tag that is exactly a main window's calendar's names it, as the text's
-  // tag would (its letters hold no other's mark); no tag, the untagged one.
-  if (rules.calendar != nullptr) {
-    typed.calendar = &CalendarOf(rules.calendar->version_of);
-  } else if (tag_letters.letters.empty()) {
-    typed.calendar = rules.untagged;
-  } else if (tag_letters.main != nullptr) {
-    typed.calendar = tag_letters.main;
-  } else {
-    typed.calendar = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
-  }
-  CheckedYearMonthDay checked;
-  CalendarDate date;
-  reading.refusal = CheckTypedDate(typed, rules.dee, checked);
-  std::optional<int32_t> day;
-  if (!reading.refusal) {
-    day = ReadTypedDate(typed, checked, typed.calendar->id, rules.dee, true, date, reading.refusal);
-  }
-  reading.text = typed.year_month_day;
-  if (!day) return reading;
-  reading.date = date;
-  reading.jdn = *day;
-  return reading;
 }
 
 Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,

@@ -1,11 +1,8 @@
-// A day in any calendar of the table: its two texts, reading a typed
-// year-month-day date of any calendar, and adding years, months, weeks and
-// days in it. The calendars window and orvc use these for every calendar;
-// the main window keeps its own input rules (core/DateEntry.h) for its three.
+// A day in any calendar of the table: its two texts, why a date names no
+// day, and adding years, months, weeks and days in it.
 //
 //   DayIn(CalendarOf(CalendarId::kHebrew), 2451545, Era::kCE, ',')
 //     .year_month_day                              // "5760-10-23 AM"
-//   ReadDate(u"1999-W52-6", {nullptr, nullptr, kDeeCecilVersion}).date  // 1999 week 52 day 6
 #pragma once
 
 #include <QString>
@@ -47,38 +44,15 @@ class DayTexts {
 // of five or more digits grouped).
 void AppendCalendarYearMonthDay(std::string& out, const CalendarDate& date, char group_separator);
 
-// The one way a typed year-month-day date is read outside the main window
-// (the calendars window, the difference window, every command of orvc): the
-// rules are the calendar chosen (none: the one its tag names), the calendar
-// of a text without a tag when none is chosen, and the Dee version in force.
-// A date of the main window's three calendars is checked as its
-// year-month-day box checks one (in the same order, saying why a date names
-// no day); any other by its calendar's own form (any calendar's tag, ISO week
-// dates, England's dual year "1749/50-02-10 EN"). Nothing is rewritten:
-// `text` is the text as the program would write it back (the canonical date
-// when read; else trimmed, in capitals, with the tag a calendar implies).
-struct DateReadingRules {
-  const CalendarInfo* calendar = nullptr;
-  const CalendarInfo* untagged = nullptr;
-  DeeVersion dee = kDeeCecilVersion;
-};
-struct DateReading {
-  std::optional<CalendarDate> date;
-  int32_t jdn = 0;
-  UserNotice refusal;  // none when read
-  QString text;
-};
-DateReading ReadDate(QStringView text, const DateReadingRules& rules);
+// "12,345" or "2024": a year as the program writes it, grouped from 10,000 on
+// in magnitude.
+void AppendYear(std::string& out, int64_t year, char group_separator);
 
 // Why a date names no day of its calendar, in the rule it breaks: a month
 // the year has not ("5785 AM is a common year: it has no Adar II."), a day
 // past its month's end, a day the calendar skipped, or a year beyond the
 // calendar's range (which the notice names).
 Notice WhyNoDay(const CalendarDate& date);
-
-// Whether the text's tag names a calendar outside the main window's ("AM"),
-// or it is an ISO week date: what the main window's rules do not read.
-bool NamesOtherCalendar(QStringView text, const DeeVersion& dee);
 
 // The one date arithmetic, for every calendar of the table: years and
 // months (in a calendar that has them: a day past the month's end becomes

@@ -200,12 +200,12 @@ const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& d
   return nullptr;
 }
 
-void SwitchDeeTexts(QString& year_month_day_text, QString& tag_explanation, const DeeVersion& from,
-                    const DeeVersion& to) {
-  year_month_day_text.replace(" " + QStringOf(from.designation), " " + QStringOf(to.designation));
-  tag_explanation
+DeeTexts SwitchDeeTexts(DeeTexts texts, const DeeVersion& from, const DeeVersion& to) {
+  texts.year_month_day.replace(" " + QStringOf(from.designation), " " + QStringOf(to.designation));
+  texts.tag_explanation
       .replace("'" + QStringOf(from.designation) + "'", "'" + QStringOf(to.designation) + "'")
       .replace(" " + QStringOf(from.name), " " + QStringOf(to.name));
+  return texts;
 }
 
 }  // namespace orv

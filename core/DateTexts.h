@@ -81,7 +81,10 @@ const CalendarInfo* CalendarNamedInText(const QString& text, const DeeVersion& d
 
 // On a switch of the Dee version: the tag in the year-month-day text and the
 // wording of the Dee tag's explanation follow the version switched to.
-void SwitchDeeTexts(QString& year_month_day_text, QString& tag_explanation, const DeeVersion& from,
-                    const DeeVersion& to);
+struct DeeTexts {
+  QString year_month_day;
+  QString tag_explanation;
+};
+DeeTexts SwitchDeeTexts(DeeTexts texts, const DeeVersion& from, const DeeVersion& to);
 
 }  // namespace orv

@@ -26,20 +26,31 @@ TypedDate TypedDateOf(const MainInputs& in, int16_t input_date_type = kNoComplet
   typed.day = in.cboDayNumbers;
   typed.year = in.txbYearADBCetc;
   typed.era = in.cboYearDesADBCetc >= 0 ? static_cast<Era>(in.cboYearDesADBCetc) : Era::kNone;
-  const int position = in.cboCalendar[static_cast<int>(typed.notation)];
-  typed.calendar = CalendarBySavedIndex(position);
-  if (typed.notation == Notation::kMonthDayYear && position >= kFirstWeekdayPosition) {
-    typed.weekday = position - kFirstWeekdayPosition;
-  }
   return typed;
 }
 
-void WriteTypedDate(const TypedDate& typed, MainInputs& in) {
-  in.txbYearCEJC = typed.year_month_day;
-  in.cboMonthNames = typed.month;
-  in.cboDayNumbers = typed.day;
-  in.txbYearADBCetc = typed.year;
-  in.cboYearDesADBCetc = static_cast<int>(typed.era);
+// The calendar chosen in the notation's list; none for the empty item or a
+// weekday.
+const CalendarInfo* ChosenCalendar(const MainInputs& in, Notation notation) {
+  return CalendarBySavedIndex(in.cboCalendar[static_cast<int>(notation)]);
+}
+
+// The weekday chosen in the month-day-year list in place of a calendar, 0
+// Sunday ... 6 Saturday; -1 for none.
+int ChosenWeekday(const MainInputs& in, Notation notation) {
+  const int position = in.cboCalendar[static_cast<int>(notation)];
+  return notation == Notation::kMonthDayYear && position >= kFirstWeekdayPosition
+             ? position - kFirstWeekdayPosition
+             : -1;
+}
+
+// The reading's text goes back into the box of its notation.
+void WriteBack(Notation notation, const QString& text, MainInputs& in) {
+  if (notation == Notation::kYearMonthDay) {
+    in.txbYearCEJC = text;
+  } else {
+    in.txbYearADBCetc = text;
+  }
 }
 
 ArithmeticInput ArithmeticOf(const MainInputs& in) {
@@ -53,9 +64,10 @@ void CheckInputComplete(MainInputs& in, MainState& state) {
   state.InputComplete = false;
   state.intInputDateType = kNoCompleteInput;
   if (!NotationChosen(in)) return;
-  TypedDate typed = TypedDateOf(in);
-  state.InputComplete = IsComplete(typed);
-  in.txbYearADBCetc = typed.year;
+  const TypedDate typed = TypedDateOf(in);
+  if (typed.notation == Notation::kMonthDayYear) in.txbYearADBCetc = TrimSpaces(in.txbYearADBCetc);
+  state.InputComplete = IsComplete(typed, ChosenCalendar(in, typed.notation) != nullptr ||
+                                              ChosenWeekday(in, typed.notation) >= 0);
   if (state.InputComplete) state.intInputDateType = static_cast<int16_t>(typed.notation);
 }
 
@@ -70,17 +82,20 @@ bool InputDateOK(MainInputs& in, MainState& state, UserNotice& message) {
     return false;
   }
   if (state.intInputDateType == kNoCompleteInput) return true;
-  TypedDate typed = TypedDateOf(in, state.intInputDateType);
-  message = CheckTypedDate(typed, state.dee_version, state.DateParts);
-  WriteTypedDate(typed, in);
+  const TypedDate typed = TypedDateOf(in, state.intInputDateType);
+  DateReadingRules form = MainWindowRules(ChosenCalendar(in, typed.notation), state.dee_version);
+  form.form_only = true;
+  const DateReading checked = ReadDate(typed, form);
+  message = checked.refusal;
+  WriteBack(typed.notation, checked.text, in);
   return !message;
 }
 
 bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool show_message,
             UserNotice& message) {
   const bool has_input = state.intInputDateType != kNoCompleteInput;
-  TypedDate typed = TypedDateOf(in, state.intInputDateType);
-  ArithmeticInput arithmetic = ArithmeticOf(in);
+  const TypedDate typed = TypedDateOf(in, state.intInputDateType);
+  const ArithmeticInput arithmetic = ArithmeticOf(in);
   // The calendar whose letter the name begins with; a weekday's name names none.
   const CalendarInfo* calendar =
       calendar_name.isEmpty() ? nullptr : CalendarByCode(calendar_name.front().unicode());
@@ -89,14 +104,18 @@ bool GetJDN(MainInputs& in, MainState& state, const QString& calendar_name, bool
     if (show_message) message = Notice(NoticeKind::kNoSuchDate);
     return false;
   }
-  const std::optional<int32_t> day =
-      DayOfInput(has_input ? &typed : nullptr, state.DateParts,
-                 calendar != nullptr ? calendar->id : state.InputDate.calendar, arithmetic,
-                 state.dee_version, show_message, state.InputDate, message);
-  if (has_input) WriteTypedDate(typed, in);
-  in.txbArith = arithmetic.amounts;
-  if (day) state.lngJDN = *day;
-  return day.has_value();
+  CalendarDate held = state.InputDate;
+  held.calendar = InForce(CalendarOf(held.calendar), state.dee_version).id;
+  const InputDay input =
+      has_input ? DayOfInput(typed, MainWindowRules(calendar, state.dee_version, show_message),
+                             arithmetic)
+                : DayOfInput(held, arithmetic);
+  if (has_input) WriteBack(typed.notation, input.text, in);
+  in.txbArith = input.amounts;
+  if (input.date) state.InputDate = *input.date;
+  if (input.refusal) message = input.refusal;
+  if (input.day) state.lngJDN = *input.day;
+  return input.day.has_value();
 }
 
 Calculation CalculateInput(MainInputs& in, MainState& state) {
@@ -106,12 +125,13 @@ Calculation CalculateInput(MainInputs& in, MainState& state) {
     return refused;
   }
   if (state.intInputDateType == kNoCompleteInput) return {};
-  TypedDate typed = TypedDateOf(in, state.intInputDateType);
-  ArithmeticInput arithmetic = ArithmeticOf(in);
+  const TypedDate typed = TypedDateOf(in, state.intInputDateType);
   Calculation calculation =
-      Calculate(typed, arithmetic, state.dee_version, state.DateParts, state.InputDate);
-  WriteTypedDate(typed, in);
-  in.txbArith = arithmetic.amounts;
+      Calculate(typed, MainWindowRules(ChosenCalendar(in, typed.notation), state.dee_version),
+                ChosenWeekday(in, typed.notation), ArithmeticOf(in));
+  WriteBack(typed.notation, calculation.input.text, in);
+  in.txbArith = calculation.input.amounts;
+  if (calculation.input.date) state.InputDate = *calculation.input.date;
   if (calculation.day) state.lngJDN = *calculation.day;
   return calculation;
 }
@@ -131,16 +151,17 @@ CalendarId GetInputCalendar(MainInputs& in) {
 }
 
 void ShowDateAsMDY(const CalendarDate& date, MainInputs& in) {
-  TypedDate typed = TypedDateOf(in);
-  PutDateInMonthDayYear(date, typed);
-  WriteTypedDate(typed, in);
+  const Era chosen =
+      in.cboYearDesADBCetc >= 0 ? static_cast<Era>(in.cboYearDesADBCetc) : Era::kNone;
+  const TypedDate shown = MonthDayYearOf(date, chosen);
+  in.cboMonthNames = shown.month;
+  in.cboDayNumbers = shown.day;
+  in.txbYearADBCetc = shown.year;
+  in.cboYearDesADBCetc = static_cast<int>(shown.era);
 }
 
 void ShowDateAsYMD(const CalendarDate& date, MainInputs& in, const DeeVersion& dee) {
-  TypedDate typed = TypedDateOf(in);
-  typed.calendar = CalendarBySavedIndex(in.cboCalendar[1]);
-  PutDateInYearMonthDay(date, typed, dee);
-  WriteTypedDate(typed, in);
+  in.txbYearCEJC = YearMonthDayOf(date, ChosenCalendar(in, Notation::kYearMonthDay), dee);
 }
 
 int32_t GetYear(const MainInputs& in, int16_t input_date_type) {

@@ -57,9 +57,8 @@ struct ShownResult {
 struct MainState {
   // The input date as last read (a Calculate without a complete input works
   // from it; month 0, no day, before the first or after an input that named
-  // no calendar) and the checked of the last checked year-month-day text.
+  // no calendar).
   CalendarDate InputDate{};
-  CheckedYearMonthDay DateParts;
   int16_t intInputDateType = kNoCompleteInput;
   bool InputComplete = false;
   int32_t lngJDN = 0;  // of the input date after arithmetic; 0 = none yet

@@ -5,10 +5,9 @@
 namespace orv {
 
 void frmMain::txbArith_LostFocus(int index) {
-  QString text = txbArith[index]->text();
-  const UserNotice refusal = CheckTypedAmount(text);
-  txbArith[index]->setText(text);
-  Show(MessageOf(refusal, kInvalidInputTitle));
+  const TypedAmount amount = CheckTypedAmount(txbArith[index]->text());
+  txbArith[index]->setText(amount.text);
+  Show(MessageOf(amount.refusal, kInvalidInputTitle));
 }
 
 void frmMain::ClearOutput() {

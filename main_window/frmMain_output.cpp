@@ -105,11 +105,9 @@ void frmMain::optDeeCecil_Click() { SwitchDeeVersion(kDeeCecilVersion); }
 void frmMain::SwitchDeeVersion(const DeeVersion& version) {
   const DeeVersion previous = dee_version;
   dee_version = version;
-  QString text = txbYearCEJC->text();
-  QString explanation = lblCE->text();
-  SwitchDeeTexts(text, explanation, previous, version);
-  txbYearCEJC->setText(text);
-  lblCE->setText(explanation);
+  const DeeTexts switched = SwitchDeeTexts({txbYearCEJC->text(), lblCE->text()}, previous, version);
+  txbYearCEJC->setText(switched.year_month_day);
+  lblCE->setText(switched.tag_explanation);
   ApplyDeeVersion();
 }
 

@@ -90,7 +90,7 @@ void frmCalendars::GoToRowDate(size_t row) {
   // Read as every window but the main one reads a date: the row's calendar chosen.
   const DateReading reading = ReadDate(rows[row].txbCalYmd->text(),
                                        {shown.days[row].calendar, nullptr, host.DeeVersionInUse()});
-  if (!reading.date) {
+  if (!reading) {
     // Every refusal of a row is shown alike. The refused text is selected
     // while the message is up; then the row shows its day again, so that no
     // row stands beside another day than the rest.
@@ -103,7 +103,7 @@ void frmCalendars::GoToRowDate(size_t row) {
     box->setFocus();
     return;
   }
-  host.GoToDay(reading.jdn);  // which shows the day here too
+  host.GoToDay(*reading.day);  // which shows the day here too
 }
 
 QString frmCalendars::CopyText() const { return QString::fromStdString(CopiedCalendarRows(shown)); }

@@ -77,12 +77,12 @@ void frmDateDifference::cmdDoIt_Click() {
     // untagged date is Gregorian: the window has no calendar list.
     const DateReading read = ReadDifferenceDate(boxes[i]->text(), dee);
     boxes[i]->setText(read.text);
-    dates[i] = read.date;
-    if (!dates[i]) {
+    if (!read) {
       ShowMessageBox(MessageOf(*read.refusal, kReportTitle), this);
       boxes[i]->setFocus();
       return;
     }
+    dates[i] = read.date;
   }
   const int32_t to = DayNumberOf(*dates[1]).jdn;
   const DifferenceTexts texts = TextsOf(DifferenceInCalendar(*dates[0], to));

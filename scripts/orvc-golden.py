@@ -69,6 +69,9 @@ SINGLE_RUNS = [
     ["convert", "--json", "2017-03-21 D"], ["convert", "--jdn", "1.2.3"],
     ["diff", "1582-10-04 JC", "1582-10-15 CE"], ["diff", "--json", "2000-01-01 RJ", "2000-03-01 RJ"],
     ["weekday", "--mdy", "January", "1", "2000", "AD", "Saturday"],
+    # A date only the Julian calendar has, on its weekday there; one neither has.
+    ["weekday", "--mdy", "February", "29", "1900", "AD", "Tuesday"],
+    ["weekday", "--json", "--mdy", "February", "30", "1900", "AD", "Monday"],
     ["sequence", "--count", "40", "2016-02-26 CE"], ["sequence", "--csv", "--count", "5", "2016-02-26 CE"],
     ["equinoxes", "--count", "12", "--longitude", "77:0", "--mean", "2024"],
     ["equinoxes", "--json", "--count", "3", "--longitude", "12:30E", "--true", "2024"],

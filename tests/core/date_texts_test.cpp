@@ -88,14 +88,13 @@ TEST(DateTexts, CalendarNamesAndTags) {
 }
 
 TEST(DateTexts, SwitchingTheDeeVersionRenamesItsTexts) {
-  QString text = "2000-01-01 DC";
-  QString explanation = TagExplanation(Dee(), kDeeCecilVersion);
-  SwitchDeeTexts(text, explanation, kDeeCecilVersion, kDeeVersion);
-  EXPECT_EQ(text, "2000-01-01 D");
-  EXPECT_EQ(explanation, TagExplanation(Dee(), kDeeVersion));
-  SwitchDeeTexts(text, explanation, kDeeVersion, kDeeCecilVersion);
-  EXPECT_EQ(text, "2000-01-01 DC");
-  EXPECT_EQ(explanation, TagExplanation(Dee(), kDeeCecilVersion));
+  const DeeTexts dee = SwitchDeeTexts({"2000-01-01 DC", TagExplanation(Dee(), kDeeCecilVersion)},
+                                      kDeeCecilVersion, kDeeVersion);
+  EXPECT_EQ(dee.year_month_day, "2000-01-01 D");
+  EXPECT_EQ(dee.tag_explanation, TagExplanation(Dee(), kDeeVersion));
+  const DeeTexts back = SwitchDeeTexts(dee, kDeeVersion, kDeeCecilVersion);
+  EXPECT_EQ(back.year_month_day, "2000-01-01 DC");
+  EXPECT_EQ(back.tag_explanation, TagExplanation(Dee(), kDeeCecilVersion));
 }
 
 }  // namespace

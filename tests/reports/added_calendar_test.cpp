@@ -125,8 +125,8 @@ class AddedCalendarTest : public QObject, MainWindowHarness {
 
   void readWrittenAndConverted() {
     const DateReading reading = ReadDate(u"1741-01-01 CP", {nullptr, nullptr, kDeeVersion});
-    QVERIFY(reading.date.has_value());
-    QCOMPARE(reading.jdn, 2460565);  // 11 September 2024
+    QVERIFY(reading);
+    QCOMPARE(*reading.day, 2460565);  // 11 September 2024
     const DayInCalendar day = DayIn(*CalendarByKey("coptic", kDeeVersion), 2460199, Era::kCE, ',');
     QCOMPARE(day.year_month_day, std::string("1739-13-06 CP"));  // the sixth epagomenal day
     QCOMPARE(day.month_name_text, std::string("Nesi 6, 1739 CP"));
