@@ -81,7 +81,7 @@ int32_t YearOfTypedDate(const TypedDate& typed) {
          ((text[end] >= u'0' && text[end] <= u'9') || kTypedGroupSeparators.contains(text[end])))
     ++end;
   QString year = text.left(end);
-  RemoveChars(year, kTypedGroupSeparators);
+  year = WithoutChars(year, kTypedGroupSeparators);
   const int32_t value = SaturatedToInt32(WholeValue(year));
   if (month_day_year && (typed.era == Era::kBC || typed.era == Era::kBCE)) {
     return SaturatedToInt32(1.0 - value);
@@ -108,8 +108,8 @@ QString YearMonthDayOf(const CalendarDate& date, const CalendarInfo* chosen,
 TypedAmount CheckTypedAmount(const QString& typed) {
   QString value = TrimSpaces(typed);
   if (value.startsWith('-')) return {Notice{NoticeKind::kNegativeAmount}, typed};
-  RemoveChars(value, "0123456789" + kTypedGroupSeparators);
-  if (!value.isEmpty()) return {Notice{NoticeKind::kInvalidAmount}, QString()};
+  if (!WithoutChars(value, "0123456789" + kTypedGroupSeparators).isEmpty())
+    return {Notice{NoticeKind::kInvalidAmount}, QString()};
   return {std::nullopt, typed};
 }
 

@@ -150,9 +150,7 @@ FormCheck CheckMonthDayYear(const TypedDate& typed) {
     form.refusal = Notice{NoticeKind::kYearNotPositive};
     return form;
   }
-  QString digits = year;
-  RemoveChars(digits, "-" + kTypedGroupSeparators);
-  const double value = WholeValue(digits);
+  const double value = WholeValue(WithoutChars(year, "-" + kTypedGroupSeparators));
   if (value > kLargestTypedYear) {
     form.refusal = Notice{NoticeKind::kYearOutOfRange};
     return form;

@@ -88,17 +88,15 @@ QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& 
          QStringLiteral("  The operation completed successfully.");
 }
 
-QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
-                         QString& value) {
-  if (key_path.isEmpty()) return QStringLiteral("1 Key not found or is empty.");
+RegistryRead GetRegistryValue(uint32_t root, const QString& key_path, const QString& name) {
+  if (key_path.isEmpty()) return {QStringLiteral("1 Key not found or is empty."), QString()};
   QSettings key(NativeKey(root, key_path), QSettings::NativeFormat);
-  if (key.status() != QSettings::NoError) return QStringLiteral("1 Key not found or is empty.");
-  if (name.isEmpty()) return QStringLiteral("2 Name not specified.");
+  if (key.status() != QSettings::NoError)
+    return {QStringLiteral("1 Key not found or is empty."), QString()};
+  if (name.isEmpty()) return {QStringLiteral("2 Name not specified."), QString()};
   QString text = key.value(name).toString();
-  if (text.isEmpty()) return QStringLiteral("3 Name not found.");
-  StripTrailingControls(text);
-  value = text;
-  return QStringLiteral("0 OK");
+  if (text.isEmpty()) return {QStringLiteral("3 Name not found."), QString()};
+  return {QStringLiteral("0 OK"), WithoutTrailingControls(text)};
 }
 
 #else
@@ -160,23 +158,20 @@ QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& 
   return status + QStringLiteral("  ") + SystemMessage(0);
 }
 
-QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
-                         QString& value) {
+RegistryRead GetRegistryValue(uint32_t root, const QString& key_path, const QString& name) {
   const QString not_found = QStringLiteral("1 Key not found or is empty.");
-  if (key_path.isEmpty()) return not_found;
+  if (key_path.isEmpty()) return {not_found, QString()};
   const QString file = KeyFile(root, key_path);
   const QFileInfo info(file);
-  if (file.isEmpty() || !info.isFile() || !IsWellFormedIni(file)) return not_found;
+  if (file.isEmpty() || !info.isFile() || !IsWellFormedIni(file)) return {not_found, QString()};
   QSettings settings(file, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) return not_found;
-  if (name.isEmpty()) return QStringLiteral("2 Name not specified.");
+  if (settings.status() != QSettings::NoError) return {not_found, QString()};
+  if (name.isEmpty()) return {QStringLiteral("2 Name not specified."), QString()};
   const QVariant stored = settings.value(name);
   QString text = stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(u',')
                                                            : stored.toString();
-  if (text.isEmpty()) return QStringLiteral("3 Name not found.");
-  StripTrailingControls(text);
-  value = text;
-  return QStringLiteral("0 OK");
+  if (text.isEmpty()) return {QStringLiteral("3 Name not found."), QString()};
+  return {QStringLiteral("0 OK"), WithoutTrailingControls(text)};
 }
 
 #endif

@@ -31,8 +31,12 @@ inline constexpr uint32_t kHKeyCurrentUser = 0x80000001;
 QString SetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
                          const QString& value);
 
-// value is set only when the value was found.
-QString GetRegistryValue(uint32_t root, const QString& key_path, const QString& name,
-                         QString& value);
+// The read's status and, when it is "0 OK", the value (its trailing control
+// characters taken away).
+struct RegistryRead {
+  QString status;
+  QString value;
+};
+RegistryRead GetRegistryValue(uint32_t root, const QString& key_path, const QString& name);
 
 }  // namespace orv

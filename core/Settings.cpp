@@ -65,7 +65,7 @@ SettingsToSave SettingsFor(const QString& shown_jdn, std::optional<Notation> not
                            bool found_in_julian, const DeeVersion& dee) {
   SettingsToSave settings;
   settings.jdn = shown_jdn;
-  RemoveChars(settings.jdn, kTypedGroupSeparators);
+  settings.jdn = WithoutChars(settings.jdn, kTypedGroupSeparators);
   if (settings.jdn.isEmpty()) settings.jdn = QStringLiteral("0");
   settings.month_day_year_calendar = list_indexes[0];
   if (!notation) {

@@ -57,7 +57,7 @@ bool ContainsAscii(QStringView text, std::string_view needle) {
   return false;
 }
 
-void RemoveChars(QString& text, const QString& set) {
+QString WithoutChars(QString text, const QString& set) {
   // The program's sets are short and ASCII: one table lookup a character
   // keeps a line of megabytes fast.
   std::bitset<128> ascii;
@@ -72,11 +72,12 @@ void RemoveChars(QString& text, const QString& set) {
   if (all_ascii) {
     const auto in_set = [&ascii](QChar c) { return c.unicode() < 128 && ascii.test(c.unicode()); };
     // Most texts hold nothing to remove: then the text is not even copied.
-    if (std::none_of(text.cbegin(), text.cend(), in_set)) return;
+    if (std::none_of(text.cbegin(), text.cend(), in_set)) return text;
     text.removeIf(in_set);
   } else {
     text.removeIf([&set](QChar c) { return set.contains(c); });
   }
+  return text;
 }
 
 QString DigitsOnly(const QString& text) {
@@ -87,16 +88,16 @@ QString DigitsOnly(const QString& text) {
   return digits;
 }
 
-void StripTrailingControls(QString& text) {
+QString WithoutTrailingControls(QString text) {
   while (!text.isEmpty() && text.back().unicode() < 32) text.chop(1);
+  return text;
 }
 
 bool IsWholeNumber(const QString& text, bool sign_allowed, const QString& extra_characters) {
   QString rest = TrimSpaces(text);
   if (rest.isEmpty()) return false;
   if (sign_allowed && (rest.front() == u'+' || rest.front() == u'-')) rest.remove(0, 1);
-  RemoveChars(rest, QStringLiteral("0123456789") + extra_characters);
-  return rest.isEmpty();
+  return WithoutChars(rest, QStringLiteral("0123456789") + extra_characters).isEmpty();
 }
 
 QString NumberWords(int64_t count) {

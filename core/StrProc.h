@@ -34,15 +34,15 @@ double LeadingNumber(const QString& text);
 // Whether the text holds the ASCII needle (an empty one it always holds).
 bool ContainsAscii(QStringView text, std::string_view needle);
 
-// Removes every character of the set from the text.
-// RemoveChars("2000-03-20 CE", "0123456789-,.' ") -> "CE".
-void RemoveChars(QString& text, const QString& set);
+// The text without any character of the set.
+// WithoutChars("2000-03-20 CE", "0123456789-,.' ") -> "CE".
+QString WithoutChars(QString text, const QString& set);
 
 // The digits of the text and nothing else: DigitsOnly("-1,234.5") -> "12345".
 QString DigitsOnly(const QString& text);
 
-// Removes trailing characters with codes below 32.
-void StripTrailingControls(QString& text);
+// The text without its trailing characters with codes below 32.
+QString WithoutTrailingControls(QString text);
 
 // After trimming spaces and dropping one leading sign (when allowed), true
 // when nothing but digits and the extra characters is left. A lone sign is

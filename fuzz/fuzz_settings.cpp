@@ -26,14 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const QStringList kStatuses = {"0 OK", "1 Key not found or is empty.",
                                         "2 Name not specified.", "3 Name not found."};
   for (const char* name : {"JDN", "CalNdx", "Dee", "", "General/JDN"}) {
-    QString value;
-    if (!kStatuses.contains(orv::GetRegistryValue(orv::kHKeyCurrentUser, key, name, value)))
+    if (!kStatuses.contains(orv::GetRegistryValue(orv::kHKeyCurrentUser, key, name).status))
       std::abort();
   }
   if (!orv::SetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", "DC").startsWith("0 "))
     std::abort();
-  QString value;
-  if (orv::GetRegistryValue(orv::kHKeyCurrentUser, key, "Dee", value) != "0 OK" || value != "DC")
-    std::abort();
+  const orv::RegistryRead dee = orv::GetRegistryValue(orv::kHKeyCurrentUser, key, "Dee");
+  if (dee.status != "0 OK" || dee.value != "DC") std::abort();
   return 0;
 }

@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text = input.Text(64);
   const QString set = input.Text(8);
 
-  QString removed = text;
-  RemoveChars(removed, set);
+  const QString removed = WithoutChars(text, set);
   for (const QChar c : removed) {
     if (set.contains(c)) std::abort();
   }
@@ -22,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const QString trimmed = TrimSpaces(text);
   if (trimmed.startsWith(u' ') || trimmed.endsWith(u' ')) std::abort();
-  QString controls = text;
-  StripTrailingControls(controls);
+  const QString controls = WithoutTrailingControls(text);
   if (!controls.isEmpty() && controls.back().unicode() < 32) std::abort();
   IsWholeNumber(text, input.Flag(), set);
   LeadingNumber(text);

@@ -13,11 +13,9 @@ QString KeyPath() { return SettingsKeyPath(ProgramText(273), ProgramText(310)); 
 
 // Reads one setting; only a read with the status "0 OK" counts.
 std::optional<QString> ReadSetting(const QString& name) {
-  QString value;
-  if (GetRegistryValue(kHKeyCurrentUser, KeyPath(), name, value) != QStringLiteral("0 OK")) {
-    return std::nullopt;
-  }
-  return value;
+  RegistryRead read = GetRegistryValue(kHKeyCurrentUser, KeyPath(), name);
+  if (read.status != QStringLiteral("0 OK")) return std::nullopt;
+  return read.value;
 }
 
 }  // namespace

@@ -28,8 +28,11 @@ class RegistryTest : public ::testing::Test {
   QString Write(const QString& name, const QString& value, const QString& key = kKey) {
     return SetRegistryValue(kHKeyCurrentUser, key, name, value);
   }
+  // The status; the value goes into `value` when it is "0 OK".
   QString Read(const QString& name, QString& value, const QString& key = kKey) {
-    return GetRegistryValue(kHKeyCurrentUser, key, name, value);
+    const RegistryRead read = GetRegistryValue(kHKeyCurrentUser, key, name);
+    if (read.status == "0 OK") value = read.value;
+    return read.status;
   }
   QString IniFile() const { return config.filePath("Orvantis Test/ORVC.ini"); }
 
@@ -68,7 +71,7 @@ TEST_F(RegistryTest, ReadStatuses) {
   EXPECT_EQ(Read("Never", value), "3 Name not found.");
   EXPECT_EQ(Read("Empty", value), "3 Name not found.");
   EXPECT_EQ(value, "unchanged");
-  EXPECT_EQ(GetRegistryValue(0x80000002, kKey, "JDN", value), "1 Key not found or is empty.");
+  EXPECT_EQ(GetRegistryValue(0x80000002, kKey, "JDN").status, "1 Key not found or is empty.");
 }
 
 TEST_F(RegistryTest, TrailingControlCharactersAreStripped) {

@@ -10,13 +10,9 @@ namespace {
 
 TEST(StrProcEdit, TrimRemoveAndKeepDigits) {
   EXPECT_EQ(TrimSpaces("  2000 CE\t "), "2000 CE\t");
-  QString text = "-4,999,999-12-31 CE";
-  RemoveChars(text, "CDEJ,.' ");
-  EXPECT_EQ(text, "-4999999-12-31");
+  EXPECT_EQ(WithoutChars("-4,999,999-12-31 CE", "CDEJ,.' "), "-4999999-12-31");
   EXPECT_EQ(DigitsOnly("-1,234.5 x+6"), "123456");
-  QString value = QString("JDN\r\n") + QChar(0) + QChar(31);
-  StripTrailingControls(value);
-  EXPECT_EQ(value, "JDN");
+  EXPECT_EQ(WithoutTrailingControls(QString("JDN\r\n") + QChar(0) + QChar(31)), "JDN");
 }
 
 TEST(StrProcNumbers, LeadingNumberReadsUpToTheFirstOtherCharacter) {

@@ -26,9 +26,8 @@ class frmMainTest : public QObject, MainWindowHarness {
     QVERIFY(SetRegistryValue(kHKeyCurrentUser, key, name, value).startsWith("0 "));
   }
   QString Saved(const QString& name) {
-    QString value = QStringLiteral("(none)");
-    GetRegistryValue(kHKeyCurrentUser, key, name, value);
-    return value;
+    const RegistryRead read = GetRegistryValue(kHKeyCurrentUser, key, name);
+    return read.status == "0 OK" ? read.value : QStringLiteral("(none)");
   }
 
  private slots:
