@@ -173,14 +173,39 @@ Notice NoSuchDateNotice(const CalendarDate& date) {
   return notice;
 }
 
-DateReading ReadMainCalendarDate(const TypedDate& typed, const DateReadingRules& rules) {
+// The letters of a text's tag in capitals, and the main window's calendar
+// they name exactly, if any.
+struct TagLetters {
+  std::string letters;
+  const CalendarInfo* main = nullptr;
+};
+TagLetters TagLettersOf(QStringView text, const DeeVersion& dee) {
+  TagLetters tag{LettersOfDateText(text)};
+  for (char& letter : tag.letters) {
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  }
+  tag.main = MainCalendarByTag(tag.letters, dee);
+  return tag;
+}
+
+// `tag_letters`: the year-month-day text's, when the program's voice reads it.
+DateReading ReadMainCalendarDate(const TypedDate& typed, const DateReadingRules& rules,
+                                 const TagLetters* tag_letters) {
   const bool say_why = rules.voice == ReadingVoice::kProgram;
   const bool month_day_year = typed.notation == Notation::kMonthDayYear;
   // (The Dee calendar is chosen as itself, whichever version's row is given.)
   const CalendarInfo* chosen =
       rules.calendar != nullptr ? &CalendarOf(rules.calendar->version_of) : nullptr;
-  if (!month_day_year && chosen == nullptr && rules.voice == ReadingVoice::kProgram) {
-    chosen = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+  if (chosen == nullptr && tag_letters != nullptr) {
+    // A tag that is exactly one of the main window's calendars' names it, as
+    // the text's tag would (its letters hold no other's mark).
+    if (tag_letters->letters.empty()) {
+      chosen = rules.untagged;
+    } else if (tag_letters->main != nullptr) {
+      chosen = tag_letters->main;
+    } else {
+      chosen = CalendarOfTaggedText(typed.year_month_day, rules.dee, rules.untagged);
+    }
   }
   const FormCheck form = month_day_year
                              ? CheckMonthDayYear(typed)
@@ -291,21 +316,6 @@ std::optional<DualYear> ReadDualYear(const QString& date_text) {
   dual.follows = second.size() == 2 ? *january == next % 100 : *january == next;
   dual.date_text.replace(0, year_end, QString::number(next));
   return dual;
-}
-
-// The letters of a text's tag in capitals, and the main window's calendar
-// they name exactly, if any.
-struct TagLetters {
-  std::string letters;
-  const CalendarInfo* main = nullptr;
-};
-TagLetters TagLettersOf(QStringView text, const DeeVersion& dee) {
-  TagLetters tag{LettersOfDateText(text)};
-  for (char& letter : tag.letters) {
-    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  }
-  tag.main = MainCalendarByTag(tag.letters, dee);
-  return tag;
 }
 
 bool NamesOtherCalendar(QStringView text, const TagLetters& tag_letters, const DeeVersion& dee) {
@@ -446,17 +456,16 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
 DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules) {
   if (typed.notation == Notation::kYearMonthDay && rules.voice == ReadingVoice::kProgram) {
     const QStringView text = typed.year_month_day;
-    const bool by_own_form =
-        rules.calendar != nullptr
-            ? rules.calendar->saved_index == 0
-            : NamesOtherCalendar(text, TagLettersOf(text, rules.dee), rules.dee);
-    if (by_own_form) {
-      return ReadOtherCalendarDate(
-          text, rules.calendar != nullptr ? &InForce(*rules.calendar, rules.dee) : nullptr,
-          rules.dee);
+    if (rules.calendar != nullptr && rules.calendar->saved_index == 0) {
+      return ReadOtherCalendarDate(text, &InForce(*rules.calendar, rules.dee), rules.dee);
     }
+    const TagLetters tag_letters = TagLettersOf(text, rules.dee);
+    if (rules.calendar == nullptr && NamesOtherCalendar(text, tag_letters, rules.dee)) {
+      return ReadOtherCalendarDate(text, nullptr, rules.dee);
+    }
+    return ReadMainCalendarDate(typed, rules, &tag_letters);
   }
-  return ReadMainCalendarDate(typed, rules);
+  return ReadMainCalendarDate(typed, rules, nullptr);
 }
 
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules) {
