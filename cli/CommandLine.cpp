@@ -12,6 +12,7 @@
 #include "core/DateTexts.h"
 #include "core/DayFiles.h"
 #include "core/NumberFormat.h"
+#include "core/OutputFields.h"
 #include "core/ReportRecords.h"
 #include "core/StrProc.h"
 
@@ -79,6 +80,7 @@ struct ExclusiveOptions {
 const ExclusiveOptions kExclusiveOptions[] = {
     {{"json", "csv"}, "orvc: --json or --csv, not both"},
     {{"plus", "minus"}, "orvc: --plus or --minus, not both"},
+    {{"all", "to"}, "orvc: --all or --to, not both"},
     {{"mean", "apparent", "true"}, "orvc: one of --mean, --apparent and --true"},
 };
 
@@ -127,6 +129,14 @@ void ReadJdn(const QString& value, Options& options) {
                      value + "\""};
   }
   options.jdn = static_cast<int32_t>(*jdn);
+  options.jdn_time = TimeOfTypedJulianDate(value);
+}
+
+void ReadTo(const QString& value, Options& options) {
+  if (const Result<std::vector<OutputField>> fields = ReadFieldList(value, kDeeVersion); !fields) {
+    throw UsageError{"orvc: --to: " + NoticeText(fields.refusal())};
+  }
+  options.to = value;
 }
 
 void ReadLongitude(const QString& value, Options& options) {
@@ -169,7 +179,26 @@ const std::vector<OptionRow>& OptionTable() {
                 "the input's calendar, a key of orvc calendars (" + CalendarKeys(false) +
                     "; --mdy: the first three); default: from the tag, or Gregorian with --mdy",
                 "name"),
-         converting, ReadCalendar},
+         converting,
+         ReadCalendar,
+         {{"convert",
+           "the calendar the date is read in (the output's calendars: --to), a key "
+           "of orvc calendars (" +
+               CalendarKeys(false) +
+               "; --mdy: the first three); default: from the tag, or Gregorian "
+               "with --mdy"}}},
+        {option({"to"},
+                "what to write, in that order, separated by commas: a calendar's key (its "
+                "date) or jdn, mjd, jd (the Julian Date of the time given, else of 0 h UT), "
+                "weekday, day-of-year (in the first calendar named, else the Gregorian), unix "
+                "(seconds since 1970-01-01 00:00 UT), iso-ordinal (2024-081); text: one line a "
+                "date, a tab between the fields",
+                "fields"),
+         {"convert"},
+         ReadTo},
+        {option({"header"}, "with --to, in text: first a line naming the fields"),
+         {"convert"},
+         Switch([](Options& o) { o.header = true; })},
         {option({"dee"},
                 "the Dee version in force: D or DC; default: the one the date's tag names, "
                 "else DC",
@@ -210,8 +239,13 @@ const std::vector<OptionRow>& OptionTable() {
           {"sequence", "JSON: one object a row, then one for the summary"},
           {"equinoxes", "JSON: one object a row, then one for the summary"},
           {"compare", "JSON: one object a year, then one a calendar for the summary"}}},
-        {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"), reports,
-         Switch([](Options& o) { o.csv = true; })},
+        {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"),
+         {"convert", "sequence", "equinoxes", "easter", "compare"},
+         Switch([](Options& o) { o.csv = true; }),
+         {{"convert",
+           "CSV (RFC 4180): a header line of the fields (--to; else the calendars, jdn and "
+           "weekday), then a line a date; with -: a line column first and an error column "
+           "last"}}},
         {option({"jdn"},
                 "the day of this Julian day number (any signed 32-bit number) or Julian Date "
                 "(naming the day that holds it): commas, apostrophes or spaces between groups "
@@ -467,18 +501,20 @@ bool ReadByTable(const Options& options, const QString& text) {
 DateDay DayOfDate(const QString& text, const Options& options) {
   const DateReading reading = ReadDate(text, ReadingRulesFor(options));
   if (!reading) {
-    return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate})};
+    return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate}), std::nullopt};
   }
   const ArithmeticInput arithmetic = ArithmeticFor(options);
-  if (!arithmetic.plus && !arithmetic.minus) return {reading.day};
+  if (!arithmetic.plus && !arithmetic.minus) {
+    return {reading.day, Notice{NoticeKind::kInvalidDate}, reading.time_of_day};
+  }
   const Result<ArithmeticValues> values = ReadArithValues(arithmetic.amounts);
-  if (!values) return {std::nullopt, values.refusal()};
+  if (!values) return {std::nullopt, values.refusal(), std::nullopt};
   const Result<MovedDay> moved = AddToCalendarDate(*reading.date, *values, arithmetic.plus);
-  if (moved) return {moved->jdn};
+  if (moved) return {moved->jdn, Notice{NoticeKind::kInvalidDate}, reading.time_of_day};
   // A result beyond the main window's calendars is refused in its words.
   const bool main_window_calendar = CalendarOf(reading.date->calendar).saved_index != 0;
-  return {std::nullopt,
-          main_window_calendar ? Notice{NoticeKind::kInvalidAmount} : moved.refusal()};
+  return {std::nullopt, main_window_calendar ? Notice{NoticeKind::kInvalidAmount} : moved.refusal(),
+          std::nullopt};
 }
 
 std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,

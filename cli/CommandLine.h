@@ -52,11 +52,14 @@ struct Options {
   bool minus = false;
   std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
-  bool all = false;              // convert: every calendar of the table
-  bool csv = false;              // sequence, equinoxes
-  std::optional<int32_t> jdn;    // convert --jdn
-  std::optional<int64_t> count;  // --count
-  double longitude = 77.0;       // degrees from Greenwich
+  bool all = false;                 // convert: every calendar of the table
+  bool csv = false;                 // convert, sequence, equinoxes
+  QString to;                       // convert --to: the fields, as given; empty: the usual output
+  bool header = false;              // convert --header
+  std::optional<int32_t> jdn;       // convert --jdn
+  std::optional<int64_t> jdn_time;  // --jdn with a fraction: the time of day, microseconds UT
+  std::optional<int64_t> count;     // --count
+  double longitude = 77.0;          // degrees from Greenwich
   bool east = false;
   QString longitude_label = QStringLiteral("77d0m W");
   SolarTime solar_time = SolarTime::kApparent;
@@ -123,6 +126,7 @@ bool ReadByTable(const Options& options, const QString& text);
 struct DateDay {
   std::optional<int32_t> day;
   Notice refusal{NoticeKind::kInvalidDate};  // when there is no day
+  std::optional<int64_t> time_of_day;        // the time the date carried (UT, microseconds)
 };
 DateDay DayOfDate(const QString& text, const Options& options);
 // The same for a command's one date: the refusal printed (PrintRefusal).

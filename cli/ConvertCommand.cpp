@@ -11,6 +11,8 @@
 #include "cli/CommandLine.h"
 #include "core/Calculation.h"
 #include "core/CalendarDay.h"
+#include "core/OutputFields.h"
+#include "core/ReportRecords.h"
 
 namespace orv {
 namespace {
@@ -67,6 +69,116 @@ class InputLines {
   bool at_end_ = false;
 };
 
+// The chosen fields of each day (--to, --csv): in text a line of fields
+// separated by tabs, in CSV a row (with the line's number and its error in
+// a batch), in JSON an object of the fields (with "line" in a batch).
+class FieldOutput {
+ public:
+  FieldOutput(const Options& options, bool batch)
+      : options_(options),
+        batch_(batch),
+        names_(options.to.isEmpty() ? DefaultFields(options.all, options.dee)
+                                    : *ReadFieldList(options.to, options.dee)) {}
+
+  void Header(std::string& out) const {
+    if (options_.csv) {
+      if (batch_) out += "line,";
+      for (const OutputField& field : names_) {
+        AppendCsvField(out, field.name);
+        out += ',';
+      }
+      out += "error\r\n";
+    } else if (options_.header && !options_.json) {
+      for (size_t i = 0; i < names_.size(); ++i) {
+        if (i > 0) out += '\t';
+        out += names_[i].name;
+      }
+      out += '\n';
+    }
+  }
+
+  // The day's fields; the Dee calendar's in the version of the line's options.
+  void Day(std::string& out, const DayAndTime& day, Era era, const Options& line_options,
+           std::optional<int> line) {
+    FieldWriter& writer = WriterFor(era, line_options.dee);
+    const size_t count = writer.fields().size();
+    if (options_.json) {
+      JsonWriter json(out);
+      json.BeginObject();
+      if (line) json.Key("line").Integer(*line);
+      for (size_t i = 0; i < count; ++i) {
+        json.Key(JsonKey(writer.fields()[i].json_key));
+        writer.AppendJson(json, i, day);
+      }
+      json.EndObject();
+      out += '\n';
+      return;
+    }
+    if (options_.csv) {
+      if (line) {
+        AppendInteger(out, *line);
+        out += ',';
+      }
+      for (size_t i = 0; i < count; ++i) {
+        cell_.clear();
+        writer.AppendText(cell_, i, day);
+        AppendCsvField(out, cell_);
+        out += ',';
+      }
+      out += "\r\n";  // the error column, empty
+      return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+      if (i > 0) out += '\t';
+      writer.AppendText(out, i, day);
+    }
+    out += '\n';
+  }
+
+  // A refused line of a batch, in CSV: its row with the error alone.
+  void Refused(std::string& out, int line, const std::vector<Notice>& refusals) const {
+    AppendInteger(out, line);
+    out += ',';
+    out.append(names_.size(), ',');
+    AppendCsvField(out, RefusalText(refusals).toStdString());
+    out += "\r\n";
+  }
+
+ private:
+  FieldWriter& WriterFor(Era era, const DeeVersion& dee) {
+    std::optional<FieldWriter>& writer = writers_[dee == kDeeVersion ? 1 : 0];
+    if (!writer || era != era_) {
+      era_ = era;
+      writer.emplace(options_.to.isEmpty() ? DefaultFields(options_.all, dee)
+                                           : *ReadFieldList(options_.to, dee),
+                     era, dee, GroupSeparator());
+    }
+    return *writer;
+  }
+
+  const Options& options_;
+  bool batch_;
+  std::vector<OutputField> names_;         // the fields as the header names them
+  std::optional<FieldWriter> writers_[2];  // Dee-Cecil, Dee
+  Era era_ = Era::kCE;
+  std::string cell_;
+};
+
+bool WritesFields(const Options& options) { return !options.to.isEmpty() || options.csv; }
+
+// A single date's day, written as the options say.
+void PrintDay(const DayAndTime& day, Era era, const Options& options, QTextStream& out) {
+  if (!WritesFields(options)) {
+    out << ResultFor(day.jdn, era, options);
+    return;
+  }
+  FieldOutput fields(options, false);
+  std::string text;
+  fields.Header(text);
+  fields.Day(text, day, era, options, std::nullopt);
+  WriteUtf8(out, text);
+}
+
 }  // namespace
 
 // One line of standard input without its line break, decoded from UTF-8;
@@ -84,9 +196,14 @@ std::optional<QString> DecodedLine(QByteArrayView bytes) {
 }
 
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err) {
+  if (options.header && (options.to.isEmpty() || options.json || options.csv)) {
+    throw UsageError{"orvc: --header goes with --to, in text"};
+  }
   if (!options.mdy && options.positional == QStringList{QStringLiteral("-")}) {
     int status = kOrvcSuccess;
     bool first = true;
+    std::optional<FieldOutput> fields;
+    if (WritesFields(options)) fields.emplace(options, true);
     // The answers, written in blocks, and whenever the input would keep them waiting.
     std::string answers;
     const auto write_answers = [&] {
@@ -98,6 +215,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       err.flush();
     });
     const char group_separator = GroupSeparator();
+    if (fields) fields->Header(answers);
     for (int line_number = 1;; ++line_number) {
       QByteArrayView bytes = lines.Next();
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
@@ -117,7 +235,10 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         }
         const Options& line_options = version != options.dee ? other_version : options;
         const DateDay date = DayOfDate(*line, line_options);
-        if (date.day) {
+        if (date.day && fields) {
+          fields->Day(answers, {*date.day, date.time_of_day}, options.era_style.value_or(Era::kCE),
+                      line_options, line_number);
+        } else if (date.day) {
           if (!first && !options.json) answers += '\n';
           AppendResult(answers, *date.day, options.era_style.value_or(Era::kCE), line_options,
                        line_number, group_separator);
@@ -135,6 +256,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
           WriteRefusal(json, line ? *line : QString::fromUtf8(bytes).trimmed(), refusals,
                        line_number);
           answers += '\n';
+        } else if (options.csv) {
+          fields->Refused(answers, line_number, refusals);
         }
         status = kOrvcRefused;
       }
@@ -157,14 +280,18 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
                    {input.refusal.value_or(Notice{NoticeKind::kInvalidAmount})}, out, err);
       return kOrvcRefused;
     }
-    out << ResultFor(*input.day, options.era_style.value_or(Era::kCE), options);
+    PrintDay({*input.day, today ? std::nullopt : options.jdn_time},
+             options.era_style.value_or(Era::kCE), options, out);
     return kOrvcSuccess;
   }
   if (options.positional.size() != (options.mdy ? 4 : 1)) throw UsageError{};
   if (!options.mdy) {
-    const std::optional<int32_t> jdn = DayOfDate(options.positional[0], options, out, err);
-    if (!jdn) return kOrvcRefused;
-    out << ResultFor(*jdn, options.era_style.value_or(Era::kCE), options);
+    const DateDay date = DayOfDate(options.positional[0], options);
+    if (!date.day) {
+      PrintRefusal(options, options.positional[0], {date.refusal}, out, err);
+      return kOrvcRefused;
+    }
+    PrintDay({*date.day, date.time_of_day}, options.era_style.value_or(Era::kCE), options, out);
     return kOrvcSuccess;
   }
   TypedDate typed = TypedDateFor(options, options.positional);
@@ -173,7 +300,7 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
     PrintRefusal(options, options.positional.join(u' '), conversion.refusals, out, err);
     return kOrvcRefused;
   }
-  out << ResultFor(*conversion.day, EraStyle(options, typed), options);
+  PrintDay({*conversion.day, std::nullopt}, EraStyle(options, typed), options, out);
   return kOrvcSuccess;
 }
 

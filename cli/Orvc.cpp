@@ -14,7 +14,7 @@ struct Command {
   // among them by its name alone ("--jdn", written "--jdn N").
   std::vector<const char*> arguments;
   const char* summary;
-  const char* example;
+  std::vector<const char*> examples;
   bool takes_date;  // a DATE (year-month-day text) among its arguments
   std::function<int(const Options&, QIODevice&, QTextStream&, QTextStream&)> run;
 };
@@ -27,14 +27,21 @@ const std::vector<Command>& Commands() {
        "calendar of orvc calendars; JSON always has them); with -, one DATE a line\n      "
        "of UTF-8 text from standard input, the answers passed on whenever orvc would\n      "
        "wait for the next line",
-       "orvc convert --plus --months 1 \"2000-01-31 CE\"",
+       {"orvc convert --plus --months 1 \"2000-01-31 CE\"",
+        "orvc convert --to hebrew,jdn,weekday \"2024-03-20 CE\"",
+        "orvc convert --to jd,unix,iso-ordinal \"2024-03-20 CE 03:06:21\"",
+        "orvc convert --jdn 2460389.62941 --to gregorian,jd,mjd",
+        "printf '2024-03-20\\n1999-W52-6\\n' | orvc convert --to gregorian,day-of-year --header -",
+        "printf '2024-03-20\\n5785-07-01 AM\\n' | orvc convert --csv --to gregorian,hebrew,jdn -",
+        "orvc convert --csv \"2024-03-20 CE\"",
+        "orvc convert --json --to persian,iso-ordinal \"2024-03-20 CE\""},
        true,
        RunConvert},
       {"diff",
        {"FROM TO"},
        "How far apart two dates are: days, weeks and days, and years, months and days\n      "
        "in the calendar of FROM (added to FROM by convert --plus, they give TO)",
-       "orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\"",
+       {"orvc diff \"1582-10-04 JC\" \"2000-01-01 CE\""},
        true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunDiff(o, out, err);
@@ -42,7 +49,7 @@ const std::vector<Command>& Commands() {
       {"weekday",
        {"--mdy MONTH DAY YEAR ERA WEEKDAY"},
        "Whether the date falls on WEEKDAY in the Gregorian or the Julian calendar",
-       "orvc weekday --mdy January 1 2000 AD Saturday",
+       {"orvc weekday --mdy January 1 2000 AD Saturday"},
        false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunWeekday(o, out, err);
@@ -51,7 +58,7 @@ const std::vector<Command>& Commands() {
        {"DATE", "--mdy MONTH DAY YEAR ERA"},
        "Days from the date in the Gregorian and Dee calendars, marking where they agree;\n      "
        "any number of them, printed as they are made",
-       "orvc sequence --count 8 \"2016-02-26 CE\"",
+       {"orvc sequence --count 8 \"2016-02-26 CE\""},
        true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunSequence(o, out, err);
@@ -61,7 +68,7 @@ const std::vector<Command>& Commands() {
        "The March equinox in every solar calendar of the table (Julian, Gregorian,\n      "
        "Revised Julian, Dee, Dee-Cecil, Persian, England) from YEAR, and how well each\n      "
        "keeps it on its day",
-       "orvc compare --count 4000 --longitude 0:0 1 | tail -9",
+       {"orvc compare --count 4000 --longitude 0:0 1 | tail -9"},
        false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunCompare(o, out, err);
@@ -69,7 +76,7 @@ const std::vector<Command>& Commands() {
       {"calendars",
        {},
        "The calendars of the table: key, name, tag, range and leap rule",
-       "orvc calendars",
+       {"orvc calendars"},
        false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream&) {
          return RunCalendars(o, out);
@@ -77,7 +84,7 @@ const std::vector<Command>& Commands() {
       {"equinoxes",
        {"YEAR", "DATE", "--mdy MONTH DAY YEAR ERA"},
        "March equinoxes from the year, up to all the years 1 to 4000",
-       "orvc equinoxes --count 3 --longitude 74:0 --mean 2024",
+       {"orvc equinoxes --count 3 --longitude 74:0 --mean 2024"},
        true,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEquinoxes(o, out, err);
@@ -86,7 +93,7 @@ const std::vector<Command>& Commands() {
        {"YEAR"},
        "Easter Sunday of each year from YEAR by the Gregorian computus (from 1583) and\n      "
        "by the Julian (from 326; its Sunday also as a Gregorian date), to year 99,999",
-       "orvc easter --count 3 2025",
+       {"orvc easter --count 3 2025"},
        false,
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunEaster(o, out, err);
@@ -149,13 +156,22 @@ QString UsageLines(const Command* command) {
   return usage;
 }
 
+// The command's examples, a line each, indented.
+QString Examples(const Command& command, int indent) {
+  QString lines;
+  for (const char* example : command.examples) {
+    lines += QString(indent, u' ') + QLatin1String(example) + u'\n';
+  }
+  return lines;
+}
+
 QString ProgramHelp() {
   QString help =
       "orvc - the command-line companion of Orvantis, the date calculator.\n\n"
       "Commands (orvc COMMAND --help shows a command's options)\n";
   for (const Command& command : Commands()) {
-    help += QStringLiteral("  orvc %1\n      %2\n      %3\n")
-                .arg(Synopsis(command), command.summary, command.example);
+    help += QStringLiteral("  orvc %1\n      %2\n").arg(Synopsis(command), command.summary) +
+            Examples(command, 6);
   }
   return help + '\n' + DateHelp() + "\nOptions\n" + OptionsHelp(OptionsOf(QString())) + '\n' +
          kNumbersHelp + kExitHelp;
@@ -165,10 +181,9 @@ QString ProgramHelp() {
 // own options, its own exit statuses.
 QString CommandHelp(const Command& command) {
   const bool weekday = QLatin1String(command.name) == QLatin1String("weekday");
-  return QStringLiteral("Usage: orvc %1\n\n%2.\n  %3\n\n")
-             .arg(Synopsis(command), command.summary, command.example) +
-         (command.takes_date ? DateHelp() + '\n' : QString()) + "Options\n" +
-         OptionsHelp(OptionsOf(command.name)) + '\n' + kNumbersHelp +
+  return QStringLiteral("Usage: orvc %1\n\n%2.\n").arg(Synopsis(command), command.summary) +
+         Examples(command, 2) + '\n' + (command.takes_date ? DateHelp() + '\n' : QString()) +
+         "Options\n" + OptionsHelp(OptionsOf(command.name)) + '\n' + kNumbersHelp +
          (weekday ? kExitHelp : kCommandExitHelp);
 }
 

@@ -126,7 +126,17 @@ Result<ArithmeticValues> ReadArithValues(const std::array<QString, 4>& amounts) 
   return values;
 }
 
-std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
+namespace {
+
+// A typed Julian Date read by DayOfTypedJulianDate's rule: its sign, its
+// whole days and the digits of its fraction (none without a decimal mark).
+struct JulianDateDigits {
+  bool negative = false;
+  int64_t whole = 0;
+  std::optional<QString> fraction;
+};
+
+std::optional<JulianDateDigits> ReadJulianDateDigits(const QString& text) {
   QString number = TrimSpaces(text);
   const bool negative = number.startsWith(u'-');
   if (negative) number.remove(0, 1);
@@ -156,15 +166,43 @@ std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
   const std::optional<QString> digits =
       GroupedDigits(QStringView(number).first(decimal < 0 ? number.size() : decimal), separators);
   if (!digits || digits->size() > 12) return std::nullopt;
-  const int64_t whole = digits->toLongLong();
+  JulianDateDigits read{negative, digits->toLongLong(), std::nullopt};
+  if (decimal >= 0) read.fraction = fraction.toString();
+  return read;
+}
+
+}  // namespace
+
+std::optional<int64_t> DayOfTypedJulianDate(const QString& text) {
+  const std::optional<JulianDateDigits> read = ReadJulianDateDigits(text);
+  if (!read) return std::nullopt;
+  const QString fraction = read->fraction.value_or(QString());
   // floor(JD + 0.5) from the digits, exactly: up a day from half past on
   // (forwards), down a day below minus a half (backwards).
   const bool half_or_more = !fraction.isEmpty() && fraction[0] >= u'5';
   const bool more_than_half =
       half_or_more && (fraction[0] > u'5' || std::any_of(fraction.begin() + 1, fraction.end(),
                                                          [](QChar c) { return c != u'0'; }));
-  if (!negative) return whole + (half_or_more ? 1 : 0);
-  return -whole - (more_than_half ? 1 : 0);
+  if (!read->negative) return read->whole + (half_or_more ? 1 : 0);
+  return -read->whole - (more_than_half ? 1 : 0);
+}
+
+std::optional<int64_t> TimeOfTypedJulianDate(const QString& text) {
+  const std::optional<JulianDateDigits> read = ReadJulianDateDigits(text);
+  if (!read || !read->fraction) return std::nullopt;
+  // JD + ½ less the day it names, the time since 0 h, from the fraction f
+  // alone, in trillionths of a day (twelve digits of f: a thousandth of a
+  // microsecond): f + ½ or f − ½ forwards, ½ − f or 1½ − f backwards.
+  constexpr int64_t kUnits = 1'000'000'000'000;
+  const int64_t fraction = read->fraction->left(12).leftJustified(12, u'0').toLongLong();
+  const int64_t day = *DayOfTypedJulianDate(text);
+  const int64_t after_midnight =
+      read->negative ? (day == -read->whole ? kUnits / 2 : 3 * kUnits / 2) - fraction
+                     : fraction + (day == read->whole ? kUnits / 2 : -kUnits / 2);
+  // (Only a negative date's digits beyond the twelfth can take this past the day.)
+  const int64_t units = std::clamp<int64_t>(after_midnight, 0, kUnits - 1);
+  // Microseconds, rounded half up: a day is 86,400,000,000 of them.
+  return std::min<int64_t>((units * 864 + 5'000) / 10'000, 86'400'000'000 - 1);
 }
 
 Result<CalendarDate> DayOfTypedJDN(const QString& text, CalendarId calendar,

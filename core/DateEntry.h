@@ -47,6 +47,12 @@ QString YearMonthDayOf(const CalendarDate& date, const CalendarInfo* chosen, con
 // its fraction.
 std::optional<int64_t> DayOfTypedJulianDate(const QString& text);
 
+// The time of day (UT, microseconds since 0 h of that day) of a typed Julian
+// Date with a fraction, to the microsecond: "2451545.25" is 18:00 of day
+// 2,451,545, "2451545.5" 0 h of day 2,451,546. None for a whole day number
+// or a text that is no such number.
+std::optional<int64_t> TimeOfTypedJulianDate(const QString& text);
+
 // The day of a typed Julian day number (the forms above) as a date in the
 // calendar, to be written into the input fields. Refused, with the message,
 // when the text is not such a number or the day's year lies beyond the years

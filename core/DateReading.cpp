@@ -1,5 +1,6 @@
 #include "core/DateReading.h"
 
+#include <QRegularExpression>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <bitset>
@@ -10,6 +11,7 @@
 #include "core/CalendarDay.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
+#include "core/OutputFields.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -210,7 +212,7 @@ DateReading ReadMainCalendarDate(const TypedDate& typed, const DateReadingRules&
   const FormCheck form = month_day_year
                              ? CheckMonthDayYear(typed)
                              : CheckYearMonthDay(typed.year_month_day, chosen, rules.dee, say_why);
-  DateReading reading{std::nullopt, std::nullopt, form.refusal, form.text};
+  DateReading reading{std::nullopt, std::nullopt, form.refusal, form.text, std::nullopt};
   if (form.refusal || rules.form_only) return reading;
   const CalendarInfo* calendar = month_day_year ? chosen : form.calendar;
   if (calendar == nullptr) {  // a month-day-year date read in no calendar
@@ -237,6 +239,37 @@ DateReading ReadMainCalendarDate(const TypedDate& typed, const DateReadingRules&
   reading.day = day.jdn;
   if (!month_day_year) reading.text = YearMonthDayText(date, CalendarTag(*calendar, rules.dee));
   return reading;
+}
+
+// ---- A time of day after the date ----
+
+struct TimeSplit {
+  QString date;                         // the text without the time
+  QString typed;                        // the time as typed
+  std::optional<int64_t> microseconds;  // none when it is out of range
+};
+
+// The time at the end of the text (before the tag's letters, if any); none
+// when there is none.
+std::optional<TimeSplit> SplitTimeOfDay(QStringView text) {
+  static const QRegularExpression kTime(
+      QStringLiteral("[T\\s](\\d{1,2}):(\\d{2})(?::(\\d{2})(?:[.,](\\d{1,6}))?)?"
+                     "(?:\\s*(?:Z|UTC?))?(?=\\s*[A-Z]{0,3}\\s*$)"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = kTime.match(text);
+  if (!match.hasMatch()) return std::nullopt;
+  TimeSplit split;
+  split.date =
+      text.left(match.capturedStart()).toString() + text.mid(match.capturedEnd()).toString();
+  split.typed = match.captured().mid(1).trimmed();
+  const int hours = match.captured(1).toInt();
+  const int minutes = match.captured(2).toInt();
+  const int seconds = match.captured(3).toInt();
+  if (hours > 23 || minutes > 59 || seconds > 59) return split;
+  const QString fraction = match.captured(4).leftJustified(6, u'0');
+  split.microseconds =
+      ((int64_t{hours} * 60 + minutes) * 60 + seconds) * 1'000'000 + fraction.toLongLong();
+  return split;
 }
 
 // ---- Any other calendar, by its own form ----
@@ -336,7 +369,7 @@ bool NamesOtherCalendar(QStringView text, const TagLetters& tag_letters, const D
 // from 1 January to 24 March of 1156 to 1751).
 DateReading ReadOtherCalendarDate(QStringView text, const CalendarInfo* calendar,
                                   const DeeVersion& dee) {
-  DateReading reading{std::nullopt, std::nullopt, std::nullopt, text.toString()};
+  DateReading reading{std::nullopt, std::nullopt, std::nullopt, text.toString(), std::nullopt};
   const QString canonical = Canonical(text);
   QString date_text;
   const CalendarInfo* named = nullptr;
@@ -453,7 +486,9 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   return NamesOtherCalendar(text, TagLettersOf(text, dee), dee);
 }
 
-DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules) {
+namespace {
+
+DateReading ReadUntimedDate(const TypedDate& typed, const DateReadingRules& rules) {
   if (typed.notation == Notation::kYearMonthDay && rules.voice == ReadingVoice::kProgram) {
     const QStringView text = typed.year_month_day;
     if (rules.calendar != nullptr && rules.calendar->saved_index == 0) {
@@ -466,6 +501,29 @@ DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules) {
     return ReadMainCalendarDate(typed, rules, &tag_letters);
   }
   return ReadMainCalendarDate(typed, rules, nullptr);
+}
+
+}  // namespace
+
+DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules) {
+  if (typed.notation == Notation::kYearMonthDay && rules.voice == ReadingVoice::kProgram &&
+      typed.year_month_day.contains(u':')) {
+    if (const std::optional<TimeSplit> time = SplitTimeOfDay(typed.year_month_day)) {
+      if (!time->microseconds) {
+        return {std::nullopt, std::nullopt,
+                Notice(NoticeKind::kInvalidTime, time->typed.toStdString()), typed.year_month_day,
+                std::nullopt};
+      }
+      TypedDate date = typed;
+      date.year_month_day = time->date;
+      DateReading reading = ReadUntimedDate(date, rules);
+      reading.time_of_day = time->microseconds;
+      if (reading)
+        reading.text += u' ' + QString::fromStdString(TimeOfDayText(*time->microseconds));
+      return reading;
+    }
+  }
+  return ReadUntimedDate(typed, rules);
 }
 
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules) {

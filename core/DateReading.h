@@ -95,6 +95,10 @@ struct DateReading {
   // month-day-year notation: its year, trimmed, without leading zeros,
   // grouped from 9,999 once read).
   QString text;
+  // The program's voice: the time of day (UT) a year-month-day text carried
+  // after its date ("2024-03-20 CE 03:06:21", "2024-03-20T03:06:21"), in
+  // microseconds since 0 h.
+  std::optional<int64_t> time_of_day;
   explicit operator bool() const { return day.has_value(); }
 };
 
@@ -103,7 +107,10 @@ struct DateReading {
 // tag present (the tag of a calendar that implies it appended), tag valid,
 // three numbers, the year within 99,999, month and day in range; then the
 // day. Month-day-year: the year's characters, leading zeros, sign and range;
-// then the day. Any other calendar: its tag, its numbers, the day.
+// then the day. Any other calendar: its tag, its numbers, the day. In the
+// program's voice a time of day may follow a year-month-day date ("03:06",
+// "03:06:21", "03:06:21.25", after a space or a "T", with "Z" or "UT" or not);
+// a time out of range is refused first. The main window takes none.
 DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules);
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules);
 

@@ -50,8 +50,8 @@ const std::vector<ResultMember>& ResultMembers() {
   return kMembers;
 }
 
-void AppendCalendarJson(JsonWriter& json, const CalendarResult& result,
-                        std::string_view dee_version) {
+void AppendMainCalendarJson(JsonWriter& json, const CalendarResult& result,
+                            std::string_view dee_version) {
   json.BeginObject();
   json.Key("day").Integer(result.date.day);
   json.Key("era_date").String(result.era_date);
@@ -86,6 +86,21 @@ void AppendOtherCalendarJson(JsonWriter& json, const DayInCalendar& day) {
 
 }  // namespace
 
+void AppendCalendarJson(JsonWriter& json, const DayInCalendar& day, const DeeVersion& dee) {
+  if (day.calendar->saved_index == 0) {
+    AppendOtherCalendarJson(json, day);
+    return;
+  }
+  if (!day.date) {
+    json.Null();
+    return;
+  }
+  const CalendarResult result{*day.date, day.month_name_text, day.year_month_day};
+  AppendMainCalendarJson(
+      json, result,
+      IsVersion(*day.calendar) ? InForce(*day.calendar, dee).name : std::string_view());
+}
+
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
@@ -105,7 +120,7 @@ void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee
         json.Integer(*line);
         break;
       case ResultField::kCalendar:
-        AppendCalendarJson(
+        AppendMainCalendarJson(
             json, results.calendars[member.main_position],
             member.versions ? InForce(*member.calendar, dee).name : std::string_view());
         break;

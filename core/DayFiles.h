@@ -23,6 +23,10 @@ namespace orv {
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator);
 
+// One calendar's object of that JSON, for the day (null outside the
+// calendar's range); the Dee calendar's names the version in force.
+void AppendCalendarJson(JsonWriter& json, const DayInCalendar& day, const DeeVersion& dee);
+
 // The rows of a day as the calendars window shows them, one record a
 // calendar: jdn, day_of_week, calendar (its JSON key), name, era_date and
 // ymd_date (null outside the calendar's range).

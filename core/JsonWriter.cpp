@@ -171,6 +171,13 @@ JsonWriter& JsonWriter::Double(double value) {
   return *this;
 }
 
+JsonWriter& JsonWriter::Number(std::string_view text) {
+  BeforeValue();
+  Put(text);
+  Done();
+  return *this;
+}
+
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
   Put(value ? "true" : "false");

@@ -191,6 +191,8 @@ class JsonWriter {
   // other finite number in the shortest form that reads back the same
   // ("2.5", "1e+16"), null for infinities and NaN.
   JsonWriter& Double(double value);
+  // A number already written as JSON writes one ("2460389.629410"), as it is.
+  JsonWriter& Number(std::string_view text);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
 

@@ -141,6 +141,13 @@ QString NoticeText(const Notice& notice) {
           .arg(kLastEquinoxYear);
     case NoticeKind::kNotUtf8:
       return QStringLiteral("The line is not UTF-8 text.");
+    case NoticeKind::kInvalidTime:
+      return QStringLiteral(
+                 "'%1' is not a time of day (UT): hours 0 to 23, minutes and seconds 0 to 59.")
+          .arg(name);
+    case NoticeKind::kUnknownField:
+      return QStringLiteral("'%1' is not a field; the fields are %2.")
+          .arg(name, QStringOf(notice.part));
   }
   return {};
 }
@@ -205,6 +212,10 @@ std::string_view NoticeKindName(NoticeKind kind) {
       return "equinox_year_out_of_range";
     case NoticeKind::kNotUtf8:
       return "not_utf8";
+    case NoticeKind::kInvalidTime:
+      return "invalid_time";
+    case NoticeKind::kUnknownField:
+      return "unknown_field";
   }
   return {};
 }

@@ -22,12 +22,9 @@ QString PlainDate(const CalendarDate& date) {
 }
 
 QString CsvField(const QString& text) {
-  static const QString kSpecial = QStringLiteral(",\"\r\n");
-  for (const QChar c : text) {
-    if (kSpecial.contains(c))
-      return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-  }
-  return text;
+  std::string field;
+  AppendCsvField(field, text.toStdString());
+  return QString::fromStdString(field);
 }
 
 QString CsvValue(const QJsonValue& value) {
@@ -37,6 +34,19 @@ QString CsvValue(const QJsonValue& value) {
 }
 
 }  // namespace
+
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
 
 Record RecordOf(const DateSequenceRow& row, const DeeVersion& dee) {
   return {{"jdn", row.jdn},

@@ -5,6 +5,8 @@
 
 #include <QJsonValue>
 #include <QString>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,6 +38,10 @@ void WriteValue(JsonWriter& json, const QJsonValue& value);
 void WriteRecord(JsonWriter& json, const Record& record);
 // The header line and a row's line, without the line break (CSV ends lines
 // with CR LF). Fields with a comma, quote or line break are quoted.
+// Appends a CSV field (RFC 4180): as it is, or quoted with its quotes
+// doubled when it holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view text);
+
 QString CsvHeader(const Record& record);
 QString CsvLine(const Record& record);
 // A whole CSV text: the header, then a line a record, each ended by CR LF;

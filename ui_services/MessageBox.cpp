@@ -57,6 +57,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kSkippedDays:
     case NoticeKind::kOtherDeeVersion:
     case NoticeKind::kDualYearMismatch:
+    case NoticeKind::kInvalidTime:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:
     case NoticeKind::kInvalidYear:
@@ -84,6 +85,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kOnWeekdayInNeither:
     case NoticeKind::kOnWeekdayInBoth:
     case NoticeKind::kNotUtf8:
+    case NoticeKind::kUnknownField:
       break;
   }
   return MessageRequest{NoticeText(notice), style, MessageButtons::kOk,

@@ -11,7 +11,8 @@ trap 'rm -f "$examples"' EXIT
 
 {
   for command in "" convert weekday sequence equinoxes; do
-    orvc $command --help | sed -n 's/^ *\(orvc .*\)$/\1/p' | grep -v -e '^orvc [a-z]* \[options\]' -e '^orvc - '
+    orvc $command --help | sed -n 's/^ *\(\(printf .* | \)\{0,1\}orvc .*\)$/\1/p' |
+      grep -v -e '^orvc [a-z]* \[options\]' -e '^orvc - '
   done
   orvc --help | grep -o '"[-0-9]*-[0-9][0-9]-[0-9][0-9] [A-Z]*"' | sed 's/^/orvc convert -- /'
   sed -n '/^## The command line/,/^## /p' "$source_folder/README.md" |

@@ -193,7 +193,13 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
   const Case cases[] = {
       {{"frobnicate"}, "orvc: unknown command 'frobnicate'"},
       {{"calendars", "--longitude", "999:0"}, "orvc: calendars does not take --longitude"},
-      {{"convert", "--csv", "2000-01-01"}, "orvc: convert does not take --csv"},
+      {{"diff", "--csv", "2000-01-01", "2000-01-02"}, "orvc: diff does not take --csv"},
+      {{"convert", "--to", "hebrew,moon", "2000-01-01"},
+       "orvc: --to: 'moon' is not a field; the fields are gregorian, julian, dee, "
+       "revised-julian, iso-week, hebrew, islamic, persian, french-republican, england, jdn, "
+       "mjd, jd, weekday, day-of-year, unix, iso-ordinal."},
+      {{"convert", "--header", "2000-01-01"}, "orvc: --header goes with --to, in text"},
+      {{"convert", "--all", "--to", "jdn", "2000-01-01"}, "orvc: --all or --to, not both"},
       {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
        "orvc: diff does not take --mdy"},
       {{"convert", "--calendar", "x", "1"},
