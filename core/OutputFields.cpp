@@ -107,15 +107,10 @@ std::string JulianDateText(const DayAndTime& day) {
 std::string UnixTimeText(const DayAndTime& day) {
   const int64_t microseconds =
       (int64_t{day.jdn} - kUnixEpochJdn) * kMicrosecondsADay + day.microseconds.value_or(0);
-  // Whole seconds towards minus infinity, and the fraction after them.
-  int64_t seconds = microseconds / kMicrosecondsASecond;
-  int64_t fraction = microseconds % kMicrosecondsASecond;
-  if (fraction < 0) {
-    --seconds;
-    fraction += kMicrosecondsASecond;
-  }
-  std::string text = std::to_string(seconds);
-  AppendFraction(text, fraction, kMicrosecondsASecond, 6, true);
+  const int64_t magnitude = std::llabs(microseconds);
+  std::string text = microseconds < 0 ? "-" : "";
+  text += std::to_string(magnitude / kMicrosecondsASecond);
+  AppendFraction(text, magnitude % kMicrosecondsASecond, kMicrosecondsASecond, 6, true);
   return text;
 }
 

@@ -76,4 +76,41 @@ check(all(r["dee_version"] == "Dee" for r in csv.DictReader(io.StringIO(sequence
 # A difference, and a weekday answer, are one object each.
 difference = json.loads(orvc("diff", "--json", "1582-10-04 JC", "2000-01-01 CE"))
 check(difference["days"] == 152385 and difference["years"] == 417, "the difference")
+# A batch as CSV for a spreadsheet, read back; the same fields as JSON.
+import datetime  # noqa: E402
+import random  # noqa: E402
+
+random.seed(2460390)
+days = [datetime.date.fromordinal(random.randint(1, 3652059)) for _ in range(500)]
+lines = [f"{d.isoformat()} CE" for d in days]
+lines[7:7] = ["not a date", "", "12,345-01-05 CE", "2024-03-20 CE 03:06:21"]
+batch = "\n".join(lines) + "\n"
+
+
+def converted(*options):
+    run = subprocess.run([ORVC, "convert", *options, "-"], input=batch.encode("utf-8"),
+                         capture_output=True, env={"LC_ALL": "C"})
+    check(run.returncode == 2, "a batch with a refused line ends with status 2")
+    return run.stdout.decode("utf-8")
+
+
+fields = "gregorian,hebrew,jdn,weekday,jd"
+table = list(csv.DictReader(io.StringIO(converted("--csv", "--to", fields), newline="")))
+check(list(table[0].keys()) == ["line"] + fields.split(",") + ["error"], "the CSV header")
+check([int(r["line"]) for r in table] == [n + 1 for n, line in enumerate(lines) if line.strip()],
+      "a row a non-blank line, numbered as the input")
+refused = [r for r in table if r["error"]]
+check(len(refused) == 1 and refused[0]["line"] == "8" and refused[0]["jdn"] == "",
+      "the refused line: its number and error alone")
+read = [r for r in table if not r["error"]]
+check(read[7]["gregorian"] == "12,345-01-05 CE", "a field with a comma comes back whole")
+check(read[8]["jd"] == "2460389.629410", "the instant of a date with a time")
+check(all(int(r["jdn"]) == d.toordinal() + 1721425 and r["gregorian"] == f"{d.year}-{d.month:02d}-{d.day:02d} CE"
+          for r, d in zip(read[:7] + read[9:], days)), "every day number is datetime's")
+objects = [json.loads(line) for line in converted("--json", "--to", fields).splitlines()]
+check([list(o) for o in objects if "error" not in o][0] == ["line"] + fields.split(","),
+      "JSON: the line and the fields, in their order")
+check(all(str(o["jdn"]) == r["jdn"] and o["gregorian"]["ymd_date"] == r["gregorian"] and
+          f'{o["jd"]:.6f}'.rstrip("0").rstrip(".") == r["jd"].rstrip("0").rstrip(".")
+          for o, r in zip((o for o in objects if "error" not in o), read)), "JSON = CSV")
 print("report formats ok")

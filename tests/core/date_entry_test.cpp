@@ -97,6 +97,22 @@ TEST(DateEntry, TypedJulianDatesNameTheirCivilDay) {
       {"1234567890123", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(DayOfTypedJulianDate(c.text), c.day) << c.text;
+  // The instant of a Julian Date with a fraction, in the day it names.
+  const struct {
+    const char* text;
+    std::optional<int64_t> time;  // microseconds since 0 h UT
+  } instants[] = {
+      {"2451545", std::nullopt},
+      {"2451545.25", 64'800'000'000},
+      {"2451545.5", 0},
+      {"2460389.629410", 11'181'024'000},
+      {"-5.5", 0},
+      {"-5.75", 64'800'000'000},
+      {"-5.25", 21'600'000'000},
+      {"2,451,545.000001", 43'200'086'400},
+      {"2451545,9999999999999", 43'200'000'000},  // rounded to the microsecond
+  };
+  for (const auto& c : instants) EXPECT_EQ(TimeOfTypedJulianDate(c.text), c.time) << c.text;
 }
 
 TEST(DateEntry, DatesWrittenBackIntoBothNotations) {

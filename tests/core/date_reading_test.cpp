@@ -246,5 +246,34 @@ TEST(DateReading, ReadsTheDatesOfEveryCalendar) {
   EXPECT_EQ(ReadDate(u"2000-01-01", {nullptr, nullptr, kDee}).refusal->kind, NoticeKind::kNoTag);
 }
 
+TEST(DateReading, ATimeOfDayAfterTheDateInTheProgramsVoice) {
+  struct Case {
+    const char16_t* text;
+    int32_t jdn;                  // 0: refused with `written`
+    std::optional<int64_t> time;  // microseconds since 0 h UT
+    const char* written;
+  };
+  const Case cases[] = {
+      {u"2024-03-20 CE 03:06:21", 2460390, 11'181'000'000, "2024-03-20 CE 03:06:21"},
+      {u"2024-03-20T03:06", 2460390, 11'160'000'000, "2024-03-20 CE 03:06:00"},
+      {u"2024-03-20t23:59:59.5z ce", 2460390, 86'399'500'000, "2024-03-20 CE 23:59:59.5"},
+      {u"5784-13-10 AM 0:00 UT", 2460390, 0, "5784-13-10 AM 00:00:00"},
+      {u"2024-03-20", 2460390, std::nullopt, "2024-03-20 CE"},
+      {u"2024-03-20 CE 24:00", 0, std::nullopt,
+       "'24:00' is not a time of day (UT): hours 0 to 23, minutes and seconds 0 to 59."},
+      {u"2024-03-20 CE 3:6", 0, std::nullopt, "Invalid input date"},  // no time of that form
+  };
+  const CalendarInfo* gregorian = &CalendarOf(CalendarId::kGregorian);
+  for (const Case& c : cases) {
+    const DateReading reading = ReadDate(c.text, {nullptr, gregorian, kDee});
+    EXPECT_EQ(reading.day.value_or(0), c.jdn) << qPrintable(QString::fromUtf16(c.text));
+    EXPECT_EQ(reading.time_of_day, c.time) << qPrintable(QString::fromUtf16(c.text));
+    EXPECT_EQ(reading.refusal ? NoticeText(*reading.refusal) : reading.text, c.written);
+  }
+  // The main window takes no time.
+  EXPECT_EQ(Words(ReadDate(u"2024-03-20 CE 03:06:21", MainWindowRules(gregorian, kDee))),
+            "Invalid input date");
+}
+
 }  // namespace
 }  // namespace orv
