@@ -8,6 +8,7 @@
 #include "calendar/Easter.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
+#include "core/OutputFields.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -264,8 +265,34 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
   out += '\n';
 }
 
+namespace {
+
+// "2460389.629410" with its whole days grouped: "2,460,389.629410".
+std::string GroupedDecimal(const std::string& number, char group_separator) {
+  const size_t point = number.find('.');
+  const std::string whole = number.substr(0, point);
+  std::string text;
+  AppendGroupedInteger(text, std::stoll(whole), group_separator);
+  if (whole == "-0") text = "-0";
+  if (point != std::string::npos) text += number.substr(point);
+  return text;
+}
+
+DayFigures FiguresOf(const DayAndTime& day, char group_separator) {
+  DayFigures figures;
+  AppendGroupedInteger(figures.mjd, ModifiedJulianDay(day.jdn), group_separator);
+  AppendInteger(figures.day_of_year, *DayOfYear(CalendarOf(CalendarId::kGregorian), day.jdn));
+  figures.iso_ordinal = IsoOrdinalDate(day.jdn);
+  figures.julian_date = GroupedDecimal(JulianDateText(day), group_separator);
+  figures.unix_time = GroupedDecimal(UnixTimeText(day), group_separator);
+  figures.instant = day.microseconds ? TimeOfDayText(*day.microseconds) + " UT" : "0 h UT";
+  return figures;
+}
+
+}  // namespace
+
 CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator) {
+                            char group_separator, std::optional<int64_t> time_of_day) {
   CalendarRows rows;
   for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
     rows.days.push_back(jdn ? DayIn(*calendar, *jdn, era, group_separator)
@@ -273,6 +300,8 @@ CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersio
   }
   if (jdn) {
     rows.easter = EasterLine(DateOfDay(*jdn, CalendarId::kGregorian).year, group_separator);
+    rows.instant = DayAndTime{*jdn, time_of_day};
+    rows.figures = FiguresOf(*rows.instant, group_separator);
   }
   return rows;
 }
@@ -289,6 +318,19 @@ std::string CopiedCalendarRows(const CalendarRows& rows) {
   }
   text += rows.easter;
   text += "\r\n";
+  if (const std::optional<DayFigures>& figures = rows.figures) {
+    const std::string of = " (" + figures->instant + ")";
+    for (const auto& [label, value] :
+         {std::pair<const char*, std::string>{"Modified Julian Day:", figures->mjd},
+          {"Day of year:", figures->day_of_year},
+          {"ISO ordinal date:", figures->iso_ordinal},
+          {"Julian Date:", figures->julian_date + of},
+          {"Unix time:", figures->unix_time + of}}) {
+      AppendPaddedUtf8(text, label, 28);
+      text += value;
+      text += "\r\n";
+    }
+  }
   return text;
 }
 

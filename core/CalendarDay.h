@@ -16,6 +16,14 @@
 
 namespace orv {
 
+// A day, and the time of day (UT) when one was given: the day is the civil
+// day at Greenwich that holds the instant.
+inline constexpr int64_t kMicrosecondsADay = 86'400'000'000;
+struct DayAndTime {
+  int32_t jdn = 0;
+  std::optional<int64_t> microseconds;  // since 0 h UT, [0, kMicrosecondsADay)
+};
+
 struct DayInCalendar {
   const CalendarInfo* calendar = nullptr;
   std::optional<CalendarDate> date;  // none outside the calendar's range
@@ -75,17 +83,32 @@ Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticVal
 // feeds.
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee);
 
+// The figures of the day, or of the instant when a time was given, as the
+// calendars window shows them (digit groups by the separator given).
+struct DayFigures {
+  std::string mjd;          // the Modified Julian Day: "60,389"
+  std::string day_of_year;  // in the Gregorian calendar: "80"
+  std::string iso_ordinal;  // "2024-080"
+  std::string julian_date;  // "2,460,389.5", "2,460,389.629410"
+  std::string unix_time;    // "1,710,892,800"
+  std::string instant;      // what the last two are of: "0 h UT", "03:06:21 UT"
+};
+
 // What the calendars window shows for a day: every calendar's row, in table
-// order, and Easter of the day's (Gregorian) year; for no day, rows without
-// texts.
+// order, Easter of the day's (Gregorian) year and the day's figures; for no
+// day, rows without texts.
 struct CalendarRows {
   std::vector<DayInCalendar> days;
   std::string easter;  // "Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"
+  std::optional<DayFigures> figures;
+  std::optional<DayAndTime> instant;  // the day and the time the figures are of
 };
 CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator);
+                            char group_separator,
+                            std::optional<int64_t> time_of_day = std::nullopt);
 // The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
-// to 34, the year-month-day date, CR LF; then the Easter line and CR LF.
+// to 34, the year-month-day date, CR LF; then the Easter line and the
+// figures ("Modified Julian Day:" padded to 28, its value), each and CR LF.
 std::string CopiedCalendarRows(const CalendarRows& rows);
 
 // "I", "IV", "MMCCVIII": the year of the French Republic (1 to 3999).

@@ -7,6 +7,7 @@
 #include "calendar/DatePr2.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
+#include "core/OutputFields.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -15,7 +16,19 @@ namespace {
 
 // The members of a result object in the order JSON objects keep theirs (by
 // key): the weekday, the number, the line and each calendar's object.
-enum class ResultField { kDayOfWeek, kJdn, kLine, kCalendar, kOtherCalendar };
+enum class ResultField {
+  kDayOfWeek,
+  kJdn,
+  kLine,
+  kCalendar,
+  kOtherCalendar,
+  // The day's figures, in the calendars window's file only.
+  kMjd,
+  kDayOfYear,
+  kIsoOrdinal,
+  kJd,
+  kUnix,
+};
 struct ResultMember {
   JsonKey key;
   ResultField field;
@@ -31,7 +44,12 @@ const std::vector<ResultMember>& ResultMembers() {
     std::vector<std::pair<std::string_view, ResultMember>> members = {
         {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
         {"jdn", {"jdn", ResultField::kJdn}},
-        {"line", {"line", ResultField::kLine}}};
+        {"line", {"line", ResultField::kLine}},
+        {"mjd", {"mjd", ResultField::kMjd}},
+        {"day_of_year", {"day_of_year", ResultField::kDayOfYear}},
+        {"iso_ordinal", {"iso_ordinal", ResultField::kIsoOrdinal}},
+        {"jd", {"jd", ResultField::kJd}},
+        {"unix", {"unix", ResultField::kUnix}}};
     for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
       const bool main = calendar->saved_index != 0;
       members.push_back(
@@ -102,12 +120,14 @@ void AppendCalendarJson(JsonWriter& json, const DayInCalendar& day, const DeeVer
 }
 
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
-                   std::optional<int> line, char group_separator) {
+                   std::optional<int> line, char group_separator,
+                   std::optional<DayAndTime> figures) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
   DayTexts texts;
   json.BeginObject();
   for (const ResultMember& member : ResultMembers()) {
     if (member.field == ResultField::kLine && !line) continue;
+    if (member.field >= ResultField::kMjd && !figures) continue;
     json.Key(member.key);
     switch (member.field) {
       case ResultField::kDayOfWeek:
@@ -127,6 +147,21 @@ void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee
       case ResultField::kOtherCalendar:
         AppendOtherCalendarJson(json, texts.In(*member.calendar, jdn, era, group_separator));
         break;
+      case ResultField::kMjd:
+        json.Integer(ModifiedJulianDay(jdn));
+        break;
+      case ResultField::kDayOfYear:
+        json.Integer(*DayOfYear(CalendarOf(CalendarId::kGregorian), jdn));
+        break;
+      case ResultField::kIsoOrdinal:
+        json.String(IsoOrdinalDate(jdn));
+        break;
+      case ResultField::kJd:
+        json.Number(JulianDateText(*figures));
+        break;
+      case ResultField::kUnix:
+        json.Number(UnixTimeText(*figures));
+        break;
     }
   }
   json.EndObject();
@@ -137,6 +172,7 @@ std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows) {
   const auto text_or_null = [](const std::string& text) {
     return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
   };
+  const DayAndTime instant = rows.instant.value_or(DayAndTime{jdn, std::nullopt});
   std::vector<Record> records;
   for (const DayInCalendar& day : rows.days) {
     records.push_back({{"jdn", qint64{jdn}},
@@ -144,7 +180,12 @@ std::vector<Record> DayRecords(int32_t jdn, const CalendarRows& rows) {
                        {"calendar", QStringOf(ListedJsonKey(*day.calendar))},
                        {"name", QStringOf(day.calendar->name)},
                        {"era_date", text_or_null(day.month_name_text)},
-                       {"ymd_date", text_or_null(day.year_month_day)}});
+                       {"ymd_date", text_or_null(day.year_month_day)},
+                       {"mjd", qint64{ModifiedJulianDay(jdn)}},
+                       {"day_of_year", *DayOfYear(CalendarOf(CalendarId::kGregorian), jdn)},
+                       {"iso_ordinal", QString::fromStdString(IsoOrdinalDate(jdn))},
+                       {"jd", QString::fromStdString(JulianDateText(instant))},
+                       {"unix", QString::fromStdString(UnixTimeText(instant))}});
   }
   return records;
 }

@@ -19,14 +19,6 @@
 
 namespace orv {
 
-// A day, and the time of day (UT) when one was given: the day is the civil
-// day at Greenwich that holds the instant.
-inline constexpr int64_t kMicrosecondsADay = 86'400'000'000;
-struct DayAndTime {
-  int32_t jdn = 0;
-  std::optional<int64_t> microseconds;  // since 0 h UT, [0, kMicrosecondsADay)
-};
-
 // "03:06:21", "18:00:00.25": a time of day, its fraction of a second only
 // when it has one.
 std::string TimeOfDayText(int64_t microseconds);

@@ -57,7 +57,16 @@ void frmMain::cmdDateDifference_Click() {
   date_difference_window->txbToDate->setFocus();
 }
 
-void frmMain::txbGoToJDN_Enter() { GoToTypedDay(txbGoToJDN->text()); }
+void frmMain::txbGoToJDN_Enter() {
+  const QString text = txbGoToJDN->text();
+  // The calendars window shows the instant of a Julian Date with a fraction.
+  const std::optional<int64_t> day = DayOfTypedJulianDate(text);
+  const std::optional<int64_t> time = TimeOfTypedJulianDate(text);
+  if (calendars_window != nullptr && day && time && almanor::FitsIn32Bits(*day)) {
+    calendars_window->ExpectInstant({static_cast<int32_t>(*day), time});
+  }
+  GoToTypedDay(text);
+}
 
 void frmMain::GoToDay(int32_t jdn) { GoToTypedDay(QString::number(jdn)); }
 

@@ -22,7 +22,7 @@ namespace orv {
 namespace {
 
 constexpr int kFirstRowTop = 240;  // twips
-constexpr int kRowHeight = 420;
+constexpr int kRowHeight = 390;
 
 }  // namespace
 
@@ -34,7 +34,8 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   // version in force).
   const std::vector<const CalendarInfo*> calendars = CalendarsInForce(host.DeeVersionInUse());
   const int rows_bottom = kFirstRowTop + static_cast<int>(calendars.size()) * kRowHeight;
-  setFixedSize(TwipsSize(9400, rows_bottom + 1300));
+  // Below the rows: Easter, two lines of the day's figures, the buttons.
+  setFixedSize(TwipsSize(9400, rows_bottom + 1600));
   for (size_t i = 0; i < calendars.size(); ++i) {
     const QString key = QStringOf(ListedJsonKey(*calendars[i]));
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
@@ -47,15 +48,24 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
     row.txbCalYmd->installEventFilter(this);
     rows.push_back(row);
   }
-  lblEaster = MakeLabel(this, "lblEaster", QString(), TwipsRect(240, rows_bottom + 100, 8920, 285));
-  cmdCopy = MakeButton(this, "cmdCopy", QStringLiteral("Copy"),
-                       TwipsRect(240, rows_bottom + 640, 1500, 420));
-  cmdSave =
-      MakeButton(this, "cmdSave", kSaveCaption, TwipsRect(1860, rows_bottom + 640, 1500, 420));
-  cmdPrint =
-      MakeButton(this, "cmdPrint", kPrintCaption, TwipsRect(3480, rows_bottom + 640, 1500, 420));
+  lblEaster = MakeLabel(this, "lblEaster", QString(), TwipsRect(240, rows_bottom + 80, 8920, 285));
+  const int figures_top = rows_bottom + 400;
+  lblMjd = MakeLabel(this, "lblMjd", QString(), TwipsRect(240, figures_top, 3100, 285));
+  lblDayOfYear =
+      MakeLabel(this, "lblDayOfYear", QString(), TwipsRect(3400, figures_top, 2000, 285));
+  lblIsoOrdinal =
+      MakeLabel(this, "lblIsoOrdinal", QString(), TwipsRect(5500, figures_top, 3660, 285));
+  lblJulianDate =
+      MakeLabel(this, "lblJulianDate", QString(), TwipsRect(240, figures_top + 300, 4300, 285));
+  lblUnixTime =
+      MakeLabel(this, "lblUnixTime", QString(), TwipsRect(4600, figures_top + 300, 4560, 285));
+  const int buttons_top = rows_bottom + 1040;
+  cmdCopy =
+      MakeButton(this, "cmdCopy", QStringLiteral("Copy"), TwipsRect(240, buttons_top, 1500, 420));
+  cmdSave = MakeButton(this, "cmdSave", kSaveCaption, TwipsRect(1860, buttons_top, 1500, 420));
+  cmdPrint = MakeButton(this, "cmdPrint", kPrintCaption, TwipsRect(3480, buttons_top, 1500, 420));
   cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"),
-                        TwipsRect(7660, rows_bottom + 640, 1500, 420));
+                        TwipsRect(7660, buttons_top, 1500, 420));
   connect(cmdCopy, &QPushButton::clicked, this, &frmCalendars::cmdCopy_Click);
   connect(cmdSave, &QPushButton::clicked, this, &frmCalendars::cmdSave_Click);
   connect(cmdPrint, &QPushButton::clicked, this, &frmCalendars::cmdPrint_Click);
@@ -68,10 +78,15 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
 }
 
 void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
+  // The instant of a date typed with a time, while its day is the one shown
+  // (the main window empties its output before it shows a day).
+  if (jdn && typed_instant && *jdn != typed_instant->jdn) typed_instant.reset();
+  const std::optional<int64_t> time_of_day =
+      jdn && typed_instant ? typed_instant->microseconds : std::nullopt;
   shown_day = jdn;
   shown_era = era;
   shown_dee = host.DeeVersionInUse();
-  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator());
+  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator(), time_of_day);
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     const DayInCalendar& day = shown.days[i];
@@ -84,6 +99,21 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
     row.txbCal->setCursorPosition(0);
   }
   lblEaster->setText(QString::fromStdString(shown.easter));
+  const DayFigures figures = shown.figures.value_or(DayFigures{});
+  const auto show = [&](QLabel* label, const char* name, const std::string& value,
+                        bool of_instant) {
+    QString text;
+    if (shown.figures) {
+      text = QLatin1String(name) + QStringLiteral(": ") + QString::fromStdString(value);
+      if (of_instant) text += QStringLiteral(" (") + QString::fromStdString(figures.instant) + ')';
+    }
+    label->setText(text);
+  };
+  show(lblMjd, "Modified Julian Day", figures.mjd, false);
+  show(lblDayOfYear, "Day of year", figures.day_of_year, false);
+  show(lblIsoOrdinal, "ISO ordinal date", figures.iso_ordinal, false);
+  show(lblJulianDate, "Julian Date", figures.julian_date, true);
+  show(lblUnixTime, "Unix time", figures.unix_time, true);
 }
 
 void frmCalendars::GoToRowDate(size_t row) {
@@ -103,6 +133,7 @@ void frmCalendars::GoToRowDate(size_t row) {
     box->setFocus();
     return;
   }
+  if (reading.time_of_day) ExpectInstant({*reading.day, reading.time_of_day});
   host.GoToDay(*reading.day);  // which shows the day here too
 }
 
@@ -128,7 +159,8 @@ void frmCalendars::cmdSave_Click() {
   } else if (path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
     std::string text;
     JsonWriter json(text, JsonWriter::Layout::kIndented);
-    AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator());
+    AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator(),
+                  shown.instant);
     SaveFile(this, path, QByteArray::fromStdString(text), true);
   } else {
     SaveFile(this, path, CopyText().replace(kCrLf, QStringLiteral("\n")).toUtf8(), true);

@@ -3,7 +3,9 @@
 // the calendar's name, its month-name date and its year-month-day date. The
 // rows follow the main window's day; a date typed into a row's year-month-day
 // box and Enter move the main window to that day; below them, Easter of the
-// day's year. Modeless; Close hides it.
+// day's year, and the day's figures: its Modified Julian Day, day of the
+// year, ISO ordinal date, Julian Date and Unix time (of 0 h UT, or of the
+// time of day typed into a row). Modeless; Close hides it.
 #pragma once
 
 #include <QLabel>
@@ -32,6 +34,11 @@ class frmCalendars : public QWidget {
   };
   std::vector<Row> rows;  // in table order
   QLabel* lblEaster;      // Easter of the day's (Gregorian) year, by both computi
+  QLabel* lblMjd;         // "Modified Julian Day: 60,389"
+  QLabel* lblDayOfYear;   // "Day of year: 80"
+  QLabel* lblIsoOrdinal;  // "ISO ordinal date: 2024-080"
+  QLabel* lblJulianDate;  // "Julian Date: 2,460,389.5 (0 h UT)"
+  QLabel* lblUnixTime;    // "Unix time: 1,710,892,800 (0 h UT)"
   QPushButton* cmdCopy;
   QPushButton* cmdSave;
   QPushButton* cmdPrint;
@@ -40,10 +47,16 @@ class frmCalendars : public QWidget {
   // The day the main window shows, with the era style of its results; none
   // when it shows none (the rows are emptied).
   void ShowDay(std::optional<int32_t> jdn, Era era);
-  // Reads the row's year-month-day date and moves the main window to its day;
-  // a refused date gets a message (the text stays selected while it is up)
-  // and the row shows its last good date again; nothing else changes.
+  // Reads the row's year-month-day date and moves the main window to its day
+  // (a time of day typed after the date makes the figures those of the
+  // instant, until the day changes); a refused date gets a message (the text
+  // stays selected while it is up) and the row shows its last good date
+  // again; nothing else changes.
   void GoToRowDate(size_t row);
+  // The instant the main window is about to move to (a Julian Date with a
+  // fraction typed into its day-number box): the figures of that day are then
+  // the instant's.
+  void ExpectInstant(const DayAndTime& instant) { typed_instant = instant; }
   // The rows as Copy puts them on the clipboard.
   QString CopyText() const;
   void cmdCopy_Click();
@@ -63,6 +76,9 @@ class frmCalendars : public QWidget {
   Era shown_era = Era::kCE;
   DeeVersion shown_dee = kDeeCecilVersion;
   CalendarRows shown;
+  // A date typed with a time (a row's, or a Julian Date in the main window's
+  // day-number box): its day's figures are the instant's while it is shown.
+  std::optional<DayAndTime> typed_instant;
 };
 
 }  // namespace orv

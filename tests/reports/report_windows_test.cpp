@@ -215,6 +215,19 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
     QCOMPARE(calendars->lblEaster->text(),
              QString("Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"));
+    QCOMPARE(calendars->lblMjd->text(), QString("Modified Julian Day: 60,586"));
+    QCOMPARE(calendars->lblUnixTime->text(), QString("Unix time: 1,727,913,600 (0 h UT)"));
+    // A time after a row's date, or a Julian Date's fraction in the main
+    // window's day-number box: the figures of the instant, until the day changes.
+    auto* gregorian = calendars->findChild<QLineEdit*>("txbCalYmd_gregorian");
+    gregorian->setText("2024-03-20 03:06:21");
+    QTest::keyClick(gregorian, Qt::Key_Return);
+    QCOMPARE(calendars->lblJulianDate->text(),
+             QString("Julian Date: 2,460,389.629410 (03:06:21 UT)"));
+    window->txbGoToJDN->setText("2460586.75");
+    QTest::keyClick(window->txbGoToJDN, Qt::Key_Return);
+    QCOMPARE(calendars->lblUnixTime->text(), QString("Unix time: 1,727,935,200 (06:00:00 UT)"));
+    QCOMPARE(hebrew->text(), QString("5785-07-01 AM"));
     // A refused date, selected while its message is up, gives way to the
     // row's day again; a version switch relabels the Dee row.
     hebrew->setText("5785-13-01");
@@ -236,6 +249,7 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QTest::mouseClick(calendars->cmdCopy, Qt::LeftButton);
     QCOMPARE(ClipboardText(), calendars->CopyText());
     QVERIFY(ClipboardText().contains("Hebrew:"));
+    QVERIFY(ClipboardText().contains("ISO ordinal date:           2024-277\r\n"));
     // Saved as the day's JSON, as orvc writes it, or as rows.
     QTemporaryDir folder;
     for (const char* name : {"day.json", "day.csv"}) {
@@ -247,6 +261,8 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(json.open(QIODevice::ReadOnly) && csv.open(QIODevice::ReadOnly));
     QCOMPARE(QJsonDocument::fromJson(json.readAll())["dee"]["ymd_date"].toString(), "2024-10-05 D");
     QVERIFY(csv.readAll().contains("2460587,Thursday,hebrew,Hebrew,"));
+    json.seek(0);
+    QCOMPARE(QJsonDocument::fromJson(json.readAll())["unix"].toDouble(), 1727935200.0);
     QTest::keyClick(calendars, Qt::Key_Escape);
     QVERIFY(!calendars->isVisible());
   }
