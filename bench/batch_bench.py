@@ -80,7 +80,7 @@ def check_count(ours, theirs):
     # the calendar's range (the Persian table ends in 4000 CE) is an empty field, as orvc writes it.
     blank = ours.count("")
     if blank:
-        notes.append(f"{blank} of the dates are outside the calendar's range in orvc (an empty field)")
+        notes.append(f"{blank} of the dates are outside the calendar's range (an empty field)")
     return len(ours) == len(theirs) == len(dates) and all(theirs)
 
 
