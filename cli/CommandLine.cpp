@@ -449,7 +449,8 @@ DateReadingRules ReadingRulesFor(const Options& options, bool weekday_test) {
   } else if (calendar == nullptr && options.mdy) {
     calendar = gregorian;
   }
-  return {calendar, gregorian, options.dee, ReadingVoice::kProgram, true, false};
+  // orvc never writes the date back as it read it.
+  return {calendar, gregorian, options.dee, ReadingVoice::kProgram, true, false, false};
 }
 
 bool IsCompleteFor(const Options& options, const TypedDate& typed) {
@@ -475,6 +476,13 @@ DeeVersion DeeVersionFor(const Options& options, const QString& date_text) {
   return letters == kDeeVersion.designation ? kDeeVersion : kDeeCecilVersion;
 }
 
+DeeVersion DeeVersionFor(const Options& options, std::string_view ascii_date_text) {
+  if (options.dee_given) return options.dee;
+  const std::string letters = LettersOfDateText(ascii_date_text);
+  const bool dee = letters.size() == 1 && (letters[0] == 'D' || letters[0] == 'd');
+  return dee ? kDeeVersion : kDeeCecilVersion;
+}
+
 VernalEquinoxRun EquinoxRunFor(const Options& options) {
   VernalEquinoxRun run;
   run.longitude_degrees = options.longitude;
@@ -498,8 +506,10 @@ bool ReadByTable(const Options& options, const QString& text) {
   return NamesOtherCalendar(text, options.dee);
 }
 
-DateDay DayOfDate(const QString& text, const Options& options) {
-  const DateReading reading = ReadDate(text, ReadingRulesFor(options));
+namespace {
+
+// The day of a date as read, moved by the amounts of --plus or --minus.
+DateDay DayOfReading(const DateReading& reading, const Options& options) {
   if (!reading) {
     return {std::nullopt, reading.refusal.value_or(Notice{NoticeKind::kInvalidDate}), std::nullopt};
   }
@@ -515,6 +525,16 @@ DateDay DayOfDate(const QString& text, const Options& options) {
   const bool main_window_calendar = CalendarOf(reading.date->calendar).saved_index != 0;
   return {std::nullopt, main_window_calendar ? Notice{NoticeKind::kInvalidAmount} : moved.refusal(),
           std::nullopt};
+}
+
+}  // namespace
+
+DateDay DayOfDate(const QString& text, const Options& options) {
+  return DayOfReading(ReadDate(QStringView(text), ReadingRulesFor(options)), options);
+}
+
+DateDay DayOfDate(std::string_view ascii_text, const Options& options) {
+  return DayOfReading(ReadDate(ascii_text, ReadingRulesFor(options)), options);
 }
 
 std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,

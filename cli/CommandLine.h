@@ -106,6 +106,7 @@ ArithmeticInput ArithmeticFor(const Options& options, bool apply = true);
 // The Dee version for a date text: --dee when given; else a "D" tag names the
 // Dee version and anything else leaves Dee-Cecil.
 DeeVersion DeeVersionFor(const Options& options, const QString& date_text);
+DeeVersion DeeVersionFor(const Options& options, std::string_view ascii_date_text);
 
 // An equinox run at the meridian, in the solar time and with the Dee version
 // the options give (its years are the command's to set).
@@ -129,6 +130,7 @@ struct DateDay {
   std::optional<int64_t> time_of_day;        // the time the date carried (UT, microseconds)
 };
 DateDay DayOfDate(const QString& text, const Options& options);
+DateDay DayOfDate(std::string_view ascii_text, const Options& options);
 // The same for a command's one date: the refusal printed (PrintRefusal).
 std::optional<int32_t> DayOfDate(const QString& text, const Options& options, QTextStream& out,
                                  QTextStream& err);

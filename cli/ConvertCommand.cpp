@@ -179,8 +179,6 @@ void PrintDay(const DayAndTime& day, Era era, const Options& options, QTextStrea
   WriteUtf8(out, text);
 }
 
-}  // namespace
-
 // One line of standard input without its line break, decoded from UTF-8;
 // nullopt when it is not UTF-8.
 std::optional<QString> DecodedLine(QByteArrayView bytes) {
@@ -194,6 +192,35 @@ std::optional<QString> DecodedLine(QByteArrayView bytes) {
   if (decoder.hasError()) return std::nullopt;
   return text;
 }
+
+// A line of standard input: its text without the line break, as ASCII bytes
+// (most lines: read without a copy) or decoded from UTF-8; neither when it is
+// not UTF-8.
+struct InputLine {
+  std::optional<std::string_view> ascii;
+  std::optional<QString> text;
+  bool IsText() const { return ascii || text; }
+  bool IsBlank() const {
+    if (text) return QStringView(*text).trimmed().isEmpty();
+    return ascii && std::all_of(ascii->begin(), ascii->end(),
+                                [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
+  }
+  QString Text() const {
+    if (text) return *text;
+    return ascii ? QString::fromLatin1(ascii->data(), static_cast<qsizetype>(ascii->size()))
+                 : QString();
+  }
+};
+
+InputLine ReadInputLine(QByteArrayView bytes) {
+  while (bytes.endsWith('\n') || bytes.endsWith('\r')) bytes.chop(1);
+  if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; })) {
+    return {std::string_view(bytes.data(), static_cast<size_t>(bytes.size())), std::nullopt};
+  }
+  return {std::nullopt, DecodedLine(bytes)};
+}
+
+}  // namespace
 
 int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStream& err) {
   if (options.header && (options.to.isEmpty() || options.json || options.csv)) {
@@ -220,21 +247,23 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
       QByteArrayView bytes = lines.Next();
       if (bytes.isEmpty()) break;  // the end of the input: every line ends in a character
       if (line_number == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-      const std::optional<QString> line = DecodedLine(bytes);
-      if (line && QStringView(*line).trimmed().isEmpty()) continue;
+      const InputLine line = ReadInputLine(bytes);
+      if (line.IsBlank()) continue;
       std::vector<Notice> refusals;
-      if (!line) {
+      if (!line.IsText()) {
         refusals.emplace_back(NoticeKind::kNotUtf8);
       } else {
         // A copy of the options only for a line whose tag names the other version.
-        const DeeVersion version = DeeVersionFor(options, *line);
+        const DeeVersion version =
+            line.ascii ? DeeVersionFor(options, *line.ascii) : DeeVersionFor(options, *line.text);
         Options other_version;
         if (version != options.dee) {
           other_version = options;
           other_version.dee = version;
         }
         const Options& line_options = version != options.dee ? other_version : options;
-        const DateDay date = DayOfDate(*line, line_options);
+        const DateDay date =
+            line.ascii ? DayOfDate(*line.ascii, line_options) : DayOfDate(*line.text, line_options);
         if (date.day && fields) {
           fields->Day(answers, {*date.day, date.time_of_day}, options.era_style.value_or(Era::kCE),
                       line_options, line_number);
@@ -253,8 +282,8 @@ int RunConvert(const Options& options, QIODevice& in, QTextStream& out, QTextStr
         err << "line " << line_number << ": " << RefusalText(refusals) << '\n';
         if (options.json) {
           JsonWriter json(answers);
-          WriteRefusal(json, line ? *line : QString::fromUtf8(bytes).trimmed(), refusals,
-                       line_number);
+          WriteRefusal(json, line.IsText() ? line.Text() : QString::fromUtf8(bytes).trimmed(),
+                       refusals, line_number);
           answers += '\n';
         } else if (options.csv) {
           fields->Refused(answers, line_number, refusals);

@@ -237,7 +237,9 @@ DateReading ReadMainCalendarDate(const TypedDate& typed, const DateReadingRules&
     return reading;
   }
   reading.day = day.jdn;
-  if (!month_day_year) reading.text = YearMonthDayText(date, CalendarTag(*calendar, rules.dee));
+  if (!month_day_year && rules.write_back) {
+    reading.text = YearMonthDayText(date, CalendarTag(*calendar, rules.dee));
+  }
   return reading;
 }
 
@@ -368,7 +370,7 @@ bool NamesOtherCalendar(QStringView text, const TagLetters& tag_letters, const D
 // `calendar` is given; England's dual year, "1749/50-02-10 EN", for a day
 // from 1 January to 24 March of 1156 to 1751).
 DateReading ReadOtherCalendarDate(QStringView text, const CalendarInfo* calendar,
-                                  const DeeVersion& dee) {
+                                  const DeeVersion& dee, bool write_back) {
   DateReading reading{std::nullopt, std::nullopt, std::nullopt, text.toString(), std::nullopt};
   const QString canonical = Canonical(text);
   QString date_text;
@@ -431,9 +433,11 @@ DateReading ReadOtherCalendarDate(QStringView text, const CalendarInfo* calendar
     return reading;
   }
   reading.day = day.jdn;
-  std::string written;
-  AppendCalendarYearMonthDay(written, date, GroupSeparator());
-  reading.text = QString::fromStdString(written);
+  if (write_back) {
+    std::string written;
+    AppendCalendarYearMonthDay(written, date, GroupSeparator());
+    reading.text = QString::fromStdString(written);
+  }
   return reading;
 }
 
@@ -486,17 +490,28 @@ bool NamesOtherCalendar(QStringView text, const DeeVersion& dee) {
   return NamesOtherCalendar(text, TagLettersOf(text, dee), dee);
 }
 
+std::string LettersOfDateText(std::string_view ascii_text) {
+  std::string letters;
+  for (const char c : ascii_text) {
+    const bool date_character =
+        (c >= '0' && c <= '9') || c == '-' || c == ',' || c == '.' || c == '\'' || c == ' ';
+    if (!date_character) letters += c;
+  }
+  return letters;
+}
+
 namespace {
 
 DateReading ReadUntimedDate(const TypedDate& typed, const DateReadingRules& rules) {
   if (typed.notation == Notation::kYearMonthDay && rules.voice == ReadingVoice::kProgram) {
     const QStringView text = typed.year_month_day;
     if (rules.calendar != nullptr && rules.calendar->saved_index == 0) {
-      return ReadOtherCalendarDate(text, &InForce(*rules.calendar, rules.dee), rules.dee);
+      return ReadOtherCalendarDate(text, &InForce(*rules.calendar, rules.dee), rules.dee,
+                                   rules.write_back);
     }
     const TagLetters tag_letters = TagLettersOf(text, rules.dee);
     if (rules.calendar == nullptr && NamesOtherCalendar(text, tag_letters, rules.dee)) {
-      return ReadOtherCalendarDate(text, nullptr, rules.dee);
+      return ReadOtherCalendarDate(text, nullptr, rules.dee, rules.write_back);
     }
     return ReadMainCalendarDate(typed, rules, &tag_letters);
   }
@@ -524,6 +539,84 @@ DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules) {
     }
   }
   return ReadUntimedDate(typed, rules);
+}
+
+namespace {
+
+// Up to `most` digits at `at`, as a number; none for no digit.
+std::optional<int32_t> Digits(const char*& at, const char* end, int most) {
+  int32_t value = 0;
+  int count = 0;
+  while (at < end && count < most && *at >= '0' && *at <= '9') {
+    value = value * 10 + (*at++ - '0');
+    ++count;
+  }
+  if (count == 0) return std::nullopt;
+  return value;
+}
+
+// A batch's commonest line, read from its bytes: "[-]Y-M-D", the year of up to
+// five digits, month and day of up to two, then spaces and the tag of one of
+// the main window's calendars, or no tag where the untagged calendar implies
+// one. Read as ReadMainCalendarDate reads it when it names a day; anything
+// else (another form, a date to refuse) is left to it: none.
+std::optional<DateReading> ReadPlainDate(std::string_view text, const DateReadingRules& rules) {
+  if (rules.voice != ReadingVoice::kProgram || rules.form_only) return std::nullopt;
+  if (rules.calendar != nullptr && rules.calendar->saved_index == 0) return std::nullopt;
+  const char* at = text.data();
+  const char* end = at + text.size();
+  while (at < end && *at == ' ') ++at;
+  while (end > at && end[-1] == ' ') --end;
+  const bool negative = at < end && *at == '-';
+  if (negative) ++at;
+  const std::optional<int32_t> year = Digits(at, end, 5);
+  if (!year || at == end || *at++ != '-') return std::nullopt;
+  const std::optional<int32_t> month = Digits(at, end, 2);
+  if (!month || at == end || *at++ != '-') return std::nullopt;
+  const std::optional<int32_t> day = Digits(at, end, 2);
+  if (!day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
+  if (at < end && *at != ' ') return std::nullopt;
+  while (at < end && *at == ' ') ++at;
+  char tag_letters[3];
+  const auto tag_size = static_cast<size_t>(end - at);
+  if (tag_size > sizeof tag_letters) return std::nullopt;
+  for (size_t i = 0; i < tag_size; ++i) {
+    const char c = at[i];
+    if (c >= 'a' && c <= 'z') {
+      tag_letters[i] = static_cast<char>(c - 'a' + 'A');
+    } else if (c >= 'A' && c <= 'Z') {
+      tag_letters[i] = c;
+    } else {
+      return std::nullopt;
+    }
+  }
+  const std::string_view tag(tag_letters, tag_size);
+  const CalendarInfo* tagged = tag.empty() ? nullptr : MainCalendarByTag(tag, rules.dee);
+  if (!tag.empty() && tagged == nullptr) return std::nullopt;
+  const CalendarInfo* chosen = rules.calendar != nullptr ? &CalendarOf(rules.calendar->version_of)
+                               : tag.empty()             ? rules.untagged
+                                                         : tagged;
+  if (chosen == nullptr || (tag.empty() && !chosen->tag_implied)) return std::nullopt;
+  for (const CalendarInfo* other : MainCalendars()) {
+    if (other != chosen && tag.find(other->mark) != std::string_view::npos) return std::nullopt;
+  }
+  const CalendarDate date{negative ? -*year : *year, *month, *day, InForce(*chosen, rules.dee).id};
+  const DayResult number = DayNumberOf(date);
+  if (!number) return std::nullopt;
+  DateReading reading{date, number.jdn, std::nullopt, QString(), std::nullopt};
+  if (rules.write_back) reading.text = YearMonthDayText(date, CalendarTag(*chosen, rules.dee));
+  return reading;
+}
+
+}  // namespace
+
+DateReading ReadDate(std::string_view ascii_year_month_day, const DateReadingRules& rules) {
+  if (std::optional<DateReading> plain = ReadPlainDate(ascii_year_month_day, rules)) {
+    return *std::move(plain);
+  }
+  const QString text = QString::fromLatin1(ascii_year_month_day.data(),
+                                           static_cast<qsizetype>(ascii_year_month_day.size()));
+  return ReadDate(QStringView(text), rules);
 }
 
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules) {

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/Calendars.h"
 #include "core/Notice.h"
@@ -75,13 +76,14 @@ struct DateReadingRules {
   ReadingVoice voice = ReadingVoice::kProgram;
   bool explain = true;     // the main window's voice: say why a date names no day
   bool form_only = false;  // the checks of the form alone: no day is looked up
+  bool write_back = true;  // false: the reading's text is left empty (a batch never shows it)
 };
 
 // The main window's rules, for a date of the calendar chosen (a weekday
 // test reads in the Gregorian and the Julian calendar in turn).
 inline DateReadingRules MainWindowRules(const CalendarInfo* calendar, const DeeVersion& dee,
                                         bool explain = true) {
-  return {calendar, nullptr, dee, ReadingVoice::kMainWindow, explain, false};
+  return {calendar, nullptr, dee, ReadingVoice::kMainWindow, explain, false, true};
 }
 
 struct DateReading {
@@ -113,6 +115,10 @@ struct DateReading {
 // a time out of range is refused first. The main window takes none.
 DateReading ReadDate(const TypedDate& typed, const DateReadingRules& rules);
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules);
+// The same for a text of ASCII characters (a line of a batch): its
+// commonest form, "2024-03-20 CE" or "2024-03-20", is read straight from its
+// bytes; any other goes the whole way.
+DateReading ReadDate(std::string_view ascii_year_month_day, const DateReadingRules& rules);
 
 // Whether the text's tag names a calendar outside the main window's ("AM"),
 // or it is an ISO week date: what the main window's voice does not read.
@@ -129,5 +135,6 @@ const CalendarInfo* CalendarOfTaggedText(QStringView text, const DeeVersion& dee
 // separators are taken away: its tag, as ASCII letters; any other character
 // stands as a byte that is part of no tag.
 std::string LettersOfDateText(QStringView text);
+std::string LettersOfDateText(std::string_view ascii_text);
 
 }  // namespace orv

@@ -217,7 +217,9 @@ void FieldWriter::AppendText(std::string& out, size_t field, const DayAndTime& d
   const OutputField& f = fields_[field];
   switch (f.kind) {
     case FieldKind::kCalendar:
-      out += texts_.In(*f.calendar, day.jdn, era_, group_separator_).year_month_day;
+      if (const std::optional<CalendarDate> date = DateIn(*f.calendar, day.jdn)) {
+        AppendCalendarYearMonthDay(out, *date, group_separator_);
+      }
       return;
     case FieldKind::kJdn:
       AppendInteger(out, day.jdn);
