@@ -620,9 +620,7 @@ DateReading ReadDate(std::string_view ascii_year_month_day, const DateReadingRul
 }
 
 DateReading ReadDate(QStringView year_month_day, const DateReadingRules& rules) {
-  TypedDate typed;
-  typed.year_month_day = year_month_day.toString();
-  return ReadDate(typed, rules);
+  return ReadDate(TypedDate::OfYearMonthDay(year_month_day.toString()), rules);
 }
 
 }  // namespace orv

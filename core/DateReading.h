@@ -49,6 +49,21 @@ struct TypedDate {
   int day = 0;             // [0:31], 0 when none is chosen
   QString year;            // the month-day-year year text
   Era era = Era::kNone;
+
+  static TypedDate OfYearMonthDay(QString text) {
+    TypedDate typed;
+    typed.year_month_day = std::move(text);
+    return typed;
+  }
+  static TypedDate OfMonthDayYear(int month, int day, QString year, Era era) {
+    TypedDate typed;
+    typed.notation = Notation::kMonthDayYear;
+    typed.month = month;
+    typed.day = day;
+    typed.year = std::move(year);
+    typed.era = era;
+    return typed;
+  }
 };
 
 // Who reads, and so which checks run in which order and which words refuse.

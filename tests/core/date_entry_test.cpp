@@ -14,22 +14,6 @@
 namespace orv {
 namespace {
 
-TypedDate YearMonthDay(const QString& text) {
-  TypedDate typed;
-  typed.year_month_day = text;
-  return typed;
-}
-
-TypedDate MonthDayYear(int month, int day, const QString& year, Era era) {
-  TypedDate typed;
-  typed.notation = Notation::kMonthDayYear;
-  typed.month = month;
-  typed.day = day;
-  typed.year = year;
-  typed.era = era;
-  return typed;
-}
-
 // A notice in the program's words; none when there is none.
 std::optional<QString> Words(const UserNotice& notice) {
   if (!notice) return std::nullopt;
@@ -55,10 +39,10 @@ Outcome CalculateWith(const TypedDate& typed, int32_t code, ArithmeticInput arit
 }
 
 TEST(DateEntry, YearsOfTheInput) {
-  EXPECT_EQ(YearOfTypedDate(MonthDayYear(1, 1, "10,000", Era::kCE)), 10000);
-  EXPECT_EQ(YearOfTypedDate(MonthDayYear(1, 1, "1 BC", Era::kBCE)), 0);
-  EXPECT_EQ(YearOfTypedDate(MonthDayYear(3, 15, "44", Era::kBC)), -43);
-  EXPECT_EQ(YearOfTypedDate(YearMonthDay("-12,345-01-05 CE")), -12345);
+  EXPECT_EQ(YearOfTypedDate(TypedDate::OfMonthDayYear(1, 1, "10,000", Era::kCE)), 10000);
+  EXPECT_EQ(YearOfTypedDate(TypedDate::OfMonthDayYear(1, 1, "1 BC", Era::kBCE)), 0);
+  EXPECT_EQ(YearOfTypedDate(TypedDate::OfMonthDayYear(3, 15, "44", Era::kBC)), -43);
+  EXPECT_EQ(YearOfTypedDate(TypedDate::OfYearMonthDay("-12,345-01-05 CE")), -12345);
 }
 
 TEST(DateEntry, TypedJulianDatesNameTheirCivilDay) {
@@ -153,7 +137,7 @@ struct Amounts {
 };
 
 Outcome CalculateArithmetic(const char* date, int32_t calendar, const Amounts& a) {
-  return CalculateWith(YearMonthDay(date), calendar,
+  return CalculateWith(TypedDate::OfYearMonthDay(date), calendar,
                        {a.plus, !a.plus, true, {a.years, a.months, a.weeks, a.days}});
 }
 
@@ -251,8 +235,8 @@ TEST(WeekdayTest, Outcomes) {
        "The input date is a Saturday in both the Gregorian and the Julian calendars.", 2159358},
   };
   for (const Case& c : cases) {
-    const Outcome run =
-        CalculateWith(MonthDayYear(1, 1, QString::number(c.year), Era::kAD), 0, {}, c.weekday);
+    const Outcome run = CalculateWith(
+        TypedDate::OfMonthDayYear(1, 1, QString::number(c.year), Era::kAD), 0, {}, c.weekday);
     EXPECT_EQ(run.calculation.day.has_value(), c.found) << c.year << " " << c.weekday;
     EXPECT_EQ(run.calculation.in_gregorian, c.in_gregorian);
     EXPECT_EQ(run.calculation.in_julian, c.in_julian);
@@ -262,7 +246,7 @@ TEST(WeekdayTest, Outcomes) {
     }
   }
   // A refused amount is reported once and ends the test.
-  const Outcome refused = CalculateWith(MonthDayYear(1, 1, "2000", Era::kAD), 0,
+  const Outcome refused = CalculateWith(TypedDate::OfMonthDayYear(1, 1, "2000", Era::kAD), 0,
                                         {true, false, false, {"", "", "", "-1"}}, 0);
   EXPECT_EQ(refused.calculation.messages.size(), 1u);
   EXPECT_FALSE(refused.calculation.day.has_value());
@@ -272,7 +256,7 @@ TEST(WeekdayTest, Outcomes) {
     DateReadingRules rules;
     rules.voice = voice;
     const WeekdayOutcome julian_only =
-        WeekdayTest(MonthDayYear(2, 29, "1900", Era::kAD), {}, rules, 2);
+        WeekdayTest(TypedDate::OfMonthDayYear(2, 29, "1900", Era::kAD), {}, rules, 2);
     EXPECT_TRUE(julian_only.in_julian);
     EXPECT_EQ(julian_only.day, 2415092);
     EXPECT_FALSE(julian_only.message);

@@ -13,16 +13,6 @@ namespace {
 
 const DeeVersion kDee = kDeeCecilVersion;
 
-TypedDate MonthDayYear(int month, int day, const QString& year, Era era) {
-  TypedDate typed;
-  typed.notation = Notation::kMonthDayYear;
-  typed.month = month;
-  typed.day = day;
-  typed.year = year;
-  typed.era = era;
-  return typed;
-}
-
 // The words of the reading's refusal; none when there is none.
 std::optional<QString> Words(const DateReading& reading) {
   if (!reading.refusal) return std::nullopt;
@@ -127,7 +117,8 @@ TEST(DateReading, MainWindowLeapDayExplanationNamesTheCalendar) {
   };
   const Case cases[] = {
       {typed("2001-02-29 CE"), kGregorianCode, kDee, lines("Gregorian", "2001")},
-      {MonthDayYear(2, 29, "2001", Era::kAD), kJulianCode, kDee, lines("Julian", "2001")},
+      {TypedDate::OfMonthDayYear(2, 29, "2001", Era::kAD), kJulianCode, kDee,
+       lines("Julian", "2001")},
       {typed("33-02-29 D"), kDeeCode, kDeeVersion, lines("Dee", "33")},
       {typed("-1-02-29 CE"), kGregorianCode, kDee, invalid},  // no lines
       {typed("2001-04-31 CE"), kGregorianCode, kDee, invalid},
@@ -163,14 +154,14 @@ TEST(DateReading, MonthDayYearYearBox) {
   };
   const CalendarInfo* gregorian = &CalendarOf(CalendarId::kGregorian);
   for (const Case& c : cases) {
-    const DateReading reading =
-        ReadDate(MonthDayYear(3, 15, c.typed, Era::kAD), MainWindowRules(gregorian, kDee));
+    const DateReading reading = ReadDate(TypedDate::OfMonthDayYear(3, 15, c.typed, Era::kAD),
+                                         MainWindowRules(gregorian, kDee));
     EXPECT_EQ(Words(reading), c.message) << c.typed;
     EXPECT_EQ(reading.day.has_value(), !c.message.has_value()) << c.typed;
     EXPECT_EQ(reading.text, c.after) << c.typed;
   }
   const DateReading before_christ =
-      ReadDate(MonthDayYear(3, 15, "44", Era::kBC), MainWindowRules(gregorian, kDee));
+      ReadDate(TypedDate::OfMonthDayYear(3, 15, "44", Era::kBC), MainWindowRules(gregorian, kDee));
   EXPECT_EQ(before_christ.date->year, -43);
 }
 
