@@ -12,6 +12,7 @@
 #include "calendar/Islamic.h"
 #include "calendar/IsoWeek.h"
 #include "calendar/Persian.h"
+#include "calendar/Proposal.h"
 #include "calendar/RevisedJulian.h"
 #include "platform/almanor/almanor_engine.h"
 
@@ -106,11 +107,12 @@ std::array<const CalendarInfo*, kMainCalendarCount> MainCalendars() {
           &CalendarOf(CalendarId::kDee)};
 }
 
-std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee) {
+std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, bool with_definitions) {
   std::vector<const CalendarInfo*> listed;
   for (const CalendarInfo* calendar : Calendars()) {
     // A calendar of versions is listed once, where its first row stands.
     if (calendar->version_of != calendar->id) continue;
+    if (!with_definitions && ProposalRulesOf(*calendar) != nullptr) continue;
     listed.push_back(&InForce(*calendar, dee));
   }
   return listed;
@@ -131,9 +133,10 @@ bool IsVersion(const CalendarInfo& calendar) {
   });
 }
 
-std::vector<const CalendarInfo*> ComparedCalendars() {
+std::vector<const CalendarInfo*> ComparedCalendars(bool with_definitions) {
   std::vector<const CalendarInfo*> compared;
   for (const CalendarInfo* calendar : Calendars()) {
+    if (!with_definitions && ProposalRulesOf(*calendar) != nullptr) continue;
     if (calendar->compared != 0) compared.push_back(calendar);
   }
   std::ranges::sort(compared, {}, &CalendarInfo::compared);
@@ -174,7 +177,7 @@ const CalendarInfo* CalendarBySavedIndex(int saved_index) {
 }
 
 const CalendarInfo* CalendarByKey(std::string_view key, const DeeVersion& dee) {
-  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+  for (const CalendarInfo* calendar : CalendarsInForce(dee, true)) {
     if (ListedKey(*calendar) == key) return calendar;
   }
   return nullptr;
@@ -182,7 +185,7 @@ const CalendarInfo* CalendarByKey(std::string_view key, const DeeVersion& dee) {
 
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee) {
   if (tag.empty()) return nullptr;  // the ISO week date has no tag
-  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+  for (const CalendarInfo* calendar : CalendarsInForce(dee, true)) {
     if (calendar->tag == tag) return calendar;
   }
   return nullptr;

@@ -483,17 +483,20 @@ inline const CalendarInfo& InForce(const CalendarInfo& calendar, const DeeVersio
   return calendar.version_of == chosen.version_of ? chosen : calendar;
 }
 // The calendars in force, in table order: every row but the Dee version not
-// chosen. What the calendars window, orvc calendars, convert --all and the
-// JSON of every calendar list.
-std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee);
+// chosen. What the calendars window, convert --all and the JSON of every
+// calendar list; the calendars defined by files (calendar/Proposal.h) only
+// when asked, as orvc calendars, the keys and the tags read ask.
+std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee,
+                                                  bool with_definitions = false);
 // The key and JSON key a row has in such a list: the calendar's it is a
 // version of ("dee" for Dee-Cecil).
 std::string_view ListedKey(const CalendarInfo& calendar);
 std::string_view ListedJsonKey(const CalendarInfo& calendar);
 // Whether the row is one of several versions of a calendar (Dee, Dee-Cecil).
 bool IsVersion(const CalendarInfo& calendar);
-// The solar calendars compared against the equinox, in their columns' order.
-std::vector<const CalendarInfo*> ComparedCalendars();
+// The solar calendars compared against the equinox, in their columns' order
+// (those defined by files only when asked).
+std::vector<const CalendarInfo*> ComparedCalendars(bool with_definitions = false);
 
 // A month's name in the calendar, empty for a month it has not; whether a
 // year is leap.

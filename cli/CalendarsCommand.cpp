@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "core/CalendarDay.h"
 #include "core/NumberFormat.h"
+#include "core/ProposalFile.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -32,14 +33,16 @@ std::string RangeText(const CalendarInfo& calendar) {
 
 int RunCalendars(const Options& options, QTextStream& out) {
   if (!options.positional.isEmpty()) throw UsageError{};
-  for (const CalendarInfo* listed : CalendarsInForce(options.dee)) {
+  for (const CalendarInfo* listed : CalendarsInForce(options.dee, true)) {
     const CalendarInfo& calendar = *listed;
+    const QString file = DefinitionFileOf(calendar);
     const QString tag = QStringOf(calendar.tag);
     const QString range = QString::fromStdString(RangeText(calendar));
     if (options.json) {
       // The keys in the order scripts have always had them: sorted.
       PrintJson(out, [&](JsonWriter& json) {
         json.BeginObject();
+        if (!file.isEmpty()) json.Key("file").String(file);
         json.Key("first_day").Integer(calendar.first_day);
         json.Key("json_key").String(ListedJsonKey(calendar));
         json.Key("key").String(ListedKey(calendar));
@@ -57,10 +60,14 @@ int RunCalendars(const Options& options, QTextStream& out) {
       });
       continue;
     }
-    out << QStringOf(ListedKey(calendar)).leftJustified(18) << QStringOf(calendar.name) << '\n'
+    // Two spaces at least after a key longer than the column.
+    const QString key = QStringOf(ListedKey(calendar));
+    out << (key.size() < 18 ? key.leftJustified(18) : key + QStringLiteral("  "))
+        << QStringOf(calendar.name) << '\n'
         << "    tag:    " << (tag.isEmpty() ? QStringLiteral("(none: 1999-W52-6)") : tag) << '\n'
         << "    range:  " << range << '\n'
         << "    leap:   " << QStringOf(calendar.leap_rule) << '\n';
+    if (!file.isEmpty()) out << "    file:   " << file << '\n';
   }
   return kOrvcSuccess;
 }

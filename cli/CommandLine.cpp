@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
 #include <algorithm>
@@ -278,6 +279,16 @@ const std::vector<OptionRow>& OptionTable() {
          equinoxes, Switch([](Options& o) { o.solar_time = SolarTime::kApparent; })},
         {option({"true"}, "true solar time: the equation of time computed for the instant"),
          equinoxes, Switch([](Options& o) { o.solar_time = SolarTime::kTrue; })},
+        {option({"calendars-dir"},
+                "read calendar definitions from this folder too (besides those shipped, "
+                "the user's and ORVANTIS_CALENDARS's)",
+                "dir"),
+         {"convert", "diff", "calendars", "compare"},
+         [](const QString& value, Options&) {
+           if (!QFileInfo(value).isDir()) {
+             throw UsageError{"orvc: --calendars-dir \"" + value + "\" is not a folder"};
+           }
+         }},
         {option({"h", "help"}, "this text"), {}, Switch([](Options& o) { o.help = true; })},
         {option({"v", "version"}, "the version"), {}, Switch([](Options& o) { o.version = true; })},
     };

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cli/CommandLine.h"
+#include "core/ProposalFile.h"
 
 namespace orv {
 namespace {
@@ -188,6 +189,21 @@ QString CommandHelp(const Command& command) {
 }
 
 }  // namespace
+
+QStringList CalendarFolders(const QStringList& arguments) {
+  QStringList folders{ShippedCalendarsFolder(), UserCalendarsFolder()};
+  const QString from_environment = qEnvironmentVariable("ORVANTIS_CALENDARS");
+  if (!from_environment.isEmpty()) folders << from_environment.split(u':', Qt::SkipEmptyParts);
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--")) break;
+    if (arguments[i] == QLatin1String("--calendars-dir") && i + 1 < arguments.size()) {
+      folders << arguments[i + 1];
+    } else if (arguments[i].startsWith(QLatin1String("--calendars-dir="))) {
+      folders << arguments[i].section(u'=', 1);
+    }
+  }
+  return folders;
+}
 
 QStringList OrvcCommands() {
   QStringList names;

@@ -18,4 +18,9 @@ int RunOrvc(const QStringList& arguments, QIODevice& in, QTextStream& out, QText
 // The names of the commands ("convert", "diff", ...).
 QStringList OrvcCommands();
 
+// The folders orvc reads calendar definitions from, in order: those shipped
+// with it, the user's, each of the environment's ORVANTIS_CALENDARS (":"
+// between them) and the --calendars-dir of the arguments.
+QStringList CalendarFolders(const QStringList& arguments);
+
 }  // namespace orv

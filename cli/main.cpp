@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "cli/Orvc.h"
+#include "core/ProposalFile.h"
 
 namespace {
 
@@ -52,7 +53,14 @@ int main(int argc, char* argv[]) {
   QTextStream err(stderr);
   out.setEncoding(QStringConverter::Utf8);
   err.setEncoding(QStringConverter::Utf8);
-  const int status = orv::RunOrvc(QCoreApplication::arguments().mid(1), in, out, err);
+  const QStringList arguments = QCoreApplication::arguments().mid(1);
+  // The calendars defined by files join the table before anything reads it;
+  // a file that is no calendar is named, and left out.
+  for (const orv::LoadedDefinition& definition :
+       orv::LoadCalendarDefinitions(orv::CalendarFolders(arguments))) {
+    if (definition.calendar == nullptr) err << "orvc: " << definition.refusal << " (left out)\n";
+  }
+  const int status = orv::RunOrvc(arguments, in, out, err);
   out.flush();
   err.flush();
   return status;

@@ -5,10 +5,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 #include "core/DateReading.h"
+#include "core/ProgramFolder.h"
 #include "core/StrProc.h"
 
 namespace orv {
@@ -46,9 +48,10 @@ int32_t Day(const QJsonValue& value, const std::string& field) {
   if (value.isString()) {
     const DateReading reading = ReadDate(value.toString(), DateReadingRules{});
     if (!reading) {
-      Refuse(field, reading.refusal
-                        ? NoticeText(*reading.refusal).replace(kCrLf, QStringLiteral(" ")).toStdString()
-                        : std::string("no such date"));
+      Refuse(field,
+             reading.refusal
+                 ? NoticeText(*reading.refusal).replace(kCrLf, QStringLiteral(" ")).toStdString()
+                 : std::string("no such date"));
     }
     return *reading.day;
   }
@@ -119,8 +122,10 @@ ProposalRules RulesOf(const QJsonObject& object) {
   ProposalRules rules;
   rules.name = Text(object, "name", true).toStdString();
   rules.key = Text(object, "key", true).toLower().toStdString();
-  static const QRegularExpression kKey(QStringLiteral("^[a-z][a-z0-9-]{0,39}$"));
-  if (!kKey.match(QString::fromStdString(rules.key)).hasMatch()) {
+  const bool key_letters = std::all_of(rules.key.begin(), rules.key.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+  });
+  if (!key_letters || rules.key.size() > 40 || rules.key[0] < 'a' || rules.key[0] > 'z') {
     Refuse("key", "lower-case letters, digits and hyphens, beginning with a letter");
   }
   rules.json_key = rules.key;
@@ -220,6 +225,13 @@ std::vector<LoadedDefinition> LoadCalendarDefinitions(const QStringList& folders
     }
   }
   return loaded;
+}
+
+QString ShippedCalendarsFolder() { return ProgramFolder() + QStringLiteral("/calendars"); }
+
+QString UserCalendarsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/orvantis/calendars");
 }
 
 QString DefinitionFileOf(const CalendarInfo& calendar) {

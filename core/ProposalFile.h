@@ -58,4 +58,10 @@ std::vector<LoadedDefinition> LoadCalendarDefinitions(const QStringList& folders
 // The file a calendar of the table was defined by; empty for a built-in one.
 QString DefinitionFileOf(const CalendarInfo& calendar);
 
+// Where definitions are: those shipped with the program (beside it in a build
+// tree, share/orvantis/calendars installed), and the user's own, under the
+// platform's data folder (~/.local/share/orvantis/calendars).
+QString ShippedCalendarsFolder();
+QString UserCalendarsFolder();
+
 }  // namespace orv

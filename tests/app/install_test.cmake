@@ -24,6 +24,17 @@ set(expected
     share/man/man1/orvantis.1.gz
     share/man/man1/orvc.1.gz
     share/metainfo/org.orvantis.Orvantis.metainfo.xml
+    share/orvantis/calendars/coptic.json
+    share/orvantis/calendars/dee-cecil-rule.json
+    share/orvantis/calendars/dee-rule.json
+    share/orvantis/calendars/ethiopian.json
+    share/orvantis/calendars/gregorian-rule.json
+    share/orvantis/calendars/herschel.json
+    share/orvantis/calendars/julian-rule.json
+    share/orvantis/calendars/persian-2820.json
+    share/orvantis/calendars/persian-33.json
+    share/orvantis/calendars/revised-julian-rule.json
+    share/orvantis/calendars/rule-128.json
     share/orvantis/orvantis_help.txt
     share/orvantis/orvc.dat)
 if(NOT installed STREQUAL expected)

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include "cli/CommandLine.h"
 #include "cli/Orvc.h"
@@ -120,10 +121,70 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
                                                                          : 3)
         << line.toStdString();
   }
+  // The ten of the table, then the calendars the program ships as definitions, with their files.
   const Finished table = Orvc({"calendars"});
-  EXPECT_EQ(table.out.count(QRegularExpression("^[a-z-]+ ", QRegularExpression::MultilineOption)),
-            10);
+  EXPECT_EQ(
+      table.out.count(QRegularExpression("^[a-z0-9-]+ ", QRegularExpression::MultilineOption)),
+      10 + table.out.count("    file:   "));
+  EXPECT_TRUE(table.out.contains("/calendars/coptic.json\n"));
   EXPECT_TRUE(table.out.contains("range:  1-01-01 AH to 6,054,563-09-18 AH"));
+}
+
+// A folder of definitions: the good ones are calendars of every command, each
+// bad one is named with its field and left out, and no file is changed.
+TEST(Orvc, CalendarDefinitionsFromAFolder) {
+  const QByteArray months =
+      R"("months": [{"name": "Primus", "days": 182}, {"name": "Secundus", "days": 183,
+          "leap_days": 1}])";
+  const struct {
+    const char* file;
+    QByteArray contents;
+    const char* refusal;  // none: read
+  } files[] = {
+      {"good.json",
+       R"({"name": "Two Halves", "key": "two-halves", "tag": "TH", )" + months +
+           R"(, "leap": [{"cycle": 33, "offset": 1, "remainders": [3, 7, 11, 15, 19, 23, 27, 31]}],
+           "epoch": "2000-01-01 CE"})",
+       nullptr},
+      {"month.json",
+       R"({"name": "A", "key": "a", "tag": "AA", "months": [{"name": "M", "days": 0}], "epoch": 0})",
+       "months[0].days: a whole number from 1 to 400 is needed"},
+      {"tag.json", R"({"name": "B", "key": "b", "tag": "RJ", )" + months + R"(, "epoch": 0})",
+       "the tag RJ is the Revised Julian calendar's"},
+      {"never.json",
+       R"({"name": "C", "key": "c", "tag": "CC", )" + months +
+           R"(, "epoch": 0, "leap": [{"linear": {"a": 2, "b": 1, "c": 2, "below": 1}}]})",
+       "leap: a rule that matches no year"},
+      {"epoch.json", R"({"name": "E", "key": "e", "tag": "EE", )" + months + R"(, "epoch": 1e12})",
+       "epoch: a whole number from -2147483648 to 2147483647 is needed"},
+      {"text.json", "not JSON", "the file is not JSON (illegal value at byte 1)"},
+  };
+  QTemporaryDir folder;
+  for (const auto& f : files) {
+    QFile file(folder.filePath(f.file));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(f.contents);
+  }
+  const Finished listed = Orvc({"calendars", "--calendars-dir", folder.path()});
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_TRUE(listed.out.contains("two-halves        Two Halves\n    tag:    TH\n"));
+  for (const auto& f : files) {
+    const QString named = "orvc: " + folder.filePath(f.file) + ": ";
+    if (f.refusal == nullptr) {
+      EXPECT_FALSE(listed.err.contains(named)) << listed.err.toStdString();
+    } else {
+      EXPECT_TRUE(listed.err.contains(named + f.refusal + " (left out)\n"))
+          << f.file << ": " << listed.err.toStdString();
+    }
+    QFile file(folder.filePath(f.file));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), f.contents) << "a refused file is never changed";
+  }
+  // Read by its tag and written by --to, like any calendar of the table.
+  const Finished converted =
+      Orvc({"convert", "--calendars-dir", folder.path(), "--to", "two-halves,jdn", "1-01-01 TH"});
+  EXPECT_EQ(converted.out, "1-01-01 TH\t2451545\n");
+  EXPECT_EQ(Orvc({"convert", "--calendars-dir", folder.path() + "/none", "2000-01-01"}).status, 2);
 }
 
 TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {
@@ -435,7 +496,7 @@ TEST(Orvc, EveryOptionInItsCommandsHelpAndTheManualPage) {
       QString::fromUtf8(manual.readAll()).section(".SH OPTIONS\n", 1).section("\n.SH ", 0, 0);
   static const QRegularExpression heading(QStringLiteral("^\\.TP\n(.*)$"),
                                           QRegularExpression::MultilineOption);
-  static const QRegularExpression name(QStringLiteral("\\\\-(?:\\\\-)?([a-z]+)"));
+  static const QRegularExpression name(QStringLiteral("\\\\-(?:\\\\-)?([a-z][a-z-]*)"));
   QSet<QString> listed;
   for (const QRegularExpressionMatch& entry : heading.globalMatch(list)) {
     for (const QRegularExpressionMatch& option : name.globalMatch(entry.captured(1))) {
