@@ -234,6 +234,14 @@ const ProposalRules* ProposalRulesOf(const CalendarInfo& calendar) {
   return calendar.day_number == ProposalDayNumber ? &RulesOf(calendar) : nullptr;
 }
 
+std::vector<const CalendarInfo*> DefinedCalendars() {
+  std::vector<const CalendarInfo*> defined;
+  for (const CalendarInfo* calendar : Calendars()) {
+    if (ProposalRulesOf(*calendar) != nullptr) defined.push_back(calendar);
+  }
+  return defined;
+}
+
 CalendarInfo ProposalRow(const ProposalRules& rules) {
   CalendarInfo row{};
   row.key = rules.key;

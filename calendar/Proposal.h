@@ -95,4 +95,7 @@ CalendarInfo ProposalRow(const ProposalRules& rules);
 // The rules of a row made by ProposalRow; none for any other row.
 const ProposalRules* ProposalRulesOf(const CalendarInfo& calendar);
 
+// The calendars of the table defined by files, in table order.
+std::vector<const CalendarInfo*> DefinedCalendars();
+
 }  // namespace orv

@@ -214,6 +214,11 @@ const std::vector<OptionRow>& OptionTable() {
                 "them)"),
          {"convert"},
          Switch([](Options& o) { o.all = true; })},
+        {option({"with-proposals"},
+                "the calendars defined by files too (orvc calendars lists them): in --all, the "
+                "JSON of every calendar, CSV without --to, and compare's columns"),
+         {"convert", "compare"},
+         Switch([](Options& o) { o.with_proposals = true; })},
         {option({"plus"}, "add the amounts that follow"), converting,
          Switch([](Options& o) { o.plus = true; })},
         {option({"minus"}, "subtract the amounts that follow"), converting,
@@ -595,12 +600,13 @@ void PrintRefusal(const Options& options, const QString& input, const std::vecto
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
                   std::optional<int> line, char group_separator) {
   if (!options.json && options.all) {
-    AppendAllCalendarLines(out, jdn, era, options.dee);
+    AppendAllCalendarLines(out, jdn, era, options.dee, options.with_proposals);
     return;
   }
   if (options.json) {
     JsonWriter json(out);
-    AppendDayJson(json, jdn, era, options.dee, line, group_separator);
+    AppendDayJson(json, jdn, era, options.dee, line, group_separator, std::nullopt,
+                  options.with_proposals);
     out += '\n';
     return;
   }
@@ -615,7 +621,8 @@ QString ResultFor(int32_t jdn, Era era, const Options& options) {
 }
 
 void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options) {
-  AppendDayJson(json, jdn, era, options.dee, std::nullopt, GroupSeparator());
+  AppendDayJson(json, jdn, era, options.dee, std::nullopt, GroupSeparator(), std::nullopt,
+                options.with_proposals);
 }
 
 void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write) {

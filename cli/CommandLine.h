@@ -53,6 +53,7 @@ struct Options {
   std::array<QString, 4> amounts;  // --years, --months, --weeks, --days: digits only
   bool json = false;
   bool all = false;                 // convert: every calendar of the table
+  bool with_proposals = false;      // convert, compare: the calendars defined by files too
   bool csv = false;                 // convert, sequence, equinoxes
   QString to;                       // convert --to: the fields, as given; empty: the usual output
   bool header = false;              // convert --header

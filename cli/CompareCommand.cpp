@@ -1,5 +1,6 @@
 // orvc compare: the March equinox in every solar calendar of the table, year
 // by year, and how well each keeps it on its day.
+#include "calendar/Proposal.h"
 #include "cli/CommandLine.h"
 #include "core/ReformComparison.h"
 #include "core/ReportRecords.h"
@@ -14,7 +15,8 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
     throw UsageError{"orvc: YEAR must be a year from 1 to 4000 (\"2024\", \"2,024\"); not \"" +
                      options.positional[0] + '"'};
   }
-  const ComparisonRun run = ComparisonAt(EquinoxRunFor(options), *year, options.count.value_or(12));
+  ComparisonRun run = ComparisonAt(EquinoxRunFor(options), *year, options.count.value_or(12));
+  if (options.with_proposals) run.definitions = DefinedCalendars();
   if (!IsEquinoxYear(run.first_year)) {
     PrintRefusal(options, options.positional[0], {Notice{NoticeKind::kEquinoxYearOutOfRange}}, out,
                  err);
@@ -22,7 +24,7 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err) {
   }
   const ReformComparison comparison = CompareReforms(run);
   ReportPrinter printer(options, out);
-  printer.Header(ComparisonTitle(run) + '\n' + ComparisonHeader() + "\n\n");
+  printer.Header(ComparisonTitle(run) + '\n' + ComparisonHeader(comparison.calendars) + "\n\n");
   for (const ComparisonRow& row : comparison.rows) {
     printer.Row(ComparisonLine(row), RecordOf(row, run));
   }

@@ -77,8 +77,9 @@ class FieldOutput {
   FieldOutput(const Options& options, bool batch)
       : options_(options),
         batch_(batch),
-        names_(options.to.isEmpty() ? DefaultFields(options.all, options.dee)
-                                    : *ReadFieldList(options.to, options.dee)) {}
+        names_(options.to.isEmpty()
+                   ? DefaultFields(options.all, options.dee, options.with_proposals)
+                   : *ReadFieldList(options.to, options.dee)) {}
 
   void Header(std::string& out) const {
     if (options_.csv) {
@@ -149,8 +150,9 @@ class FieldOutput {
     std::optional<FieldWriter>& writer = writers_[dee == kDeeVersion ? 1 : 0];
     if (!writer || era != era_) {
       era_ = era;
-      writer.emplace(options_.to.isEmpty() ? DefaultFields(options_.all, dee)
-                                           : *ReadFieldList(options_.to, dee),
+      writer.emplace(options_.to.isEmpty()
+                         ? DefaultFields(options_.all, dee, options_.with_proposals)
+                         : *ReadFieldList(options_.to, dee),
                      era, dee, GroupSeparator());
     }
     return *writer;

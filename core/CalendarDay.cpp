@@ -233,12 +233,13 @@ void AppendPaddedUtf8(std::string& out, std::string_view text, size_t width) {
 
 }  // namespace
 
-void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee) {
+void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
+                            bool with_definitions) {
   const char group_separator = GroupSeparator();
   const auto label_of = [](const CalendarInfo& calendar) {
     return std::string(calendar.name) + " Calendar:";
   };
-  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee);
+  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee, with_definitions);
   // The labels' column: 28 characters, or wider for a longer name.
   size_t label_width = 28;
   for (const CalendarInfo* calendar : calendars) {

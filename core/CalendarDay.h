@@ -81,7 +81,8 @@ Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticVal
 // year-month-day text ("no date" outside the calendar's range); then the day
 // number and the weekday as AppendResultLines writes them. Lines end in line
 // feeds.
-void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee);
+void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
+                            bool with_definitions = false);
 
 // The figures of the day, or of the instant when a time was given, as the
 // calendars window shows them (digit groups by the separator given).

@@ -36,36 +36,40 @@ struct ResultMember {
   size_t main_position = 0;                // for kCalendar: its place among the main window's
   bool versions = false;                   // for kCalendar: one of several versions (Dee)
 };
+// The members, sorted by key; the Dee calendar's member is its Dee row,
+// whichever version is in force.
+std::vector<ResultMember> MakeResultMembers(bool with_definitions) {
+  std::vector<std::pair<std::string_view, ResultMember>> members = {
+      {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
+      {"jdn", {"jdn", ResultField::kJdn}},
+      {"line", {"line", ResultField::kLine}},
+      {"mjd", {"mjd", ResultField::kMjd}},
+      {"day_of_year", {"day_of_year", ResultField::kDayOfYear}},
+      {"iso_ordinal", {"iso_ordinal", ResultField::kIsoOrdinal}},
+      {"jd", {"jd", ResultField::kJd}},
+      {"unix", {"unix", ResultField::kUnix}}};
+  for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion, with_definitions)) {
+    const bool main = calendar->saved_index != 0;
+    members.push_back(
+        {ListedJsonKey(*calendar),
+         {JsonKey(ListedJsonKey(*calendar)),
+          main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
+          main ? static_cast<size_t>(calendar->saved_index - 1) : 0, IsVersion(*calendar)}});
+  }
+  std::sort(members.begin(), members.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<ResultMember> sorted;
+  sorted.reserve(members.size());
+  for (const auto& member : members) sorted.push_back(member.second);
+  return sorted;
+}
+
 // Built on first use: the rows a program adds to the table come before
-// anything is written (calendar/Calendars.h: AddCalendar). The Dee calendar's
-// member is its Dee row, whichever version is in force.
-const std::vector<ResultMember>& ResultMembers() {
-  static const std::vector<ResultMember> kMembers = [] {
-    std::vector<std::pair<std::string_view, ResultMember>> members = {
-        {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
-        {"jdn", {"jdn", ResultField::kJdn}},
-        {"line", {"line", ResultField::kLine}},
-        {"mjd", {"mjd", ResultField::kMjd}},
-        {"day_of_year", {"day_of_year", ResultField::kDayOfYear}},
-        {"iso_ordinal", {"iso_ordinal", ResultField::kIsoOrdinal}},
-        {"jd", {"jd", ResultField::kJd}},
-        {"unix", {"unix", ResultField::kUnix}}};
-    for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion)) {
-      const bool main = calendar->saved_index != 0;
-      members.push_back(
-          {ListedJsonKey(*calendar),
-           {JsonKey(ListedJsonKey(*calendar)),
-            main ? ResultField::kCalendar : ResultField::kOtherCalendar, calendar,
-            main ? static_cast<size_t>(calendar->saved_index - 1) : 0, IsVersion(*calendar)}});
-    }
-    std::sort(members.begin(), members.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<ResultMember> sorted;
-    sorted.reserve(members.size());
-    for (const auto& member : members) sorted.push_back(member.second);
-    return sorted;
-  }();
-  return kMembers;
+// anything is written (calendar/Calendars.h: AddCalendar).
+const std::vector<ResultMember>& ResultMembers(bool with_definitions) {
+  static const std::vector<ResultMember> kBuiltIn = MakeResultMembers(false);
+  static const std::vector<ResultMember> kWithDefinitions = MakeResultMembers(true);
+  return with_definitions ? kWithDefinitions : kBuiltIn;
 }
 
 void AppendMainCalendarJson(JsonWriter& json, const CalendarResult& result,
@@ -120,12 +124,12 @@ void AppendCalendarJson(JsonWriter& json, const DayInCalendar& day, const DeeVer
 }
 
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
-                   std::optional<int> line, char group_separator,
-                   std::optional<DayAndTime> figures) {
+                   std::optional<int> line, char group_separator, std::optional<DayAndTime> figures,
+                   bool with_definitions) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
   DayTexts texts;
   json.BeginObject();
-  for (const ResultMember& member : ResultMembers()) {
+  for (const ResultMember& member : ResultMembers(with_definitions)) {
     if (member.field == ResultField::kLine && !line) continue;
     if (member.field >= ResultField::kMjd && !figures) continue;
     json.Key(member.key);

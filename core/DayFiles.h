@@ -25,7 +25,7 @@ namespace orv {
 // saves them.
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator,
-                   std::optional<DayAndTime> figures = std::nullopt);
+                   std::optional<DayAndTime> figures = std::nullopt, bool with_definitions = false);
 
 // One calendar's object of that JSON, for the day (null outside the
 // calendar's range); the Dee calendar's names the version in force.

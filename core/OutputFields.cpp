@@ -186,9 +186,10 @@ Result<std::vector<OutputField>> ReadFieldList(QStringView list, const DeeVersio
   return fields;
 }
 
-std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee) {
+std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee,
+                                       bool with_definitions) {
   std::vector<OutputField> fields;
-  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+  for (const CalendarInfo* calendar : CalendarsInForce(dee, with_definitions)) {
     if (every_calendar || calendar->saved_index != 0) {
       fields.push_back(CalendarField(*calendar, dee));
     }

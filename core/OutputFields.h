@@ -64,7 +64,8 @@ Result<std::vector<OutputField>> ReadFieldList(QStringView list, const DeeVersio
 // The fields of a day as orvc writes them without --to: the main window's
 // three calendars (or every calendar of the table), the day number and the
 // weekday.
-std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee);
+std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee,
+                                       bool with_definitions = false);
 
 // Writes the fields of one day after another, keeping the room of its texts.
 // Day of year is counted in the first calendar among the fields, else the

@@ -198,9 +198,19 @@ ReformComparison CompareReforms(const ComparisonRun& run) {
   return CompareReforms(std::vector<ComparisonRun>{run});
 }
 
+std::vector<const CalendarInfo*> ComparedIn(const ComparisonRun& run) {
+  std::vector<const CalendarInfo*> calendars = ComparedCalendars();
+  for (const CalendarInfo* definition : run.definitions) {
+    if (std::find(calendars.begin(), calendars.end(), definition) == calendars.end()) {
+      calendars.push_back(definition);
+    }
+  }
+  return calendars;
+}
+
 ReformComparison CompareReforms(const std::vector<ComparisonRun>& runs) {
   ReformComparison comparison;
-  comparison.calendars = ComparedCalendars();
+  comparison.calendars = runs.empty() ? ComparedCalendars() : ComparedIn(runs.front());
   for (const ComparisonRun& run : runs) {
     const std::vector<ComparisonRow> rows = RowsOf(run, comparison.calendars);
     comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
@@ -219,9 +229,9 @@ QString ComparisonTitle(const ComparisonRun& run) {
       .arg(ComparisonPlace(run));
 }
 
-QString ComparisonHeader() {
+QString ComparisonHeader(const std::vector<const CalendarInfo*>& calendars) {
   QString header = QStringLiteral("  Year  ");
-  for (const CalendarInfo* calendar : ComparedCalendars()) {
+  for (const CalendarInfo* calendar : calendars) {
     header += Padded(QStringOf(calendar->tag));
   }
   return WithoutTrailingSpaces(header);

@@ -33,7 +33,14 @@ struct ComparisonRun {
   bool east = false;
   QString longitude_label = QStringLiteral("77d0m W");
   SolarTime solar_time = SolarTime::kApparent;
+  // Calendars defined by files compared too, after the table's (the
+  // proposals a user ticks; orvc compare --with-proposals: all of them).
+  std::vector<const CalendarInfo*> definitions = {};
 };
+
+// The calendars a run compares: the table's solar calendars, then its
+// definitions.
+std::vector<const CalendarInfo*> ComparedIn(const ComparisonRun& run);
 
 // The years from first_year at the meridian and in the solar time of an
 // equinox report's run.
@@ -99,7 +106,7 @@ QString MonthDayText(int month, int day);
 // the summary lines (a line a calendar, then the sentence); without line
 // breaks at their ends.
 QString ComparisonTitle(const ComparisonRun& run);
-QString ComparisonHeader();
+QString ComparisonHeader(const std::vector<const CalendarInfo*>& calendars = ComparedCalendars());
 QString ComparisonLine(const ComparisonRow& row);
 QStringList ComparisonSummaryLines(const ComparisonRun& run, const ReformComparison& comparison);
 

@@ -76,7 +76,7 @@ Record RecordOf(const VernalEquinoxRow& row, const VernalEquinoxRun& run) {
 
 Record RecordOf(const ComparisonRow& row, const ComparisonRun& run) {
   Record record{{"year", qint64(row.year)}};
-  const std::vector<const CalendarInfo*> calendars = ComparedCalendars();
+  const std::vector<const CalendarInfo*> calendars = ComparedIn(run);
   for (size_t i = 0; i < calendars.size(); ++i) {
     std::string date;
     if (row.dates[i]) AppendCalendarYearMonthDay(date, *row.dates[i], GroupSeparator());
