@@ -416,6 +416,7 @@ DateReading ReadOtherCalendarDate(QStringView text, const CalendarInfo* calendar
   const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
   if (dual && (!dual->follows || (DayNumberOf(date) && LegalYearOf(date) == date.year))) {
     reading.refusal = Notice(NoticeKind::kDualYearMismatch, dual->typed);
+    if (named->id != CalendarId::kEngland) reading.refusal->calendar = named->name;
     if (dual->follows) {
       std::string& part = reading.refusal->part;
       part = MonthNameOf(*named, date.year, date.month);

@@ -81,6 +81,12 @@ QString NoticeText(const Notice& notice) {
         return QStringLiteral("%1 is not a dual year: its second year is the one after the first.")
             .arg(name);
       }
+      if (!notice.calendar.empty()) {  // a region of its own style
+        return QStringLiteral(
+                   "A dual year such as %1 is written only for the days %2 counted in the year "
+                   "before, before its year began: %3 has one year.")
+            .arg(name, QStringOf(notice.calendar), QStringOf(notice.part));
+      }
       return QStringLiteral(
                  "A dual year such as %1 is written only from 1 January to 24 March, in 1156 to "
                  "1751, when the legal year began on 25 March: %2 has one year.")

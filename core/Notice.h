@@ -84,7 +84,7 @@ struct Notice {
   //   kUnknownField: `name` the field asked for, `part` the fields there are;
   //   kDualYearMismatch: `name` the dual year typed ("1750/51"), `part` the
   //     date ("June 1, 1751"; empty when the second year does not follow the
-  //     first);
+  //     first), `calendar` a region's name (England's: empty);
   //   kDateOutOfRange: `number` the largest year typed, when the notice names
   //     the range (0: the main window's words).
   std::string part;
