@@ -110,6 +110,15 @@ const RegionRules* RegionRulesOf(const CalendarInfo& calendar) {
   return calendar.day_number == RegionDayNumber ? &RulesOf(calendar) : nullptr;
 }
 
+bool WritesMoreVeneto(const CalendarInfo& calendar) {
+  const RegionRules* rules = RegionRulesOf(calendar);
+  if (rules == nullptr) return false;
+  for (const YearStartStyle& style : rules->year_starts) {
+    if (style.start == YearStart::kMarch) return true;
+  }
+  return false;
+}
+
 CalendarInfo RegionRow(const RegionRules& rules) {
   CalendarInfo row{};
   row.key = rules.key;

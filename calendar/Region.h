@@ -47,4 +47,9 @@ CalendarInfo RegionRow(const RegionRules& rules);
 // The rules of a region's row; none for any other row.
 const RegionRules* RegionRulesOf(const CalendarInfo& calendar);
 
+// Whether the calendar is a region whose year began on 1 March (Venice): its
+// records wrote the day first and their dual years more veneto,
+// "1 February 1700/01 m.v.".
+bool WritesMoreVeneto(const CalendarInfo& calendar);
+
 }  // namespace orv

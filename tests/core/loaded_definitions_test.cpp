@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "calendar/Proposal.h"
+#include "core/CalendarDay.h"
 #include "core/DateReading.h"
 #include "core/ProposalFile.h"
 #include "core/ProposalJudgement.h"
@@ -51,6 +52,18 @@ TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
             "A dual year such as 1749/50 is written only for the days Florence counted in the "
             "year before, before its year began: February 10, 1750 has one year.");
   EXPECT_EQ(CalendarsInForce(kDeeCecilVersion).size(), 10u) << "regions only when asked";
+  // A date as the source wrote it, with its month's name; a single year is
+  // the region's legal year.
+  const DateReadingRules england{&CalendarOf(CalendarId::kEngland)};
+  for (const char16_t* written : {u"February 10, 1749/50", u"10 Feb 1749/50", u"feb. 10 1749"}) {
+    EXPECT_EQ(ReadDate(written, england).day, 2360286) << QString::fromUtf16(written).toStdString();
+  }
+  EXPECT_EQ(NoticeText(*ReadDate(u"10 February 1749", {&Defined("florence")}).refusal),
+            "In Florence the year 1749, as its records counted it, has no 10 February.");
+  const DateReading venice = ReadDate(u"1 February 1700/01 m.v.", {&Defined("venice")});
+  EXPECT_EQ(venice.day, DayNumberOf({1701, 2, 1, CalendarId::kGregorian}).jdn);
+  EXPECT_EQ(DayIn(Defined("venice"), *venice.day, Era::kCE, ',').month_name_text,
+            "1 February 1700/01 m.v.");
 }
 
 TEST_F(LoadedDefinitions, AJudgementAgainstTheSky) {
