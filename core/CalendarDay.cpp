@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
@@ -183,8 +184,46 @@ bool IsShortForCommonYear(const CalendarInfo& calendar, const CalendarDate& date
 
 }  // namespace
 
+namespace {
+
+// "17 February", "1 March 1753": a day as a region's refusal names it.
+std::string DayMonth(const YearMonthDay& date, bool with_year) {
+  std::string text =
+      std::to_string(date.day) + ' ' + std::string(RomanMonthName(date.year, date.month));
+  if (with_year) text += ' ' + std::to_string(date.year);
+  return text;
+}
+
+// For a date a region skipped when it changed calendar (or Sweden's 29
+// February 1700): the days either side.
+std::optional<Notice> SkippedByRegion(const CalendarInfo& calendar, const CalendarDate& date) {
+  const RegionRules* region = RegionRulesOf(calendar);
+  if (region == nullptr || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) {
+    return std::nullopt;
+  }
+  const YearMonthDay typed{date.year, date.month, date.day};
+  const auto before = [](const YearMonthDay& a, const YearMonthDay& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+  };
+  YearMonthDay last = region->last_julian;
+  YearMonthDay first = region->first_gregorian;
+  if (region->swedish && date.year == 1700 && date.month == 2 && date.day == 29) {
+    last = {1700, 2, 28};
+    first = {1700, 3, 1};
+  } else if (!before(last, typed) || !before(typed, first)) {
+    return std::nullopt;
+  }
+  Notice notice(NoticeKind::kSwitchedOver, calendar.name);
+  notice.part = DayMonth(last, last.year != first.year);
+  notice.calendar = DayMonth(first, true);
+  return notice;
+}
+
+}  // namespace
+
 Notice WhyNoDay(const CalendarDate& date) {
   const CalendarInfo& calendar = CalendarOf(date.calendar);
+  if (std::optional<Notice> skipped = SkippedByRegion(calendar, date)) return *skipped;
   const DayResult day = DayNumberOf(date);
   if (date.year < DateOfDay(calendar.first_day, calendar).year ||
       date.year > DateOfDay(calendar.last_day, calendar).year ||

@@ -91,6 +91,9 @@ QString NoticeText(const Notice& notice) {
                  "A dual year such as %1 is written only from 1 January to 24 March, in 1156 to "
                  "1751, when the legal year began on 25 March: %2 has one year.")
           .arg(name, QStringOf(notice.part));
+    case NoticeKind::kSwitchedOver:
+      return QStringLiteral("%1 went from %2 to %3.")
+          .arg(name, QStringOf(notice.part), QStringOf(notice.calendar));
     case NoticeKind::kNoDayInLegalYear:
       return QStringLiteral("In %1 the year %2, as its records counted it, has no %3.")
           .arg(name)
@@ -205,6 +208,8 @@ std::string_view NoticeKindName(NoticeKind kind) {
       return "dual_year_mismatch";
     case NoticeKind::kNoDayInLegalYear:
       return "no_day_in_legal_year";
+    case NoticeKind::kSwitchedOver:
+      return "skipped_days";
     case NoticeKind::kNoYearsAndMonths:
       return "no_years_and_months";
     case NoticeKind::kNegativeAmount:

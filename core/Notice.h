@@ -37,6 +37,7 @@ enum class NoticeKind : uint8_t {
   kOtherDeeVersion,   // the Dee tag of the version not in force
   kDualYearMismatch,  // England: a dual year ("1750/51") the day does not have
   kNoDayInLegalYear,  // a region's legal year as written has no such day
+  kSwitchedOver,      // a day a region skipped when it changed its calendar
   kInvalidTime,       // a time of day after the date that is not one ("25:00")
   // Refusals of the arithmetic's amounts.
   kNoYearsAndMonths,  // in a calendar that has none to add
@@ -84,6 +85,8 @@ struct Notice {
   //   kInvalidTime: `name` the time typed ("25:00");
   //   kNoDayInLegalYear: `name` the region, `part` the day ("10 February"),
   //     `number` the legal year;
+  //   kSwitchedOver: `name` the region, `part` its last day before
+  //     ("17 February"), `calendar` its first after ("1 March 1753");
   //   kUnknownField: `name` the field asked for, `part` the fields there are;
   //   kDualYearMismatch: `name` the dual year typed ("1750/51"), `part` the
   //     date ("June 1, 1751"; empty when the second year does not follow the

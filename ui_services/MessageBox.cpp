@@ -58,6 +58,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kOtherDeeVersion:
     case NoticeKind::kDualYearMismatch:
     case NoticeKind::kNoDayInLegalYear:
+    case NoticeKind::kSwitchedOver:
     case NoticeKind::kInvalidTime:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:

@@ -52,6 +52,11 @@ TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
             "A dual year such as 1749/50 is written only for the days Florence counted in the "
             "year before, before its year began: February 10, 1750 has one year.");
   EXPECT_EQ(CalendarsInForce(kDeeCecilVersion).size(), 10u) << "regions only when asked";
+  // The days a region skipped, refused with the days either side.
+  EXPECT_EQ(NoticeText(*ReadDate(u"1753-02-20 SW", {}).refusal),
+            "Sweden went from 17 February to 1 March 1753.");
+  EXPECT_EQ(NoticeText(*ReadDate(u"1700-02-29 SW", {}).refusal),
+            "Sweden went from 28 February to 1 March 1700.");
   // A date as the source wrote it, with its month's name; a single year is
   // the region's legal year.
   const DateReadingRules england{&CalendarOf(CalendarId::kEngland)};
