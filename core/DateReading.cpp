@@ -309,16 +309,22 @@ std::optional<DateReading> ReadWrittenDate(QStringView text, const CalendarInfo&
     }
     january = next;
   }
+  int found = 0;
   for (const int32_t year :
        january ? std::vector<int32_t>{*january} : std::vector<int32_t>{legal, legal + 1}) {
     const CalendarDate date{year, month, day, calendar.id};
-    if (DayNumberOf(date) && LegalYearOf(date) == legal) {
+    if (DayNumberOf(date) && LegalYearOf(date) == legal && found++ == 0) {
       reading.date = date;
       reading.day = DayNumberOf(date).jdn;
-      return reading;
     }
   }
-  reading.refusal = Notice(NoticeKind::kNoDayInLegalYear, calendar.name, legal);
+  if (found == 1) return reading;
+  // None, or (a year from Easter to Easter) two days: the reader must say which.
+  reading.date.reset();
+  reading.day.reset();
+  reading.refusal =
+      Notice(found == 0 ? NoticeKind::kNoDayInLegalYear : NoticeKind::kTwiceInLegalYear,
+             calendar.name, legal);
   reading.refusal->part = std::to_string(day) + ' ' + std::string(RomanMonthName(2000, month));
   return reading;
 }

@@ -91,6 +91,14 @@ QString NoticeText(const Notice& notice) {
                  "A dual year such as %1 is written only from 1 January to 24 March, in 1156 to "
                  "1751, when the legal year began on 25 March: %2 has one year.")
           .arg(name, QStringOf(notice.part));
+    case NoticeKind::kTwiceInLegalYear:
+      return QStringLiteral(
+                 "In %1 the year %2, as its records counted it, had %3 twice, in the January "
+                 "years %2 and %4: type the one meant as year-month-day.")
+          .arg(name)
+          .arg(notice.number)
+          .arg(QStringOf(notice.part))
+          .arg(notice.number + 1);
     case NoticeKind::kSwitchedOver:
       return QStringLiteral("%1 went from %2 to %3.")
           .arg(name, QStringOf(notice.part), QStringOf(notice.calendar));
@@ -210,6 +218,8 @@ std::string_view NoticeKindName(NoticeKind kind) {
       return "no_day_in_legal_year";
     case NoticeKind::kSwitchedOver:
       return "skipped_days";
+    case NoticeKind::kTwiceInLegalYear:
+      return "twice_in_legal_year";
     case NoticeKind::kNoYearsAndMonths:
       return "no_years_and_months";
     case NoticeKind::kNegativeAmount:

@@ -38,6 +38,7 @@ enum class NoticeKind : uint8_t {
   kDualYearMismatch,  // England: a dual year ("1750/51") the day does not have
   kNoDayInLegalYear,  // a region's legal year as written has no such day
   kSwitchedOver,      // a day a region skipped when it changed its calendar
+  kTwiceInLegalYear,  // a date a region's year had twice (Easter style)
   kInvalidTime,       // a time of day after the date that is not one ("25:00")
   // Refusals of the arithmetic's amounts.
   kNoYearsAndMonths,  // in a calendar that has none to add
@@ -85,6 +86,7 @@ struct Notice {
   //   kInvalidTime: `name` the time typed ("25:00");
   //   kNoDayInLegalYear: `name` the region, `part` the day ("10 February"),
   //     `number` the legal year;
+  //   kTwiceInLegalYear: as kNoDayInLegalYear;
   //   kSwitchedOver: `name` the region, `part` its last day before
   //     ("17 February"), `calendar` its first after ("1 March 1753");
   //   kUnknownField: `name` the field asked for, `part` the fields there are;

@@ -59,6 +59,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kDualYearMismatch:
     case NoticeKind::kNoDayInLegalYear:
     case NoticeKind::kSwitchedOver:
+    case NoticeKind::kTwiceInLegalYear:
     case NoticeKind::kInvalidTime:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:

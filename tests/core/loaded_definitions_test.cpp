@@ -65,6 +65,11 @@ TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
   }
   EXPECT_EQ(NoticeText(*ReadDate(u"10 February 1749", {&Defined("florence")}).refusal),
             "In Florence the year 1749, as its records counted it, has no 10 February.");
+  // An Easter year had the days between its two Easters twice.
+  EXPECT_EQ(ReadDate(u"February 1, 1562", {&Defined("france")}).day,
+            DayNumberOf({1563, 2, 1, CalendarId::kJulian}).jdn);
+  EXPECT_EQ(ReadDate(u"April 1, 1562", {&Defined("france")}).refusal->kind,
+            NoticeKind::kTwiceInLegalYear);
   const DateReading venice = ReadDate(u"1 February 1700/01 m.v.", {&Defined("venice")});
   EXPECT_EQ(venice.day, DayNumberOf({1701, 2, 1, CalendarId::kGregorian}).jdn);
   EXPECT_EQ(DayIn(Defined("venice"), *venice.day, Era::kCE, ',').month_name_text,
