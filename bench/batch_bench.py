@@ -115,6 +115,12 @@ with tempfile.TemporaryDirectory() as folder:
             continue
         pairs.append((f"orvc convert --to {key} -", [orvc, "convert", "--to", key, "-"],
                       peer, intl + [calendar, theirs], check_count, 0.2))
+    # A calendar defined by a file (shipped with orvc) beside a built-in arithmetic one: the
+    # Coptic and the 128-year rule beside the Islamic (target: within 2x).
+    for key in ("coptic", "rule-128"):
+        pairs.append((f"orvc convert --to {key} -", [orvc, "convert", "--to", key, "-"],
+                      "orvc convert --to islamic -", [orvc, "convert", "--to", "islamic", "-"],
+                      check_count, 2.0))
     checked = []
     for name, command, peer, peer_command, check, target in pairs:
         try:

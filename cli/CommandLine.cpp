@@ -165,7 +165,7 @@ const std::vector<OptionRow>& OptionTable() {
     const QStringList dated{"convert", "weekday", "sequence", "equinoxes", "diff"};
     const QStringList converting{"convert", "sequence", "equinoxes"};
     const QStringList reports{"sequence", "equinoxes", "easter", "compare"};
-    const QStringList equinoxes{"equinoxes", "compare"};
+    const QStringList equinoxes{"equinoxes", "compare", "proposal"};
     auto option = [](const QStringList& names, const QString& description,
                      const QString& value = {}) {
       return QCommandLineOption(names, description, value);
@@ -235,7 +235,8 @@ const std::vector<OptionRow>& OptionTable() {
                 "JSON: one object a date (diff: one for the difference; weekday: one for the "
                 "answer; calendars and easter: one a row; sequence, equinoxes and compare: one "
                 "a row, then the summary)"),
-         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare"},
+         {"convert", "weekday", "diff", "sequence", "equinoxes", "calendars", "easter", "compare",
+          "proposal"},
          Switch([](Options& o) { o.json = true; }),
          {{"convert", "JSON: one object a date (with -, one a line)"},
           {"diff", "JSON: one object for the difference"},
@@ -244,7 +245,8 @@ const std::vector<OptionRow>& OptionTable() {
           {"easter", "JSON: one object a year"},
           {"sequence", "JSON: one object a row, then one for the summary"},
           {"equinoxes", "JSON: one object a row, then one for the summary"},
-          {"compare", "JSON: one object a year, then one a calendar for the summary"}}},
+          {"compare", "JSON: one object a year, then one a calendar for the summary"},
+          {"proposal", "JSON: one object for the judgement"}}},
         {option({"csv"}, "the rows as CSV (RFC 4180): a header line, then a line a row"),
          {"convert", "sequence", "equinoxes", "easter", "compare"},
          Switch([](Options& o) { o.csv = true; }),
@@ -288,7 +290,7 @@ const std::vector<OptionRow>& OptionTable() {
                 "read calendar definitions from this folder too (besides those shipped, "
                 "the user's and ORVANTIS_CALENDARS's)",
                 "dir"),
-         {"convert", "diff", "calendars", "compare"},
+         {"convert", "diff", "calendars", "compare", "proposal"},
          [](const QString& value, Options&) {
            if (!QFileInfo(value).isDir()) {
              throw UsageError{"orvc: --calendars-dir \"" + value + "\" is not a folder"};

@@ -197,5 +197,6 @@ int RunCompare(const Options& options, QTextStream& out, QTextStream& err);
 int RunSequence(const Options& options, QTextStream& out, QTextStream& err);
 int RunEquinoxes(const Options& options, QTextStream& out, QTextStream& err);
 int RunEaster(const Options& options, QTextStream& out, QTextStream& err);
+int RunProposal(const Options& options, QTextStream& out, QTextStream& err);
 
 }  // namespace orv

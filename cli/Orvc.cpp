@@ -74,6 +74,17 @@ const std::vector<Command>& Commands() {
        [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
          return RunCompare(o, out, err);
        }},
+      {"proposal",
+       {"FILE | KEY"},
+       "A calendar defined as data (a definition file, or the key of one orvc calendars\n      "
+       "lists) judged against the sky: its mean year beside the tropical and the\n      "
+       "vernal-equinox year, its cycle, and the years 1 to 4000 its March equinox\n      "
+       "falls off its date, beside the Gregorian and Dee calendars",
+       {"orvc proposal rule-128", "orvc proposal --json --longitude 0:0 persian-33"},
+       false,
+       [](const Options& o, QIODevice&, QTextStream& out, QTextStream& err) {
+         return RunProposal(o, out, err);
+       }},
       {"calendars",
        {},
        "The calendars of the table: key, name, tag, range and leap rule",

@@ -46,9 +46,13 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
     case TextForm::kEra:  // written by the main window's rules (EraDate)
       break;
     case TextForm::kTag:
-      out += MonthNameOf(calendar, date.year, date.month);
-      out += ' ';
-      AppendInteger(out, date.day);
+      if (const std::string_view name = DayNameOf(calendar, date); !name.empty()) {
+        out += name;  // a day of no month ("Year Day, 2024 IF")
+      } else {
+        out += MonthNameOf(calendar, date.year, date.month);
+        out += ' ';
+        AppendInteger(out, date.day);
+      }
       out += ", ";
       AppendYearOfEra(out, date.year, era, group_separator);
       out += ' ';

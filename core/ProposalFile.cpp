@@ -199,29 +199,31 @@ ReadDefinition ReadCalendarDefinition(const QByteArray& contents) {
   }
 }
 
+LoadedDefinition LoadCalendarDefinition(const QString& path) {
+  LoadedDefinition definition{path, nullptr, {}};
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    definition.refusal = path + ": " + file.errorString();
+    return definition;
+  }
+  ReadDefinition read = ReadCalendarDefinition(file.readAll());
+  if (read.rules) {
+    read.rules->file = path.toStdString();
+    const AddedCalendar added = AddCalendar(ProposalRow(*read.rules), read.rules);
+    definition.calendar = added.calendar;
+    if (!added.calendar) read.refusal = added.refusal;
+  }
+  if (!read.refusal.empty())
+    definition.refusal = path + ": " + QString::fromStdString(read.refusal);
+  return definition;
+}
+
 std::vector<LoadedDefinition> LoadCalendarDefinitions(const QStringList& folders) {
   std::vector<LoadedDefinition> loaded;
   for (const QString& folder : folders) {
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
-      LoadedDefinition definition{dir.filePath(name), nullptr, {}};
-      QFile file(definition.file);
-      if (!file.open(QIODevice::ReadOnly)) {
-        definition.refusal = definition.file + ": " + file.errorString();
-        loaded.push_back(definition);
-        continue;
-      }
-      ReadDefinition read = ReadCalendarDefinition(file.readAll());
-      if (read.rules) {
-        read.rules->file = definition.file.toStdString();
-        const AddedCalendar added = AddCalendar(ProposalRow(*read.rules), read.rules);
-        definition.calendar = added.calendar;
-        if (!added.calendar) read.refusal = added.refusal;
-      }
-      if (!read.refusal.empty()) {
-        definition.refusal = definition.file + ": " + QString::fromStdString(read.refusal);
-      }
-      loaded.push_back(definition);
+      loaded.push_back(LoadCalendarDefinition(dir.filePath(name)));
     }
   }
   return loaded;

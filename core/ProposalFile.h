@@ -54,6 +54,8 @@ struct LoadedDefinition {
   QString refusal;                         // "file: field: reason"
 };
 std::vector<LoadedDefinition> LoadCalendarDefinitions(const QStringList& folders);
+// One file so.
+LoadedDefinition LoadCalendarDefinition(const QString& path);
 
 // The file a calendar of the table was defined by; empty for a built-in one.
 QString DefinitionFileOf(const CalendarInfo& calendar);

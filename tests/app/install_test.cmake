@@ -30,11 +30,14 @@ set(expected
     share/orvantis/calendars/ethiopian.json
     share/orvantis/calendars/gregorian-rule.json
     share/orvantis/calendars/herschel.json
+    share/orvantis/calendars/international-fixed.json
     share/orvantis/calendars/julian-rule.json
     share/orvantis/calendars/persian-2820.json
     share/orvantis/calendars/persian-33.json
     share/orvantis/calendars/revised-julian-rule.json
     share/orvantis/calendars/rule-128.json
+    share/orvantis/calendars/symmetry454.json
+    share/orvantis/calendars/world.json
     share/orvantis/orvantis_help.txt
     share/orvantis/orvc.dat)
 if(NOT installed STREQUAL expected)

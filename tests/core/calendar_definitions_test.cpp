@@ -132,6 +132,38 @@ TEST(CalendarDefinitions, LeapYearsCountedByTheRules) {
   EXPECT_EQ(LeapYearsThrough(*rule_128.rules, -128), -31) << "years -127 to 0; 0 is a 128th";
 }
 
+TEST(CalendarDefinitions, TheWorldReformsKeepTheirPublishedFacts) {
+  const Defined fixed = Shipped("international-fixed.json");
+  const Defined world = Shipped("world.json");
+  const Defined symmetry = Shipped("symmetry454.json");
+  const auto gregorian = [](int32_t year, int32_t month, int32_t day) {
+    return DayNumberOf({year, month, day, CalendarId::kGregorian}).jdn;
+  };
+  for (int32_t year = 1582; year <= 2420; ++year) {
+    const bool leap = IsGregorianLeapYear(year);
+    // International Fixed: Sol 1 is 18 June, Leap Day 17 June, Year Day 31 December.
+    ASSERT_EQ(fixed.DayOf(year, 7, 1).jdn, gregorian(year, 6, 18)) << year;
+    ASSERT_EQ(fixed.DayOf(year, 14, 1).jdn, leap ? gregorian(year, 6, 17) : 0) << year;
+    ASSERT_EQ(fixed.DayOf(year, 15, 1).jdn, gregorian(year, 12, 31)) << year;
+    // World: Leapyear Day is 1 July, Worldsday 31 December, W-March 1 of a common year 3 March.
+    ASSERT_EQ(world.DayOf(year, 13, 1).jdn, leap ? gregorian(year, 7, 1) : 0) << year;
+    ASSERT_EQ(world.DayOf(year, 14, 1).jdn, gregorian(year, 12, 31)) << year;
+    if (!leap) {
+      ASSERT_EQ(world.DayOf(year, 3, 1).jdn, gregorian(year, 3, 3)) << year;
+    }
+    // Symmetry454: every month begins on a Monday.
+    for (int32_t month = 1; month <= 12; ++month) {
+      ASSERT_EQ(DayOfWeek(symmetry.DayOf(year, month, 1).jdn), 1) << year << "-" << month;
+    }
+  }
+  EXPECT_EQ(MonthNameOf(fixed.row, 2024, 15), "Year Day");
+  EXPECT_EQ(symmetry.DayOf(2019, 1, 7).jdn, gregorian(2019, 1, 6));
+  EXPECT_EQ(symmetry.DayOf(2019, 8, 24).jdn, gregorian(2019, 8, 21));
+  int leap_weeks = 0;
+  for (int32_t year = 1; year <= 293; ++year) leap_weeks += IsLeapYearOf(symmetry.row, year);
+  EXPECT_EQ(leap_weeks, 52);
+}
+
 TEST(CalendarDefinitions, WhatIsNoCalendarIsRefusedWithItsField) {
   const std::string months = R"("months": [{"name": "A", "days": 365}])";
   const struct {
