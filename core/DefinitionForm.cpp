@@ -18,6 +18,46 @@ QString TextOf(const QJsonValue& value) {
   return value.isDouble() ? QString::number(value.toInteger()) : value.toString();
 }
 
+// A value in one line: {"name": "January", "days": 31}.
+QString OneLine(const QJsonValue& value) {
+  const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+  QString line = QString::fromUtf8(text.mid(1, text.size() - 2));
+  // A space after each colon and comma outside texts, as people write it.
+  QString spaced;
+  bool in_text = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    spaced += line[i];
+    if (line[i] == u'"' && (i == 0 || line[i - 1] != u'\\')) in_text = !in_text;
+    if (!in_text && (line[i] == u':' || line[i] == u',')) spaced += u' ';
+  }
+  return spaced;
+}
+
+// The fields in the order a reader looks for them, a list an item a line.
+QByteArray OrderedText(const QJsonObject& object) {
+  QStringList order = {"name", "key", "tag", "months", "intercalary", "leap", "leap_rule", "epoch"};
+  for (const QString& key : object.keys()) {
+    if (!order.contains(key)) order << key;
+  }
+  QStringList fields;
+  for (const QString& key : order) {
+    if (!object.contains(key)) continue;
+    const QJsonValue value = object.value(key);
+    QString field = QStringLiteral("  \"%1\": ").arg(key);
+    if (value.isArray() && !value.toArray().isEmpty()) {
+      QStringList items;
+      for (const QJsonValue& item : value.toArray())
+        items << QStringLiteral("    ") + OneLine(item);
+      field += QStringLiteral("[\n") + items.join(QStringLiteral(",\n")) + QStringLiteral("\n  ]");
+    } else {
+      field += OneLine(value);
+    }
+    fields << field;
+  }
+  return (QStringLiteral("{\n") + fields.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n"))
+      .toUtf8();
+}
+
 }  // namespace
 
 DefinitionForm FormOfDefinition(const QByteArray& contents) {
@@ -38,7 +78,7 @@ DefinitionForm FormOfDefinition(const QByteArray& contents) {
   }
   QStringList rules;
   for (const QJsonValue& rule : object.take(QStringLiteral("leap")).toArray()) {
-    rules << QString::fromUtf8(QJsonDocument(rule.toObject()).toJson(QJsonDocument::Compact));
+    rules << OneLine(rule);
   }
   form.leap = rules.join(u'\n');
   form.leap_words = object.take(QStringLiteral("leap_rule")).toString();
@@ -78,7 +118,7 @@ QByteArray DefinitionText(const DefinitionForm& form) {
     object.insert(QStringLiteral("leap_rule"), form.leap_words.trimmed());
   }
   object.insert(QStringLiteral("epoch"), NumberOrText(form.epoch));
-  return QJsonDocument(object).toJson(QJsonDocument::Indented);
+  return OrderedText(object);
 }
 
 DefinitionForm NewDefinitionForm() {

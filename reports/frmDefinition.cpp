@@ -79,9 +79,9 @@ frmDefinition::frmDefinition(ReportHost& owner, QWidget* parent)
   txbLeapWords =
       labelled("lblLeapWords", QStringLiteral("In words:"), "txbLeapWords", 5700, 5000, 1000, 4700);
   txbEpoch =
-      labelled("lblEpoch", QStringLiteral("Year 1 begins:"), "txbEpoch", 5700, 5450, 1400, 2400);
-  MakeLabel(page, "lblEpochHint", QStringLiteral("a day number or a date"),
-            TwipsRect(9600, 5490, 1900, 285));
+      labelled("lblEpoch", QStringLiteral("Year 1 begins:"), "txbEpoch", 5700, 5450, 1400, 1900);
+  MakeLabel(page, "lblEpochHint", QStringLiteral("(a day number or a date)"),
+            TwipsRect(9100, 5490, 2400, 285));
   txbDefinitionText = new QPlainTextEdit;
   txbDefinitionText->setObjectName(QStringLiteral("txbDefinitionText"));
   tabDefinition->addTab(txbDefinitionText, QStringLiteral("Text"));

@@ -38,7 +38,6 @@ frmProposals::frmProposals(ReportHost& owner, std::function<ComparisonRun()> jud
             TwipsRect(7000, 200, 6000, 285));
   txbJudgement = Make<QPlainTextEdit>(this, "txbJudgement", TwipsRect(7000, 520, 8800, 6200));
   txbJudgement->setReadOnly(true);
-  txbJudgement->setLineWrapMode(QPlainTextEdit::NoWrap);
   txbJudgement->setAccessibleName(QStringLiteral("Judgement"));
   const int top = 6900;
   int left = 240;
