@@ -10,6 +10,7 @@
 
 #include "core/ProposalShelf.h"
 #include "reports/frmCalendars.h"
+#include "reports/frmDefinition.h"
 #include "reports/frmProposals.h"
 #include "reports/frmReformComparison.h"
 #include "reports/frmVernalEquinoxes.h"
@@ -146,6 +147,23 @@ class ProposalsWindowTest : public QObject, MainWindowHarness {
     QCOMPARE(messages->requests.back().buttons, MessageButtons::kYesNo);
     QVERIFY(!QFile::exists(UserCalendarsFolder() + "/imported-2.json"));
     QCOMPARE(Listed(proposals_).size(), 3);
+  }
+
+  void aNewDefinitionIsCheckedAsTypedAndSaved() {
+    OpenProposals();
+    QTest::mouseClick(proposals_->cmdNew, Qt::LeftButton);
+    frmDefinition* form = proposals_->DefinitionWindow();
+    form->txbName->setText("Typed");
+    form->txbKey->setText("typed");
+    QCOMPARE(form->lblDefinitionError->text(), QString("tag: a text is needed"));
+    QVERIFY(!form->cmdSave->isEnabled());
+    form->txbTag->setText("TQ");
+    QCOMPARE(form->lblDefinitionError->text(), QString());
+    QVERIFY(form->txbDefinitionText->toPlainText().startsWith(
+        "{\n  \"name\": \"Typed\",\n  \"key\": \"typed\",\n  \"tag\": \"TQ\",\n"));
+    QTest::mouseClick(form->cmdSave, Qt::LeftButton);
+    QCOMPARE(Listed(proposals_).last(), QString("Typed (TQ, typed) - yours"));
+    QVERIFY(QFile::exists(UserCalendarsFolder() + "/typed.json"));
   }
 };
 
