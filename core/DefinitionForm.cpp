@@ -46,8 +46,7 @@ QByteArray OrderedText(const QJsonObject& object) {
     QString field = QStringLiteral("  \"%1\": ").arg(key);
     if (value.isArray() && !value.toArray().isEmpty()) {
       QStringList items;
-      for (const QJsonValue& item : value.toArray())
-        items << QStringLiteral("    ") + OneLine(item);
+      for (const auto& item : value.toArray()) items << QStringLiteral("    ") + OneLine(item);
       field += QStringLiteral("[\n") + items.join(QStringLiteral(",\n")) + QStringLiteral("\n  ]");
     } else {
       field += OneLine(value);
@@ -66,18 +65,18 @@ DefinitionForm FormOfDefinition(const QByteArray& contents) {
   form.name = object.take(QStringLiteral("name")).toString();
   form.key = object.take(QStringLiteral("key")).toString();
   form.tag = object.take(QStringLiteral("tag")).toString();
-  for (const QJsonValue& value : object.take(QStringLiteral("months")).toArray()) {
+  for (const auto& value : object.take(QStringLiteral("months")).toArray()) {
     const QJsonObject month = value.toObject();
     form.months.push_back({month.value("name").toString(), TextOf(month.value("days")),
                            TextOf(month.value("leap_days"))});
   }
-  for (const QJsonValue& value : object.take(QStringLiteral("intercalary")).toArray()) {
+  for (const auto& value : object.take(QStringLiteral("intercalary")).toArray()) {
     const QJsonObject day = value.toObject();
     form.intercalary.push_back({day.value("name").toString(), TextOf(day.value("after")),
                                 day.value("leap_only").toBool()});
   }
   QStringList rules;
-  for (const QJsonValue& rule : object.take(QStringLiteral("leap")).toArray()) {
+  for (const auto& rule : object.take(QStringLiteral("leap")).toArray()) {
     rules << OneLine(rule);
   }
   form.leap = rules.join(u'\n');
