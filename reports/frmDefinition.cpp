@@ -205,10 +205,10 @@ void frmDefinition::TextChanged() {
 void frmDefinition::cmdSave_Click() {
   const QByteArray contents = txbDefinitionText->toPlainText().toUtf8();
   Result<LoadedDefinition> saved =
-      file_.isEmpty()
-          ? AddDefinitionFile(contents, txbKey->text().trimmed() + QStringLiteral(".json"),
-                              host.Proposals().UserFolder())
-          : SaveEditedDefinition(contents, file_);
+      file_.isEmpty() ? AddDefinitionFile(
+                            contents, txbKey->text().trimmed().toLower() + QStringLiteral(".json"),
+                            host.Proposals().UserFolder())
+                      : SaveEditedDefinition(contents, file_);
   if (!saved) {
     ShowMessageBox(MessageOf(saved.refusal(), kTitle), this);
     return;
