@@ -12,7 +12,6 @@
 #include "calendar/Islamic.h"
 #include "calendar/IsoWeek.h"
 #include "calendar/Persian.h"
-#include "calendar/Proposal.h"
 #include "calendar/RevisedJulian.h"
 #include "platform/almanor/almanor_engine.h"
 
@@ -112,7 +111,7 @@ std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, bool wi
   for (const CalendarInfo* calendar : Calendars()) {
     // A calendar of versions is listed once, where its first row stands.
     if (calendar->version_of != calendar->id) continue;
-    if (!with_definitions && ProposalRulesOf(*calendar) != nullptr) continue;
+    if (!with_definitions && calendar->on_request) continue;
     listed.push_back(&InForce(*calendar, dee));
   }
   return listed;
@@ -136,7 +135,7 @@ bool IsVersion(const CalendarInfo& calendar) {
 std::vector<const CalendarInfo*> ComparedCalendars(bool with_definitions) {
   std::vector<const CalendarInfo*> compared;
   for (const CalendarInfo* calendar : Calendars()) {
-    if (!with_definitions && ProposalRulesOf(*calendar) != nullptr) continue;
+    if (!with_definitions && calendar->on_request) continue;
     if (calendar->compared != 0) compared.push_back(calendar);
   }
   std::ranges::sort(compared, {}, &CalendarInfo::compared);

@@ -121,6 +121,10 @@ struct CalendarInfo {
   // What a calendar added at run time keeps for its functions; the table
   // keeps it alive.
   const void* rules = nullptr;
+  // Read from a file at start (a calendar defined as data, a region): listed
+  // among every calendar (the calendars window, --all, the JSON of every
+  // calendar, the comparison) only when asked.
+  bool on_request = false;
 };
 
 bool IsGregorianLeapYear(int32_t year);

@@ -263,6 +263,7 @@ CalendarInfo ProposalRow(const ProposalRules& rules) {
   row.epoch = rules.epoch;
   row.day_name = ProposalDayName;
   row.rules = &rules;
+  row.on_request = true;
   return row;
 }
 

@@ -9,6 +9,7 @@
 
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
+#include "calendar/Region.h"
 #include "core/CalendarDay.h"
 #include "core/DateTexts.h"
 #include "core/DayFiles.h"
@@ -82,6 +83,7 @@ const ExclusiveOptions kExclusiveOptions[] = {
     {{"json", "csv"}, "orvc: --json or --csv, not both"},
     {{"plus", "minus"}, "orvc: --plus or --minus, not both"},
     {{"all", "to"}, "orvc: --all or --to, not both"},
+    {{"calendar", "region"}, "orvc: --calendar or --region, not both"},
     {{"mean", "apparent", "true"}, "orvc: one of --mean, --apparent and --true"},
 };
 
@@ -92,6 +94,16 @@ void ReadCalendar(const QString& value, Options& options) {
   if (options.calendar == nullptr || (options.mdy && options.calendar->saved_index == 0)) {
     throw UsageError{"orvc: --calendar must be one of " + CalendarKeys(options.mdy)};
   }
+}
+
+void ReadRegion(const QString& value, Options& options) {
+  // England, the table's own region, or a region of the regions' file.
+  const CalendarInfo* region = CalendarByKey(value.toLower().toStdString(), kDeeVersion);
+  if (region == nullptr || options.mdy ||
+      (RegionRulesOf(*region) == nullptr && region->id != CalendarId::kEngland)) {
+    throw UsageError{"orvc: --region must be a region of orvc calendars (england, rome, ...)"};
+  }
+  options.calendar = region;
 }
 
 void ReadDee(const QString& value, Options& options) {
@@ -188,6 +200,13 @@ const std::vector<OptionRow>& OptionTable() {
                CalendarKeys(false) +
                "; --mdy: the first three); default: from the tag, or Gregorian "
                "with --mdy"}}},
+        {option({"region"},
+                "the region whose records the date was written in: its key in orvc calendars "
+                "(england, rome, france, sweden, ...); the date as the source wrote it, "
+                "\"February 10, 1749/50\", \"10 Feb 1749/50\", \"1749/50-02-10\"",
+                "key"),
+         {"convert"},
+         ReadRegion},
         {option({"to"},
                 "what to write, in that order, separated by commas: a calendar's key (its "
                 "date) or jdn, mjd, jd (the Julian Date of the time given, else of 0 h UT), "

@@ -11,6 +11,7 @@
 
 #include "cli/Orvc.h"
 #include "core/ProposalFile.h"
+#include "core/RegionFile.h"
 
 namespace {
 
@@ -59,6 +60,9 @@ int main(int argc, char* argv[]) {
   for (const orv::LoadedDefinition& definition :
        orv::LoadCalendarDefinitions(orv::CalendarFolders(arguments))) {
     if (definition.calendar == nullptr) err << "orvc: " << definition.refusal << " (left out)\n";
+  }
+  for (const orv::LoadedDefinition& region : orv::LoadRegions(orv::ShippedRegionsFile())) {
+    if (region.calendar == nullptr) err << "orvc: " << region.refusal << " (left out)\n";
   }
   const int status = orv::RunOrvc(arguments, in, out, err);
   out.flush();

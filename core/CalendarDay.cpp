@@ -6,6 +6,7 @@
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Easter.h"
+#include "calendar/Region.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/OutputFields.h"
@@ -77,14 +78,24 @@ void AppendMonthNameText(std::string& out, const CalendarInfo& calendar, const C
       out += RomanNumeral(date.year);
       break;
     case TextForm::kLegalYear: {
-      out += MonthNameOf(calendar, date.year, date.month);
-      out += ' ';
-      AppendInteger(out, date.day);
-      out += ", ";
+      // Venice wrote the day first, and its dual years more veneto ("m.v.").
+      const bool more_veneto = WritesMoreVeneto(calendar);
+      if (more_veneto) {
+        AppendInteger(out, date.day);
+        out += ' ';
+        out += MonthNameOf(calendar, date.year, date.month);
+        out += ' ';
+      } else {
+        out += MonthNameOf(calendar, date.year, date.month);
+        out += ' ';
+        AppendInteger(out, date.day);
+        out += ", ";
+      }
       if (legal_year != date.year && date.year >= 1) {
         AppendYear(out, legal_year, group_separator);
         out += '/';
         AppendTwoDigits(out, date.year % 100);
+        if (more_veneto) out += " m.v.";
       } else {
         AppendYearOfEra(out, date.year, era, group_separator);
       }

@@ -274,6 +274,55 @@ std::optional<TimeSplit> SplitTimeOfDay(QStringView text) {
   return split;
 }
 
+// ---- A date as a source wrote it, with its month's name ----
+
+// "February 10, 1749/50", "10 Feb 1749/50", "1 February 1700/01 m.v.": the
+// day of a calendar with a legal year (England, the regions), the year as
+// the source counted it (a single year is the legal year). None when the text
+// is not of that form.
+std::optional<DateReading> ReadWrittenDate(QStringView text, const CalendarInfo& calendar) {
+  static const QRegularExpression kWritten(
+      QStringLiteral("^\\s*(?:(\\d{1,2})\\s+([A-Za-z]{3,})\\.?|([A-Za-z]{3,})\\.?\\s+(\\d{1,2}),?)"
+                     "\\s+(\\d{1,7})(?:\\s*/\\s*(\\d{1,7}))?(?:\\s*m\\.?\\s*v\\.?)?\\s*$"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = kWritten.match(text.toString());
+  if (!match.hasMatch()) return std::nullopt;
+  const QString month_text = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
+  const int day = (match.captured(1).isEmpty() ? match.captured(4) : match.captured(1)).toInt();
+  int month = 0;
+  for (int m = 1; m <= 12 && month == 0; ++m) {
+    const QString name = QStringOf(RomanMonthName(2000, m));
+    if (name.startsWith(month_text, Qt::CaseInsensitive)) month = m;
+  }
+  if (month == 0) return std::nullopt;
+  DateReading reading{std::nullopt, std::nullopt, std::nullopt, text.toString(), std::nullopt};
+  const int32_t legal = match.captured(5).toInt();
+  std::string written = std::string(RomanMonthName(2000, month)) + ' ' + std::to_string(day);
+  std::optional<int32_t> january;
+  if (!match.captured(6).isEmpty()) {  // both years: the second is the January year
+    const QString second = match.captured(6);
+    const int32_t next = legal + 1;
+    if (second.size() <= 2 ? second.toInt() != next % 100 : second.toInt() != next) {
+      reading.refusal =
+          Notice(NoticeKind::kDualYearMismatch, (match.captured(5) + '/' + second).toStdString());
+      return reading;
+    }
+    january = next;
+  }
+  for (const int32_t year :
+       january ? std::vector<int32_t>{*january} : std::vector<int32_t>{legal, legal + 1}) {
+    const CalendarDate date{year, month, day, calendar.id};
+    if (DayNumberOf(date) && LegalYearOf(date) == legal) {
+      reading.date = date;
+      reading.day = DayNumberOf(date).jdn;
+      return reading;
+    }
+  }
+  reading.refusal = Notice(NoticeKind::kNoDayInLegalYear, calendar.name, legal);
+  reading.refusal->part = std::to_string(day) + ' ' + std::string(RomanMonthName(2000, month));
+  return reading;
+}
+
 // ---- Any other calendar, by its own form ----
 
 // The letters that end a year-month-day text ("AM" of "5785-07-01 AM"),
@@ -416,6 +465,7 @@ DateReading ReadOtherCalendarDate(QStringView text, const CalendarInfo* calendar
   const CalendarDate date{(*numbers)[0], (*numbers)[1], (*numbers)[2], named->id};
   if (dual && (!dual->follows || (DayNumberOf(date) && LegalYearOf(date) == date.year))) {
     reading.refusal = Notice(NoticeKind::kDualYearMismatch, dual->typed);
+    if (named->id != CalendarId::kEngland) reading.refusal->calendar = named->name;
     if (dual->follows) {
       std::string& part = reading.refusal->part;
       part = MonthNameOf(*named, date.year, date.month);
@@ -506,6 +556,11 @@ DateReading ReadUntimedDate(const TypedDate& typed, const DateReadingRules& rule
   if (typed.notation == Notation::kYearMonthDay && rules.voice == ReadingVoice::kProgram) {
     const QStringView text = typed.year_month_day;
     if (rules.calendar != nullptr && rules.calendar->saved_index == 0) {
+      if (rules.calendar->text_form == TextForm::kLegalYear) {
+        if (std::optional<DateReading> written = ReadWrittenDate(text, *rules.calendar)) {
+          return *std::move(written);
+        }
+      }
       return ReadOtherCalendarDate(text, &InForce(*rules.calendar, rules.dee), rules.dee,
                                    rules.write_back);
     }

@@ -81,10 +81,21 @@ QString NoticeText(const Notice& notice) {
         return QStringLiteral("%1 is not a dual year: its second year is the one after the first.")
             .arg(name);
       }
+      if (!notice.calendar.empty()) {  // a region of its own style
+        return QStringLiteral(
+                   "A dual year such as %1 is written only for the days %2 counted in the year "
+                   "before, before its year began: %3 has one year.")
+            .arg(name, QStringOf(notice.calendar), QStringOf(notice.part));
+      }
       return QStringLiteral(
                  "A dual year such as %1 is written only from 1 January to 24 March, in 1156 to "
                  "1751, when the legal year began on 25 March: %2 has one year.")
           .arg(name, QStringOf(notice.part));
+    case NoticeKind::kNoDayInLegalYear:
+      return QStringLiteral("In %1 the year %2, as its records counted it, has no %3.")
+          .arg(name)
+          .arg(notice.number)
+          .arg(QStringOf(notice.part));
     case NoticeKind::kNoYearsAndMonths:
       return QStringLiteral("Years and months cannot be added in the %1 calendar.").arg(name);
     case NoticeKind::kNoNotation:
@@ -202,6 +213,8 @@ std::string_view NoticeKindName(NoticeKind kind) {
       return "other_dee_version";
     case NoticeKind::kDualYearMismatch:
       return "dual_year_mismatch";
+    case NoticeKind::kNoDayInLegalYear:
+      return "no_day_in_legal_year";
     case NoticeKind::kNoYearsAndMonths:
       return "no_years_and_months";
     case NoticeKind::kNegativeAmount:

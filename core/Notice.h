@@ -36,6 +36,7 @@ enum class NoticeKind : uint8_t {
   kSkippedDays,       // a day the calendar skipped (England, September 1752)
   kOtherDeeVersion,   // the Dee tag of the version not in force
   kDualYearMismatch,  // England: a dual year ("1750/51") the day does not have
+  kNoDayInLegalYear,  // a region's legal year as written has no such day
   kInvalidTime,       // a time of day after the date that is not one ("25:00")
   // Refusals of the arithmetic's amounts.
   kNoYearsAndMonths,  // in a calendar that has none to add
@@ -85,10 +86,12 @@ struct Notice {
   //     `last_number` the first and last day it skipped;
   //   kOtherDeeVersion: `name` the tag typed ("D");
   //   kInvalidTime: `name` the time typed ("25:00");
+  //   kNoDayInLegalYear: `name` the region, `part` the day ("10 February"),
+  //     `number` the legal year;
   //   kUnknownField: `name` the field asked for, `part` the fields there are;
   //   kDualYearMismatch: `name` the dual year typed ("1750/51"), `part` the
   //     date ("June 1, 1751"; empty when the second year does not follow the
-  //     first);
+  //     first), `calendar` a region's name (England's: empty);
   //   kDateOutOfRange: `number` the largest year typed, when the notice names
   //     the range (0: the main window's words).
   std::string part;

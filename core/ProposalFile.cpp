@@ -138,6 +138,8 @@ ProposalRules RulesOf(const QJsonObject& object) {
     Refuse("months", "a list of months is needed: [{\"name\": \"January\", \"days\": 31}, ...]");
   }
   const QJsonArray month_list = months.toArray();
+  constexpr qsizetype kMostParts = 40;
+  if (month_list.size() > kMostParts) Refuse("months", "at most 40 months");
   for (qsizetype i = 0; i < month_list.size(); ++i) {
     const std::string field = "months[" + std::to_string(i) + "]";
     const QJsonObject month = month_list[i].toObject();
@@ -155,6 +157,7 @@ ProposalRules RulesOf(const QJsonObject& object) {
     rules.months.push_back(defined);
   }
   const QJsonArray intercalary = object.value("intercalary").toArray();
+  if (intercalary.size() > kMostParts) Refuse("intercalary", "at most 40 intercalary days");
   for (qsizetype i = 0; i < intercalary.size(); ++i) {
     const std::string field = "intercalary[" + std::to_string(i) + "]";
     const QJsonObject day = intercalary[i].toObject();
@@ -169,6 +172,7 @@ ProposalRules RulesOf(const QJsonObject& object) {
   const QJsonValue leap = object.value("leap");
   if (!leap.isUndefined() && !leap.isArray()) Refuse("leap", "a list of rules is needed");
   const QJsonArray leap_rules = leap.toArray();
+  if (leap_rules.size() > kMostParts) Refuse("leap", "at most 40 rules");
   for (qsizetype i = 0; i < leap_rules.size(); ++i) {
     rules.leap_rules.push_back(RuleOf(leap_rules[i], "leap[" + std::to_string(i) + "]"));
   }

@@ -57,6 +57,7 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kSkippedDays:
     case NoticeKind::kOtherDeeVersion:
     case NoticeKind::kDualYearMismatch:
+    case NoticeKind::kNoDayInLegalYear:
     case NoticeKind::kInvalidTime:
     case NoticeKind::kInvalidDate:
     case NoticeKind::kDateOutOfRange:

@@ -39,7 +39,8 @@ set(expected
     share/orvantis/calendars/symmetry454.json
     share/orvantis/calendars/world.json
     share/orvantis/orvantis_help.txt
-    share/orvantis/orvc.dat)
+    share/orvantis/orvc.dat
+    share/orvantis/regions.txt)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed files:\n${installed}\nexpected:\n${expected}")
 endif()

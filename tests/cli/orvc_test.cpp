@@ -121,11 +121,12 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
                                                                          : 3)
         << line.toStdString();
   }
-  // The ten of the table, then the calendars the program ships as definitions, with their files.
+  // The ten of the table, then the calendars the program ships as definitions,
+  // with their files, and the regions.
   const Finished table = Orvc({"calendars"});
   EXPECT_EQ(
       table.out.count(QRegularExpression("^[a-z0-9-]+ ", QRegularExpression::MultilineOption)),
-      10 + table.out.count("    file:   "));
+      10 + table.out.count("    file:   ") + table.out.count("    leap:   Julian to "));
   EXPECT_TRUE(table.out.contains("/calendars/coptic.json\n"));
   EXPECT_TRUE(table.out.contains("range:  1-01-01 AH to 6,054,563-09-18 AH"));
 }
@@ -185,6 +186,16 @@ TEST(Orvc, CalendarDefinitionsFromAFolder) {
       Orvc({"convert", "--calendars-dir", folder.path(), "--to", "two-halves,jdn", "1-01-01 TH"});
   EXPECT_EQ(converted.out, "1-01-01 TH\t2451545\n");
   EXPECT_EQ(Orvc({"convert", "--calendars-dir", folder.path() + "/none", "2000-01-01"}).status, 2);
+  // In every calendar's output and the comparison only when asked; judged by orvc proposal.
+  const QStringList all = {"convert", "--calendars-dir", folder.path(), "--all", "2024-03-20"};
+  EXPECT_FALSE(Orvc(all).out.contains("Two Halves"));
+  EXPECT_TRUE(Orvc(all + QStringList{"--with-proposals"}).out.contains("Two Halves Calendar:"));
+  EXPECT_TRUE(Orvc({"compare", "--calendars-dir", folder.path(), "--with-proposals", "2024"})
+                  .out.contains("      TH\n"));
+  const Finished judged = Orvc({"proposal", "--calendars-dir", folder.path(), "two-halves"});
+  EXPECT_TRUE(judged.out.startsWith("Two Halves (TH), defined by " + folder.filePath("good.json")))
+      << judged.out.toStdString();
+  EXPECT_TRUE(judged.out.contains("\nCycle: 33 years with 8 leap years: 4, 8, 12,"));
 }
 
 TEST(Orvc, BatchAnswersEveryLineInOrderWithItsNumber) {

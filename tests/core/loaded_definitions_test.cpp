@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 
 #include "calendar/Proposal.h"
+#include "core/CalendarDay.h"
+#include "core/DateReading.h"
 #include "core/ProposalFile.h"
 #include "core/ProposalJudgement.h"
+#include "core/RegionFile.h"
 #include "tests/PrintQString.h"
 
 namespace orv {
@@ -19,6 +22,9 @@ class LoadedDefinitions : public testing::Test {
     for (const LoadedDefinition& loaded : LoadCalendarDefinitions({SHIPPED_CALENDARS_DIR})) {
       ASSERT_NE(loaded.calendar, nullptr) << loaded.refusal.toStdString();
     }
+    for (const LoadedDefinition& loaded : LoadRegions(SHIPPED_REGIONS_FILE)) {
+      ASSERT_NE(loaded.calendar, nullptr) << loaded.refusal.toStdString();
+    }
   }
   static const CalendarInfo& Defined(const char* key) {
     return *CalendarByKey(key, kDeeCecilVersion);
@@ -28,13 +34,36 @@ class LoadedDefinitions : public testing::Test {
 TEST_F(LoadedDefinitions, ReadByKeyAndTagListedOnlyWhenAsked) {
   EXPECT_EQ(CalendarByTag("MA", kDeeCecilVersion), &Defined("rule-128"));
   EXPECT_EQ(CalendarsInForce(kDeeCecilVersion).size(), 10u);
-  EXPECT_EQ(CalendarsInForce(kDeeCecilVersion, true).size(), 10 + DefinedCalendars().size());
+  EXPECT_EQ(CalendarsInForce(kDeeCecilVersion, true).size(),
+            10 + DefinedCalendars().size() + 9);  // and the nine regions
   EXPECT_EQ(ComparedCalendars().size(), 7u);
   ComparisonRun run;
   run.definitions = {&Defined("herschel"), &Defined("herschel")};
   EXPECT_EQ(ComparedIn(run).size(), 8u) << "each definition once, after the table's";
   EXPECT_EQ(DefinitionFileOf(Defined("herschel")), SHIPPED_CALENDARS_DIR "/herschel.json");
   EXPECT_EQ(DefinitionFileOf(CalendarOf(CalendarId::kGregorian)), "");
+}
+
+TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
+  // Florence's year began on 25 March until 1749: 10 February 1749 was in 1748/49.
+  EXPECT_EQ(ReadDate(u"1748/49-02-10 FL", {}).day,
+            DayNumberOf({1749, 2, 10, CalendarId::kGregorian}).jdn);
+  EXPECT_EQ(NoticeText(*ReadDate(u"1749/50-02-10 FL", {}).refusal),
+            "A dual year such as 1749/50 is written only for the days Florence counted in the "
+            "year before, before its year began: February 10, 1750 has one year.");
+  EXPECT_EQ(CalendarsInForce(kDeeCecilVersion).size(), 10u) << "regions only when asked";
+  // A date as the source wrote it, with its month's name; a single year is
+  // the region's legal year.
+  const DateReadingRules england{&CalendarOf(CalendarId::kEngland)};
+  for (const char16_t* written : {u"February 10, 1749/50", u"10 Feb 1749/50", u"feb. 10 1749"}) {
+    EXPECT_EQ(ReadDate(written, england).day, 2360286) << QString::fromUtf16(written).toStdString();
+  }
+  EXPECT_EQ(NoticeText(*ReadDate(u"10 February 1749", {&Defined("florence")}).refusal),
+            "In Florence the year 1749, as its records counted it, has no 10 February.");
+  const DateReading venice = ReadDate(u"1 February 1700/01 m.v.", {&Defined("venice")});
+  EXPECT_EQ(venice.day, DayNumberOf({1701, 2, 1, CalendarId::kGregorian}).jdn);
+  EXPECT_EQ(DayIn(Defined("venice"), *venice.day, Era::kCE, ',').month_name_text,
+            "1 February 1700/01 m.v.");
 }
 
 TEST_F(LoadedDefinitions, AJudgementAgainstTheSky) {
