@@ -3,7 +3,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
+#include "core/ProposalFile.h"
 #include "main_window/frmMain.h"
 #include "ui_services/PngIcon.h"
 #include "ui_services/StylePicture.h"
@@ -40,7 +42,13 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(
       orv::PngIcon(QStringLiteral(":/icons/orvantis-%1.png"), {16, 24, 32, 48, 64, 128, 256}));
   orv::ReadGroupBoxFrameAsPng();
+  // The calendars defined by files join the table before anything reads it;
+  // a file that is no calendar is listed, with its reason, in the proposals
+  // window.
+  const std::vector<orv::LoadedDefinition> definitions =
+      orv::LoadCalendarDefinitions({orv::ShippedCalendarsFolder(), orv::UserCalendarsFolder()});
   orv::frmMain main_window;
+  main_window.Proposals() = orv::ProposalShelf(definitions);
   main_window.setWindowIcon(QApplication::windowIcon());
   std::unique_ptr<QuitWhenPainted> benchmark;
   if (qEnvironmentVariableIsSet("ORVANTIS_QUIT_WHEN_PAINTED")) {

@@ -347,9 +347,12 @@ DayFigures FiguresOf(const DayAndTime& day, char group_separator) {
 }  // namespace
 
 CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator, std::optional<int64_t> time_of_day) {
+                            char group_separator, std::optional<int64_t> time_of_day,
+                            const std::vector<const CalendarInfo*>& definitions) {
   CalendarRows rows;
-  for (const CalendarInfo* calendar : CalendarsInForce(dee)) {
+  std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee);
+  calendars.insert(calendars.end(), definitions.begin(), definitions.end());
+  for (const CalendarInfo* calendar : calendars) {
     rows.days.push_back(jdn ? DayIn(*calendar, *jdn, era, group_separator)
                             : DayInCalendar{calendar, std::nullopt, {}, {}, 0});
   }

@@ -96,8 +96,9 @@ struct DayFigures {
 };
 
 // What the calendars window shows for a day: every calendar's row, in table
-// order, Easter of the day's (Gregorian) year and the day's figures; for no
-// day, rows without texts.
+// order (then the definitions given: those the user compares), Easter of the
+// day's (Gregorian) year and the day's figures; for no day, rows without
+// texts.
 struct CalendarRows {
   std::vector<DayInCalendar> days;
   std::string easter;  // "Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"
@@ -105,8 +106,8 @@ struct CalendarRows {
   std::optional<DayAndTime> instant;  // the day and the time the figures are of
 };
 CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator,
-                            std::optional<int64_t> time_of_day = std::nullopt);
+                            char group_separator, std::optional<int64_t> time_of_day = std::nullopt,
+                            const std::vector<const CalendarInfo*>& definitions = {});
 // The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
 // to 34, the year-month-day date, CR LF; then the Easter line and the
 // figures ("Modified Julian Day:" padded to 28, its value), each and CR LF.

@@ -170,6 +170,16 @@ QString NoticeText(const Notice& notice) {
     case NoticeKind::kUnknownField:
       return QStringLiteral("'%1' is not a field; the fields are %2.")
           .arg(name, QStringOf(notice.part));
+    case NoticeKind::kDefinitionRefused:
+      return QStringLiteral("%1 was refused: %2.\r\nNothing was written.")
+          .arg(name, QStringOf(notice.part));
+    case NoticeKind::kDefinitionFileError:
+      return QStringLiteral("%1: %2").arg(name, QStringOf(notice.part));
+    case NoticeKind::kShippedDefinition:
+      return QStringLiteral(
+                 "%1 is shipped with the program: it cannot be changed or deleted. Duplicate "
+                 "makes a copy of your own.")
+          .arg(name);
   }
   return {};
 }
@@ -244,6 +254,12 @@ std::string_view NoticeKindName(NoticeKind kind) {
       return "invalid_time";
     case NoticeKind::kUnknownField:
       return "unknown_field";
+    case NoticeKind::kDefinitionRefused:
+      return "definition_refused";
+    case NoticeKind::kDefinitionFileError:
+      return "definition_file_error";
+    case NoticeKind::kShippedDefinition:
+      return "shipped_definition";
   }
   return {};
 }

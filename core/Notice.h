@@ -57,6 +57,10 @@ enum class NoticeKind : uint8_t {
   kNotUtf8,
   // A field orvc does not write (--to).
   kUnknownField,
+  // The user's calendar definitions (`name` the file, `part` the reason).
+  kDefinitionRefused,    // not a calendar, or one the table has: nothing written
+  kDefinitionFileError,  // a file that could not be read or written
+  kShippedDefinition,    // `name` the calendar: shipped, not the user's to change
 };
 
 struct Notice {

@@ -59,6 +59,9 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   QString strDeeCalendarDesignation() const;
   QWidget* HostWindow() override { return this; }
   QPoint ReportWindowPosition() const override;
+  // The calendar definitions read at start (app/main.cpp puts them here).
+  ProposalShelf& Proposals() override { return proposals; }
+  void ProposalsChanged() override;
 
   // The report windows, made on first use; hidden, not destroyed, on Close.
   void cmdDateSequence_Click();
@@ -206,6 +209,7 @@ class frmMain : public QWidget, public MainState, public ReportHost {
   frmDateDifference* date_difference_window = nullptr;
   frmVernalEquinoxes* vernal_equinox_window = nullptr;
   frmCalendars* calendars_window = nullptr;
+  ProposalShelf proposals;
   // Moves the input to the day a typed day number names, and calculates.
   void GoToTypedDay(const QString& day_number);
   frmView* help_viewer = nullptr;

@@ -99,6 +99,10 @@ void frmMain::cmdCalendars_Click() {
   ShowModeless(calendars_window);
 }
 
+void frmMain::ProposalsChanged() {
+  if (calendars_window != nullptr) calendars_window->ProposalsChanged();
+}
+
 void frmMain::cmdQLsoftware_Click() {
   if (!InputDateOK()) return;
   const int32_t year = GetYear();

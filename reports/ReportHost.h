@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "calendar/Dee.h"
+#include "core/ProposalShelf.h"
 
 namespace orv {
 
@@ -30,6 +31,12 @@ class ReportHost {
   // its outer top-left corner, in screen pixels.
   virtual QWidget* HostWindow() = 0;
   virtual QPoint ReportWindowPosition() const = 0;
+
+  // The calendar definitions (read at start, made or imported since) and
+  // which of them the user compares; after a change the windows that show
+  // the compared ones (the calendars window) are told.
+  virtual ProposalShelf& Proposals() = 0;
+  virtual void ProposalsChanged() = 0;
 };
 
 }  // namespace orv

@@ -125,7 +125,8 @@ ReportOutput BuildReformComparison(const ComparisonRun& run, const ReformCompari
                                    const ReportBox& box) {
   ReportOutput output;
   if (box.length > 0) output.text = kCrLf;
-  output.text += ComparisonTitle(run) + kCrLf + ComparisonHeader() + kCrLf + kCrLf;
+  output.text +=
+      ComparisonTitle(run) + kCrLf + ComparisonHeader(comparison.calendars) + kCrLf + kCrLf;
   for (const ComparisonRow& row : comparison.rows) {
     output.text += ComparisonLine(row) + kCrLf;
     output.records.push_back(RecordOf(row, run));

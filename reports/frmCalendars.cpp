@@ -30,42 +30,17 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
     : QWidget(parent, Qt::Window), host(owner) {
   setObjectName(QStringLiteral("frmCalendars"));
   setWindowTitle(QStringLiteral("Calendars"));
-  // A row for each calendar of the table (the Dee calendar's shows the
-  // version in force).
-  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(host.DeeVersionInUse());
-  const int rows_bottom = kFirstRowTop + static_cast<int>(calendars.size()) * kRowHeight;
-  // Below the rows: Easter, two lines of the day's figures, the buttons.
-  setFixedSize(TwipsSize(9400, rows_bottom + 1600));
-  for (size_t i = 0; i < calendars.size(); ++i) {
-    const QString key = QStringOf(ListedJsonKey(*calendars[i]));
-    const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
-    Row row;
-    row.lblCal = MakeLabel(this, "lblCal_" + key, QString(), TwipsRect(240, top + 40, 2300, 285));
-    row.txbCal = Make<QLineEdit>(this, "txbCal_" + key, TwipsRect(2600, top, 3700, 330));
-    row.txbCal->setReadOnly(true);
-    row.txbCalYmd = Make<QLineEdit>(this, "txbCalYmd_" + key, TwipsRect(6400, top, 2760, 330));
-    row.lblCal->setBuddy(row.txbCalYmd);
-    row.txbCalYmd->installEventFilter(this);
-    rows.push_back(row);
-  }
-  lblEaster = MakeLabel(this, "lblEaster", QString(), TwipsRect(240, rows_bottom + 80, 8920, 285));
-  const int figures_top = rows_bottom + 400;
-  lblMjd = MakeLabel(this, "lblMjd", QString(), TwipsRect(240, figures_top, 3100, 285));
-  lblDayOfYear =
-      MakeLabel(this, "lblDayOfYear", QString(), TwipsRect(3400, figures_top, 2000, 285));
-  lblIsoOrdinal =
-      MakeLabel(this, "lblIsoOrdinal", QString(), TwipsRect(5500, figures_top, 3660, 285));
-  lblJulianDate =
-      MakeLabel(this, "lblJulianDate", QString(), TwipsRect(240, figures_top + 300, 4300, 285));
-  lblUnixTime =
-      MakeLabel(this, "lblUnixTime", QString(), TwipsRect(4600, figures_top + 300, 4560, 285));
-  const int buttons_top = rows_bottom + 1040;
-  cmdCopy =
-      MakeButton(this, "cmdCopy", QStringLiteral("Copy"), TwipsRect(240, buttons_top, 1500, 420));
-  cmdSave = MakeButton(this, "cmdSave", kSaveCaption, TwipsRect(1860, buttons_top, 1500, 420));
-  cmdPrint = MakeButton(this, "cmdPrint", kPrintCaption, TwipsRect(3480, buttons_top, 1500, 420));
-  cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"),
-                        TwipsRect(7660, buttons_top, 1500, 420));
+  lblEaster = MakeLabel(this, "lblEaster", QString(), QRect());
+  lblMjd = MakeLabel(this, "lblMjd", QString(), QRect());
+  lblDayOfYear = MakeLabel(this, "lblDayOfYear", QString(), QRect());
+  lblIsoOrdinal = MakeLabel(this, "lblIsoOrdinal", QString(), QRect());
+  lblJulianDate = MakeLabel(this, "lblJulianDate", QString(), QRect());
+  lblUnixTime = MakeLabel(this, "lblUnixTime", QString(), QRect());
+  cmdCopy = MakeButton(this, "cmdCopy", QStringLiteral("Copy"), QRect());
+  cmdSave = MakeButton(this, "cmdSave", kSaveCaption, QRect());
+  cmdPrint = MakeButton(this, "cmdPrint", kPrintCaption, QRect());
+  cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"), QRect());
+  MakeRows();
   connect(cmdCopy, &QPushButton::clicked, this, &frmCalendars::cmdCopy_Click);
   connect(cmdSave, &QPushButton::clicked, this, &frmCalendars::cmdSave_Click);
   connect(cmdPrint, &QPushButton::clicked, this, &frmCalendars::cmdPrint_Click);
@@ -77,6 +52,68 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   ShowDay(std::nullopt, Era::kCE);
 }
 
+void frmCalendars::MakeRows() {
+  for (const Row& row : rows) {
+    delete row.lblCal;
+    delete row.txbCal;
+    delete row.txbCalYmd;
+  }
+  rows.clear();
+  // A row for each calendar of the table (the Dee calendar's shows the
+  // version in force), then one for each definition the user compares.
+  std::vector<const CalendarInfo*> calendars = CalendarsInForce(host.DeeVersionInUse());
+  shown_definitions = host.Proposals().Compared();
+  calendars.insert(calendars.end(), shown_definitions.begin(), shown_definitions.end());
+  const int rows_bottom = kFirstRowTop + static_cast<int>(calendars.size()) * kRowHeight;
+  // Below the rows: Easter, two lines of the day's figures, the buttons.
+  setFixedSize(TwipsSize(9400, rows_bottom + 1600));
+  QWidget* previous = nullptr;
+  for (size_t i = 0; i < calendars.size(); ++i) {
+    const QString key = QStringOf(ListedJsonKey(*calendars[i]));
+    const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
+    Row row;
+    row.lblCal = MakeLabel(this, "lblCal_" + key, QString(), TwipsRect(240, top + 40, 2300, 285));
+    row.txbCal = Make<QLineEdit>(this, "txbCal_" + key, TwipsRect(2600, top, 3700, 330));
+    row.txbCal->setReadOnly(true);
+    row.txbCalYmd = Make<QLineEdit>(this, "txbCalYmd_" + key, TwipsRect(6400, top, 2760, 330));
+    row.lblCal->setBuddy(row.txbCalYmd);
+    row.txbCalYmd->installEventFilter(this);
+    for (QWidget* made : {static_cast<QWidget*>(row.lblCal), static_cast<QWidget*>(row.txbCal),
+                          static_cast<QWidget*>(row.txbCalYmd)}) {
+      made->show();
+    }
+    if (previous != nullptr) setTabOrder(previous, row.txbCal);
+    setTabOrder(row.txbCal, row.txbCalYmd);
+    previous = row.txbCalYmd;
+    rows.push_back(row);
+  }
+  lblEaster->setGeometry(TwipsRect(240, rows_bottom + 80, 8920, 285));
+  const int figures_top = rows_bottom + 400;
+  lblMjd->setGeometry(TwipsRect(240, figures_top, 3100, 285));
+  lblDayOfYear->setGeometry(TwipsRect(3400, figures_top, 2000, 285));
+  lblIsoOrdinal->setGeometry(TwipsRect(5500, figures_top, 3660, 285));
+  lblJulianDate->setGeometry(TwipsRect(240, figures_top + 300, 4300, 285));
+  lblUnixTime->setGeometry(TwipsRect(4600, figures_top + 300, 4560, 285));
+  const int buttons_top = rows_bottom + 1040;
+  cmdCopy->setGeometry(TwipsRect(240, buttons_top, 1500, 420));
+  cmdSave->setGeometry(TwipsRect(1860, buttons_top, 1500, 420));
+  cmdPrint->setGeometry(TwipsRect(3480, buttons_top, 1500, 420));
+  cmdClose->setGeometry(TwipsRect(7660, buttons_top, 1500, 420));
+  if (previous != nullptr) {
+    setTabOrder(previous, cmdCopy);
+    setTabOrder(cmdCopy, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
+  }
+}
+
+void frmCalendars::ProposalsChanged() {
+  if (host.Proposals().Compared() == shown_definitions) return;
+  MakeRows();
+  LookLikeTheMainWindow(*this, host);
+  ShowDay(shown_day, shown_era);
+}
+
 void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   // The instant of a date typed with a time, while its day is the one shown
   // (the main window empties its output before it shows a day).
@@ -86,7 +123,7 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   shown_day = jdn;
   shown_era = era;
   shown_dee = host.DeeVersionInUse();
-  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator(), time_of_day);
+  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator(), time_of_day, shown_definitions);
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     const DayInCalendar& day = shown.days[i];

@@ -1,5 +1,6 @@
 // The day in every calendar of the table: a row each, in table order (the
-// main window's three first, the Dee calendar in the version in force), with
+// main window's three first, the Dee calendar in the version in force), then
+// the calendar definitions the user compares (the proposals window), with
 // the calendar's name, its month-name date and its year-month-day date. The
 // rows follow the main window's day; a date typed into a row's year-month-day
 // box and Enter move the main window to that day; below them, Easter of the
@@ -32,7 +33,7 @@ class frmCalendars : public QWidget {
     QLineEdit* txbCal;     // txbCal_<JSON key>: the month-name date, read-only
     QLineEdit* txbCalYmd;  // txbCalYmd_<JSON key>: the year-month-day date
   };
-  std::vector<Row> rows;  // in table order
+  std::vector<Row> rows;  // in table order, then the definitions compared
   QLabel* lblEaster;      // Easter of the day's (Gregorian) year, by both computi
   QLabel* lblMjd;         // "Modified Julian Day: 60,389"
   QLabel* lblDayOfYear;   // "Day of year: 80"
@@ -57,6 +58,8 @@ class frmCalendars : public QWidget {
   // fraction typed into its day-number box): the figures of that day are then
   // the instant's.
   void ExpectInstant(const DayAndTime& instant) { typed_instant = instant; }
+  // The compared definitions changed: a row each again, after the table's.
+  void ProposalsChanged();
   // The rows as Copy puts them on the clipboard.
   QString CopyText() const;
   void cmdCopy_Click();
@@ -70,7 +73,10 @@ class frmCalendars : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void MakeRows();
+
   ReportHost& host;
+  std::vector<const CalendarInfo*> shown_definitions;  // rows after the table's
   // What the rows show (Copy copies it, not the boxes).
   std::optional<int32_t> shown_day;
   Era shown_era = Era::kCE;

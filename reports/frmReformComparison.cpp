@@ -51,6 +51,8 @@ frmReformComparison::frmReformComparison(ReportHost& owner,
   cmdChart = MakeButton(this, "cmdChart", "Chart", TwipsRect(3560, 7320, 1500, 420));
   cmdChart->setEnabled(false);  // until a run has rows to draw
   connect(cmdChart, &QPushButton::clicked, this, &frmReformComparison::cmdChart_Click);
+  cmdProposals = MakeButton(this, "cmdProposals", "Proposals", TwipsRect(5220, 7320, 1500, 420));
+  connect(cmdProposals, &QPushButton::clicked, this, &frmReformComparison::cmdProposals_Click);
   setFixedSize(TwipsSize(13240, 8040));
   file_name = QStringLiteral("reform-comparison.txt");
   // Its messages are its own, and a run may take every year of the table.
@@ -83,7 +85,8 @@ void frmReformComparison::cmdDoIt_Click() {
     return;
   }
   if (!ClearIfFullAndAgreed()) return;
-  const ComparisonRun run = ComparisonAt(settings_(), first.year, years);
+  ComparisonRun run = ComparisonAt(settings_(), first.year, years);
+  run.definitions = host.Proposals().Compared();
   const ReformComparison comparison = CompareReforms(run);
   ReportOutput output = BuildReformComparison(run, comparison, BoxState());
   AppendOutput(output);
@@ -113,7 +116,23 @@ void frmReformComparison::ClearOutput() {
 
 QString frmReformComparison::PrintHeader() const {
   if (runs_.empty()) return {};
-  return PlacesOf(runs_) + u'\n' + ComparisonHeader();
+  return PlacesOf(runs_) + u'\n' + ComparisonHeader(ComparedIn(runs_.back()));
+}
+
+std::vector<ComparisonRun> frmReformComparison::RunsAsLast() const {
+  std::vector<ComparisonRun> runs = runs_;
+  for (ComparisonRun& run : runs) run.definitions = runs_.back().definitions;
+  return runs;
+}
+
+void frmReformComparison::cmdProposals_Click() {
+  if (proposals_window == nullptr) {
+    proposals_window = new frmProposals(
+        host, [this] { return ComparisonAt(settings_(), 1, kLastEquinoxYear); }, this);
+  }
+  proposals_window->show();
+  proposals_window->raise();
+  proposals_window->activateWindow();
 }
 
 void frmReformComparison::cmdChart_Click() {
@@ -127,7 +146,7 @@ void frmReformComparison::cmdChart_Click() {
     chart_window->file_name = QStringLiteral("reform-comparison.png");
     chart_window->resize(TwipsSize(13000, 10500));  // room for two panels
   }
-  chart_window->ShowChart(ComparisonChart(PlacesOf(runs_), CompareReforms(runs_)));
+  chart_window->ShowChart(ComparisonChart(PlacesOf(runs_), CompareReforms(RunsAsLast())));
   chart_window->show();
   chart_window->raise();
   chart_window->activateWindow();

@@ -7,7 +7,7 @@
 namespace orv {
 
 QString HelpSectionOf(const QString& window_name) {
-  static constexpr std::array<std::pair<QStringView, QStringView>, 7> kSections = {{
+  static constexpr std::array<std::pair<QStringView, QStringView>, 9> kSections = {{
       {u"frmDateSequence", u"THE DATE SEQUENCE REPORT"},
       {u"frmVernalEquinoxes", u"THE VERNAL EQUINOX REPORT"},
       {u"frmEquinoxChart", u"Chart, in the vernal equinox window"},
@@ -15,6 +15,8 @@ QString HelpSectionOf(const QString& window_name) {
       {u"frmComparisonChart", u"Compare calendars, in the vernal equinox window"},
       {u"frmDateDifference", u"DATE DIFFERENCE, DAY NUMBERS"},
       {u"frmCalendars", u"OTHER CALENDARS"},
+      {u"frmProposals", u"TRYING A REFORM OF YOUR OWN"},
+      {u"frmDefinition", u"TRYING A REFORM OF YOUR OWN"},
   }};
   for (const auto& [window, section] : kSections) {
     if (window == window_name) return section.toString();

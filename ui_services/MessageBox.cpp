@@ -65,6 +65,9 @@ MessageRequest MessageOf(const Notice& notice, const QString& title) {
     case NoticeKind::kDateOutOfRange:
     case NoticeKind::kInvalidYear:
     case NoticeKind::kYearOutOfRange:
+    case NoticeKind::kDefinitionRefused:
+    case NoticeKind::kDefinitionFileError:
+    case NoticeKind::kShippedDefinition:
       style = MessageStyle::kExclamation;
       break;
     case NoticeKind::kNoSuchDate:

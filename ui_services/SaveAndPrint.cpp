@@ -13,6 +13,11 @@ SaveFileChooser& SaveChooser() {
   return chooser;
 }
 
+OpenFileChooser& OpenChooser() {
+  static OpenFileChooser chooser;
+  return chooser;
+}
+
 PrinterChooser& PrintChooser() {
   static PrinterChooser chooser;
   return chooser;
@@ -26,6 +31,13 @@ QString ChooseSaveFile(QWidget* parent, const QString& suggested_name, const QSt
 }
 
 void SetSaveFileChooser(SaveFileChooser chooser) { SaveChooser() = std::move(chooser); }
+
+QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filters) {
+  if (OpenChooser()) return OpenChooser()();
+  return QFileDialog::getOpenFileName(parent, title, QString(), filters);
+}
+
+void SetOpenFileChooser(OpenFileChooser chooser) { OpenChooser() = std::move(chooser); }
 
 bool SaveFile(QWidget* parent, const QString& path, const QByteArray& bytes, bool text_mode) {
   QSaveFile file(path);

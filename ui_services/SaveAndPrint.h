@@ -24,6 +24,12 @@ QString ChooseSaveFile(QWidget* parent, const QString& suggested_name, const QSt
 using SaveFileChooser = std::function<QString(const QString& suggested_name)>;
 void SetSaveFileChooser(SaveFileChooser chooser);  // nullptr: the dialog again
 
+// Which file to open: the platform's file dialog, or the chooser set for
+// tests; an empty result means the user cancelled.
+QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filters);
+using OpenFileChooser = std::function<QString()>;
+void SetOpenFileChooser(OpenFileChooser chooser);  // nullptr: the dialog again
+
 // Writes the file whole or not at all (through a temporary file renamed at
 // the end). text_mode writes the platform's line breaks for "\n". On failure
 // the user is told why and false comes back; nothing is left half-written.

@@ -57,7 +57,7 @@ TEST(HelpSectionOf, EveryWindowsSectionIsInTheHelp) {
   const QString help = QString::fromUtf8(file.readAll());
   for (const char* window :
        {"frmDateSequence", "frmVernalEquinoxes", "frmEquinoxChart", "frmReformComparison",
-        "frmComparisonChart", "frmDateDifference", "frmCalendars"}) {
+        "frmComparisonChart", "frmDateDifference", "frmCalendars", "frmProposals"}) {
     EXPECT_GT(HelpSectionStart(help, HelpSectionOf(window)), 0) << window;
   }
   EXPECT_EQ(HelpSectionOf("frmMain"), QString());
