@@ -215,4 +215,12 @@ void frmProposals::OpenForm(const QString& file, const QByteArray& contents) {
   definition_window->activateWindow();
 }
 
+void frmProposals::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 }  // namespace orv

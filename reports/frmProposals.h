@@ -40,6 +40,8 @@ class frmProposals : public QWidget {
 
   // The list again from the host's definitions, the selection kept.
   void ShowDefinitions();
+  // Escape closes the window, as Close does.
+  void keyPressEvent(QKeyEvent* event) override;
   void ShowJudgement();
   void cmdNew_Click();
   void cmdEdit_Click();

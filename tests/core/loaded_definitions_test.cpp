@@ -98,6 +98,16 @@ TEST_F(LoadedDefinitions, AJudgementAgainstTheSky) {
   const ReformComparison comparison = CompareReforms(run);
   EXPECT_EQ(judged.gregorian.month, comparison.summaries[1].month);
   EXPECT_EQ(judged.gregorian.share, comparison.summaries[1].share);
+  // A definition compared is a chart line of its own, or shares one.
+  run.definitions = {&Defined("rule-128")};
+  bool charted = false;
+  for (const EquinoxChart::Panel& panel :
+       ComparisonChart(ComparisonPlace(run), CompareReforms(run)).panels) {
+    for (const EquinoxChart::Line& line : panel.lines) {
+      charted = charted || line.name.contains(QStringLiteral("128-year rule"));
+    }
+  }
+  EXPECT_TRUE(charted);
   const QStringList lines = JudgementLines(judged, run);
   EXPECT_TRUE(lines[0].startsWith("128-year rule (MA), defined by "));
   EXPECT_TRUE(lines[3].startsWith("Cycle: 128 years with 31 leap years: 4, 8, "));
