@@ -12,6 +12,7 @@
 #include "calendar/Islamic.h"
 #include "calendar/IsoWeek.h"
 #include "calendar/Persian.h"
+#include "calendar/Proposal.h"
 #include "calendar/RevisedJulian.h"
 #include "platform/almanor/almanor_engine.h"
 
@@ -106,15 +107,31 @@ std::array<const CalendarInfo*, kMainCalendarCount> MainCalendars() {
           &CalendarOf(CalendarId::kDee)};
 }
 
-std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, bool with_definitions) {
+namespace {
+
+std::vector<const CalendarInfo*> ListedInForce(const DeeVersion& dee, bool definitions,
+                                               bool regions) {
   std::vector<const CalendarInfo*> listed;
   for (const CalendarInfo* calendar : Calendars()) {
     // A calendar of versions is listed once, where its first row stands.
     if (calendar->version_of != calendar->id) continue;
-    if (!with_definitions && calendar->on_request) continue;
+    if (calendar->on_request) {
+      const bool definition = ProposalRulesOf(*calendar) != nullptr;
+      if (definition ? !definitions : !regions) continue;
+    }
     listed.push_back(&InForce(*calendar, dee));
   }
   return listed;
+}
+
+}  // namespace
+
+std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, bool with_definitions) {
+  return ListedInForce(dee, with_definitions, false);
+}
+
+std::vector<const CalendarInfo*> EveryCalendarInForce(const DeeVersion& dee) {
+  return ListedInForce(dee, true, true);
 }
 
 std::string_view ListedKey(const CalendarInfo& calendar) {
@@ -176,7 +193,7 @@ const CalendarInfo* CalendarBySavedIndex(int saved_index) {
 }
 
 const CalendarInfo* CalendarByKey(std::string_view key, const DeeVersion& dee) {
-  for (const CalendarInfo* calendar : CalendarsInForce(dee, true)) {
+  for (const CalendarInfo* calendar : EveryCalendarInForce(dee)) {
     if (ListedKey(*calendar) == key) return calendar;
   }
   return nullptr;
@@ -184,7 +201,7 @@ const CalendarInfo* CalendarByKey(std::string_view key, const DeeVersion& dee) {
 
 const CalendarInfo* CalendarByTag(std::string_view tag, const DeeVersion& dee) {
   if (tag.empty()) return nullptr;  // the ISO week date has no tag
-  for (const CalendarInfo* calendar : CalendarsInForce(dee, true)) {
+  for (const CalendarInfo* calendar : EveryCalendarInForce(dee)) {
     if (calendar->tag == tag) return calendar;
   }
   return nullptr;

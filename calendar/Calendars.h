@@ -489,9 +489,12 @@ inline const CalendarInfo& InForce(const CalendarInfo& calendar, const DeeVersio
 // The calendars in force, in table order: every row but the Dee version not
 // chosen. What the calendars window, convert --all and the JSON of every
 // calendar list; the calendars defined by files (calendar/Proposal.h) only
-// when asked, as orvc calendars, the keys and the tags read ask.
+// when asked (--with-proposals), the regions (calendar/Region.h) never.
 std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee,
                                                   bool with_definitions = false);
+// Every row in force, regions and definitions too: the keys and tags a date
+// is read by, orvc calendars.
+std::vector<const CalendarInfo*> EveryCalendarInForce(const DeeVersion& dee);
 // The key and JSON key a row has in such a list: the calendar's it is a
 // version of ("dee" for Dee-Cecil).
 std::string_view ListedKey(const CalendarInfo& calendar);

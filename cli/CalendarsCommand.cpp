@@ -33,7 +33,7 @@ std::string RangeText(const CalendarInfo& calendar) {
 
 int RunCalendars(const Options& options, QTextStream& out) {
   if (!options.positional.isEmpty()) throw UsageError{};
-  for (const CalendarInfo* listed : CalendarsInForce(options.dee, true)) {
+  for (const CalendarInfo* listed : EveryCalendarInForce(options.dee)) {
     const CalendarInfo& calendar = *listed;
     const QString file = DefinitionFileOf(calendar);
     const QString tag = QStringOf(calendar.tag);
