@@ -448,6 +448,26 @@ static_assert(kBuiltInCalendars.back().id == CalendarId::kEngland &&
 
 const CalendarInfo& AddedCalendarAt(std::size_t index);
 
+// The start of the row of a calendar read from a file at start (a calendar
+// defined as data, a region): its texts, its tag that marks its dates and is
+// implied, every day its range, listed among every calendar only on request.
+// The texts must outlive the row (AddCalendar keeps what holds them).
+inline CalendarInfo FileRow(std::string_view key, std::string_view json_key, std::string_view name,
+                            std::string_view tag, const void* rules) {
+  CalendarInfo row{};
+  row.key = key;
+  row.json_key = json_key;
+  row.name = name;
+  row.tag = tag;
+  row.mark = tag;
+  row.tag_implied = true;
+  row.first_day = INT32_MIN;
+  row.last_day = INT32_MAX;
+  row.rules = rules;
+  row.on_request = true;
+  return row;
+}
+
 // Every row, in order. Rows stay where they are for the life of the program.
 const std::vector<const CalendarInfo*>& Calendars();
 

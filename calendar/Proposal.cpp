@@ -243,13 +243,7 @@ std::vector<const CalendarInfo*> DefinedCalendars() {
 }
 
 CalendarInfo ProposalRow(const ProposalRules& rules) {
-  CalendarInfo row{};
-  row.key = rules.key;
-  row.json_key = rules.json_key;
-  row.name = rules.name;
-  row.tag = rules.tag;
-  row.mark = rules.tag;
-  row.tag_implied = true;
+  CalendarInfo row = FileRow(rules.key, rules.json_key, rules.name, rules.tag, &rules);
   row.text_form = TextForm::kTag;
   row.month_name = ProposalMonthName;
   row.is_leap_year = ProposalLeap;
@@ -262,8 +256,6 @@ CalendarInfo ProposalRow(const ProposalRules& rules) {
   row.compared = 1;  // a solar calendar: compared against the equinox
   row.epoch = rules.epoch;
   row.day_name = ProposalDayName;
-  row.rules = &rules;
-  row.on_request = true;
   return row;
 }
 

@@ -120,26 +120,16 @@ bool WritesMoreVeneto(const CalendarInfo& calendar) {
 }
 
 CalendarInfo RegionRow(const RegionRules& rules) {
-  CalendarInfo row{};
-  row.key = rules.key;
-  row.json_key = rules.json_key;
-  row.name = rules.name;
-  row.tag = rules.tag;
-  row.mark = rules.tag;
-  row.tag_implied = true;
+  CalendarInfo row = FileRow(rules.key, rules.json_key, rules.name, rules.tag, &rules);
   row.text_form = TextForm::kLegalYear;
   row.month_name = RegionMonthName;
   row.is_leap_year = RegionLeap;
   row.leap_rule = rules.leap_words;
   row.adds_years_and_months = true;
-  row.first_day = INT32_MIN;
-  row.last_day = INT32_MAX;
   row.day_number = RegionDayNumber;
   row.date_of_day = RegionDateOfDay;
   row.legal_year = RegionRowLegalYear;
   row.julian_reckoning = RegionJulianReckoning;
-  row.rules = &rules;
-  row.on_request = true;
   return row;
 }
 

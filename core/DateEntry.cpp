@@ -21,10 +21,6 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 using almanor::FitsIn32Bits;
 
-// The whole-number value of a text that holds only digits and a sign; doubles
-// keep any 15-digit figure exact and compare correctly beyond.
-double WholeValue(const QString& text) { return std::round(LeadingNumber(text)); }
-
 int32_t SaturatedToInt32(double value) {
   if (value <= static_cast<double>(kInt32Min)) return std::numeric_limits<int32_t>::min();
   if (value >= static_cast<double>(kInt32Max)) return std::numeric_limits<int32_t>::max();
@@ -82,7 +78,7 @@ int32_t YearOfTypedDate(const TypedDate& typed) {
     ++end;
   QString year = text.left(end);
   year = WithoutChars(year, kTypedGroupSeparators);
-  const int32_t value = SaturatedToInt32(WholeValue(year));
+  const int32_t value = SaturatedToInt32(WholeNumberValue(year));
   if (month_day_year && (typed.era == Era::kBC || typed.era == Era::kBCE)) {
     return SaturatedToInt32(1.0 - value);
   }
@@ -119,7 +115,7 @@ Result<ArithmeticValues> ReadArithValues(const std::array<QString, 4>& amounts) 
     // Trimmed first: " -5" is as negative as "-5".
     const QString text = TrimSpaces(amounts[i]);
     if (text.startsWith('-')) return Notice{NoticeKind::kNegativeAmount};
-    const double value = WholeValue(DigitsOnly(text));
+    const double value = WholeNumberValue(DigitsOnly(text));
     if (value > static_cast<double>(kInt32Max)) return Notice{NoticeKind::kInvalidAmount};
     values[i] = static_cast<int32_t>(value);
   }

@@ -23,10 +23,6 @@ const QString kDateCharacters = QStringLiteral("0123456789-") + kTypedGroupSepar
 constexpr int32_t kLargestTypedYear = 99999;
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
-// The whole-number value of a text that holds only digits and a sign; doubles
-// keep any 15-digit figure exact and compare correctly beyond.
-double WholeValue(const QString& text) { return std::round(LeadingNumber(text)); }
-
 // The text as the reader of other calendars takes it: no surrounding spaces,
 // capitals.
 QString Canonical(QStringView text) { return TrimmedSpaces(text).toString().toUpper(); }
@@ -152,7 +148,7 @@ FormCheck CheckMonthDayYear(const TypedDate& typed) {
     form.refusal = Notice{NoticeKind::kYearNotPositive};
     return form;
   }
-  const double value = WholeValue(WithoutChars(year, "-" + kTypedGroupSeparators));
+  const double value = WholeNumberValue(WithoutChars(year, "-" + kTypedGroupSeparators));
   if (value > kLargestTypedYear) {
     form.refusal = Notice{NoticeKind::kYearOutOfRange};
     return form;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cmath>
 
 #include "core/NumberFormat.h"
 
@@ -79,6 +80,8 @@ QString WithoutChars(QString text, const QString& set) {
   }
   return text;
 }
+
+double WholeNumberValue(const QString& text) { return std::round(LeadingNumber(text)); }
 
 QString DigitsOnly(const QString& text) {
   QString digits;

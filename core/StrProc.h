@@ -31,6 +31,10 @@ QStringView TrimmedSpaces(QStringView text);
 // 0 when there is none: "-500-03-20 JC" gives -500, "1.0" 1, "x" 0.
 double LeadingNumber(const QString& text);
 
+// The whole number a text of digits and a sign stands for, as a double: any
+// 15-digit figure exact, and larger ones compare correctly.
+double WholeNumberValue(const QString& text);
+
 // Whether the text holds the ASCII needle (an empty one it always holds).
 bool ContainsAscii(QStringView text, std::string_view needle);
 
