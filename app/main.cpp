@@ -1,11 +1,13 @@
 // Orvantis, the desktop date calculator.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "core/ProposalFile.h"
+#include "core/RegionFile.h"
 #include "main_window/frmMain.h"
 #include "ui_services/PngIcon.h"
 #include "ui_services/StylePicture.h"
@@ -42,11 +44,18 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(
       orv::PngIcon(QStringLiteral(":/icons/orvantis-%1.png"), {16, 24, 32, 48, 64, 128, 256}));
   orv::ReadGroupBoxFrameAsPng();
-  // The calendars defined by files join the table before anything reads it;
-  // a file that is no calendar is listed, with its reason, in the proposals
-  // window.
+  // The calendars defined by files and the regions join the table before
+  // anything reads it; a file that is no calendar is listed, with its
+  // reason, in the proposals window; a row of the regions' file that is no
+  // region is left out of the calendars window's list, and said on the
+  // standard error, as orvc says it.
   const std::vector<orv::LoadedDefinition> definitions =
       orv::LoadCalendarDefinitions({orv::ShippedCalendarsFolder(), orv::UserCalendarsFolder()});
+  for (const orv::LoadedDefinition& region : orv::LoadRegions(orv::ShippedRegionsFile())) {
+    if (region.calendar == nullptr) {
+      std::fprintf(stderr, "orvantis: %s (left out)\n", qUtf8Printable(region.refusal));
+    }
+  }
   orv::frmMain main_window;
   main_window.Proposals() = orv::ProposalShelf(definitions);
   main_window.setWindowIcon(QApplication::windowIcon());

@@ -119,6 +119,23 @@ bool WritesMoreVeneto(const CalendarInfo& calendar) {
   return false;
 }
 
+std::vector<const CalendarInfo*> Regions() {
+  std::vector<const CalendarInfo*> regions{&CalendarOf(CalendarId::kEngland)};
+  for (const CalendarInfo* calendar : Calendars()) {
+    if (RegionRulesOf(*calendar) != nullptr) regions.push_back(calendar);
+  }
+  return regions;
+}
+
+std::string_view ReckoningOf(const CalendarDate& date) {
+  const CalendarInfo& calendar = CalendarOf(date.calendar);
+  const RegionRules* rules = RegionRulesOf(calendar);
+  if (rules != nullptr && InSwedishYears(*rules, {date.year, date.month, date.day})) {
+    return "swedish";
+  }
+  return IsJulianReckoning(date) ? "julian" : "gregorian";
+}
+
 CalendarInfo RegionRow(const RegionRules& rules) {
   CalendarInfo row = FileRow(rules.key, rules.json_key, rules.name, rules.tag, &rules);
   row.text_form = TextForm::kLegalYear;

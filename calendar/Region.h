@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/Calendars.h"
@@ -51,5 +52,13 @@ const RegionRules* RegionRulesOf(const CalendarInfo& calendar);
 // records wrote the day first and their dual years more veneto,
 // "1 February 1700/01 m.v.".
 bool WritesMoreVeneto(const CalendarInfo& calendar);
+
+// Every region of the table: England first, then the regions read at start,
+// in the order of their file.
+std::vector<const CalendarInfo*> Regions();
+
+// What a date of the table is reckoned by: "gregorian", "julian", or
+// "swedish" (Sweden's dates of 1 March 1700 to 30 February 1712).
+std::string_view ReckoningOf(const CalendarDate& date);
 
 }  // namespace orv

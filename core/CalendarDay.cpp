@@ -12,6 +12,7 @@
 #include "core/NumberFormat.h"
 #include "core/OutputFields.h"
 #include "core/StrProc.h"
+#include "platform/almanor/almanor_engine.h"
 
 namespace orv {
 void AppendYear(std::string& out, int64_t year, char group_separator) {
@@ -346,12 +347,18 @@ DayFigures FiguresOf(const DayAndTime& day, char group_separator) {
 
 }  // namespace
 
-CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator, std::optional<int64_t> time_of_day,
-                            const std::vector<const CalendarInfo*>& definitions) {
-  CalendarRows rows;
+std::vector<const CalendarInfo*> RowCalendars(const DeeVersion& dee, const CalendarInfo* region,
+                                              const std::vector<const CalendarInfo*>& definitions) {
   std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee);
+  if (region != nullptr) std::ranges::replace(calendars, &CalendarOf(CalendarId::kEngland), region);
   calendars.insert(calendars.end(), definitions.begin(), definitions.end());
+  return calendars;
+}
+
+CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era,
+                            const std::vector<const CalendarInfo*>& calendars, char group_separator,
+                            std::optional<int64_t> time_of_day) {
+  CalendarRows rows;
   for (const CalendarInfo* calendar : calendars) {
     rows.days.push_back(jdn ? DayIn(*calendar, *jdn, era, group_separator)
                             : DayInCalendar{calendar, std::nullopt, {}, {}, 0});
@@ -362,6 +369,32 @@ CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersio
     rows.figures = FiguresOf(*rows.instant, group_separator);
   }
   return rows;
+}
+
+std::string RegionReadingText(std::string_view typed, const CalendarInfo& region, int32_t jdn,
+                              char group_separator) {
+  const DayInCalendar day = DayIn(region, jdn, Era::kCE, group_separator);
+  std::string text = "\"";
+  text += typed;
+  text += "\" in ";
+  text += region.name;
+  text += ": ";
+  text += DayOfWeekName(static_cast<int16_t>(almanor::DayOfWeek(jdn)));
+  text += ", ";
+  text += day.month_name_text;
+  if (!day.date) return text + '.';
+  const std::string_view reckoning = ReckoningOf(*day.date);
+  text += " (";
+  text += char(reckoning[0] - 'a' + 'A');
+  text += reckoning.substr(1);
+  text += ')';
+  if (reckoning != "gregorian") {
+    text += ", ";
+    text +=
+        DayIn(CalendarOf(CalendarId::kGregorian), jdn, Era::kCE, group_separator).month_name_text;
+    text += " in the Gregorian calendar";
+  }
+  return text + '.';
 }
 
 std::string CopiedCalendarRows(const CalendarRows& rows) {

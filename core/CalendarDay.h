@@ -95,19 +95,32 @@ struct DayFigures {
   std::string instant;      // what the last two are of: "0 h UT", "03:06:21 UT"
 };
 
-// What the calendars window shows for a day: every calendar's row, in table
-// order (then the definitions given: those the user compares), Easter of the
-// day's (Gregorian) year and the day's figures; for no day, rows without
-// texts.
+// The calendars of the calendars window's rows: those in force in table
+// order, England's row showing the region chosen (calendar/Region.h), then
+// the definitions given (those the user compares).
+std::vector<const CalendarInfo*> RowCalendars(
+    const DeeVersion& dee, const CalendarInfo* region = nullptr,
+    const std::vector<const CalendarInfo*>& definitions = {});
+
+// What the calendars window shows for a day: a row each calendar given,
+// Easter of the day's (Gregorian) year and the day's figures; for no day,
+// rows without texts.
 struct CalendarRows {
   std::vector<DayInCalendar> days;
   std::string easter;  // "Easter 2024: March 31 (Gregorian); April 22 Julian = May 5 Gregorian"
   std::optional<DayFigures> figures;
   std::optional<DayAndTime> instant;  // the day and the time the figures are of
 };
-CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era, const DeeVersion& dee,
-                            char group_separator, std::optional<int64_t> time_of_day = std::nullopt,
-                            const std::vector<const CalendarInfo*>& definitions = {});
+CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era,
+                            const std::vector<const CalendarInfo*>& calendars, char group_separator,
+                            std::optional<int64_t> time_of_day = std::nullopt);
+
+// What a date typed as its source wrote it was read as, in the region's
+// calendar: "\"10 Feb 1749\" in England: Saturday, February 10, 1749/50
+// (Julian), February 21, 1750 CE in the Gregorian calendar." (the Gregorian
+// date left out once the region reckons by it).
+std::string RegionReadingText(std::string_view typed, const CalendarInfo& region, int32_t jdn,
+                              char group_separator);
 // The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
 // to 34, the year-month-day date, CR LF; then the Easter line and the
 // figures ("Modified Julian Day:" padded to 28, its value), each and CR LF.

@@ -5,6 +5,7 @@
 #include "calendar/Calendar.h"
 #include "calendar/CalendarDate.h"
 #include "calendar/DatePr2.h"
+#include "calendar/Region.h"
 #include "core/DateTexts.h"
 #include "core/NumberFormat.h"
 #include "core/OutputFields.h"
@@ -99,7 +100,7 @@ void AppendOtherCalendarJson(JsonWriter& json, const DayInCalendar& day) {
   json.Key("era_date").String(day.month_name_text);
   if (legal_year) json.Key("legal_year").Integer(day.legal_year);
   if (!iso_week) json.Key("month").Integer(date.month);
-  if (legal_year) json.Key("reckoning").String(IsJulianReckoning(date) ? "julian" : "gregorian");
+  if (legal_year) json.Key("reckoning").String(ReckoningOf(date));
   if (iso_week) json.Key("week").Integer(date.month);
   json.Key("year").Integer(date.year);
   json.Key("ymd_date").String(day.year_month_day);

@@ -50,6 +50,12 @@ ReportWindow::ReportWindow(ReportHost& owner, const QString& caption, QWidget* p
 }
 
 void LookLikeTheMainWindow(QWidget& window, ReportHost& host) {
+  TakeTheMainWindowsLook(window, host);
+  // Over the main window's output, wholly on its screen.
+  PlaceOnOwnersScreen(window, host.ReportWindowPosition(), host.HostWindow());
+}
+
+void TakeTheMainWindowsLook(QWidget& window, ReportHost& host) {
   QWidget* main = host.HostWindow();
   QFont font = window.font();
   font.setPointSize(9);
@@ -58,8 +64,6 @@ void LookLikeTheMainWindow(QWidget& window, ReportHost& host) {
   SetControlsBackColor(&window, main->palette().color(QPalette::Window));
   SetControlsForeColor(&window, QColor(255, 255, 255));
   window.setWindowIcon(main->windowIcon());
-  // Over the main window's output, wholly on its screen.
-  PlaceOnOwnersScreen(window, host.ReportWindowPosition(), main);
 }
 
 void ReportWindow::FinishLoad(QLineEdit* box) {

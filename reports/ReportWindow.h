@@ -18,6 +18,8 @@ namespace orv {
 // The look every window opened from the main window shares: its colours,
 // fonts and icon; placed over its output.
 void LookLikeTheMainWindow(QWidget& window, ReportHost& host);
+// The look alone, for controls made since, the window left where it is.
+void TakeTheMainWindowsLook(QWidget& window, ReportHost& host);
 
 class ReportWindow : public QWidget {
   Q_OBJECT

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
+#include "calendar/Region.h"
 #include "core/CalendarDay.h"
 #include "core/DayFiles.h"
 #include "core/NumberFormat.h"
@@ -24,12 +25,25 @@ namespace {
 constexpr int kFirstRowTop = 240;  // twips
 constexpr int kRowHeight = 390;
 
+const QString kRegionHint = QStringLiteral(
+    "A date typed into the region's row is read as its source wrote it: "
+    "\"February 10, 1749/50\", \"10 Feb 1749\", 1749/50-02-10.");
+
 }  // namespace
 
 frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
-    : QWidget(parent, Qt::Window), host(owner) {
+    : QWidget(parent, Qt::Window), host(owner), shown_region(Regions().front()) {
   setObjectName(QStringLiteral("frmCalendars"));
   setWindowTitle(QStringLiteral("Calendars"));
+  cboRegion = Make<QComboBox>(this, "cboRegion", QRect());
+  // A list's accessible name is its chosen item on the Linux desktop: the
+  // description says which list it is.
+  cboRegion->setAccessibleName(QStringLiteral("Region"));
+  cboRegion->setAccessibleDescription(cboRegion->accessibleName());
+  for (const CalendarInfo* region : Regions()) cboRegion->addItem(QStringOf(region->name));
+  lblRegionDay = MakeLabel(this, "lblRegionDay", QString(), QRect());
+  lblRegionDay->setWordWrap(true);
+  lblRegionDay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblEaster = MakeLabel(this, "lblEaster", QString(), QRect());
   lblMjd = MakeLabel(this, "lblMjd", QString(), QRect());
   lblDayOfYear = MakeLabel(this, "lblDayOfYear", QString(), QRect());
@@ -45,6 +59,7 @@ frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
   connect(cmdSave, &QPushButton::clicked, this, &frmCalendars::cmdSave_Click);
   connect(cmdPrint, &QPushButton::clicked, this, &frmCalendars::cmdPrint_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+  connect(cboRegion, &QComboBox::currentIndexChanged, this, &frmCalendars::cboRegion_Change);
   new QShortcut(QKeySequence::Save, this, this, &frmCalendars::cmdSave_Click);
   new QShortcut(QKeySequence::Print, this, this, &frmCalendars::cmdPrint_Click);
   LookLikeTheMainWindow(*this, host);
@@ -60,13 +75,15 @@ void frmCalendars::MakeRows() {
   }
   rows.clear();
   // A row for each calendar of the table (the Dee calendar's shows the
-  // version in force), then one for each definition the user compares.
-  std::vector<const CalendarInfo*> calendars = CalendarsInForce(host.DeeVersionInUse());
+  // version in force, England's the region chosen), then one for each
+  // definition the user compares.
   shown_definitions = host.Proposals().Compared();
-  calendars.insert(calendars.end(), shown_definitions.begin(), shown_definitions.end());
+  const std::vector<const CalendarInfo*> calendars =
+      RowCalendars(host.DeeVersionInUse(), shown_region, shown_definitions);
   const int rows_bottom = kFirstRowTop + static_cast<int>(calendars.size()) * kRowHeight;
-  // Below the rows: Easter, two lines of the day's figures, the buttons.
-  setFixedSize(TwipsSize(9400, rows_bottom + 1600));
+  // Below the rows: the region's reading, Easter, two lines of the day's
+  // figures, the buttons.
+  setFixedSize(TwipsSize(9400, rows_bottom + 2200));
   QWidget* previous = nullptr;
   for (size_t i = 0; i < calendars.size(); ++i) {
     const QString key = QStringOf(ListedJsonKey(*calendars[i]));
@@ -82,19 +99,28 @@ void frmCalendars::MakeRows() {
                           static_cast<QWidget*>(row.txbCalYmd)}) {
       made->show();
     }
-    if (previous != nullptr) setTabOrder(previous, row.txbCal);
+    QWidget* first = row.txbCal;
+    if (calendars[i] == shown_region) {
+      // The region list stands in the place of the row's name.
+      row.lblCal->hide();
+      cboRegion->setGeometry(TwipsRect(240, top, 2300, 330));
+      first = cboRegion;
+      setTabOrder(cboRegion, row.txbCal);
+    }
+    if (previous != nullptr) setTabOrder(previous, first);
     setTabOrder(row.txbCal, row.txbCalYmd);
     previous = row.txbCalYmd;
     rows.push_back(row);
   }
-  lblEaster->setGeometry(TwipsRect(240, rows_bottom + 80, 8920, 285));
-  const int figures_top = rows_bottom + 400;
+  lblRegionDay->setGeometry(TwipsRect(240, rows_bottom + 80, 8920, 570));  // two lines
+  lblEaster->setGeometry(TwipsRect(240, rows_bottom + 680, 8920, 285));
+  const int figures_top = rows_bottom + 1000;
   lblMjd->setGeometry(TwipsRect(240, figures_top, 3100, 285));
   lblDayOfYear->setGeometry(TwipsRect(3400, figures_top, 2000, 285));
   lblIsoOrdinal->setGeometry(TwipsRect(5500, figures_top, 3660, 285));
   lblJulianDate->setGeometry(TwipsRect(240, figures_top + 300, 4300, 285));
   lblUnixTime->setGeometry(TwipsRect(4600, figures_top + 300, 4560, 285));
-  const int buttons_top = rows_bottom + 1040;
+  const int buttons_top = rows_bottom + 1640;
   cmdCopy->setGeometry(TwipsRect(240, buttons_top, 1500, 420));
   cmdSave->setGeometry(TwipsRect(1860, buttons_top, 1500, 420));
   cmdPrint->setGeometry(TwipsRect(3480, buttons_top, 1500, 420));
@@ -107,10 +133,20 @@ void frmCalendars::MakeRows() {
   }
 }
 
+void frmCalendars::cboRegion_Change(int index) {
+  const std::vector<const CalendarInfo*> regions = Regions();
+  if (index < 0 || static_cast<size_t>(index) >= regions.size()) return;
+  shown_region = regions[static_cast<size_t>(index)];
+  region_reading.reset();
+  MakeRows();  // the row's controls are named by its calendar's key
+  TakeTheMainWindowsLook(*this, host);
+  ShowDay(shown_day, shown_era);
+}
+
 void frmCalendars::ProposalsChanged() {
   if (host.Proposals().Compared() == shown_definitions) return;
   MakeRows();
-  LookLikeTheMainWindow(*this, host);
+  TakeTheMainWindowsLook(*this, host);
   ShowDay(shown_day, shown_era);
 }
 
@@ -118,12 +154,14 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
   // The instant of a date typed with a time, while its day is the one shown
   // (the main window empties its output before it shows a day).
   if (jdn && typed_instant && *jdn != typed_instant->jdn) typed_instant.reset();
+  if (jdn && region_reading && *jdn != region_reading->jdn) region_reading.reset();
   const std::optional<int64_t> time_of_day =
       jdn && typed_instant ? typed_instant->microseconds : std::nullopt;
   shown_day = jdn;
   shown_era = era;
   shown_dee = host.DeeVersionInUse();
-  shown = CalendarRowsOf(jdn, era, shown_dee, GroupSeparator(), time_of_day, shown_definitions);
+  shown = CalendarRowsOf(jdn, era, RowCalendars(shown_dee, shown_region, shown_definitions),
+                         GroupSeparator(), time_of_day);
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     const DayInCalendar& day = shown.days[i];
@@ -135,6 +173,7 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
     row.txbCalYmd->setText(QString::fromStdString(day.year_month_day));
     row.txbCal->setCursorPosition(0);
   }
+  lblRegionDay->setText(jdn && region_reading ? region_reading->text : kRegionHint);
   lblEaster->setText(QString::fromStdString(shown.easter));
   const DayFigures figures = shown.figures.value_or(DayFigures{});
   const auto show = [&](QLabel* label, const char* name, const std::string& value,
@@ -171,6 +210,12 @@ void frmCalendars::GoToRowDate(size_t row) {
     return;
   }
   if (reading.time_of_day) ExpectInstant({*reading.day, reading.time_of_day});
+  if (shown.days[row].calendar == shown_region) {
+    const std::string typed = rows[row].txbCalYmd->text().trimmed().toStdString();
+    region_reading =
+        RegionReading{*reading.day, QString::fromStdString(RegionReadingText(
+                                        typed, *shown_region, *reading.day, GroupSeparator()))};
+  }
   host.GoToDay(*reading.day);  // which shows the day here too
 }
 

@@ -77,6 +77,32 @@ TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
             "1 February 1700/01 m.v.");
 }
 
+TEST_F(LoadedDefinitions, TheRegionRowAndWhatItReadADateAs) {
+  const std::vector<const CalendarInfo*> regions = Regions();
+  ASSERT_EQ(regions.size(), 10u);
+  EXPECT_EQ(regions[0], &CalendarOf(CalendarId::kEngland));
+  EXPECT_EQ(regions[1], &Defined("rome"));
+  // The region takes England's place among the rows.
+  const auto rows = RowCalendars(kDeeCecilVersion, &Defined("venice"), {&Defined("herschel")});
+  EXPECT_EQ(rows, [&] {
+    auto expected = CalendarsInForce(kDeeCecilVersion);
+    std::ranges::replace(expected, &CalendarOf(CalendarId::kEngland), &Defined("venice"));
+    expected.push_back(&Defined("herschel"));
+    return expected;
+  }());
+  EXPECT_EQ(RegionReadingText("10 Feb 1749", CalendarOf(CalendarId::kEngland), 2360286, ','),
+            "\"10 Feb 1749\" in England: Saturday, February 10, 1749/50 (Julian), "
+            "February 21, 1750 CE in the Gregorian calendar.");
+  const int32_t venice_day = DayNumberOf({1701, 2, 1, CalendarId::kGregorian}).jdn;
+  EXPECT_EQ(RegionReadingText("1700/01-02-01", Defined("venice"), venice_day, ','),
+            "\"1700/01-02-01\" in Venice: Tuesday, 1 February 1700/01 m.v. (Gregorian).");
+  // Sweden's dates of 1700 to 1712 are its own, neither Julian nor Gregorian.
+  const int32_t swedish_day = DayNumberOf({1705, 3, 1, CalendarId::kJulian}).jdn - 1;
+  EXPECT_EQ(ReckoningOf(DateOfDay(swedish_day, Defined("sweden"))), "swedish");
+  EXPECT_EQ(ReckoningOf(DateOfDay(swedish_day + 3000, Defined("sweden"))), "julian");
+  EXPECT_EQ(ReckoningOf(DateOfDay(swedish_day, Defined("rome"))), "gregorian");
+}
+
 TEST_F(LoadedDefinitions, AJudgementAgainstTheSky) {
   ComparisonRun run;
   run.first_year = 1;

@@ -157,7 +157,8 @@ class AddedCalendarTest : public QObject, MainWindowHarness {
     frmCalendars* calendars = window->CalendarsWindow();
     QCOMPARE(calendars->findChild<QLineEdit*>("txbCalYmd_coptic")->text(),
              QString("1741-01-01 CP"));
-    const CalendarRows rows = CalendarRowsOf(2460565, Era::kCE, kDeeCecilVersion, ',');
+    const CalendarRows rows =
+        CalendarRowsOf(2460565, Era::kCE, RowCalendars(kDeeCecilVersion), ',');
     QVERIFY(CsvText(DayRecords(2460565, rows))
                 .contains("2460565,Wednesday,coptic,Coptic,\"Thout 1, 1741 CP\",1741-01-01 CP"));
   }

@@ -11,6 +11,7 @@
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>
 
+#include "core/RegionFile.h"
 #include "reports/frmCalendars.h"
 #include "reports/frmDateDifference.h"
 #include "reports/frmDateSequence.h"
@@ -81,6 +82,12 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
   }
 
  private slots:
+  // The regions join the table as the program's start adds them.
+  void initTestCase() {
+    for (const LoadedDefinition& region : LoadRegions(ShippedRegionsFile())) {
+      QVERIFY2(region.calendar != nullptr, qPrintable(region.refusal));
+    }
+  }
   void init() {
     Prepare();
     Start();
@@ -265,6 +272,35 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QCOMPARE(QJsonDocument::fromJson(json.readAll())["unix"].toDouble(), 1727935200.0);
     QTest::keyClick(calendars, Qt::Key_Escape);
     QVERIFY(!calendars->isVisible());
+  }
+
+  void theRegionRowReadsADateAsItsSourceWroteIt() {
+    QTest::mouseClick(window->cmdCalendars, Qt::LeftButton);
+    frmCalendars* calendars = window->CalendarsWindow();
+    QCOMPARE(calendars->cboRegion->currentText(), QString("England"));
+    auto* england = calendars->findChild<QLineEdit*>("txbCalYmd_england");
+    england->setText("February 10, 1749/50");
+    QTest::keyClick(england, Qt::Key_Return);
+    QCOMPARE(window->txbJDN->text(), QString("2,360,286"));
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCal_england")->text(),
+             QString("February 10, 1749/50"));
+    QCOMPARE(calendars->lblRegionDay->text(),
+             QString("\"February 10, 1749/50\" in England: Saturday, February 10, 1749/50 "
+                     "(Julian), February 21, 1750 CE in the Gregorian calendar."));
+    // Another region takes the row, its controls named by its key; the day
+    // and the window stay.
+    const QPoint placed = calendars->pos();
+    calendars->cboRegion->setCurrentText("Venice");
+    QCOMPARE(calendars->pos(), placed);
+    QVERIFY(calendars->findChild<QLineEdit*>("txbCalYmd_england") == nullptr);
+    QCOMPARE(calendars->findChild<QLineEdit*>("txbCal_venice")->text(),
+             QString("21 February 1749/50 m.v."));
+    QVERIFY(calendars->lblRegionDay->text().startsWith("A date typed into the region's row"));
+    auto* venice = calendars->findChild<QLineEdit*>("txbCalYmd_venice");
+    venice->setText("1 February 1700/01 m.v.");
+    QTest::keyClick(venice, Qt::Key_Return);
+    QCOMPARE(window->txbYearCEJC->text(), QString("1701-02-01 CE"));
+    QVERIFY(calendars->lblRegionDay->text().startsWith("\"1 February 1700/01 m.v.\" in Venice"));
   }
 
   void aReportIsSavedAsTextOrRowsAndPrinted() {
