@@ -109,15 +109,16 @@ std::array<const CalendarInfo*, kMainCalendarCount> MainCalendars() {
 
 namespace {
 
+// Every region when `region` is none and `regions` is set.
 std::vector<const CalendarInfo*> ListedInForce(const DeeVersion& dee, bool definitions,
-                                               bool regions) {
+                                               bool regions, const CalendarInfo* region) {
   std::vector<const CalendarInfo*> listed;
   for (const CalendarInfo* calendar : Calendars()) {
     // A calendar of versions is listed once, where its first row stands.
     if (calendar->version_of != calendar->id) continue;
     if (calendar->on_request) {
       const bool definition = ProposalRulesOf(*calendar) != nullptr;
-      if (definition ? !definitions : !regions) continue;
+      if (definition ? !definitions : (!regions && calendar != region)) continue;
     }
     listed.push_back(&InForce(*calendar, dee));
   }
@@ -126,12 +127,12 @@ std::vector<const CalendarInfo*> ListedInForce(const DeeVersion& dee, bool defin
 
 }  // namespace
 
-std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, bool with_definitions) {
-  return ListedInForce(dee, with_definitions, false);
+std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee, CalendarListing listing) {
+  return ListedInForce(dee, listing.definitions, false, listing.region);
 }
 
 std::vector<const CalendarInfo*> EveryCalendarInForce(const DeeVersion& dee) {
-  return ListedInForce(dee, true, true);
+  return ListedInForce(dee, true, true, nullptr);
 }
 
 std::string_view ListedKey(const CalendarInfo& calendar) {

@@ -506,12 +506,19 @@ inline const CalendarInfo& InForce(const CalendarInfo& calendar, const DeeVersio
   const CalendarInfo& chosen = DeeRow(dee);
   return calendar.version_of == chosen.version_of ? chosen : calendar;
 }
+// What a list of every calendar holds besides the table's own rows: the
+// calendars defined by files (calendar/Proposal.h), when asked
+// (--with-proposals), and the region a date was read in (calendar/Region.h;
+// England, a row of the table's own, is always listed).
+struct CalendarListing {
+  bool definitions = false;
+  const CalendarInfo* region = nullptr;
+};
 // The calendars in force, in table order: every row but the Dee version not
-// chosen. What the calendars window, convert --all and the JSON of every
-// calendar list; the calendars defined by files (calendar/Proposal.h) only
-// when asked (--with-proposals), the regions (calendar/Region.h) never.
+// chosen, and those the listing asks for. What the calendars window, convert
+// --all and the JSON of every calendar list.
 std::vector<const CalendarInfo*> CalendarsInForce(const DeeVersion& dee,
-                                                  bool with_definitions = false);
+                                                  CalendarListing listing = {});
 // Every row in force, regions and definitions too: the keys and tags a date
 // is read by, orvc calendars.
 std::vector<const CalendarInfo*> EveryCalendarInForce(const DeeVersion& dee);

@@ -36,7 +36,7 @@ DayResult RegionDayNumber(const CalendarInfo& self, int32_t year, int32_t month,
   const YearMonthDay date{year, month, day};
   if (rules.swedish && year == 1700 && month == 2 && day == 29) return {};  // left out
   if (InSwedishYears(rules, date)) {
-    if (month == 2 && day == 30) return calendar_rows::Counted(kSwedishLastDay);
+    if (year == 1712 && month == 2 && day == 30) return calendar_rows::Counted(kSwedishLastDay);
     if (!almanor::IsDate(year, month, day, false)) return {};
     return calendar_rows::Counted(almanor::ToJDN(year, month, day, false) - 1);
   }
@@ -119,10 +119,14 @@ bool WritesMoreVeneto(const CalendarInfo& calendar) {
   return false;
 }
 
+bool IsRegion(const CalendarInfo& calendar) {
+  return calendar.id == CalendarId::kEngland || RegionRulesOf(calendar) != nullptr;
+}
+
 std::vector<const CalendarInfo*> Regions() {
   std::vector<const CalendarInfo*> regions{&CalendarOf(CalendarId::kEngland)};
   for (const CalendarInfo* calendar : Calendars()) {
-    if (RegionRulesOf(*calendar) != nullptr) regions.push_back(calendar);
+    if (calendar->id != CalendarId::kEngland && IsRegion(*calendar)) regions.push_back(calendar);
   }
   return regions;
 }

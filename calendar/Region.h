@@ -53,6 +53,9 @@ const RegionRules* RegionRulesOf(const CalendarInfo& calendar);
 // "1 February 1700/01 m.v.".
 bool WritesMoreVeneto(const CalendarInfo& calendar);
 
+// Whether the row is a region's: England's or one read from the regions' file.
+bool IsRegion(const CalendarInfo& calendar);
+
 // Every region of the table: England first, then the regions read at start,
 // in the order of their file.
 std::vector<const CalendarInfo*> Regions();

@@ -84,6 +84,9 @@ const ExclusiveOptions kExclusiveOptions[] = {
     {{"plus", "minus"}, "orvc: --plus or --minus, not both"},
     {{"all", "to"}, "orvc: --all or --to, not both"},
     {{"calendar", "region"}, "orvc: --calendar or --region, not both"},
+    {{"mdy", "region"},
+     "orvc: --mdy or --region, not both (a region's date is typed as written: "
+     "\"February 10, 1749/50\")"},
     {{"mean", "apparent", "true"}, "orvc: one of --mean, --apparent and --true"},
 };
 
@@ -99,11 +102,11 @@ void ReadCalendar(const QString& value, Options& options) {
 void ReadRegion(const QString& value, Options& options) {
   // England, the table's own region, or a region of the regions' file.
   const CalendarInfo* region = CalendarByKey(value.toLower().toStdString(), kDeeVersion);
-  if (region == nullptr || options.mdy ||
-      (RegionRulesOf(*region) == nullptr && region->id != CalendarId::kEngland)) {
+  if (region == nullptr || !IsRegion(*region)) {
     throw UsageError{"orvc: --region must be a region of orvc calendars (england, rome, ...)"};
   }
   options.calendar = region;
+  options.region = region;
 }
 
 void ReadDee(const QString& value, Options& options) {
@@ -203,7 +206,8 @@ const std::vector<OptionRow>& OptionTable() {
         {option({"region"},
                 "the region whose records the date was written in: its key in orvc calendars "
                 "(england, rome, france, sweden, ...); the date as the source wrote it, "
-                "\"February 10, 1749/50\", \"10 Feb 1749/50\", \"1749/50-02-10\"",
+                "\"February 10, 1749/50\", \"10 Feb 1749/50\", \"1749/50-02-10\"; the "
+                "output gains the region's date",
                 "key"),
          {"convert"},
          ReadRegion},
@@ -621,18 +625,23 @@ void PrintRefusal(const Options& options, const QString& input, const std::vecto
 void AppendResult(std::string& out, int32_t jdn, Era era, const Options& options,
                   std::optional<int> line, char group_separator) {
   if (!options.json && options.all) {
-    AppendAllCalendarLines(out, jdn, era, options.dee, options.with_proposals);
+    AppendAllCalendarLines(out, jdn, era, options.dee, ListingOf(options));
     return;
   }
   if (options.json) {
     JsonWriter json(out);
     AppendDayJson(json, jdn, era, options.dee, line, group_separator, std::nullopt,
-                  options.with_proposals);
+                  ListingOf(options));
     out += '\n';
     return;
   }
-  AppendResultLines(out, ResultsFor(jdn, ResultEra(era), options.dee, group_separator),
-                    options.dee);
+  // The region of --region has its row after the main window's three.
+  std::string region_row;
+  if (options.region != nullptr) {
+    AppendCalendarLine(region_row, DayIn(*options.region, jdn, era, group_separator), 20, 28);
+  }
+  AppendResultLines(out, ResultsFor(jdn, ResultEra(era), options.dee, group_separator), options.dee,
+                    region_row);
 }
 
 QString ResultFor(int32_t jdn, Era era, const Options& options) {
@@ -643,7 +652,7 @@ QString ResultFor(int32_t jdn, Era era, const Options& options) {
 
 void WriteResult(JsonWriter& json, int32_t jdn, Era era, const Options& options) {
   AppendDayJson(json, jdn, era, options.dee, std::nullopt, GroupSeparator(), std::nullopt,
-                options.with_proposals);
+                ListingOf(options));
 }
 
 void PrintJson(QTextStream& out, const std::function<void(JsonWriter&)>& write) {

@@ -45,6 +45,7 @@ struct Options {
   bool version = false;
   bool mdy = false;
   const CalendarInfo* calendar = nullptr;  // --calendar; null: from the tag, or Gregorian
+  const CalendarInfo* region = nullptr;    // --region: also the calendar the date is read in
   DeeVersion dee = kDeeCecilVersion;       // --dee; without it, the version the date's tag names
   bool dee_given = false;
   std::optional<Era> era_style;  // --era
@@ -65,6 +66,12 @@ struct Options {
   QString longitude_label = QStringLiteral("77d0m W");
   SolarTime solar_time = SolarTime::kApparent;
 };
+
+// The calendars convert lists besides the table's own: the definitions with
+// --with-proposals, the region of --region.
+inline CalendarListing ListingOf(const Options& options) {
+  return {.definitions = options.with_proposals, .region = options.region};
+}
 
 // Parses and checks the whole command line (arguments without the program
 // name), given the names of the commands: first the command, then whether it

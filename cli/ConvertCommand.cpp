@@ -77,9 +77,8 @@ class FieldOutput {
   FieldOutput(const Options& options, bool batch)
       : options_(options),
         batch_(batch),
-        names_(options.to.isEmpty()
-                   ? DefaultFields(options.all, options.dee, options.with_proposals)
-                   : *ReadFieldList(options.to, options.dee)) {}
+        names_(options.to.isEmpty() ? DefaultFields(options.all, options.dee, ListingOf(options))
+                                    : *ReadFieldList(options.to, options.dee)) {}
 
   void Header(std::string& out) const {
     if (options_.csv) {
@@ -150,9 +149,8 @@ class FieldOutput {
     std::optional<FieldWriter>& writer = writers_[dee == kDeeVersion ? 1 : 0];
     if (!writer || era != era_) {
       era_ = era;
-      writer.emplace(options_.to.isEmpty()
-                         ? DefaultFields(options_.all, dee, options_.with_proposals)
-                         : *ReadFieldList(options_.to, dee),
+      writer.emplace(options_.to.isEmpty() ? DefaultFields(options_.all, dee, ListingOf(options_))
+                                           : *ReadFieldList(options_.to, dee),
                      era, dee, GroupSeparator());
     }
     return *writer;

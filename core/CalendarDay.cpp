@@ -288,13 +288,25 @@ void AppendPaddedUtf8(std::string& out, std::string_view text, size_t width) {
 
 }  // namespace
 
+void AppendCalendarLine(std::string& out, const DayInCalendar& day, size_t label_width,
+                        size_t date_width) {
+  AppendPaddedUtf8(out, std::string(day.calendar->name) + " Calendar:", label_width);
+  if (day.date) {
+    AppendPaddedUtf8(out, day.month_name_text, date_width);
+    out += day.year_month_day;
+  } else {
+    out += "no date";
+  }
+  out += '\n';
+}
+
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
-                            bool with_definitions) {
+                            CalendarListing listing) {
   const char group_separator = GroupSeparator();
   const auto label_of = [](const CalendarInfo& calendar) {
     return std::string(calendar.name) + " Calendar:";
   };
-  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee, with_definitions);
+  const std::vector<const CalendarInfo*> calendars = CalendarsInForce(dee, listing);
   // The labels' column: 28 characters, or wider for a longer name.
   size_t label_width = 28;
   for (const CalendarInfo* calendar : calendars) {
@@ -302,15 +314,7 @@ void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVer
   }
   DayTexts texts;
   for (const CalendarInfo* calendar : calendars) {
-    const DayInCalendar& day = texts.In(*calendar, jdn, era, group_separator);
-    AppendPaddedUtf8(out, label_of(*calendar), label_width);
-    if (day.date) {
-      AppendPaddedUtf8(out, day.month_name_text, 34);
-      out += day.year_month_day;
-    } else {
-      out += "no date";
-    }
-    out += '\n';
+    AppendCalendarLine(out, texts.In(*calendar, jdn, era, group_separator), label_width, 34);
   }
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee);
   AppendPaddedUtf8(out, "Julian day number:", label_width);
@@ -395,6 +399,15 @@ std::string RegionReadingText(std::string_view typed, const CalendarInfo& region
     text += " in the Gregorian calendar";
   }
   return text + '.';
+}
+
+std::string RegionHintText(const CalendarInfo& region) {
+  constexpr int32_t kExampleDay = 2360286;  // 10 February 1750 Julian
+  const DayInCalendar day = DayIn(region, kExampleDay, Era::kCE, ',');
+  return "Type a date into the region's row as " + std::string(region.name) +
+         "'s records wrote it (\"" + day.month_name_text +
+         "\"), or as year-month-day with its year counted from 1 January (" + day.year_month_day +
+         ").";
 }
 
 std::string CopiedCalendarRows(const CalendarRows& rows) {

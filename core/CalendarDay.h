@@ -75,6 +75,13 @@ struct MovedDay {
 Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticValues& values,
                                    bool plus);
 
+// A calendar's row of the day: "Hebrew Calendar:" padded to the label's
+// width, the month-name text to the date's (each followed by at least two
+// spaces, however long), the year-month-day text ("no date" outside the
+// calendar's range), a line feed.
+void AppendCalendarLine(std::string& out, const DayInCalendar& day, size_t label_width,
+                        size_t date_width);
+
 // Every calendar's row of the day, in table order: "Hebrew Calendar:" padded
 // to 28 characters (or to the longest such label and two spaces), the
 // month-name text to 34 (followed by at least two spaces, however long), the
@@ -82,7 +89,7 @@ Result<MovedDay> AddToCalendarDate(const CalendarDate& date, const ArithmeticVal
 // number and the weekday as AppendResultLines writes them. Lines end in line
 // feeds.
 void AppendAllCalendarLines(std::string& out, int32_t jdn, Era era, const DeeVersion& dee,
-                            bool with_definitions = false);
+                            CalendarListing listing = {});
 
 // The figures of the day, or of the instant when a time was given, as the
 // calendars window shows them (digit groups by the separator given).
@@ -121,6 +128,11 @@ CalendarRows CalendarRowsOf(std::optional<int32_t> jdn, Era era,
 // date left out once the region reckons by it).
 std::string RegionReadingText(std::string_view typed, const CalendarInfo& region, int32_t jdn,
                               char group_separator);
+// How to type a date into the region's row, with a date of the region
+// (10 February 1750 Julian) in its style: "Type a date into the region's row
+// as Venice's records wrote it (\"21 February 1749/50 m.v.\"), or as
+// year-month-day with its year counted from 1 January (1750-02-21 VE)."
+std::string RegionHintText(const CalendarInfo& region);
 // The rows as copied: "Hebrew:" padded to 28 characters, the month-name date
 // to 34, the year-month-day date, CR LF; then the Easter line and the
 // figures ("Modified Julian Day:" padded to 28, its value), each and CR LF.

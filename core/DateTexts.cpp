@@ -146,7 +146,8 @@ QString CopyResultText(const ResultTexts& results) {
   return QString::fromStdString(text);
 }
 
-void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee) {
+void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee,
+                       std::string_view more_rows) {
   for (size_t i = 0; i < kMainCalendarCount; ++i) {
     const CalendarResult& row = results.calendars[i];
     AppendRowLabel(out, *MainCalendars()[i], dee);
@@ -154,6 +155,7 @@ void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVe
     out += row.year_month_day;
     out += '\n';
   }
+  out += more_rows;
   AppendPadded(out, "Julian day number:", 20);
   out += results.jdn;
   out += '\n';

@@ -60,8 +60,10 @@ QString TaggedYearMonthDay(const CalendarDate& date);
 QString CopyResultText(const ResultTexts& results);
 
 // Appends the result as lines ended by line feeds, for reading and scripts:
-// the copied text's layout with every calendar's row and no trailing spaces.
-void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee);
+// the copied text's layout with every calendar's row and no trailing spaces;
+// `more_rows` (lines of other calendars) after the three calendars' rows.
+void AppendResultLines(std::string& out, const ResultTexts& results, const DeeVersion& dee,
+                       std::string_view more_rows = {});
 
 // "Gregorian Calendar" (the month-day-year list) and "Proleptic Gregorian"
 // (the year-month-day list).

@@ -39,7 +39,7 @@ struct ResultMember {
 };
 // The members, sorted by key; the Dee calendar's member is its Dee row,
 // whichever version is in force.
-std::vector<ResultMember> MakeResultMembers(bool with_definitions) {
+std::vector<ResultMember> MakeResultMembers(CalendarListing listing) {
   std::vector<std::pair<std::string_view, ResultMember>> members = {
       {"day_of_week", {"day_of_week", ResultField::kDayOfWeek}},
       {"jdn", {"jdn", ResultField::kJdn}},
@@ -49,7 +49,7 @@ std::vector<ResultMember> MakeResultMembers(bool with_definitions) {
       {"iso_ordinal", {"iso_ordinal", ResultField::kIsoOrdinal}},
       {"jd", {"jd", ResultField::kJd}},
       {"unix", {"unix", ResultField::kUnix}}};
-  for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion, with_definitions)) {
+  for (const CalendarInfo* calendar : CalendarsInForce(kDeeVersion, listing)) {
     const bool main = calendar->saved_index != 0;
     members.push_back(
         {ListedJsonKey(*calendar),
@@ -68,8 +68,9 @@ std::vector<ResultMember> MakeResultMembers(bool with_definitions) {
 // Built on first use: the rows a program adds to the table come before
 // anything is written (calendar/Calendars.h: AddCalendar).
 const std::vector<ResultMember>& ResultMembers(bool with_definitions) {
-  static const std::vector<ResultMember> kBuiltIn = MakeResultMembers(false);
-  static const std::vector<ResultMember> kWithDefinitions = MakeResultMembers(true);
+  static const std::vector<ResultMember> kBuiltIn = MakeResultMembers({});
+  static const std::vector<ResultMember> kWithDefinitions =
+      MakeResultMembers({.definitions = true});
   return with_definitions ? kWithDefinitions : kBuiltIn;
 }
 
@@ -126,11 +127,15 @@ void AppendCalendarJson(JsonWriter& json, const DayInCalendar& day, const DeeVer
 
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator, std::optional<DayAndTime> figures,
-                   bool with_definitions) {
+                   CalendarListing listing) {
   const ResultTexts results = ResultsFor(jdn, ResultEra(era), dee, group_separator);
   DayTexts texts;
   json.BeginObject();
-  for (const ResultMember& member : ResultMembers(with_definitions)) {
+  // A listing with a region (orvc --region) is made for the day.
+  const std::vector<ResultMember> with_region =
+      listing.region != nullptr ? MakeResultMembers(listing) : std::vector<ResultMember>();
+  for (const ResultMember& member :
+       listing.region != nullptr ? with_region : ResultMembers(listing.definitions)) {
     if (member.field == ResultField::kLine && !line) continue;
     if (member.field >= ResultField::kMjd && !figures) continue;
     json.Key(member.key);

@@ -19,13 +19,12 @@ namespace orv {
 // calendar under its JSON key ("gregorian": {"day", "era_date", "month",
 // "year", "ymd_date"}, the Dee row also "version"; a calendar beyond the main
 // window's three adds what it has ("week", "legal_year", "reckoning") and is
-// null for a day outside its range). With `figures` (the day, and the time
-// when one was given), also the day's figures: "mjd", "day_of_year",
-// "iso_ordinal", "jd" and "unix" of the instant, as the calendars window
-// saves them.
+// null for a day outside its range; the listing's calendars too). With `figures` (the day, and the
+// time when one was given), also the day's figures: "mjd", "day_of_year", "iso_ordinal", "jd" and
+// "unix" of the instant, as the calendars window saves them.
 void AppendDayJson(JsonWriter& json, int32_t jdn, Era era, const DeeVersion& dee,
                    std::optional<int> line, char group_separator,
-                   std::optional<DayAndTime> figures = std::nullopt, bool with_definitions = false);
+                   std::optional<DayAndTime> figures = std::nullopt, CalendarListing listing = {});
 
 // One calendar's object of that JSON, for the day (null outside the
 // calendar's range); the Dee calendar's names the version in force.

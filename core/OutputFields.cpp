@@ -160,6 +160,10 @@ std::string FieldNames() {
     names += ", ";
   }
   names.resize(names.size() - 2);
+  // The regions and the calendars defined by files are fields too.
+  if (EveryCalendarInForce(kDeeVersion).size() > CalendarsInForce(kDeeVersion).size()) {
+    names += ", and the key of any calendar orvc calendars lists";
+  }
   return names;
 }
 
@@ -187,10 +191,10 @@ Result<std::vector<OutputField>> ReadFieldList(QStringView list, const DeeVersio
 }
 
 std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee,
-                                       bool with_definitions) {
+                                       CalendarListing listing) {
   std::vector<OutputField> fields;
-  for (const CalendarInfo* calendar : CalendarsInForce(dee, with_definitions)) {
-    if (every_calendar || calendar->saved_index != 0) {
+  for (const CalendarInfo* calendar : CalendarsInForce(dee, listing)) {
+    if (every_calendar || calendar->saved_index != 0 || calendar == listing.region) {
       fields.push_back(CalendarField(*calendar, dee));
     }
   }

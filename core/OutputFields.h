@@ -62,10 +62,10 @@ std::string FieldNames();
 Result<std::vector<OutputField>> ReadFieldList(QStringView list, const DeeVersion& dee);
 
 // The fields of a day as orvc writes them without --to: the main window's
-// three calendars (or every calendar of the table), the day number and the
-// weekday.
+// three calendars (or every calendar of the table) and the region the
+// listing names, the day number and the weekday.
 std::vector<OutputField> DefaultFields(bool every_calendar, const DeeVersion& dee,
-                                       bool with_definitions = false);
+                                       CalendarListing listing = {});
 
 // Writes the fields of one day after another, keeping the room of its texts.
 // Day of year is counted in the first calendar among the fields, else the

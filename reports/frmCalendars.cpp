@@ -25,10 +25,6 @@ namespace {
 constexpr int kFirstRowTop = 240;  // twips
 constexpr int kRowHeight = 390;
 
-const QString kRegionHint = QStringLiteral(
-    "A date typed into the region's row is read as its source wrote it: "
-    "\"February 10, 1749/50\", \"10 Feb 1749\", 1749/50-02-10.");
-
 }  // namespace
 
 frmCalendars::frmCalendars(ReportHost& owner, QWidget* parent)
@@ -173,7 +169,9 @@ void frmCalendars::ShowDay(std::optional<int32_t> jdn, Era era) {
     row.txbCalYmd->setText(QString::fromStdString(day.year_month_day));
     row.txbCal->setCursorPosition(0);
   }
-  lblRegionDay->setText(jdn && region_reading ? region_reading->text : kRegionHint);
+  lblRegionDay->setText(jdn && region_reading
+                            ? region_reading->text
+                            : QString::fromStdString(RegionHintText(*shown_region)));
   lblEaster->setText(QString::fromStdString(shown.easter));
   const DayFigures figures = shown.figures.value_or(DayFigures{});
   const auto show = [&](QLabel* label, const char* name, const std::string& value,
@@ -242,7 +240,7 @@ void frmCalendars::cmdSave_Click() {
     std::string text;
     JsonWriter json(text, JsonWriter::Layout::kIndented);
     AppendDayJson(json, *shown_day, shown_era, shown_dee, std::nullopt, GroupSeparator(),
-                  shown.instant);
+                  shown.instant, {.region = shown_region});
     SaveFile(this, path, QByteArray::fromStdString(text), true);
   } else {
     SaveFile(this, path, CopyText().replace(kCrLf, QStringLiteral("\n")).toUtf8(), true);

@@ -73,7 +73,8 @@ class frmCalendars : public QWidget {
   QString CopyText() const;
   void cmdCopy_Click();
   // A name ending in .csv saves the rows (a calendar each), .json the day as
-  // orvc convert --json writes it, any other the text as copied.
+  // orvc convert --json writes it (--region with the region shown), any
+  // other the text as copied.
   void cmdSave_Click();
   void cmdPrint_Click();
 

@@ -131,6 +131,25 @@ TEST(Orvc, ReadsEveryCalendarsDatesAndListsTheTable) {
   EXPECT_TRUE(table.out.contains("range:  1-01-01 AH to 6,054,563-09-18 AH"));
 }
 
+// A region is written where it is asked for: --region adds its row, object
+// or column to the usual output; without it no output lists a region.
+TEST(Orvc, ARegionsDateWhereItIsAskedFor) {
+  const QStringList region = {"convert", "--region", "venice", "1 February 1700/01 m.v."};
+  EXPECT_TRUE(
+      Orvc(region).out.contains("Dee-Cecil Calendar: February 1, 1701 CE         1701-02-01 DC\n"
+                                "Venice Calendar:    1 February 1700/01 m.v.     1701-02-01 VE\n"
+                                "Julian day number:  2,342,369\n"));
+  EXPECT_TRUE(Orvc(region + QStringList{"--json"})
+                  .out.contains(R"("venice":{"day":1,"era_date":"1 February 1700/01 m.v.")"));
+  EXPECT_TRUE(Orvc(region + QStringList{"--csv"})
+                  .out.startsWith("gregorian,julian,dee,venice,jdn,weekday,error\r\n"));
+  EXPECT_TRUE(Orvc(region + QStringList{"--all"}).out.contains("Venice Calendar:"));
+  for (const QStringList& unasked : {QStringList{"convert", "--all", "1701-02-01"},
+                                     QStringList{"convert", "--json", "1701-02-01 VE"}}) {
+    EXPECT_FALSE(Orvc(unasked).out.contains(QRegularExpression("[Vv]enice")));
+  }
+}
+
 // A folder of definitions: the good ones are calendars of every command, each
 // bad one is named with its field and left out, and no file is changed.
 TEST(Orvc, CalendarDefinitionsFromAFolder) {
@@ -269,9 +288,13 @@ TEST(Orvc, UsageErrorsNameWhatIsWrong) {
       {{"convert", "--to", "hebrew,moon", "2000-01-01"},
        "orvc: --to: 'moon' is not a field; the fields are gregorian, julian, dee, "
        "revised-julian, iso-week, hebrew, islamic, persian, french-republican, england, jdn, "
-       "mjd, jd, weekday, day-of-year, unix, iso-ordinal."},
+       "mjd, jd, weekday, day-of-year, unix, iso-ordinal, and the key of any calendar orvc "
+       "calendars lists."},
       {{"convert", "--header", "2000-01-01"}, "orvc: --header goes with --to, in text"},
       {{"convert", "--all", "--to", "jdn", "2000-01-01"}, "orvc: --all or --to, not both"},
+      {{"convert", "--region", "venice", "--mdy", "February", "1", "1700", "AD"},
+       "orvc: --mdy or --region, not both (a region's date is typed as written: \"February 10, "
+       "1749/50\")"},
       {{"diff", "--mdy", "January", "1", "2000", "AD", "February", "1", "2000", "AD"},
        "orvc: diff does not take --mdy"},
       {{"convert", "--calendar", "x", "1"},

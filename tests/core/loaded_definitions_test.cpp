@@ -34,7 +34,8 @@ class LoadedDefinitions : public testing::Test {
 TEST_F(LoadedDefinitions, ReadByKeyAndTagListedOnlyWhenAsked) {
   EXPECT_EQ(CalendarByTag("MA", kDeeCecilVersion), &Defined("rule-128"));
   EXPECT_EQ(CalendarsInForce(kDeeCecilVersion).size(), 10u);
-  EXPECT_EQ(CalendarsInForce(kDeeCecilVersion, true).size(), 10 + DefinedCalendars().size());
+  EXPECT_EQ(CalendarsInForce(kDeeCecilVersion, {.definitions = true}).size(),
+            10 + DefinedCalendars().size());
   EXPECT_EQ(EveryCalendarInForce(kDeeCecilVersion).size(),
             10 + DefinedCalendars().size() + 9);  // and the nine regions
   EXPECT_EQ(ComparedCalendars().size(), 7u);

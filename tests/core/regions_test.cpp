@@ -87,7 +87,9 @@ TEST(Regions, SwedenAheadOfTheJulianFrom1700To1712) {
   EXPECT_EQ(sweden.DayOf(1712, 3, 1).jdn, Julian(1712, 3, 1)) << "the Julian again";
   const YearMonthDay thirtieth = sweden.row.date_of_day(sweden.row, Julian(1712, 2, 29));
   EXPECT_TRUE(thirtieth.month == 2 && thirtieth.day == 30);
-  EXPECT_FALSE(sweden.DayOf(1713, 2, 30));
+  for (const int32_t year : {1701, 1704, 1711, 1713}) {
+    EXPECT_FALSE(sweden.DayOf(year, 2, 30)) << year << ": 30 February came in 1712 alone";
+  }
 }
 
 TEST(Regions, EachYearStartOnBothSidesOfItsChange) {

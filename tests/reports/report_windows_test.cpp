@@ -295,12 +295,24 @@ class ReportWindowsTest : public QObject, MainWindowHarness {
     QVERIFY(calendars->findChild<QLineEdit*>("txbCalYmd_england") == nullptr);
     QCOMPARE(calendars->findChild<QLineEdit*>("txbCal_venice")->text(),
              QString("21 February 1749/50 m.v."));
-    QVERIFY(calendars->lblRegionDay->text().startsWith("A date typed into the region's row"));
+    QCOMPARE(calendars->lblRegionDay->text(),
+             QString("Type a date into the region's row as Venice's records wrote it (\"21 "
+                     "February 1749/50 m.v.\"), or as year-month-day with its year counted from 1 "
+                     "January (1750-02-21 VE)."));
     auto* venice = calendars->findChild<QLineEdit*>("txbCalYmd_venice");
     venice->setText("1 February 1700/01 m.v.");
     QTest::keyClick(venice, Qt::Key_Return);
     QCOMPARE(window->txbYearCEJC->text(), QString("1701-02-01 CE"));
     QVERIFY(calendars->lblRegionDay->text().startsWith("\"1 February 1700/01 m.v.\" in Venice"));
+    // Saved as JSON, the day carries the region shown.
+    QTemporaryDir folder;
+    SetSaveFileChooser([&](const QString&) { return folder.filePath("day.json"); });
+    QTest::mouseClick(calendars->cmdSave, Qt::LeftButton);
+    SetSaveFileChooser(nullptr);
+    QFile json(folder.filePath("day.json"));
+    QVERIFY(json.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(json.readAll())["venice"]["era_date"].toString(),
+             QString("1 February 1700/01 m.v."));
   }
 
   void aReportIsSavedAsTextOrRowsAndPrinted() {
