@@ -272,6 +272,13 @@ std::optional<TimeSplit> SplitTimeOfDay(QStringView text) {
 
 // ---- A date as a source wrote it, with its month's name ----
 
+// Whether the second year of a dual year, as written (its last digit, its
+// last two, or whole: 1750/1, 1749/50, 1699/1700), is the year after the first.
+bool IsYearAfter(int32_t first, int32_t second, qsizetype second_digits) {
+  const int32_t next = first + 1;
+  return second == (second_digits == 1 ? next % 10 : second_digits == 2 ? next % 100 : next);
+}
+
 // "February 10, 1749/50", "10 Feb 1749/50", "1 February 1700/01 m.v.": the
 // day of a calendar with a legal year (England, the regions), the year as
 // the source counted it (a single year is the legal year). None when the text
@@ -298,7 +305,7 @@ std::optional<DateReading> ReadWrittenDate(QStringView text, const CalendarInfo&
   if (!match.captured(6).isEmpty()) {  // both years: the second is the January year
     const QString second = match.captured(6);
     const int32_t next = legal + 1;
-    if (second.size() <= 2 ? second.toInt() != next % 100 : second.toInt() != next) {
+    if (!IsYearAfter(legal, second.toInt(), second.size())) {
       reading.refusal =
           Notice(NoticeKind::kDualYearMismatch, (match.captured(5) + '/' + second).toStdString());
       return reading;
@@ -378,8 +385,8 @@ bool IsIsoWeekForm(QStringView text) {
   return week > 0 && SplitTag(text).tag.isEmpty();
 }
 
-// England's dual year as typed ("1749/50-02-10", "1749/1750-02-10"): the
-// year as typed, whether its second year is the one after the first, and
+// England's dual year as typed ("1749/50-02-10", "1749/1750-02-10",
+// "1750/1-02-10"): the year as typed, whether its second year is the one after the first, and
 // the date's text with the second, the January year, as its year.
 struct DualYear {
   std::string typed;
@@ -399,7 +406,7 @@ std::optional<DualYear> ReadDualYear(const QString& date_text) {
   const std::optional<int32_t> january = NumberOf(second, false);
   if (!legal || !january || *legal == INT32_MAX) return dual;
   const int32_t next = *legal + 1;
-  dual.follows = second.size() == 2 ? *january == next % 100 : *january == next;
+  dual.follows = IsYearAfter(*legal, *january, second.size());
   dual.date_text.replace(0, year_end, QString::number(next));
   return dual;
 }

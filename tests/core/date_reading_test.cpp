@@ -217,6 +217,8 @@ TEST(DateReading, ReadsTheDatesOfEveryCalendar) {
       // England's dual year, from 1 January to 24 March of 1156 to 1751.
       {u"1749/50-02-10 EN", nullptr, 2360286, "1750-02-10 EN"},
       {u"1749/1750-02-10 EN", nullptr, 2360286, "1750-02-10 EN"},
+      {u"1749/0-02-10 EN", nullptr, 2360286, "1750-02-10 EN"},
+      {u"1699/00-02-10 EN", nullptr, 2342023, "1700-02-10 EN"},
       {u"1750/51-06-01 EN", nullptr, 0,
        "A dual year such as 1750/51 is written only from 1 January to 24 March, in 1156 to 1751, "
        "when the legal year began on 25 March: June 1, 1751 has one year."},
