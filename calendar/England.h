@@ -79,5 +79,8 @@ inline constexpr std::array<std::string_view, 13> kEnglandMonthNames = MonthName
 
 inline constexpr std::string_view kEnglandLeapRule =
     "Julian rule to 1751, Gregorian from 1752 (3-13 September 1752 omitted)";
+// The day its legal year began on.
+inline constexpr std::string_view kEnglandYearStart =
+    "25 March (years 1155 to 1751), 1 January otherwise";
 
 }  // namespace orv

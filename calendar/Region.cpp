@@ -1,8 +1,11 @@
 #include "calendar/Region.h"
 
+#include <array>
+#include <string>
 #include <tuple>
 
 #include "calendar/Easter.h"
+#include "calendar/England.h"
 #include "platform/almanor/almanor_engine.h"
 
 namespace orv {
@@ -117,6 +120,24 @@ bool WritesMoreVeneto(const CalendarInfo& calendar) {
     if (style.start == YearStart::kMarch) return true;
   }
   return false;
+}
+
+std::string YearStartText(const CalendarInfo& calendar) {
+  if (calendar.id == CalendarId::kEngland) return std::string(kEnglandYearStart);
+  const RegionRules* rules = RegionRulesOf(calendar);
+  if (rules == nullptr) return {};
+  std::string text;
+  for (const YearStartStyle& style : rules->year_starts) {
+    static constexpr std::array<std::string_view, 4> kDays = {
+        "1 January", "25 March", "1 March, more veneto", "Easter Sunday"};
+    text += kDays[static_cast<size_t>(style.start)];
+    // The years that began on that day: a date before it in the January
+    // years of the style belongs to the year before.
+    text += " (years ";
+    text += style.first_year > 1 ? std::to_string(style.first_year - 1) + " to " : "to ";
+    text += std::to_string(style.last_year) + "), ";
+  }
+  return text.empty() ? "1 January" : text + "1 January otherwise";
 }
 
 bool IsRegion(const CalendarInfo& calendar) {

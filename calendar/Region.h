@@ -56,6 +56,11 @@ bool WritesMoreVeneto(const CalendarInfo& calendar);
 // Whether the row is a region's: England's or one read from the regions' file.
 bool IsRegion(const CalendarInfo& calendar);
 
+// The day a region's year began on, over the centuries: "1 March, more
+// veneto (years to 1797), 1 January otherwise"; empty for a calendar that is
+// no region's.
+std::string YearStartText(const CalendarInfo& calendar);
+
 // Every region of the table: England first, then the regions read at start,
 // in the order of their file.
 std::vector<const CalendarInfo*> Regions();

@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "calendar/Region.h"
 #include "cli/CommandLine.h"
 #include "core/CalendarDay.h"
 #include "core/NumberFormat.h"
@@ -38,6 +39,7 @@ int RunCalendars(const Options& options, QTextStream& out) {
     const QString file = DefinitionFileOf(calendar);
     const QString tag = QStringOf(calendar.tag);
     const QString range = QString::fromStdString(RangeText(calendar));
+    const std::string year_start = YearStartText(calendar);  // a region's
     if (options.json) {
       // The keys in the order scripts have always had them: sorted.
       PrintJson(out, [&](JsonWriter& json) {
@@ -56,6 +58,7 @@ int RunCalendars(const Options& options, QTextStream& out) {
         } else {
           json.String(tag);
         }
+        if (!year_start.empty()) json.Key("year_start").String(year_start);
         json.EndObject();
       });
       continue;
@@ -67,6 +70,7 @@ int RunCalendars(const Options& options, QTextStream& out) {
         << "    tag:    " << (tag.isEmpty() ? QStringLiteral("(none: 1999-W52-6)") : tag) << '\n'
         << "    range:  " << range << '\n'
         << "    leap:   " << QStringOf(calendar.leap_rule) << '\n';
+    if (!year_start.empty()) out << "    year:   " << QString::fromStdString(year_start) << '\n';
     if (!file.isEmpty()) out << "    file:   " << file << '\n';
   }
   return kOrvcSuccess;

@@ -120,6 +120,12 @@ TEST(Regions, EachYearStartOnBothSidesOfItsChange) {
     EXPECT_EQ(RegionLegalYear(*Regions().at(c.key).rules, c.date), c.legal_year)
         << c.key << " " << c.date.year << "-" << c.date.month << "-" << c.date.day;
   }
+  // As orvc calendars says it: the years that began on the day.
+  EXPECT_EQ(YearStartText(Regions().at("scotland").row),
+            "25 March (years 1155 to 1599), 1 January otherwise");
+  EXPECT_EQ(YearStartText(Regions().at("venice").row),
+            "1 March, more veneto (years to 1797), 1 January otherwise");
+  EXPECT_EQ(YearStartText(Regions().at("rome").row), "1 January");
 }
 
 TEST(Regions, ARowThatIsNoRegionIsRefusedWithTheReason) {
