@@ -279,13 +279,14 @@ bool IsYearAfter(int32_t first, int32_t second, qsizetype second_digits) {
   return second == (second_digits == 1 ? next % 10 : second_digits == 2 ? next % 100 : next);
 }
 
-// "February 10, 1749/50", "10 Feb 1749/50", "1 February 1700/01 m.v.": the
+// "February 10, 1749/50", "10th Feb 1749/50", "1 February 1700/01 m.v.": the
 // day of a calendar with a legal year (England, the regions), the year as
 // the source counted it (a single year is the legal year). None when the text
 // is not of that form.
 std::optional<DateReading> ReadWrittenDate(QStringView text, const CalendarInfo& calendar) {
   static const QRegularExpression kWritten(
-      QStringLiteral("^\\s*(?:(\\d{1,2})\\s+([A-Za-z]{3,})\\.?|([A-Za-z]{3,})\\.?\\s+(\\d{1,2}),?)"
+      QStringLiteral("^\\s*(?:(\\d{1,2})(?:st|nd|rd|th)?\\s+([A-Za-z]{3,})\\.?|"
+                     "([A-Za-z]{3,})\\.?\\s+(\\d{1,2})(?:st|nd|rd|th)?,?)"
                      "\\s+(\\d{1,7})(?:\\s*/\\s*(\\d{1,7}))?(?:\\s*m\\.?\\s*v\\.?)?\\s*$"),
       QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch match = kWritten.match(text.toString());

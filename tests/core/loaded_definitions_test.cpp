@@ -63,7 +63,7 @@ TEST_F(LoadedDefinitions, ARegionsDualYearAsItsSourcesWroteIt) {
   // the region's legal year.
   const DateReadingRules england{&CalendarOf(CalendarId::kEngland)};
   for (const char16_t* written :
-       {u"February 10, 1749/50", u"10 Feb 1749/50", u"feb. 10 1749", u"10 February 1749/0"}) {
+       {u"February 10, 1749/50", u"10 Feb 1749/50", u"feb. 10 1749", u"10th February 1749/0"}) {
     EXPECT_EQ(ReadDate(written, england).day, 2360286) << QString::fromUtf16(written).toStdString();
   }
   EXPECT_EQ(NoticeText(*ReadDate(u"10 February 1749", {&Defined("florence")}).refusal),
