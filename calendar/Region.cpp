@@ -147,7 +147,7 @@ bool IsRegion(const CalendarInfo& calendar) {
 std::vector<const CalendarInfo*> Regions() {
   std::vector<const CalendarInfo*> regions{&CalendarOf(CalendarId::kEngland)};
   for (const CalendarInfo* calendar : Calendars()) {
-    if (calendar->id != CalendarId::kEngland && IsRegion(*calendar)) regions.push_back(calendar);
+    if (RegionRulesOf(*calendar) != nullptr) regions.push_back(calendar);  // after England
   }
   return regions;
 }
